@@ -1,0 +1,7 @@
+#include "scan/filesystemkind.h"
+
+// Systems without Linux's pseudo filesystems: every directory holds files.
+bool isPseudoFilesystem(int)
+{
+    return false;
+}

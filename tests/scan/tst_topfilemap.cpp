@@ -1,0 +1,219 @@
+#include "scan/topfilemap.h"
+
+#include <QTest>
+
+#include <climits>
+
+// The ranking: which files stay, which are evicted, and in what order they
+// come out. Files are named f1, f2, ... in the order they are offered.
+class tst_TopFileMap : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QStringList debugLines;
+    static void collectDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        if (type == QtDebugMsg)
+            debugLines << message;
+    }
+
+    static void offer(TopFileMap *ranking, const QList<qint64> &sizes, int &next)
+    {
+        for (const qint64 size : sizes)
+            ranking->insert(size, QStringLiteral("f%1").arg(++next));
+    }
+
+    // The held paths from the largest size down.
+    static QStringList largestFirst(const QMultiMap<qint64, QString> &map)
+    {
+        QStringList paths;
+        for (auto it = map.cend(); it != map.cbegin();) {
+            --it;
+            paths << it.value();
+        }
+        return paths;
+    }
+
+private Q_SLOTS:
+    void init();
+    void freshRanking();
+    void cleanup();
+    void insert_data();
+    void insert();
+    void capacityChange_data();
+    void capacityChange();
+    void clearKeepsCapacity();
+    void top_data();
+    void top();
+};
+
+QStringList tst_TopFileMap::debugLines;
+
+// Runs first, before any case has set a capacity.
+void tst_TopFileMap::freshRanking()
+{
+    TopFileMap *ranking = TopFileMap::instance();
+    QCOMPARE(TopFileMap::instance(), ranking);
+    QVERIFY(ranking->map().isEmpty());
+    QVERIFY(ranking->top(10).isEmpty());
+    QVERIFY(debugLines.isEmpty());
+
+    // Capacity 1000: the 1001st file evicts the smallest.
+    for (int i = 1; i <= 1001; ++i)
+        ranking->insert(i, QString::number(i));
+    QCOMPARE(ranking->map().size(), 1000);
+    QCOMPARE(ranking->map().firstKey(), 2);
+}
+
+void tst_TopFileMap::init()
+{
+    TopFileMap::instance()->clear();
+    debugLines.clear();
+    qInstallMessageHandler(collectDebug);
+}
+
+void tst_TopFileMap::cleanup()
+{
+    qInstallMessageHandler(nullptr);
+}
+
+void tst_TopFileMap::insert_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QList<qint64>>("sizes");
+    QTest::addColumn<QStringList>("expected");
+
+    const qint64 GiB = qint64(1) << 30;
+    QTest::newRow("below capacity keeps all")
+        << 5 << QList<qint64> {3, 9, 1} << QStringList {"f2", "f1", "f3"};
+    QTest::newRow("equal to the smallest is dropped")
+        << 2 << QList<qint64> {5, 5, 5} << QStringList {"f1", "f2"};
+    QTest::newRow("larger evicts the smallest")
+        << 2 << QList<qint64> {5, 7, 7, 6} << QStringList {"f2", "f3"};
+    QTest::newRow("of equal smallest the last offered goes")
+        << 3 << QList<qint64> {5, 5, 9, 6} << QStringList {"f3", "f4", "f1"};
+    QTest::newRow("evictions in a row")
+        << 2 << QList<qint64> {1, 2, 3, 4, 5} << QStringList {"f5", "f4"};
+    QTest::newRow("zero bytes ranked like any size")
+        << 3 << QList<qint64> {0, 0, 1, 0} << QStringList {"f3", "f1", "f2"};
+    QTest::newRow("64-bit sizes") << 3 << QList<qint64> {GiB, 5 * GiB, 3 * GiB, 2 * GiB - 1}
+                                  << QStringList {"f2", "f3", "f4"};
+    QTest::newRow("above 2^32 bytes")
+        << 2 << QList<qint64> {(qint64(1) << 32) + 1, 1, qint64(1) << 32}
+        << QStringList {"f1", "f3"};
+    QTest::newRow("capacity 1") << 1 << QList<qint64> {4, 8, 6} << QStringList {"f2"};
+    // A capacity below 1 comes from a result count that overflowed: the
+    // ranking is full while empty, so nothing gets in and nothing breaks.
+    QTest::newRow("capacity 0 drops everything") << 0 << QList<qint64> {5, 7} << QStringList {};
+    QTest::newRow("negative capacity") << -1 << QList<qint64> {5} << QStringList {};
+    QTest::newRow("overflowed capacity") << INT_MIN + 99 << QList<qint64> {5, 0} << QStringList {};
+}
+
+void tst_TopFileMap::insert()
+{
+    QFETCH(int, capacity);
+    QFETCH(QList<qint64>, sizes);
+    QFETCH(QStringList, expected);
+
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(capacity);
+    int next = 0;
+    offer(ranking, sizes, next);
+    QCOMPARE(largestFirst(ranking->map()), expected);
+    QVERIFY(debugLines.isEmpty());
+}
+
+void tst_TopFileMap::capacityChange_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QList<qint64>>("before");
+    QTest::addColumn<int>("newCapacity");
+    QTest::addColumn<QList<qint64>>("after");
+    QTest::addColumn<QStringList>("expected");
+
+    // Lowering removes nothing; later files replace the smallest one for one.
+    QTest::newRow("lowered below the count")
+        << 4 << QList<qint64> {1, 2, 3, 4} << 2 << QList<qint64> {5, 0}
+        << QStringList {"f5", "f4", "f3", "f2"};
+    QTest::newRow("lowered to 0 with entries")
+        << 3 << QList<qint64> {1, 2, 3} << 0 << QList<qint64> {4, 2}
+        << QStringList {"f4", "f3", "f2"};
+    QTest::newRow("raised after filling")
+        << 1 << QList<qint64> {5, 6} << 3 << QList<qint64> {1, 2, 0}
+        << QStringList {"f2", "f4", "f3"};
+}
+
+void tst_TopFileMap::capacityChange()
+{
+    QFETCH(int, capacity);
+    QFETCH(QList<qint64>, before);
+    QFETCH(int, newCapacity);
+    QFETCH(QList<qint64>, after);
+    QFETCH(QStringList, expected);
+
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(capacity);
+    int next = 0;
+    offer(ranking, before, next);
+    const QMultiMap<qint64, QString> held = ranking->map();
+    ranking->setCapacity(newCapacity);
+    QCOMPARE(ranking->map(), held);
+    offer(ranking, after, next);
+    QCOMPARE(largestFirst(ranking->map()), expected);
+}
+
+void tst_TopFileMap::clearKeepsCapacity()
+{
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(2);
+    ranking->insert(1, "a");
+    ranking->insert(2, "b");
+    ranking->clear();
+    QVERIFY(ranking->map().isEmpty());
+    // The count restarts at 0 and the capacity is still 2.
+    ranking->insert(3, "c");
+    ranking->insert(4, "d");
+    ranking->insert(5, "e");
+    QCOMPARE(largestFirst(ranking->map()), (QStringList {"e", "d"}));
+}
+
+void tst_TopFileMap::top_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("lines");
+
+    // The ranking holds f1 (123456789), f2 (5 GiB), f3 (0), f4 (123456789).
+    const QStringList all {"f2", "f1", "f4", "f3"};
+    const QStringList allLines {"5120 : \"f2\"", "117.738 : \"f1\"", "117.738 : \"f4\"",
+                                "0 : \"f3\""};
+    QTest::newRow("n = 0") << 0 << QStringList {} << QStringList {};
+    QTest::newRow("n = -1") << -1 << QStringList {} << QStringList {};
+    QTest::newRow("n = 1") << 1 << QStringList {"f2"} << allLines.mid(0, 1);
+    QTest::newRow("cut between equal sizes") << 2 << QStringList {"f2", "f1"} << allLines.mid(0, 2);
+    QTest::newRow("equal sizes keep their order") << 3 << all.mid(0, 3) << allLines.mid(0, 3);
+    QTest::newRow("n = count") << 4 << all << allLines;
+    QTest::newRow("n above count") << 50 << all << allLines;
+}
+
+void tst_TopFileMap::top()
+{
+    QFETCH(int, n);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, lines);
+
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(10);
+    int next = 0;
+    offer(ranking, {123456789, qint64(5) << 30, 0, 123456789}, next);
+    const QMultiMap<qint64, QString> held = ranking->map();
+
+    const QMultiMap<qint64, QString> result = ranking->top(n);
+    QCOMPARE(largestFirst(result), expected);
+    QCOMPARE(debugLines, lines);
+    QCOMPARE(ranking->map(), held);
+}
+
+QTEST_GUILESS_MAIN(tst_TopFileMap)
+#include "tst_topfilemap.moc"

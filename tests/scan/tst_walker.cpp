@@ -1,0 +1,233 @@
+#include "scan/topfilemap.h"
+#include "scan/walker.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The walker thread over real trees: what it emits and logs, in which order,
+// and how stopping and destruction end a walk. Three roots r1, r2 and r3 hold
+// three files each: x.bin (100 bytes), y.bin (200) and z.bin (300).
+class tst_Walker : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir tree;
+    QString root[3];
+
+    static QMutex logMutex;
+    static QStringList log;
+    static void collectDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        if (type != QtDebugMsg)
+            return;
+        QMutexLocker lock(&logMutex);
+        log << message;
+    }
+    static QStringList takeLog()
+    {
+        QMutexLocker lock(&logMutex);
+        return std::exchange(log, {});
+    }
+
+    static QStringList heldPaths()
+    {
+        QStringList paths = TopFileMap::instance()->map().values();
+        paths.sort();
+        return paths;
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void walk_data();
+    void walk();
+    void signalBeforeRanking();
+    void stopDuringSecondOfThreeRoots();
+    void runsAgainAfterStop();
+    void destroyWhileRunning();
+};
+
+QMutex tst_Walker::logMutex;
+QStringList tst_Walker::log;
+
+void tst_Walker::initTestCase()
+{
+    QVERIFY(tree.isValid());
+    for (int i = 0; i < 3; ++i) {
+        root[i] = tree.path() + QStringLiteral("/r%1").arg(i + 1);
+        QVERIFY(QDir().mkpath(root[i]));
+        int size = 100;
+        for (const char *name : {"/x.bin", "/y.bin", "/z.bin"}) {
+            QFile file(root[i] + QLatin1String(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.resize(size));
+            size += 100;
+        }
+    }
+}
+
+void tst_Walker::init()
+{
+    TopFileMap::instance()->clear();
+    TopFileMap::instance()->setCapacity(1000);
+    takeLog();
+    qInstallMessageHandler(collectDebug);
+}
+
+void tst_Walker::cleanup()
+{
+    qInstallMessageHandler(nullptr);
+}
+
+void tst_Walker::walk_data()
+{
+    QTest::addColumn<QStringList>("roots");
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("no roots") << QStringList {} << 0 << QStringList {"0"};
+    QTest::newRow("empty root") << QStringList {""} << 0 << QStringList {"walk! ", "0"};
+    QTest::newRow("one root") << QStringList {"%1"} << 3 << QStringList {"walk! %1", "3"};
+    QTest::newRow("three roots") << QStringList {"%1", "%2", "%3"} << 9
+                                 << QStringList {"walk! %1", "walk! %2", "walk! %3", "9"};
+    QTest::newRow("nested roots") << QStringList {"%T", "%1"} << 12
+                                  << QStringList {"walk! %T", "walk! %1", "12"};
+    QTest::newRow("missing root") << QStringList {"%T/none", "%2"} << 3
+                                  << QStringList {"walk! %T/none", "walk! %2", "3"};
+}
+
+// Every file is emitted once per root that covers it and reaches the ranking;
+// one "walk!" line per root and the ranking's size are logged.
+void tst_Walker::walk()
+{
+    QFETCH(QStringList, roots);
+    QFETCH(int, files);
+    QFETCH(QStringList, messages);
+    const auto fill = [this](QStringList list) {
+        for (QString &text : list) {
+            text.replace(QLatin1String("%T"), tree.path());
+            for (int i = 0; i < 3; ++i)
+                text.replace(QStringLiteral("%%1").arg(i + 1), root[i]);
+        }
+        return list;
+    };
+
+    walker w;
+    QSignalSpy emitted(&w, &walker::walkfile);
+    QSignalSpy finished(&w, &QThread::finished);
+    w.setDirs(fill(roots));
+    w.start();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(emitted.size(), files);
+    QCOMPARE(TopFileMap::instance()->map().size(), files);
+    QCOMPARE(takeLog(), fill(messages));
+}
+
+void tst_Walker::signalBeforeRanking()
+{
+    walker w;
+    QStringList order;
+    connect(
+        &w, &walker::walkfile, this,
+        [&order](const QString &path) {
+            // Runs in the walker's thread: the file is not in the ranking yet.
+            order << path + (TopFileMap::instance()->map().values().contains(path) ? " late" : "");
+        },
+        Qt::DirectConnection);
+    w.setDirs({root[0]});
+    w.start();
+    QVERIFY(w.wait(10000));
+    order.sort();
+    QCOMPARE(order, (QStringList {root[0] + "/x.bin", root[0] + "/y.bin", root[0] + "/z.bin"}));
+    QCOMPARE(heldPaths(), order);
+}
+
+void tst_Walker::stopDuringSecondOfThreeRoots()
+{
+    walker w;
+    QStringList seen;
+    connect(
+        &w, &walker::walkfile, this,
+        [&](const QString &path) {
+            seen << path;
+            if (path.startsWith(root[1]))
+                w.stop();
+        },
+        Qt::DirectConnection);
+    QSignalSpy finished(&w, &QThread::finished);
+    w.setDirs({root[0], root[1], root[2]});
+    w.start();
+    QVERIFY(finished.wait(10000));
+
+    // All of r1, the one file of r2 that asked to stop, nothing of r3; every
+    // root is still logged, then the count.
+    QCOMPARE(seen.size(), 4);
+    QVERIFY(seen.last().startsWith(root[1]));
+    QCOMPARE(heldPaths().size(), 4);
+    QCOMPARE(takeLog(),
+             (QStringList {"walk! " + root[0], "walk! " + root[1], "walk! " + root[2], "4"}));
+}
+
+// A new run starts with the stop request cleared.
+void tst_Walker::runsAgainAfterStop()
+{
+    walker w;
+    QSignalSpy emitted(&w, &walker::walkfile);
+    w.setDirs({root[0]});
+    w.stop();
+    w.start();
+    QVERIFY(w.wait(10000));
+    QCOMPARE(emitted.size(), 3);
+    w.setDirs({root[1], root[2]});
+    w.start();
+    QVERIFY(w.wait(10000));
+    QCOMPARE(emitted.size(), 9);
+}
+
+// The destructor stops the walk and waits for the thread, also when it comes
+// right after start(), before the thread has begun.
+void tst_Walker::destroyWhileRunning()
+{
+    QTemporaryDir big;
+    QVERIFY(big.isValid());
+    const int files = 4000;
+    for (int d = 0; d < 40; ++d) {
+        const QString dir = big.path() + QStringLiteral("/d%1").arg(d);
+        QVERIFY(QDir().mkpath(dir));
+        for (int f = 0; f < files / 40; ++f) {
+            QFile file(dir + QStringLiteral("/f%1").arg(f));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+
+    QAtomicInt emitted(0);
+    QSemaphore firstFile;
+    for (const bool waitForFirstFile : {false, true}) {
+        emitted.storeRelaxed(0);
+        auto w = std::make_unique<walker>();
+        connect(
+            w.get(), &walker::walkfile, this,
+            [&](const QString &) {
+                if (emitted.fetchAndAddRelaxed(1) == 0)
+                    firstFile.release();
+            },
+            Qt::DirectConnection);
+        w->setDirs({big.path()});
+        w->start();
+        if (waitForFirstFile)
+            QVERIFY(firstFile.tryAcquire(1, 10000));
+        w.reset();
+        QVERIFY2(emitted.loadRelaxed() < files, qPrintable(QString::number(emitted.loadRelaxed())));
+        firstFile.tryAcquire(firstFile.available());
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Walker)
+#include "tst_walker.moc"
