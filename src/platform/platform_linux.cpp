@@ -1,0 +1,68 @@
+// Linux desktop implementation of the platform operations: the file manager is
+// asked over D-Bus to show a file, and the directory verb is a set of menu
+// entries that Dolphin, Nautilus and Nemo read from the user's data directory.
+
+#include "platform/platform.h"
+
+#include "platform/commands.h"
+#include "platform/menuentries.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QStringList>
+
+namespace platform {
+
+namespace {
+
+// Long enough for a file manager that D-Bus has to start first, short enough
+// that a hung one does not leave the user waiting for a window.
+constexpr int showItemsTimeoutMs = 3000;
+
+} // namespace
+
+QString revealCommand(const QString &path)
+{
+    return showItemsDescription(path);
+}
+
+// org.freedesktop.FileManager1 is implemented by Nautilus, Dolphin, Nemo, Caja,
+// Thunar and PCManFM-Qt. The call is asynchronous; any error, a missing
+// service or the timeout opens the containing directory instead.
+void revealFile(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList {showItemsUri(path)} << QString(); // no startup notification id
+    const QDBusPendingCall pending =
+        QDBusConnection::sessionBus().asyncCall(call, showItemsTimeoutMs);
+
+    auto *watcher = new QDBusPendingCallWatcher(pending, QCoreApplication::instance());
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [path](QDBusPendingCallWatcher *finished) {
+                         if (finished->isError())
+                             QDesktopServices::openUrl(containingDirectoryUrl(path));
+                         finished->deleteLater();
+                     });
+}
+
+void registerDirectoryVerb()
+{
+    const QString program = QCoreApplication::applicationFilePath();
+    qDebug() << linuxVerbCommand(program);
+    const QString dataHome =
+        xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
+    if (!dataHome.isEmpty())
+        menuentries::write(dataHome, program);
+}
+
+} // namespace platform

@@ -1,0 +1,424 @@
+// The pure rules of the platform layer: Windows command texts, URLs, the XDG
+// data home, the quoting of each file format, and the menu entries' contents.
+// The Nautilus script and the shell quoting are also run through /bin/sh.
+
+#include "platform/commands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+// Group -> key -> value of a key file, as written (no unescaping).
+QHash<QString, QHash<QString, QString>> keyFileEntries(const QString &content)
+{
+    QHash<QString, QHash<QString, QString>> entries;
+    QString group;
+    for (const QString &line : content.split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('#')) || line.isEmpty())
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            group = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const int equals = line.indexOf(QLatin1Char('='));
+        entries[group].insert(line.left(equals), line.mid(equals + 1));
+    }
+    return entries;
+}
+
+bool haveShell()
+{
+    return QFile::exists(QStringLiteral("/bin/sh"));
+}
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowsVerbCommand_data();
+    void windowsVerbCommand();
+    void explorerCommandLine_data();
+    void explorerCommandLine();
+    void showItemsUri_data();
+    void showItemsUri();
+    void revealDescription();
+    void containingDirectoryUrl_data();
+    void containingDirectoryUrl();
+    void xdgDataHome_data();
+    void xdgDataHome();
+    void desktopExecArgument_data();
+    void desktopExecArgument();
+    void keyFileValue_data();
+    void keyFileValue();
+    void shellQuoteSurvivesShell_data();
+    void shellQuoteSurvivesShell();
+    void dolphinServiceMenu_data();
+    void dolphinServiceMenu();
+    void nemoAction_data();
+    void nemoAction();
+    void nemoActionRefusesPercent();
+    void nautilusScriptPassesDirectory_data();
+    void nautilusScriptPassesDirectory();
+};
+
+void TestCommands::windowsVerbCommand_data()
+{
+    QTest::addColumn<QString>("applicationDir");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("blanks") << "D:/Program Files/Vastrel"
+                            << R"("D:\Program Files\Vastrel\Vastrel.exe" "%1")";
+    QTest::newRow("native separators") << R"(C:\Tools\Vastrel)"
+                                       << R"("C:\Tools\Vastrel\Vastrel.exe" "%1")";
+    QTest::newRow("drive root") << "E:/"
+                                << R"("E:\Vastrel.exe" "%1")";
+}
+
+void TestCommands::windowsVerbCommand()
+{
+    QFETCH(QString, applicationDir);
+    QFETCH(QString, command);
+    QCOMPARE(platform::windowsVerbCommand(applicationDir), command);
+}
+
+void TestCommands::explorerCommandLine_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("commandLine");
+    QTest::newRow("plain") << "D:/data/big.iso"
+                           << R"(explorer /select,"D:\data\big.iso")";
+    QTest::newRow("blanks and commas") << "C:/my files/a, b.iso"
+                                       << R"(explorer /select,"C:\my files\a, b.iso")";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestCommands::explorerCommandLine()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, commandLine);
+    QCOMPARE(platform::explorerCommandLine(path), commandLine);
+}
+
+void TestCommands::showItemsUri_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("uri");
+    QTest::newRow("blanks") << "/home/u/a b.iso"
+                            << "file:///home/u/a%20b.iso";
+    QTest::newRow("hash") << "/data/disc #2.iso"
+                          << "file:///data/disc%20%232.iso";
+    QTest::newRow("percent") << "/data/%41.iso"
+                             << "file:///data/%2541.iso";
+    QTest::newRow("commas") << "/data/a,b,c.iso"
+                            << "file:///data/a,b,c.iso";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("/data/\xC3\xBC.iso")
+                               << "file:///data/%C3%BC.iso";
+}
+
+void TestCommands::showItemsUri()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, uri);
+    QCOMPARE(platform::showItemsUri(path), uri);
+    // The file manager turns the URI back into exactly this file.
+    QCOMPARE(QUrl(uri).toLocalFile(), path);
+}
+
+void TestCommands::revealDescription()
+{
+    QCOMPARE(showItemsDescription(QStringLiteral("/home/u/a b.iso")),
+             QStringLiteral("org.freedesktop.FileManager1.ShowItems file:///home/u/a%20b.iso"));
+    QVERIFY(showItemsDescription(QString()).isEmpty());
+}
+
+void TestCommands::containingDirectoryUrl_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("directory");
+    QTest::newRow("blanks") << "/home/u/big files/a.iso"
+                            << "/home/u/big files";
+    QTest::newRow("hash and percent") << "/data/#1 %41/a.iso"
+                                      << "/data/#1 %41";
+    QTest::newRow("top level") << "/a.iso"
+                               << "/";
+}
+
+void TestCommands::containingDirectoryUrl()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, directory);
+    const QUrl url = platform::containingDirectoryUrl(path);
+    QVERIFY(url.isValid());
+    QCOMPARE(url, QUrl::fromLocalFile(directory));
+    QCOMPARE(url.toLocalFile(), directory);
+}
+
+void TestCommands::xdgDataHome_data()
+{
+    QTest::addColumn<QString>("xdgDataHome");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("set") << "/srv/data"
+                         << "/home/u"
+                         << "/srv/data";
+    QTest::newRow("unset") << ""
+                           << "/home/u"
+                           << "/home/u/.local/share";
+    QTest::newRow("relative is ignored") << "data"
+                                         << "/home/u"
+                                         << "/home/u/.local/share";
+    QTest::newRow("no home") << ""
+                             << ""
+                             << "";
+    QTest::newRow("relative home") << ""
+                                   << "u"
+                                   << "";
+}
+
+void TestCommands::xdgDataHome()
+{
+    QFETCH(QString, xdgDataHome);
+    QFETCH(QString, home);
+    QFETCH(QString, result);
+    QCOMPARE(platform::xdgDataHome(xdgDataHome, home), result);
+}
+
+void TestCommands::desktopExecArgument_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("quoted");
+    QTest::newRow("plain") << "/usr/bin/vastrel"
+                           << "/usr/bin/vastrel";
+    QTest::newRow("blanks") << "/opt/my apps/vastrel"
+                            << R"("/opt/my apps/vastrel")";
+    QTest::newRow("percent only") << "/opt/100%/vastrel"
+                                  << "/opt/100%%/vastrel";
+    QTest::newRow("percent and blank") << "/opt/a b%/v"
+                                       << R"("/opt/a b%%/v")";
+    QTest::newRow("double quote") << R"(/opt/a"b/v)"
+                                  << R"("/opt/a\"b/v")";
+    QTest::newRow("dollar and backtick") << "/opt/$x`y`/v"
+                                         << R"("/opt/\$x\`y\`/v")";
+    QTest::newRow("backslash") << R"(/opt/a\b/v)"
+                               << R"("/opt/a\\b/v")";
+    QTest::newRow("single quote") << "/opt/it's/v"
+                                  << R"("/opt/it's/v")";
+}
+
+void TestCommands::desktopExecArgument()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, quoted);
+    QCOMPARE(platform::desktopExecArgument(argument), quoted);
+}
+
+void TestCommands::keyFileValue_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("plain") << "/usr/bin/vastrel %f"
+                           << "/usr/bin/vastrel %f";
+    // A literal backslash inside a quoted Exec argument takes four.
+    QTest::newRow("quoted backslash") << R"("/opt/a\\b" %f)"
+                                      << R"("/opt/a\\\\b" %f)";
+    QTest::newRow("line break and tab") << "a\nb\tc\r"
+                                        << R"(a\nb\tc\r)";
+    QTest::newRow("leading blank") << " a b"
+                                   << R"(\sa b)";
+}
+
+void TestCommands::keyFileValue()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, written);
+    QCOMPARE(platform::keyFileValue(value), written);
+}
+
+void TestCommands::shellQuoteSurvivesShell_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("blanks") << "/opt/my apps/vastrel";
+    QTest::newRow("single quotes") << "/opt/it's 'here'/v";
+    QTest::newRow("expansions") << "/opt/$HOME/`id`/*/~";
+    QTest::newRow("backslashes and double quotes") << R"(/opt/a\b"c\\)";
+    QTest::newRow("line break") << "/opt/a\nb";
+    QTest::newRow("non-ASCII") << QString::fromUtf8("/opt/\xC3\xBC");
+}
+
+void TestCommands::shellQuoteSurvivesShell()
+{
+    if (!haveShell())
+        QSKIP("needs /bin/sh");
+    QFETCH(QString, argument);
+    QProcess shell;
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"), QStringLiteral("printf '%s' ") + shellQuote(argument)});
+    QVERIFY(shell.waitForFinished(10000));
+    QCOMPARE(shell.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()), argument);
+}
+
+void TestCommands::dolphinServiceMenu_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/bin/vastrel"
+                           << "/usr/bin/vastrel %f";
+    QTest::newRow("blanks") << "/opt/my apps/vastrel"
+                            << R"("/opt/my apps/vastrel" %f)";
+    QTest::newRow("backslash") << R"(/opt/a\b c/vastrel)"
+                               << R"("/opt/a\\\\b c/vastrel" %f)";
+    QTest::newRow("percent") << "/opt/100% sure/vastrel"
+                             << R"("/opt/100%% sure/vastrel" %f)";
+}
+
+void TestCommands::dolphinServiceMenu()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    const auto entries = keyFileEntries(platform::dolphinServiceMenu(program));
+    const auto entry = entries.value(QStringLiteral("Desktop Entry"));
+    QCOMPARE(entry.value(QStringLiteral("Type")), QStringLiteral("Service"));
+    QCOMPARE(entry.value(QStringLiteral("X-KDE-ServiceTypes")),
+             QStringLiteral("KonqPopupMenu/Plugin"));
+    QCOMPARE(entry.value(QStringLiteral("MimeType")), QStringLiteral("inode/directory;"));
+    QCOMPARE(entry.value(QStringLiteral("Actions")), QStringLiteral("findVastrelHere;"));
+    const auto action = entries.value(QStringLiteral("Desktop Action findVastrelHere"));
+    QCOMPARE(action.value(QStringLiteral("Name")), QStringLiteral("Find Vastrel Here"));
+    QCOMPARE(action.value(QStringLiteral("Exec")), exec);
+}
+
+void TestCommands::nemoAction_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << "/usr/bin/vastrel"
+                           << "'/usr/bin/vastrel' %F";
+    QTest::newRow("blanks and quote") << "/opt/my apps/it's/vastrel"
+                                      << R"('/opt/my apps/it'\\''s/vastrel' %F)";
+}
+
+void TestCommands::nemoAction()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, exec);
+    const auto action = keyFileEntries(platform::nemoAction(program)).value("Nemo Action");
+    QCOMPARE(action.value(QStringLiteral("Name")), QStringLiteral("Find Vastrel Here"));
+    QCOMPARE(action.value(QStringLiteral("Selection")), QStringLiteral("s"));
+    QCOMPARE(action.value(QStringLiteral("Extensions")), QStringLiteral("dir;"));
+    QCOMPARE(action.value(QStringLiteral("Quote")), QStringLiteral("double"));
+    QCOMPARE(action.value(QStringLiteral("Exec")), exec);
+}
+
+void TestCommands::nemoActionRefusesPercent()
+{
+    QVERIFY(platform::nemoAction(QStringLiteral("/opt/100%/vastrel")).isEmpty());
+}
+
+// The script is run by /bin/sh as Nautilus would run it, with a stand-in
+// program that records its arguments.
+void TestCommands::nautilusScriptPassesDirectory_data()
+{
+    QTest::addColumn<QString>("selectedPaths"); // relative to the temporary dir
+    QTest::addColumn<QString>("argument"); // relative, as Nautilus passes it
+    QTest::addColumn<QString>("currentFolder"); // empty: a remote folder
+    QTest::addColumn<QString>("expected"); // empty: the program must not run
+
+    const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
+    QTest::newRow("selected directory") << "chosen dir\nother dir\n"
+                                        << "chosen dir" << odd << "chosen dir";
+    QTest::newRow("background click") << ""
+                                      << "" << odd << odd;
+    QTest::newRow("selected file") << "shown #1 %41 \xC3\xBC, it's/file.txt\n"
+                                   << "file.txt" << odd << odd;
+    QTest::newRow("arguments only") << ""
+                                    << "chosen dir" << odd << "chosen dir";
+    QTest::newRow("remote folder") << ""
+                                   << ""
+                                   << ""
+                                   << "";
+}
+
+void TestCommands::nautilusScriptPassesDirectory()
+{
+    if (!haveShell())
+        QSKIP("needs /bin/sh");
+    QFETCH(QString, selectedPaths);
+    QFETCH(QString, argument);
+    QFETCH(QString, currentFolder);
+    QFETCH(QString, expected);
+
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QDir root(tmp.path());
+    const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
+    QVERIFY(root.mkpath(QStringLiteral("chosen dir")));
+    QVERIFY(root.mkpath(QStringLiteral("other dir")));
+    QVERIFY(root.mkpath(odd));
+    QFile plainFile(root.filePath(odd + QStringLiteral("/file.txt")));
+    QVERIFY(plainFile.open(QIODevice::WriteOnly));
+    plainFile.close();
+
+    // A program path that needs every kind of quoting.
+    QVERIFY(root.mkpath(QStringLiteral("my 'tools' $HOME")));
+    const QString program = root.filePath(QStringLiteral("my 'tools' $HOME/record args"));
+    const QString record = root.filePath(QStringLiteral("arguments.txt"));
+    QFile recorder(program);
+    QVERIFY(recorder.open(QIODevice::WriteOnly));
+    recorder.write("#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > " + shellQuote(record).toUtf8() +
+                   "\n");
+    recorder.close();
+    QVERIFY(recorder.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner));
+
+    const QString scriptPath = root.filePath(QStringLiteral("Find Vastrel Here"));
+    QFile script(scriptPath);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(nautilusScript(program).toUtf8());
+    script.close();
+
+    QStringList selected;
+    for (const QString &line : selectedPaths.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        selected << root.filePath(line);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"),
+               selected.isEmpty() ? QString() : selected.join(QLatin1Char('\n')) + '\n');
+    env.insert(
+        QStringLiteral("NAUTILUS_SCRIPT_CURRENT_URI"),
+        currentFolder.isEmpty()
+            ? QStringLiteral("sftp://host/srv")
+            : QUrl::fromLocalFile(root.filePath(currentFolder)).toString(QUrl::FullyEncoded));
+    if (selectedPaths.isEmpty() && !argument.isEmpty())
+        env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"), QString());
+
+    QProcess shell;
+    shell.setProcessEnvironment(env);
+    shell.setWorkingDirectory(tmp.path());
+    shell.start(QStringLiteral("/bin/sh"),
+                argument.isEmpty() ? QStringList {scriptPath} : QStringList {scriptPath, argument});
+    QVERIFY(shell.waitForFinished(10000));
+    QCOMPARE(shell.exitCode(), 0);
+    QCOMPARE(shell.readAllStandardError(), QByteArray());
+
+    QFile recorded(record);
+    if (expected.isEmpty()) {
+        QVERIFY(!recorded.exists());
+        return;
+    }
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(recorded.readAll()),
+             QStringLiteral("1\n") + root.filePath(expected) + QLatin1Char('\n'));
+}
+
+QTEST_GUILESS_MAIN(TestCommands)
+#include "tst_commands.moc"

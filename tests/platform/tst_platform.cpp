@@ -1,0 +1,366 @@
+// The Linux platform layer against a private D-Bus session bus with a fake
+// org.freedesktop.FileManager1, and the file managers' menu entries in a
+// temporary XDG data home. HOME and XDG_DATA_HOME point into temporary
+// directories before anything runs, so nothing reaches the real home.
+
+#include "platform/commands.h"
+#include "platform/menuentries.h"
+#include "platform/platform.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Stands in for a file manager: records every ShowItems call and answers it,
+// fails it, or never answers, as the test asks.
+class FakeFileManager : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    enum class Answer { Reply, Fail, Never };
+    Answer answer = Answer::Reply;
+    QList<QStringList> calls;
+
+public slots:
+    void ShowItems(const QStringList &uris, const QString &startupId)
+    {
+        Q_UNUSED(startupId);
+        calls << uris;
+        if (answer == Answer::Fail)
+            sendErrorReply(QDBusError::Failed, QStringLiteral("cannot show"));
+        else if (answer == Answer::Never)
+            setDelayedReply(true);
+        emit called();
+    }
+
+signals:
+    void called();
+};
+
+// Receives what QDesktopServices::openUrl would hand to the desktop.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+namespace {
+
+QList<QPair<QtMsgType, QString>> messages;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    messages << qMakePair(type, text);
+}
+
+// Collects the messages written while it lives.
+class MessageCapture
+{
+public:
+    MessageCapture()
+    {
+        messages.clear();
+        previous = qInstallMessageHandler(recordMessage);
+    }
+    ~MessageCapture() { qInstallMessageHandler(previous); }
+
+private:
+    QtMessageHandler previous;
+};
+
+bool isExecutable(const QString &path)
+{
+    return QFileInfo(path).permissions().testFlag(QFileDevice::ExeOwner);
+}
+
+QString readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+
+    void showItemsGetsFileUrl_data();
+    void showItemsGetsFileUrl();
+    void emptyPathStartsNothing();
+    void fallbackWithoutFileManager();
+    void fallbackOnError();
+    void fallbackOnTimeout();
+
+    void registrationWritesEntries();
+    void registrationDefaultsToHomeDataDirectory();
+    void movedProgramRewritesEntries();
+    void unwritableDataHomeIsSilent();
+    void percentInProgramDropsNemoAction();
+
+private:
+    void waitForPendingCalls();
+
+    QTemporaryDir tmp;
+    QProcess bus;
+    std::unique_ptr<QDBusConnection> fakeConnection;
+    FakeFileManager fake;
+    UrlCatcher catcher;
+};
+
+void TestPlatform::initTestCase()
+{
+    QVERIFY(tmp.isValid());
+    QVERIFY(QDir(tmp.path()).mkpath(QStringLiteral("home")));
+    qputenv("HOME", QFile::encodeName(tmp.filePath(QStringLiteral("home"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(tmp.filePath(QStringLiteral("data"))));
+
+    // A bus of our own, without service activation, so no real file manager can
+    // be started or reached.
+    QFile config(tmp.filePath(QStringLiteral("bus.conf")));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(
+        "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
+        " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+        "<busconfig><type>session</type><listen>unix:dir=" +
+        QFile::encodeName(tmp.path()) +
+        "</listen><auth>EXTERNAL</auth>"
+        "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+        "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
+    config.close();
+    bus.setStandardErrorFile(QProcess::nullDevice());
+    bus.start(QStringLiteral("dbus-daemon"),
+              {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
+               QStringLiteral("--print-address")});
+    QVERIFY2(bus.waitForStarted(), "dbus-daemon (Debian package dbus-daemon) is needed");
+    while (!bus.canReadLine())
+        QVERIFY2(bus.waitForReadyRead(10000), "dbus-daemon printed no address");
+    const QByteArray address = bus.readLine().trimmed();
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+
+    fakeConnection = std::make_unique<QDBusConnection>(
+        QDBusConnection::connectToBus(QString::fromUtf8(address), QStringLiteral("fake")));
+    QVERIFY(fakeConnection->isConnected());
+    QVERIFY(fakeConnection->registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fake,
+                                           QDBusConnection::ExportAllSlots));
+
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+}
+
+void TestPlatform::init()
+{
+    QVERIFY(fakeConnection->registerService(QStringLiteral("org.freedesktop.FileManager1")));
+    // The program's own bus connection must be the private bus, where the fake
+    // service is the one owner.
+    QDBusConnection session = QDBusConnection::sessionBus();
+    QVERIFY(session.isConnected());
+    QCOMPARE(
+        session.interface()->serviceOwner(QStringLiteral("org.freedesktop.FileManager1")).value(),
+        fakeConnection->baseService());
+    fake.answer = FakeFileManager::Answer::Reply;
+    fake.calls.clear();
+    catcher.urls.clear();
+}
+
+void TestPlatform::cleanup()
+{
+    waitForPendingCalls();
+    fakeConnection->unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+}
+
+void TestPlatform::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    fakeConnection.reset();
+    QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
+    bus.terminate();
+    QVERIFY(bus.waitForFinished(10000));
+}
+
+// A reveal is done once its reply watcher (owned by the application) is gone.
+void TestPlatform::waitForPendingCalls()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(
+        QCoreApplication::instance()->findChildren<QDBusPendingCallWatcher *>().isEmpty(), 10000);
+}
+
+void TestPlatform::showItemsGetsFileUrl_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("blanks") << "/data/big files/a b.iso";
+    QTest::newRow("hash") << "/data/disc #2/x.iso";
+    QTest::newRow("percent") << "/data/%41.iso";
+    QTest::newRow("commas") << "/data/a,b/c,d.iso";
+    QTest::newRow("all at once") << QString::fromUtf8("/d/a b,#c%41\xC3\xBC.iso");
+}
+
+void TestPlatform::showItemsGetsFileUrl()
+{
+    QFETCH(QString, path);
+    platform::revealFile(path);
+    QTRY_COMPARE(fake.calls.size(), 1);
+    QCOMPARE(fake.calls.first().size(), 1);
+    const QString uri = fake.calls.first().first();
+    QCOMPARE(QUrl(uri), QUrl::fromLocalFile(path));
+    QCOMPARE(uri, QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
+    waitForPendingCalls();
+    QVERIFY(catcher.urls.isEmpty()); // the file manager answered: no fallback
+}
+
+void TestPlatform::emptyPathStartsNothing()
+{
+    QVERIFY(platform::revealCommand(QString()).isEmpty());
+    platform::revealFile(QString());
+    QVERIFY(QCoreApplication::instance()->findChildren<QDBusPendingCallWatcher *>().isEmpty());
+    // Calls arrive in order: the first one the fake sees is the next real one.
+    platform::revealFile(QStringLiteral("/data/next.iso"));
+    QTRY_COMPARE(fake.calls.size(), 1);
+    QCOMPARE(fake.calls.first(), QStringList {QStringLiteral("file:///data/next.iso")});
+    waitForPendingCalls();
+    QVERIFY(catcher.urls.isEmpty());
+}
+
+void TestPlatform::fallbackWithoutFileManager()
+{
+    fakeConnection->unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+    platform::revealFile(QStringLiteral("/data/a b/#1 %41/file.iso"));
+    QTRY_COMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(QStringLiteral("/data/a b/#1 %41")));
+    QVERIFY(fake.calls.isEmpty());
+}
+
+void TestPlatform::fallbackOnError()
+{
+    fake.answer = FakeFileManager::Answer::Fail;
+    platform::revealFile(QStringLiteral("/data/x/y.iso"));
+    QTRY_COMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(QStringLiteral("/data/x")));
+    QCOMPARE(fake.calls.size(), 1);
+}
+
+void TestPlatform::fallbackOnTimeout()
+{
+    fake.answer = FakeFileManager::Answer::Never;
+    platform::revealFile(QStringLiteral("/data/slow/y.iso"));
+    QTRY_COMPARE(fake.calls.size(), 1);
+    QVERIFY(catcher.urls.isEmpty()); // still waiting for the answer
+    QTRY_COMPARE_WITH_TIMEOUT(catcher.urls.size(), 1, 10000);
+    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(QStringLiteral("/data/slow")));
+}
+
+void TestPlatform::registrationWritesEntries()
+{
+    const QString dataHome = tmp.filePath(QStringLiteral("data"));
+    const QString program = QCoreApplication::applicationFilePath();
+    {
+        MessageCapture capture;
+        platform::registerDirectoryVerb();
+    }
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().first, QtDebugMsg);
+    QCOMPARE(messages.first().second, QLatin1Char('"') + program + QStringLiteral(" %f\""));
+
+    const QDir home(dataHome);
+    const QString dolphin = home.filePath(platform::dolphinServiceMenuPath());
+    const QString nautilus = home.filePath(platform::nautilusScriptPath());
+    const QString nemo = home.filePath(platform::nemoActionPath());
+    QCOMPARE(readAll(dolphin), platform::dolphinServiceMenu(program));
+    QCOMPARE(readAll(nautilus), platform::nautilusScript(program));
+    QCOMPARE(readAll(nemo), platform::nemoAction(program));
+    QVERIFY(
+        readAll(dolphin).contains(QStringLiteral("\nExec=") + program + QStringLiteral(" %f\n")));
+    QVERIFY(isExecutable(dolphin));
+    QVERIFY(isExecutable(nautilus));
+    QVERIFY(QFileInfo(dolphin).path().endsWith(QStringLiteral("/data/kio/servicemenus")));
+    QVERIFY(QFileInfo(nautilus).path().endsWith(QStringLiteral("/data/nautilus/scripts")));
+    QVERIFY(QFileInfo(nemo).path().endsWith(QStringLiteral("/data/nemo/actions")));
+}
+
+void TestPlatform::registrationDefaultsToHomeDataDirectory()
+{
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_DATA_HOME");
+    platform::registerDirectoryVerb();
+    qputenv("XDG_DATA_HOME", saved);
+    const QDir share(tmp.filePath(QStringLiteral("home/.local/share")));
+    QVERIFY(QFileInfo::exists(share.filePath(platform::dolphinServiceMenuPath())));
+    QVERIFY(QFileInfo::exists(share.filePath(platform::nautilusScriptPath())));
+    QVERIFY(QFileInfo::exists(share.filePath(platform::nemoActionPath())));
+}
+
+void TestPlatform::movedProgramRewritesEntries()
+{
+    const QString dataHome = tmp.filePath(QStringLiteral("moved"));
+    QVERIFY(menuentries::write(dataHome, QStringLiteral("/opt/old place/vastrel")));
+    QVERIFY(menuentries::write(dataHome, QStringLiteral("/opt/new place/vastrel")));
+    const QDir home(dataHome);
+    for (const QString &entry : {platform::dolphinServiceMenuPath(), platform::nautilusScriptPath(),
+                                 platform::nemoActionPath()}) {
+        const QString content = readAll(home.filePath(entry));
+        QVERIFY2(content.contains(QStringLiteral("/opt/new place/vastrel")), qPrintable(entry));
+        QVERIFY2(!content.contains(QStringLiteral("old place")), qPrintable(entry));
+    }
+    QVERIFY(isExecutable(home.filePath(platform::dolphinServiceMenuPath())));
+    QVERIFY(isExecutable(home.filePath(platform::nautilusScriptPath())));
+}
+
+void TestPlatform::unwritableDataHomeIsSilent()
+{
+    // A data home below a plain file cannot be created, whoever runs the test.
+    QFile blocker(tmp.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString dataHome = blocker.fileName() + QStringLiteral("/share");
+
+    const QByteArray saved = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    {
+        MessageCapture capture;
+        QVERIFY(!menuentries::write(dataHome, QStringLiteral("/usr/bin/vastrel")));
+        platform::registerDirectoryVerb();
+    }
+    qputenv("XDG_DATA_HOME", saved);
+    QCOMPARE(messages.size(), 1); // only the command
+    QCOMPARE(messages.first().first, QtDebugMsg);
+    QVERIFY(QFileInfo(blocker.fileName()).isFile());
+}
+
+void TestPlatform::percentInProgramDropsNemoAction()
+{
+    const QDir home(tmp.filePath(QStringLiteral("percent")));
+    QVERIFY(menuentries::write(home.path(), QStringLiteral("/usr/bin/vastrel")));
+    QVERIFY(QFileInfo::exists(home.filePath(platform::nemoActionPath())));
+    QVERIFY(menuentries::write(home.path(), QStringLiteral("/opt/100%/vastrel")));
+    QVERIFY(!QFileInfo::exists(home.filePath(platform::nemoActionPath())));
+    QVERIFY(readAll(home.filePath(platform::dolphinServiceMenuPath()))
+                .contains(QStringLiteral("Exec=/opt/100%%/vastrel %f")));
+}
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
