@@ -104,6 +104,11 @@ def supersampled(size, scale, paint):
     return big.resize(size, Image.BOX)
 
 
+# The glyphs are laid out on the 20 x 16 grid the buttons are shown at, with
+# whole-pixel edges where possible; s is the supersampling factor and dx, dy a
+# shift in shown pixels (the pressed face moves its glyph down by one).
+
+
 def glyph_cross(d, s, colour, dx, dy):
     w = 1.7 * s
     a, b = 6.5, 13.5  # the cross spans 7 pixels around the centre (10, 9)
@@ -277,12 +282,14 @@ def paint_icon(d, s):
         d.rectangle(box(x0, top, x1 + 0.05, bottom), fill=c)
     # the bottom rim, then the band between the two platters
     d.chord(box(left, bottom - ry, right, bottom + ry), 0, 180, fill=STEEL_DARK)
-    band = (top + bottom) / 2 + 0.5
-    d.arc(box(left, band - ry, right, band + ry), 0, 180, fill=NAVY, width=max(1, round(0.9 * s)))
+    band = (top + bottom) / 2 - 1.0
+    d.arc(box(left, band - ry + 0.9, right, band + ry + 0.9), 0, 180, fill=(226, 236, 250),
+          width=max(1, round(0.8 * s)))
+    d.arc(box(left, band - ry, right, band + ry), 0, 180, fill=NAVY, width=max(1, round(1.1 * s)))
     d.ellipse(box(left, top - ry, right, top + ry), fill=STEEL_LIGHT)
     d.ellipse(box(left + 3.5, top - ry + 1.2, right - 3.5, top + ry - 1.2), fill=(214, 228, 248))
     # activity light
-    d.ellipse(box(4.2, 21.0, 6.4, 23.2), fill=(96, 220, 140))
+    d.ellipse(box(4.4, 23.2, 6.6, 25.4), fill=(96, 220, 140))
 
     # the magnifier: handle first, then the lens over it
     cx, cy, r = 20.5, 14.5, 7.2
@@ -293,7 +300,7 @@ def paint_icon(d, s):
            fill=(226, 150, 48), width=round(2.6 * s))
     d.ellipse(box(cx - r - 1.9, cy - r - 1.9, cx + r + 1.9, cy + r + 1.9), fill=NAVY)
     d.ellipse(box(cx - r - 0.9, cy - r - 0.9, cx + r + 0.9, cy + r + 0.9), fill=(138, 168, 214))
-    d.ellipse(box(cx - r, cy - r, cx + r, cy + r), fill=(206, 232, 252, 190))
+    d.ellipse(box(cx - r, cy - r, cx + r, cy + r), fill=(214, 234, 252))
     # glass highlight
     d.arc(box(cx - r + 1.8, cy - r + 1.8, cx + r - 1.8, cy + r - 1.8), 190, 260,
           fill=(255, 255, 255, 235), width=round(1.5 * s))
