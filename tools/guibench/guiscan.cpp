@@ -1,0 +1,66 @@
+// vastrel-guiscan DIR: builds the main window offscreen, scans DIR exactly as
+// a command-line start does, waits for the end of the scan and prints the
+// results table as vastrel-top prints its list (size in MB, a tab, the path).
+// Settings and file manager entries go to a throwaway directory.
+
+#include "app/settings.h"
+#include "mainwindow/widget.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vastrel-guiscan DIR\n");
+        return 2;
+    }
+    QTemporaryDir sandbox;
+    if (!sandbox.isValid())
+        return 1;
+    qputenv("HOME", sandbox.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", sandbox.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", sandbox.path().toLocal8Bit());
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtDebugMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+
+    QApplication app(argc, argv);
+    settings::setApplicationDirOverride(sandbox.path());
+    {
+        QSettings ini(sandbox.path() + "/Vastrel.ini", QSettings::IniFormat);
+        ini.setValue("init", true);
+        ini.setValue("autoupdatecheck", false);
+    }
+
+    Widget window;
+    window.show();
+    window.setArgDirList({QString::fromLocal8Bit(argv[1])});
+    window.on_scanb_clicked();
+
+    auto *status = window.findChild<QLabel *>("currentfile");
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &app, [&] {
+        if (status->text() == QLatin1String("Scan Complete!"))
+            app.quit();
+    });
+    poll.start(5);
+    app.exec();
+
+    const QAbstractItemModel *model = window.findChild<QTableView *>("tableView")->model();
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        std::printf("%s\t%s\n", qPrintable(model->index(row, 0).data().toString()),
+                    qPrintable(model->index(row, 1).data().toString()));
+    return 0;
+}
