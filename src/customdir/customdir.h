@@ -1,0 +1,54 @@
+#pragma once
+
+#include "frameless/framelessdialog.h"
+
+#include <QStandardItemModel>
+#include <QStringList>
+
+class QAbstractItemModel;
+
+namespace Ui {
+class CustomDir;
+}
+
+// The ticked directories of a list, top to bottom: the display text of every
+// row of column 0 whose check state is Qt::Checked. A row whose text is empty
+// names no directory and is left out, so it can never turn into a scan of the
+// current directory.
+QStringList tickedDirs(const QAbstractItemModel &model);
+
+// Dialog in which the user assembles the directories of a custom scan: a list
+// of check-box rows (the initial entries, which the user may rename, plus
+// directories added through the chooser), answered with OK, Cancel or the
+// close button. The answer is one signal; afterwards the dialog releases
+// itself, since the main window creates a new one for every custom selection.
+class CustomDir : public framelessdialog
+{
+    Q_OBJECT
+
+public:
+    CustomDir();
+    ~CustomDir() override;
+
+    // Replaces the initial directory list (rows are made by initDirList).
+    void setDirList(const QStringList &list);
+    // Appends one unticked, editable row per non-empty entry of the initial list.
+    void initDirList();
+
+Q_SIGNALS:
+    // The user confirmed with rows ticked: their paths in row order joined by ";".
+    void customdircomplete(const QString &cdirlist);
+    // The user cancelled, closed the dialog, or confirmed with nothing ticked.
+    void customdircancel();
+
+private Q_SLOTS:
+    void on_adddirb_clicked();
+    void on_buttonBox_accepted();
+    void on_buttonBox_rejected();
+    void on_exitb_clicked();
+
+private:
+    Ui::CustomDir *ui;
+    QStringList dirlist;
+    QStandardItemModel model;
+};
