@@ -1,0 +1,504 @@
+#include "app/settings.h"
+#include "config/config.h"
+#include "fakeupdateserver.h"
+#include "net/httpclient.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTimer>
+
+// Takes the place of the desktop's URL handler, so nothing is really opened.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+// The configuration window: its form, "Apply" and the settings file, closing,
+// and the update check and feedback against a scripted server on 127.0.0.1.
+class tst_Config : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir appDir;
+    UrlCatcher catcher;
+
+    QString iniPath() const { return appDir.filePath(QStringLiteral("Vastrel.ini")); }
+    QString iniValue(const QString &key) const
+    {
+        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
+    }
+    template<class T> static T *child(const Config &config, const char *name)
+    {
+        T *found = config.findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+    static QString decoded(const QString &query, const QString &key)
+    {
+        for (const QString &field : query.split(QLatin1Char('&'))) {
+            const QStringList pair = field.split(QLatin1Char('='));
+            if (pair.size() == 2 && pair.at(0) == key)
+                return QString::fromUtf8(QByteArray::fromPercentEncoding(pair.at(1).toLatin1()));
+        }
+        return QStringLiteral("<missing>");
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void firstOpening();
+    void geometry_data();
+    void geometry();
+    void typing_data();
+    void typing();
+    void apply_data();
+    void apply();
+    void applyRestoresLastAppliedCount();
+    void closingNeverQuits();
+    void updateAnswer_data();
+    void updateAnswer();
+    void updateCheckFails();
+    void feedback_data();
+    void feedback();
+};
+
+void tst_Config::initTestCase()
+{
+    QVERIFY(appDir.isValid());
+    settings::setApplicationDirOverride(appDir.path());
+    for (const char *scheme : {"http", "https", "file", "ftp", "smb", "javascript"})
+        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
+}
+
+void tst_Config::init()
+{
+    QFile::remove(iniPath());
+    settings::initSetting();
+    catcher.opened.clear();
+    qunsetenv("VASTREL_UPDATE_HOST");
+}
+
+void tst_Config::cleanupTestCase()
+{
+    for (const char *scheme : {"http", "https", "file", "ftp", "smb", "javascript"})
+        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    settings::setApplicationDirOverride(QString());
+}
+
+void tst_Config::firstOpening()
+{
+    Config config;
+    QVERIFY(config.isWindow());
+    QCOMPARE(config.metaObject()->className(), "Config");
+    QCOMPARE(config.windowTitle(), QStringLiteral("Config"));
+    QCOMPARE(config.size(), QSize(400, 300));
+    QCOMPARE(child<QLineEdit>(config, "customtopb")->text(), QStringLiteral("100"));
+    QVERIFY(child<QCheckBox>(config, "autocheckupdateb")->isChecked());
+    QCOMPARE(child<QLabel>(config, "currentversion")->text(), QStringLiteral("Version:2.0.0"));
+    QVERIFY(child<QPushButton>(config, "updatenowb")->isHidden());
+
+    auto *tabs = child<QTabWidget>(config, "configtab");
+    QCOMPARE(tabs->currentIndex(), 0);
+    const QStringList pages {"tab_1", "tab", "tab_2", "tab_3", "tab_4"};
+    const QStringList titles {"Setting", "About", "Fedback", "Update", "Help"};
+    QCOMPARE(tabs->count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(tabs->widget(i)->objectName(), pages.at(i));
+        QCOMPARE(tabs->tabText(i), titles.at(i));
+    }
+    config.setCurrentTab(3);
+    QCOMPARE(tabs->currentIndex(), 3);
+
+    const QString mail = QStringLiteral(VASTREL_CONTACT_MAIL);
+    QCOMPARE(child<QLabel>(config, "label")->text(), QStringLiteral("You can mail to:") + mail);
+    QCOMPARE(
+        child<QPlainTextEdit>(config, "plainTextEdit")->toPlainText(),
+        QStringLiteral("This tool can help you to find out the large file on you disk. It's "
+                       "very useful when you want to free some space but do not know which "
+                       "file eats you space.This tool is what you really want!\n\nEnjoy!\n\n") +
+            mail);
+    QCOMPARE(child<QLabel>(config, "label_4")->text(), QStringLiteral("Your msg: "));
+
+    auto *help = child<QTextBrowser>(config, "textBrowser");
+    QCOMPARE(help->toPlainText(),
+             QStringLiteral("SCAN:\nEverything is in the combobox.just select what you want,then "
+                            "push scan,wait the program tell you which file eats your space.\n\n"
+                            "Right click the file listed, go to the folder, to see if you want to "
+                            "delete it or not.\n\nlol"));
+    const QTextCharFormat scan = help->document()->begin().begin().fragment().charFormat();
+    QCOMPARE(scan.foreground().color(), QColor(0x00, 0x00, 0xff));
+
+    QCOMPARE(child<QPushButton>(config, "exitb")->styleSheet(),
+             QStringLiteral("#exitb{\n    border-image: url(:/image/image/close.bmp) 2;\n    "
+                            "border-width: 2;\n}\n#exitb:hover{\n    border-image: "
+                            "url(:/image/image/close_hover.bmp) 2;\n    border-width: 2;\n}\n"
+                            "#exitb:pressed{\n    border-image: url(:/image/image/close_down.bmp) "
+                            "2;\n    border-width: 2;\n}"));
+}
+
+void tst_Config::geometry_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+
+    const QList<std::pair<const char *, QRect>> rows {
+        {"widget", {0, 0, 400, 300}},
+        {"configtab", {0, 39, 400, 261}},
+        {"pushButton", {310, 210, 75, 23}},
+        {"groupBox_5", {10, 20, 371, 151}},
+        {"label_5", {30, 30, 281, 16}},
+        {"customtopb", {60, 50, 71, 20}},
+        {"autocheckupdateb", {30, 100, 181, 16}},
+        {"plainTextEdit", {20, 40, 351, 161}},
+        {"label", {20, 10, 241, 16}},
+        {"label_2", {20, 30, 161, 16}},
+        {"groupBox", {20, 50, 361, 181}},
+        {"sendfedbackb", {278, 152, 75, 27}},
+        {"sendresult", {10, 158, 151, 16}},
+        {"layoutWidget", {11, 17, 341, 22}},
+        {"layoutWidget1", {11, 41, 341, 111}},
+        {"checkupdateb", {20, 80, 91, 23}},
+        {"groupBox_2", {20, 10, 361, 61}},
+        {"currentversion", {20, 24, 331, 20}},
+        {"groupBox_3", {20, 110, 351, 121}},
+        {"latestversion", {20, 40, 311, 20}},
+        {"updatenowb", {260, 90, 75, 23}},
+        {"textBrowser", {20, 10, 361, 221}},
+        {"exitb", {380, 0, 20, 16}},
+    };
+    for (const auto &[name, rect] : rows)
+        QTest::newRow(name) << QString::fromLatin1(name) << rect;
+}
+
+void tst_Config::geometry()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    Config config;
+    const QWidget *widget = config.findChild<QWidget *>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), rect);
+}
+
+void tst_Config::typing_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("in range") << "250"
+                              << "250";
+    QTest::newRow("top") << "10000"
+                         << "10000";
+    QTest::newRow("above the top refused") << "20000"
+                                           << "2000";
+    QTest::newRow("five digits above the top") << "10001"
+                                               << "1000";
+    QTest::newRow("0 allowed on the way") << "0"
+                                          << "0";
+    QTest::newRow("group separator refused") << "1,000"
+                                             << "1000";
+    QTest::newRow("decimal point refused") << "1.5"
+                                           << "15";
+    QTest::newRow("letters refused") << "abc"
+                                     << "";
+    QTest::newRow("minus refused") << "-5"
+                                   << "5";
+}
+
+// Typing goes through the field's validator, key by key.
+void tst_Config::typing()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Config config;
+    auto *field = child<QLineEdit>(config, "customtopb");
+    field->clear();
+    QTest::keyClicks(field, typed);
+    QCOMPARE(field->text(), shown);
+}
+
+void tst_Config::apply_data()
+{
+    QTest::addColumn<QByteArray>("file"); // "" keeps the first-run file
+    QTest::addColumn<QString>("text"); // "-" leaves the field as it was filled
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QList<qulonglong>>("emitted");
+    QTest::addColumn<QString>("topnumber");
+    QTest::addColumn<QString>("autoupdatecheck");
+    QTest::addColumn<QString>("shown");
+
+    using L = QList<qulonglong>;
+    QTest::newRow("250") << QByteArray() << "250" << true << L {250} << "250"
+                         << "2"
+                         << "250";
+    QTest::newRow("250 unchecked") << QByteArray() << "250" << false << L {250} << "250"
+                                   << "0"
+                                   << "250";
+    QTest::newRow("empty field") << QByteArray() << "" << false << L {} << "100"
+                                 << "0"
+                                 << "100";
+    QTest::newRow("0") << QByteArray() << "0" << true << L {} << "100"
+                       << "2"
+                       << "100";
+    QTest::newRow("1,000 set past the validator")
+        << QByteArray() << "1,000" << true << L {} << "100"
+        << "2"
+        << "100";
+    QTest::newRow("50000 from the file") << QByteArray("[General]\ninit=true\ntopnumber=50000\n")
+                                         << "-" << true << L {50000} << "50000"
+                                         << "2"
+                                         << "50000";
+}
+
+void tst_Config::apply()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text);
+    QFETCH(bool, checked);
+    QFETCH(QList<qulonglong>, emitted);
+    QFETCH(QString, topnumber);
+    QFETCH(QString, autoupdatecheck);
+    QFETCH(QString, shown);
+
+    if (!file.isEmpty()) {
+        QFile ini(iniPath());
+        QVERIFY(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ini.write(file);
+    }
+    Config config;
+    QSignalSpy counts(&config, &Config::topNumberChange);
+    auto *field = child<QLineEdit>(config, "customtopb");
+    if (text != QLatin1String("-"))
+        field->setText(text);
+    child<QCheckBox>(config, "autocheckupdateb")->setChecked(checked);
+    child<QPushButton>(config, "pushButton")->click();
+
+    QList<qulonglong> got;
+    for (const QVariantList &args : std::as_const(counts))
+        got << args.at(0).value<ulong>();
+    QCOMPARE(got, emitted);
+    QCOMPARE(iniValue(QStringLiteral("topnumber")), topnumber);
+    QCOMPARE(iniValue(QStringLiteral("autoupdatecheck")), autoupdatecheck);
+    QCOMPARE(settings::autoUpdateCheck(), checked);
+    QCOMPARE(field->text(), shown);
+}
+
+void tst_Config::applyRestoresLastAppliedCount()
+{
+    Config config;
+    QSignalSpy counts(&config, &Config::topNumberChange);
+    auto *field = child<QLineEdit>(config, "customtopb");
+    auto *apply = child<QPushButton>(config, "pushButton");
+
+    field->setText(QStringLiteral("250"));
+    apply->click();
+    field->setText(QString());
+    apply->click();
+    QCOMPARE(counts.size(), 1);
+    QCOMPARE(field->text(), QStringLiteral("250"));
+    QCOMPARE(iniValue(QStringLiteral("topnumber")), QStringLiteral("250"));
+
+    // A typed count that is never applied changes neither the file nor the
+    // main window, and is still there when the window is shown again.
+    config.show();
+    field->setText(QStringLiteral("77"));
+    child<QPushButton>(config, "exitb")->click();
+    QVERIFY(!config.isVisible());
+    config.show();
+    QCOMPARE(field->text(), QStringLiteral("77"));
+    QCOMPARE(counts.size(), 1);
+    QCOMPARE(iniValue(QStringLiteral("topnumber")), QStringLiteral("250"));
+}
+
+// With the main window hidden in the tray the configuration window may be the
+// only visible window; closing it must not end the event loop.
+void tst_Config::closingNeverQuits()
+{
+    Config config;
+    config.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&config));
+    // Qt decides on quitting, and says so with lastWindowClosed(), only while
+    // the event loop runs; the close happens inside it.
+    QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+    QTimer::singleShot(0, &config, [&config] {
+        QTest::mouseClick(child<QPushButton>(config, "exitb"), Qt::LeftButton);
+        QCoreApplication::exit(42);
+    });
+    QCOMPARE(QCoreApplication::exec(), 42);
+    QVERIFY(!config.isVisible());
+    QCOMPARE(lastWindowClosed.size(), 0);
+}
+
+void tst_Config::updateAnswer_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<QString>("latest");
+    QTest::addColumn<bool>("updateNow");
+    QTest::addColumn<QString>("opened"); // what "Update Now" opens, "" for nothing
+
+    using P = QList<QByteArray>;
+    const QString before = QStringLiteral("before");
+    QTest::newRow("rule 1") << 200 << P {"2.0.0"} << "Already The Latest Version!" << false << "";
+    QTest::newRow("rule 1 by containment")
+        << 200 << P {"12.0.0##http://x/"} << "Already The Latest Version!" << false << "";
+    QTest::newRow("rule 2") << 200 << P {"2.0.1##http://example.org/get"} << "Latest Version:2.0.1"
+                            << true << "http://example.org/get";
+    QTest::newRow("rule 2 split inside ##")
+        << 200 << P {"2.0.1#", "#https://example.org/get"} << "Latest Version:2.0.1" << true
+        << "https://example.org/get";
+    QTest::newRow("rule 2 in a 404") << 404 << P {"3.0##http://example.org/"}
+                                     << "Latest Version:3.0" << true << "http://example.org/";
+    QTest::newRow("rule 3") << 200 << P {"<html>busy</html>"} << "Sorry.update server maintain."
+                            << false << "";
+    QTest::newRow("error page") << 500 << P {"Internal Server Error"}
+                                << "Sorry.update server maintain." << false << "";
+    QTest::newRow("NUL ends the answer")
+        << 200 << P {QByteArray("2.0.1##http://a.example/\0002.0.0", 29)} << "Latest Version:2.0.1"
+        << true << "http://a.example/";
+    QTest::newRow("empty body changes nothing") << 200 << P {""} << before << false << "";
+    QTest::newRow("address without a host")
+        << 200 << P {"2.1##"} << "Latest Version:2.1" << true << "";
+    QTest::newRow("local file never opened")
+        << 200 << P {"2.1##file:///etc/passwd"} << "Latest Version:2.1" << true << "";
+    QTest::newRow("other scheme never opened")
+        << 200 << P {"2.1##smb://host/share"} << "Latest Version:2.1" << true << "";
+}
+
+void tst_Config::updateAnswer()
+{
+    QFETCH(int, status);
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(QString, latest);
+    QFETCH(bool, updateNow);
+    QFETCH(QString, opened);
+
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(status, pieces);
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    auto *http = config.findChild<HttpClient *>();
+    QVERIFY(http);
+    QSignalSpy finished(http, &HttpClient::requestFinished);
+    auto *label = child<QLabel>(config, "latestversion");
+    label->setText(QStringLiteral("before"));
+
+    child<QPushButton>(config, "checkupdateb")->click();
+    QTRY_COMPARE(finished.size(), 2);
+    QCOMPARE(server.requests(), QStringList {QStringLiteral("/vastrel/checkupdate")});
+    QCOMPARE(label->text(), latest);
+
+    auto *now = child<QPushButton>(config, "updatenowb");
+    QCOMPARE(!now->isHidden(), updateNow);
+    now->click();
+    QCOMPARE(catcher.opened, opened.isEmpty() ? QList<QUrl> {} : QList<QUrl> {QUrl(opened)});
+}
+
+void tst_Config::updateCheckFails()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const QByteArray closed = "127.0.0.1:" + QByteArray::number(probe.serverPort());
+    probe.close();
+    qputenv("VASTREL_UPDATE_HOST", closed);
+
+    Config config;
+    QSignalSpy finished(config.findChild<HttpClient *>(), &HttpClient::requestFinished);
+    child<QPushButton>(config, "checkupdateb")->click();
+    QTRY_COMPARE(finished.size(), 2);
+    const QString shown = child<QLabel>(config, "latestversion")->text();
+    QVERIFY2(shown.contains(QLatin1String("refused"), Qt::CaseInsensitive), qPrintable(shown));
+    QVERIFY(child<QPushButton>(config, "updatenowb")->isHidden());
+}
+
+void tst_Config::feedback_data()
+{
+    QTest::addColumn<bool>("answered");
+    QTest::newRow("answered") << true;
+    QTest::newRow("connection closed without answer") << false;
+}
+
+// The message and the address reach the server exactly as typed, and
+// "Success!" appears only once the feedback GET itself has ended well.
+void tst_Config::feedback()
+{
+    QFETCH(bool, answered);
+
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    if (answered)
+        server.setAnswer(200, QByteArray("thanks"));
+    else
+        server.setCloseWithoutAnswer();
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    QSignalSpy finished(config.findChild<HttpClient *>(), &HttpClient::requestFinished);
+    auto *result = child<QLabel>(config, "sendresult");
+    QStringList shownAtRequest;
+    connect(&server, &FakeUpdateServer::requestReceived, this,
+            [&] { shownAtRequest << result->text(); });
+
+    const QString message = QStringLiteral("a&b=c+d#e%f\nzweite Zeile \u00e8");
+    const QString mail = QStringLiteral("me+vastrel@example.org");
+    child<QPlainTextEdit>(config, "fedbackmsg")->setPlainText(message);
+    child<QLineEdit>(config, "fedbackmail")->setText(mail);
+    child<QPushButton>(config, "sendfedbackb")->click();
+    QTRY_COMPARE(finished.size(), 2);
+
+    QVERIFY(!server.requests().isEmpty());
+    QVERIFY(!shownAtRequest.contains(QStringLiteral("Success!")));
+    const QString target = server.requests().first();
+    const QString prefix = QStringLiteral("/vastrel/fedback?");
+    QVERIFY2(target.startsWith(prefix), qPrintable(target));
+    const QString query = target.mid(prefix.size());
+    QCOMPARE(query.count(QLatin1Char('&')), 1);
+    QCOMPARE(decoded(query, QStringLiteral("msg")), message);
+    QCOMPARE(decoded(query, QStringLiteral("email")), mail);
+    if (answered) {
+        QCOMPARE(result->text(), QStringLiteral("Success!"));
+    } else {
+        QVERIFY(!result->text().isEmpty());
+        QVERIFY(result->text() != QLatin1String("Success!"));
+    }
+}
+
+// HOME and XDG_CONFIG_HOME point into a temporary directory before Qt starts,
+// so no settings can reach the real home directory.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(QStringLiteral(".config")).toLocal8Bit());
+    QApplication app(argc, argv);
+    tst_Config test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_config.moc"
