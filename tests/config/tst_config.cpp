@@ -69,8 +69,6 @@ private Q_SLOTS:
     void cleanupTestCase();
 
     void firstOpening();
-    void geometry_data();
-    void geometry();
     void typing_data();
     void typing();
     void apply_data();
@@ -149,57 +147,6 @@ void tst_Config::firstOpening()
                             "delete it or not.\n\nlol"));
     const QTextCharFormat scan = help->document()->begin().begin().fragment().charFormat();
     QCOMPARE(scan.foreground().color(), QColor(0x00, 0x00, 0xff));
-
-    QCOMPARE(child<QPushButton>(config, "exitb")->styleSheet(),
-             QStringLiteral("#exitb{\n    border-image: url(:/image/image/close.bmp) 2;\n    "
-                            "border-width: 2;\n}\n#exitb:hover{\n    border-image: "
-                            "url(:/image/image/close_hover.bmp) 2;\n    border-width: 2;\n}\n"
-                            "#exitb:pressed{\n    border-image: url(:/image/image/close_down.bmp) "
-                            "2;\n    border-width: 2;\n}"));
-}
-
-void tst_Config::geometry_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-
-    const QList<std::pair<const char *, QRect>> rows {
-        {"widget", {0, 0, 400, 300}},
-        {"configtab", {0, 39, 400, 261}},
-        {"pushButton", {310, 210, 75, 23}},
-        {"groupBox_5", {10, 20, 371, 151}},
-        {"label_5", {30, 30, 281, 16}},
-        {"customtopb", {60, 50, 71, 20}},
-        {"autocheckupdateb", {30, 100, 181, 16}},
-        {"plainTextEdit", {20, 40, 351, 161}},
-        {"label", {20, 10, 241, 16}},
-        {"label_2", {20, 30, 161, 16}},
-        {"groupBox", {20, 50, 361, 181}},
-        {"sendfedbackb", {278, 152, 75, 27}},
-        {"sendresult", {10, 158, 151, 16}},
-        {"layoutWidget", {11, 17, 341, 22}},
-        {"layoutWidget1", {11, 41, 341, 111}},
-        {"checkupdateb", {20, 80, 91, 23}},
-        {"groupBox_2", {20, 10, 361, 61}},
-        {"currentversion", {20, 24, 331, 20}},
-        {"groupBox_3", {20, 110, 351, 121}},
-        {"latestversion", {20, 40, 311, 20}},
-        {"updatenowb", {260, 90, 75, 23}},
-        {"textBrowser", {20, 10, 361, 221}},
-        {"exitb", {380, 0, 20, 16}},
-    };
-    for (const auto &[name, rect] : rows)
-        QTest::newRow(name) << QString::fromLatin1(name) << rect;
-}
-
-void tst_Config::geometry()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    Config config;
-    const QWidget *widget = config.findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), rect);
 }
 
 void tst_Config::typing_data()
