@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 QStringList debugMessages;
@@ -41,7 +43,12 @@ class tst_Settings : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir appDir;
+    // A fresh directory for every case: QSettings caches a file by path and
+    // rereads it only when its size or time stamp changed, which two files
+    // written within one clock tick may not show.
+    std::unique_ptr<QTemporaryDir> app;
+    QString appPath() const { return app->path(); }
+    QString appFile(const QString &name) const { return app->filePath(name); }
     QString fallbackFile() const
     {
         return QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
@@ -62,11 +69,10 @@ private Q_SLOTS:
 
 void tst_Settings::init()
 {
-    QVERIFY(appDir.isValid());
-    QDir(appDir.path()).removeRecursively();
-    QVERIFY(QDir().mkpath(appDir.path()));
+    app = std::make_unique<QTemporaryDir>();
+    QVERIFY(app->isValid());
     QDir(QFileInfo(fallbackFile()).absolutePath()).removeRecursively();
-    settings::setApplicationDirOverride(appDir.path());
+    settings::setApplicationDirOverride(appPath());
 }
 
 void tst_Settings::cleanup()
@@ -76,13 +82,13 @@ void tst_Settings::cleanup()
 
 void tst_Settings::firstRun()
 {
-    const QString beside = appDir.filePath(QStringLiteral("Vastrel.ini"));
+    const QString beside = appFile(QStringLiteral("Vastrel.ini"));
     debugMessages.clear();
     qInstallMessageHandler(collect);
     settings::initSetting();
     qInstallMessageHandler(nullptr);
 
-    QCOMPARE(debugMessages, QStringList {QLatin1Char('"') + appDir.path() + QLatin1Char('"')});
+    QCOMPARE(debugMessages, QStringList {QLatin1Char('"') + appPath() + QLatin1Char('"')});
     QCOMPARE(settings::filePath(), beside);
     QSettings file(beside, QSettings::IniFormat);
     QCOMPARE(file.allKeys().size(), 3);
@@ -109,7 +115,7 @@ void tst_Settings::laterStartChangesNothing()
     QFETCH(QByteArray, content);
     QFETCH(bool, autoUpdate);
 
-    const QString beside = appDir.filePath(QStringLiteral("Vastrel.ini"));
+    const QString beside = appFile(QStringLiteral("Vastrel.ini"));
     QVERIFY(writeFile(beside, content));
     settings::initSetting();
     QCOMPARE(readFile(beside), content);
@@ -142,7 +148,7 @@ void tst_Settings::autoUpdateCheck()
     QFETCH(QByteArray, content);
     QFETCH(bool, expected);
     if (!content.isEmpty())
-        QVERIFY(writeFile(appDir.filePath(QStringLiteral("Vastrel.ini")), content));
+        QVERIFY(writeFile(appFile(QStringLiteral("Vastrel.ini")), content));
     QCOMPARE(settings::autoUpdateCheck(), expected);
 }
 
@@ -165,25 +171,24 @@ void tst_Settings::location()
     QFETCH(QString, setup);
     QFETCH(bool, beside);
 
-    QString dir = appDir.path();
+    QString dir = appPath();
     if (setup == QLatin1String("unwritable")) {
         // Below a regular file nothing can be created, not even by root.
-        QVERIFY(writeFile(appDir.filePath(QStringLiteral("plainfile")), "x"));
-        dir = appDir.filePath(QStringLiteral("plainfile/bin"));
+        QVERIFY(writeFile(appFile(QStringLiteral("plainfile")), "x"));
+        dir = appFile(QStringLiteral("plainfile/bin"));
     } else if (setup == QLatin1String("both files")) {
         QVERIFY(writeFile(fallbackFile(), "[General]\nautoupdatecheck=0\n"));
-        QVERIFY(writeFile(appDir.filePath(QStringLiteral("Vastrel.ini")),
-                          "[General]\nautoupdatecheck=2\n"));
-    } else if (setup == QLatin1String("read-only with file")) {
         QVERIFY(
-            writeFile(appDir.filePath(QStringLiteral("Vastrel.ini")), "[General]\ninit=true\n"));
-        QVERIFY(QFile::setPermissions(appDir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        QFile probe(appDir.filePath(QStringLiteral("probe")));
+            writeFile(appFile(QStringLiteral("Vastrel.ini")), "[General]\nautoupdatecheck=2\n"));
+    } else if (setup == QLatin1String("read-only with file")) {
+        QVERIFY(writeFile(appFile(QStringLiteral("Vastrel.ini")), "[General]\ninit=true\n"));
+        QVERIFY(QFile::setPermissions(appPath(), QFile::ReadOwner | QFile::ExeOwner));
+        QFile probe(appFile(QStringLiteral("probe")));
         const bool stillWritable = probe.open(QIODevice::WriteOnly);
         if (stillWritable)
             probe.remove();
         if (stillWritable) {
-            QFile::setPermissions(appDir.path(),
+            QFile::setPermissions(appPath(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QSKIP("permissions do not bind this user (root)");
         }
@@ -200,8 +205,7 @@ void tst_Settings::location()
     } else if (setup == QLatin1String("read-only with file")) {
         settings::initSetting();
         QCOMPARE(readFile(expected), QByteArray("[General]\ninit=true\n"));
-        QFile::setPermissions(appDir.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(appPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     } else {
         settings::initSetting();
         settings::open()->setValue(QStringLiteral("autoupdatecheck"), 0);

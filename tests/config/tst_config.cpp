@@ -19,6 +19,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <memory>
+
 // Takes the place of the desktop's URL handler, so nothing is really opened.
 class UrlCatcher : public QObject
 {
@@ -38,10 +40,12 @@ class tst_Config : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir appDir;
+    // A fresh application directory for every case, so no settings file is
+    // ever read from QSettings' cache of an earlier case.
+    std::unique_ptr<QTemporaryDir> appDir;
     UrlCatcher catcher;
 
-    QString iniPath() const { return appDir.filePath(QStringLiteral("Vastrel.ini")); }
+    QString iniPath() const { return appDir->filePath(QStringLiteral("Vastrel.ini")); }
     QString iniValue(const QString &key) const
     {
         return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
@@ -84,15 +88,15 @@ private Q_SLOTS:
 
 void tst_Config::initTestCase()
 {
-    QVERIFY(appDir.isValid());
-    settings::setApplicationDirOverride(appDir.path());
     for (const char *scheme : {"http", "https", "file", "ftp", "smb", "javascript"})
         QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
 }
 
 void tst_Config::init()
 {
-    QFile::remove(iniPath());
+    appDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(appDir->isValid());
+    settings::setApplicationDirOverride(appDir->path());
     settings::initSetting();
     catcher.opened.clear();
     qunsetenv("VASTREL_UPDATE_HOST");
