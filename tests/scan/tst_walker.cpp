@@ -124,7 +124,7 @@ void tst_Walker::walk()
     QSignalSpy finished(&w, &QThread::finished);
     w.setDirs(fill(roots));
     w.start();
-    QVERIFY(finished.wait(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
     QCOMPARE(emitted.size(), files);
     QCOMPARE(TopFileMap::instance()->map().size(), files);
     QCOMPARE(takeLog(), fill(messages));
@@ -164,7 +164,7 @@ void tst_Walker::stopDuringSecondOfThreeRoots()
     QSignalSpy finished(&w, &QThread::finished);
     w.setDirs({root[0], root[1], root[2]});
     w.start();
-    QVERIFY(finished.wait(10000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
 
     // All of r1, the one file of r2 that asked to stop, nothing of r3; every
     // root is still logged, then the count.

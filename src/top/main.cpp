@@ -1,0 +1,9 @@
+#include "top/topcommand.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    return topcommand::run(QCoreApplication::arguments());
+}

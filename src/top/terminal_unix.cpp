@@ -1,0 +1,19 @@
+#include "top/terminal.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+bool stderrIsTerminal()
+{
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+int terminalColumns()
+{
+    struct winsize size
+    {
+    };
+    if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}

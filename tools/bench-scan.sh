@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Scan benchmark: builds a synthetic tree once (about 300,000 sparse files in
+# 20,000 directories), then times `vastrel-top -n 10 TREE` against
+#   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
+# alternately, warm cache, and prints both medians, their ratio and each one's
+# peak RSS.
+#   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]
+# Defaults: 7 rounds, tree /tmp/vastrel-bench-tree, build dir build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+rounds=7
+tree=/tmp/vastrel-bench-tree
+build=build
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --rounds) rounds=${2:?}; shift 2 ;;
+        --tree) tree=${2:?}; shift 2 ;;
+        --build) build=${2:?}; shift 2 ;;
+        *) echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]" >&2; exit 2 ;;
+    esac
+done
+case "$rounds" in
+    '' | *[!0-9]*) rounds=0 ;;
+esac
+if [ "$rounds" -lt 5 ]; then
+    echo "bench-scan: --rounds needs a number of at least 5" >&2
+    exit 2
+fi
+
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
+cmake --build "$build" --target vastrel-top >/dev/null
+[ -x /usr/bin/time ] || { echo "bench-scan: needs GNU time (apt-get install time)" >&2; exit 2; }
+python3 tools/bench/maketree.py "$tree"
+python3 tools/bench/timeit.py "$build/src/top/vastrel-top" "$tree" "$rounds"
