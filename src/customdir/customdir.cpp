@@ -13,9 +13,7 @@ QStringList tickedDirs(const QAbstractItemModel &model)
         const QModelIndex index = model.index(row, 0);
         if (index.data(Qt::CheckStateRole).toInt() != Qt::Checked)
             continue;
-        const QString path = index.data(Qt::DisplayRole).toString();
-        if (!path.isEmpty())
-            dirs.append(path);
+        dirs.append(index.data(Qt::DisplayRole).toString());
     }
     return dirs;
 }

@@ -12,9 +12,8 @@ class CustomDir;
 }
 
 // The ticked directories of a list, top to bottom: the display text of every
-// row of column 0 whose check state is Qt::Checked. A row whose text is empty
-// names no directory and is left out, so it can never turn into a scan of the
-// current directory.
+// row of column 0 whose check state is Qt::Checked. A row the user emptied is
+// sent as an empty path; the walker takes an empty root as nothing to walk.
 QStringList tickedDirs(const QAbstractItemModel &model);
 
 // Dialog in which the user assembles the directories of a custom scan: a list

@@ -2,10 +2,7 @@
 
 #include <QMetaObject>
 
-StatusRelay::StatusRelay(QObject *parent)
-    : QObject(parent)
-{
-}
+StatusRelay::StatusRelay(QObject *parent) : QObject(parent) { }
 
 void StatusRelay::offer(const QString &path)
 {

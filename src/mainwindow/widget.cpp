@@ -56,33 +56,48 @@ private:
 int rankingCapacity(int resultCount)
 {
     const qint64 wanted = qint64(resultCount) + 100;
-    return int(qBound<qint64>(std::numeric_limits<int>::min(), wanted, std::numeric_limits<int>::max()));
+    return int(qMin<qint64>(wanted, std::numeric_limits<int>::max()));
+}
+
+// Writes a list of paths to the debug channel as ("a", "b"): Qt 6 would
+// prefix its own list notation with the type name.
+void debugPathList(const QStringList &paths)
+{
+    QDebug line = qDebug().nospace();
+    line << "(";
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        if (i > 0)
+            line << ", ";
+        line << paths.at(i);
+    }
+    line << ")";
 }
 
 } // namespace
 
 Widget::Widget(QWidget *parent)
-    : QWidget(parent)
-    , ui(new Ui::Widget)
-    , scanner(nullptr)
-    , dragPosition(0, 0)
-    , mousePressed(false)
-    , resultmodel(nullptr)
-    , dirmodel(nullptr)
-    , trayicon(nullptr)
-    , configwindow(nullptr)
-    , useargdirlist(false)
-    , topcount(0)
-    , statusRelay(nullptr)
-    , trayMenu(nullptr)
-    , resultMenu(nullptr)
+    : QWidget(parent),
+      ui(new Ui::Widget),
+      scanner(nullptr),
+      dragPosition(0, 0),
+      mousePressed(false),
+      resultmodel(nullptr),
+      dirmodel(nullptr),
+      trayicon(nullptr),
+      configwindow(nullptr),
+      useargdirlist(false),
+      topcount(0),
+      statusRelay(nullptr),
+      trayMenu(nullptr),
+      resultMenu(nullptr)
 {
     {
         QuietSlotsByName quiet;
         ui->setupUi(this);
     }
     // Qt 6 renamed or dropped the signals these slots were named after.
-    connect(ui->actionOpen_in_Dir, &QAction::triggered, this, &Widget::on_actionOpen_in_Dir_activated);
+    connect(ui->actionOpen_in_Dir, &QAction::triggered, this,
+            &Widget::on_actionOpen_in_Dir_activated);
     connect(ui->actionShow, &QAction::triggered, this, &Widget::on_actionShow_activated);
     // Connected before the combo is filled, so its first item sets the scan
     // target while the window is being built.
@@ -172,7 +187,7 @@ void Widget::on_scanb_clicked()
 void Widget::startScan()
 {
     const QStringList roots = scanDirList();
-    qDebug() << roots;
+    debugPathList(roots);
     scanner->setDirs(roots);
     scanner->start();
 }
@@ -250,8 +265,8 @@ void Widget::showEmptyResultMessage()
 void Widget::completeMsg()
 {
     if (trayicon)
-        trayicon->showMessage(tr("Complete"), tr("The Scan is complete"), QSystemTrayIcon::Information,
-                              10000);
+        trayicon->showMessage(tr("Complete"), tr("The Scan is complete"),
+                              QSystemTrayIcon::Information, 10000);
 }
 
 void Widget::topNumberChanged(ulong ptopnumber)

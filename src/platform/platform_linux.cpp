@@ -45,7 +45,13 @@ void revealFile(const QString &path)
     call << QStringList {showItemsUri(path)} << QString(); // no startup notification id
     const QDBusPendingCall pending =
         QDBusConnection::sessionBus().asyncCall(call, showItemsTimeoutMs);
-
+    // Without a session bus the call has failed already, and a watcher on a
+    // finished call never reports.
+    if (pending.isFinished()) {
+        if (pending.isError())
+            QDesktopServices::openUrl(containingDirectoryUrl(path));
+        return;
+    }
     auto *watcher = new QDBusPendingCallWatcher(pending, QCoreApplication::instance());
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
                      [path](QDBusPendingCallWatcher *finished) {

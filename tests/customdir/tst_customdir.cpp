@@ -244,12 +244,11 @@ void tst_CustomDir::result_data()
         << "D:/Photos";
     QTest::newRow("chooser row cannot be renamed") << QStringList {} << QStringList {"/srv/x"} << 0
                                                    << "/elsewhere" << QList<int> {0} << "/srv/x";
-    // An empty row names no directory; sending it would make the main window
-    // scan its current directory.
+    // A row the user emptied is still a ticked row: its empty path is sent.
     QTest::newRow("row emptied, ticked alone")
-        << QStringList {"C:/"} << QStringList {} << 0 << "" << QList<int> {0} << QString();
+        << QStringList {"C:/"} << QStringList {} << 0 << "" << QList<int> {0} << QString("");
     QTest::newRow("row emptied, beside a ticked row")
-        << QStringList {"C:/", "D:/"} << QStringList {} << 0 << "" << QList<int> {0, 1} << "D:/";
+        << QStringList {"C:/", "D:/"} << QStringList {} << 0 << "" << QList<int> {0, 1} << ";D:/";
 }
 
 void tst_CustomDir::result()

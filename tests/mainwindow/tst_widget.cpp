@@ -2,7 +2,9 @@
 #include "config/config.h"
 #include "customdir/customdir.h"
 #include "customdir/directorychooser.h"
+#include "fakeupdateserver.h"
 #include "mainwindow/widget.h"
+#include "net/httpclient.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -65,10 +68,7 @@ class tst_Widget : public QObject
     Q_OBJECT
 
 public:
-    explicit tst_Widget(const QString &sandbox)
-        : sandbox(sandbox)
-    {
-    }
+    explicit tst_Widget(const QString &sandbox) : sandbox(sandbox) { }
 
 private:
     // A fresh settings file with the start-up update check off, so a window
@@ -83,7 +83,10 @@ private:
     }
     QString iniPath() const { return sandbox + "/app/Vastrel.ini"; }
 
-    static QPushButton *button(Widget &w, const char *name) { return w.findChild<QPushButton *>(name); }
+    static QPushButton *button(Widget &w, const char *name)
+    {
+        return w.findChild<QPushButton *>(name);
+    }
     static QLabel *status(Widget &w) { return w.findChild<QLabel *>("currentfile"); }
     static QComboBox *combo(Widget &w) { return w.findChild<QComboBox *>("dircombo"); }
     static QTableView *table(Widget &w) { return w.findChild<QTableView *>("tableView"); }
@@ -91,6 +94,7 @@ private:
     // Starts a scan from the button and waits for its end.
     static bool scanToCompletion(Widget &w)
     {
+        status(w)->clear(); // the previous scan's end must not count
         button(w, "scanb")->click();
         return QTest::qWaitFor([&] { return status(w)->text() == "Scan Complete!"; }, 20000);
     }
@@ -114,8 +118,7 @@ private:
         return rows;
     }
 
-    template<class T>
-    static QList<T *> topLevel()
+    template<class T> static QList<T *> topLevel()
     {
         QList<T *> found;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
@@ -153,6 +156,9 @@ private Q_SLOTS:
     void showInFolder();
     void configCountReachesTheWindow();
     void registersFileManagerEntries();
+    void startUpUpdateCheck_data();
+    void startUpUpdateCheck();
+    void noStartUpCheckWhenSwitchedOff();
     void exitWhileHiddenEndsTheLoop();
 };
 
@@ -169,7 +175,9 @@ void tst_Widget::init()
     capturedLines.clear();
     tree = std::make_unique<QTemporaryDir>();
     QVERIFY(tree->isValid());
-    Widget::systemTrayAvailable = [] { return true; };
+    Widget::systemTrayAvailable = [] {
+        return true;
+    };
 }
 
 void tst_Widget::cleanup()
@@ -211,8 +219,9 @@ void tst_Widget::formMatchesDesign_data()
 
     const QString s2 = "gridline-color: rgb(5, 5, 71);";
     auto round = [](const char *name, const char *color) {
-        return QString("#%1{border-style: outset;\n     border-width: 2px;\n     border-radius: 10px;\n"
-                       "     border-color: yellow;\n\t color:%2;}")
+        return QString(
+                   "#%1{border-style: outset;\n     border-width: 2px;\n     border-radius: 10px;\n"
+                   "     border-color: yellow;\n\t color:%2;}")
             .arg(name, color);
     };
     auto picture = [](const char *name, const char *image) {
@@ -221,10 +230,11 @@ void tst_Widget::formMatchesDesign_data()
                        "    border-image: url(:/image/image/%2_down.bmp) ;\n}")
             .arg(name, image);
     };
-    const QString close = "#exitb{\n    border-image: url(:/image/image/close.bmp) 2;\n    border-width: 2;\n}\n"
-                          "#exitb:hover{\n    border-image: url(:/image/image/close_hover.bmp) 2;\n"
-                          "    border-width: 2;\n}\n#exitb:pressed{\n"
-                          "    border-image: url(:/image/image/close_down.bmp) 2;\n    border-width: 2;\n}";
+    const QString close =
+        "#exitb{\n    border-image: url(:/image/image/close.bmp) 2;\n    border-width: 2;\n}\n"
+        "#exitb:hover{\n    border-image: url(:/image/image/close_hover.bmp) 2;\n"
+        "    border-width: 2;\n}\n#exitb:pressed{\n"
+        "    border-image: url(:/image/image/close_down.bmp) 2;\n    border-width: 2;\n}";
     QTest::newRow("scanb") << "scanb" << QRect(200, 90, 91, 31) << "";
     QTest::newRow("tableView") << "tableView" << QRect(9, 161, 481, 231) << s2;
     QTest::newRow("exitb") << "exitb" << QRect(480, 0, 20, 16) << close;
@@ -256,8 +266,9 @@ void tst_Widget::formMatchesDesign()
     QCOMPARE(control->geometry(), geometry);
     QCOMPARE(control->styleSheet(), styleSheet);
 
-    const QStringList order = {"scanb", "tableView", "exitb", "currentfile", "dirlist", "add",
-                               "deleteb", "okb", "config", "minb", "label_3", "dircombo"};
+    const QStringList order = {"scanb",   "tableView", "exitb",   "currentfile",
+                               "dirlist", "add",       "deleteb", "okb",
+                               "config",  "minb",      "label_3", "dircombo"};
     QStringList created;
     for (QObject *child : container->children()) {
         if (order.contains(child->objectName()))
@@ -297,7 +308,7 @@ void tst_Widget::commandLineScan()
 
     QCOMPARE(capturedLines.count("set ture"), 1);
     QVERIFY(capturedLines.contains(QString("(\"%1\")").arg(root)));
-    QCOMPARE(walkLines(), QStringList{root});
+    QCOMPARE(walkLines(), QStringList {root});
     // One size line per row while the ranking hands out its entries, one
     // while the table is filled.
     const QRegularExpression sizeLine(R"(^[0-9.e+]+ : ".*"$)");
@@ -316,9 +327,9 @@ void tst_Widget::nextScanUsesTheChosenTarget()
     QCOMPARE(combo(w)->currentText(), chosen.path());
     w.setArgDirList({tree->path()});
     QVERIFY(scanToCompletion(w));
-    QCOMPARE(rowsOf(w, 1), QStringList{tree->path() + "/argument.bin"});
+    QCOMPARE(rowsOf(w, 1), QStringList {tree->path() + "/argument.bin"});
     QVERIFY(scanToCompletion(w));
-    QCOMPARE(rowsOf(w, 1), QStringList{chosen.path() + "/chosen.bin"});
+    QCOMPARE(rowsOf(w, 1), QStringList {chosen.path() + "/chosen.bin"});
     QCOMPARE(walkLines(), QStringList({tree->path(), chosen.path()}));
 }
 
@@ -425,6 +436,8 @@ void tst_Widget::customListsInTheCombo()
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    QVERIFY(capturedLines.contains("\"/a;/b\""));
+    QVERIFY(capturedLines.contains("\"/c\""));
     QCOMPARE(dircombo->itemText(custom + 1), QString("/c"));
     QCOMPARE(dircombo->itemText(custom + 2), QString("/a;/b"));
     QCOMPARE(dircombo->currentIndex(), custom + 1);
@@ -437,14 +450,13 @@ void tst_Widget::customListsInTheCombo()
     QTRY_COMPARE(status(w)->text(), QString("Scan Complete!"));
     QVERIFY(capturedLines.contains("(\"/a\", \"/b\")"));
     QCOMPARE(walkLines(), QStringList({"/a", "/b"}));
-    QVERIFY(capturedLines.contains("\"/c\""));
 }
 
 void tst_Widget::customDialogCancelAndEscape()
 {
     Widget w;
     QComboBox *dircombo = combo(w);
-    const int custom = dircombo->findText("Custom Scan");
+    int custom = dircombo->findText("Custom Scan");
 
     dircombo->setCurrentIndex(custom);
     QTRY_COMPARE(topLevel<CustomDir>().size(), 1);
@@ -457,6 +469,7 @@ void tst_Widget::customDialogCancelAndEscape()
     // stay those of the previous choice.
     w.customdiraccepted(tree->path());
     writeFile(tree->path() + "/kept.bin", 1);
+    custom = dircombo->findText("Custom Scan");
     dircombo->setCurrentIndex(custom);
     QTRY_COMPARE(topLevel<CustomDir>().size(), 1);
     dialog = topLevel<CustomDir>().first();
@@ -464,7 +477,7 @@ void tst_Widget::customDialogCancelAndEscape()
     QTRY_VERIFY(!dialog);
     QCOMPARE(dircombo->currentIndex(), custom);
     QVERIFY(scanToCompletion(w));
-    QCOMPARE(rowsOf(w, 1), QStringList{tree->path() + "/kept.bin"});
+    QCOMPARE(rowsOf(w, 1), QStringList {tree->path() + "/kept.bin"});
 }
 
 // Two directories added through the chooser, both ticked: the scan walks
@@ -476,9 +489,10 @@ void tst_Widget::scanWalksTheChosenList()
     QVERIFY(QDir().mkpath(second));
     writeFile(second + "/s.bin", 5);
     QStringList answers = {first, second};
-    directorychooser::setChooser([&](QWidget *, const QString &, const QString &, QFileDialog::Options) {
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    });
+    directorychooser::setChooser(
+        [&](QWidget *, const QString &, const QString &, QFileDialog::Options) {
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        });
 
     Widget w;
     combo(w)->setCurrentIndex(combo(w)->findText("Custom Scan"));
@@ -487,7 +501,8 @@ void tst_Widget::scanWalksTheChosenList()
     auto *add = dialog->findChild<QPushButton *>("adddirb");
     add->click();
     add->click();
-    auto *model = qobject_cast<QStandardItemModel *>(dialog->findChild<QListView *>("listView")->model());
+    auto *model =
+        qobject_cast<QStandardItemModel *>(dialog->findChild<QListView *>("listView")->model());
     QVERIFY(model);
     for (int row = 0; row < model->rowCount(); ++row) {
         const QString text = model->item(row)->text();
@@ -500,7 +515,7 @@ void tst_Widget::scanWalksTheChosenList()
     capturedLines.clear();
     QVERIFY(scanToCompletion(w));
     QCOMPARE(walkLines(), QStringList({first, second}));
-    QCOMPARE(rowsOf(w, 1), QStringList{second + "/s.bin"});
+    QCOMPARE(rowsOf(w, 1), QStringList {second + "/s.bin"});
 }
 
 void tst_Widget::trayMinimiseAndRestore_data()
@@ -546,7 +561,9 @@ void tst_Widget::trayMinimiseAndRestore()
 
 void tst_Widget::minimiseWithoutTray()
 {
-    Widget::systemTrayAvailable = [] { return false; };
+    Widget::systemTrayAvailable = [] {
+        return false;
+    };
     Widget w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -616,15 +633,15 @@ void tst_Widget::showInFolder()
     capturedLines.clear();
     table(w)->setCurrentIndex(QModelIndex());
     showInFolder->trigger();
-    QCOMPARE(capturedLines, QStringList{"\"\""});
+    QCOMPARE(capturedLines, QStringList {"\"\""});
 
     table(w)->setCurrentIndex(table(w)->model()->index(0, 0));
     showInFolder->trigger();
     QCOMPARE(capturedLines.size(), 3);
     QCOMPARE(capturedLines.at(1), QString("\"%1\"").arg(name));
     QTRY_COMPARE_WITH_TIMEOUT(catcher.urls.size(), 1, 10000);
-    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(tree->path()));
     QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(tree->path()));
 }
 
 void tst_Widget::configCountReachesTheWindow()
@@ -655,6 +672,65 @@ void tst_Widget::registersFileManagerEntries()
     QVERIFY(QFile::exists(data + "/nautilus/scripts/Find Vastrel Here"));
     const QString program = QCoreApplication::applicationFilePath();
     QVERIFY(capturedLines.filter(program).size() >= 1);
+}
+
+// The update check at start: only an announced version opens the
+// configuration window, on its Update tab, which then asks again itself.
+void tst_Widget::startUpUpdateCheck_data()
+{
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<QString>("logged");
+    QTest::addColumn<bool>("opensConfig");
+    QTest::newRow("current") << QByteArray("2.0.0") << "Already The Latest Version!" << false;
+    QTest::newRow("announced") << QByteArray("2.0.1##http://example.org/v")
+                               << "\"2.0.1\" \"http://example.org/v\"" << true;
+    QTest::newRow("maintenance") << QByteArray("down") << "Sorry.update server maintain." << false;
+}
+
+void tst_Widget::startUpUpdateCheck()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, logged);
+    QFETCH(bool, opensConfig);
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(200, answer);
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+    resetSettings(true);
+
+    Widget w;
+    QTRY_VERIFY(capturedLines.contains(logged));
+    QCOMPARE(server.requests().first(), QString("/vastrel/checkupdate"));
+    if (opensConfig) {
+        QTRY_COMPARE(topLevel<Config>().size(), 1);
+        QCOMPARE(topLevel<Config>().first()->findChild<QTabWidget *>("configtab")->currentIndex(),
+                 3);
+        QTRY_COMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests().at(1), QString("/vastrel/checkupdate"));
+        topLevel<Config>().first()->close();
+    } else {
+        QCOMPARE(topLevel<Config>().size(), 0);
+    }
+    qputenv("VASTREL_UPDATE_HOST", "127.0.0.1:9");
+}
+
+void tst_Widget::noStartUpCheckWhenSwitchedOff()
+{
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(200, "2.0.0");
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+    QSettings(iniPath(), QSettings::IniFormat).setValue("autoupdatecheck", 0);
+
+    Widget w;
+    // A request of our own after the window's construction: once the server
+    // has it, a request sent by the window would have arrived before it.
+    HttpClient probe;
+    probe.setHost("127.0.0.1", server.port());
+    probe.get("/probe");
+    QTRY_COMPARE(server.requests().size(), 1);
+    QCOMPARE(server.requests().first(), QString("/probe"));
+    qputenv("VASTREL_UPDATE_HOST", "127.0.0.1:9");
 }
 
 int main(int argc, char *argv[])
