@@ -43,10 +43,10 @@ public:
 private:
     static void filter(QLoggingCategory *category)
     {
+        if (previous)
+            previous(category);
         if (qstrcmp(category->categoryName(), "qt.core.qmetaobject.connectslotsbyname") == 0)
             category->setEnabled(QtWarningMsg, false);
-        else if (previous)
-            previous(category);
     }
     static inline QLoggingCategory::CategoryFilter previous = nullptr;
 };
