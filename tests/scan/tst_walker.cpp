@@ -197,35 +197,41 @@ void tst_Walker::destroyWhileRunning()
 {
     QTemporaryDir big;
     QVERIFY(big.isValid());
-    const int files = 4000;
-    for (int d = 0; d < 40; ++d) {
+    const int files = 10000;
+    for (int d = 0; d < 100; ++d) {
         const QString dir = big.path() + QStringLiteral("/d%1").arg(d);
         QVERIFY(QDir().mkpath(dir));
-        for (int f = 0; f < files / 40; ++f) {
+        for (int f = 0; f < files / 100; ++f) {
             QFile file(dir + QStringLiteral("/f%1").arg(f));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
     }
 
-    QAtomicInt emitted(0);
-    QSemaphore firstFile;
-    for (const bool waitForFirstFile : {false, true}) {
-        emitted.storeRelaxed(0);
+    for (const bool holdFirstFile : {false, true}) {
+        QAtomicInt emitted(0);
+        QAtomicInt deleting(0);
+        QSemaphore firstFile;
         auto w = std::make_unique<walker>();
         connect(
             w.get(), &walker::walkfile, this,
             [&](const QString &) {
-                if (emitted.fetchAndAddRelaxed(1) == 0)
-                    firstFile.release();
+                if (emitted.fetchAndAddRelaxed(1) != 0 || !holdFirstFile)
+                    return;
+                // Keep the walk at its first file until the destructor is on its way.
+                firstFile.release();
+                const QDeadlineTimer deadline(10000);
+                while (deleting.loadAcquire() == 0 && !deadline.hasExpired())
+                    QThread::yieldCurrentThread();
             },
             Qt::DirectConnection);
         w->setDirs({big.path()});
         w->start();
-        if (waitForFirstFile)
+        if (holdFirstFile)
             QVERIFY(firstFile.tryAcquire(1, 10000));
+        deleting.storeRelease(1);
         w.reset();
-        QVERIFY2(emitted.loadRelaxed() < files, qPrintable(QString::number(emitted.loadRelaxed())));
-        firstFile.tryAcquire(firstFile.available());
+        QVERIFY2(emitted.loadRelaxed() < files / 2,
+                 qPrintable(QString::number(emitted.loadRelaxed())));
     }
 }
 
