@@ -47,3 +47,7 @@ void walker::run()
     }
     qDebug() << ranking->map().size();
 }
+
+// The meta-object code lives in this object file rather than in the library's
+// shared moc object, so linking the walker does not pull in every other class.
+#include "moc_walker.cpp"
