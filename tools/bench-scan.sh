@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Scan benchmark: builds a synthetic tree once (about 300,000 sparse files in
-# 20,000 directories), then times `vastrel-top -n 10 TREE` against
+# 20,000 directories), then times `vastrel-top -n 10 TREE`, a full scan of TREE
+# in the main window run offscreen (`vastrel-guiscan TREE`, status updates
+# included) and
 #   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
-# alternately, warm cache, and prints both medians, their ratio and each one's
+# alternately, warm cache, and prints the medians, their ratios and each one's
 # peak RSS.
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]
 # Defaults: 7 rounds, tree /tmp/vastrel-bench-tree, build dir build/.
@@ -29,7 +31,8 @@ if [ "$rounds" -lt 5 ]; then
 fi
 
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
-cmake --build "$build" --target vastrel-top >/dev/null
+cmake --build "$build" --target vastrel-top vastrel-guiscan >/dev/null
 [ -x /usr/bin/time ] || { echo "bench-scan: needs GNU time (apt-get install time)" >&2; exit 2; }
 python3 tools/bench/maketree.py "$tree"
-python3 tools/bench/timeit.py "$build/src/top/vastrel-top" "$tree" "$rounds"
+python3 tools/bench/timeit.py "$build/src/top/vastrel-top" \
+    "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds"

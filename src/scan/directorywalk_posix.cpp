@@ -1,21 +1,24 @@
 #include "scan/directorywalk.h"
 
+#include "scan/directoryreader.h"
 #include "scan/filesystemkind.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <dirent.h>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
 #include <vector>
 
 // The POSIX walk reads directories itself instead of going through
 // QDirIterator: that iterator follows symbolic links to files, leaves out
 // names that are not valid UTF-8 and stats every entry. Here each directory is
-// opened relative to its parent, the entry type from readdir() saves a stat for
+// opened relative to its parent, the entry type from the directory saves a stat for
 // everything but regular files, and the path of the current directory is kept
 // in one buffer that each file's name is appended to.
 
@@ -24,7 +27,6 @@ namespace {
 // One open directory on the way down.
 struct Level
 {
-    DIR *dir;
     dev_t device;
     qsizetype prefixLength; // where this directory's path, with its "/", ends
 };
@@ -45,21 +47,18 @@ void appendName(QString &path, const char *name)
         path.append(QString::fromLocal8Bit(name, length));
 }
 
-// Opens a directory stream on fd, unless fd is on a pseudo filesystem that the
-// directory at parentDevice is not on. Closes fd when it returns nullptr.
-DIR *openLevel(int fd, const dev_t *parentDevice, dev_t &device)
+// Opens reader on fd, unless fd is on a pseudo filesystem that the directory
+// at parentDevice is not on. fd is closed whenever this returns false.
+bool openLevel(DirectoryReader &reader, int fd, const dev_t *parentDevice, dev_t &device)
 {
     struct stat st;
     if (::fstat(fd, &st) != 0 ||
         ((!parentDevice || *parentDevice != st.st_dev) && isPseudoFilesystem(fd))) {
         ::close(fd);
-        return nullptr;
+        return false;
     }
     device = st.st_dev;
-    DIR *dir = ::fdopendir(fd);
-    if (!dir)
-        ::close(fd);
-    return dir;
+    return reader.open(fd);
 }
 
 } // namespace
@@ -78,30 +77,32 @@ void DirectoryWalk::walk(const QString &root)
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (rootFd < 0)
         return;
+    // One reader per depth, each reused for the directories met at its depth.
+    std::vector<std::unique_ptr<DirectoryReader>> readers;
+    readers.push_back(std::make_unique<DirectoryReader>());
     dev_t rootDevice;
-    DIR *rootDir = openLevel(rootFd, nullptr, rootDevice);
-    if (!rootDir)
+    if (!openLevel(*readers[0], rootFd, nullptr, rootDevice))
         return;
     if (!path.endsWith(QLatin1Char('/')))
         path.append(QLatin1Char('/'));
 
     std::vector<Level> levels;
-    levels.push_back({rootDir, rootDevice, path.size()});
+    levels.push_back({rootDevice, path.size()});
     while (!levels.empty() && stopRequested.loadRelaxed() == 0) {
         const Level level = levels.back();
-        const dirent *entry = ::readdir(level.dir);
-        if (!entry) {
-            ::closedir(level.dir);
+        DirectoryReader &reader = *readers[levels.size() - 1];
+        unsigned char type;
+        const char *name = reader.next(type);
+        if (!name) {
+            reader.close();
             levels.pop_back();
             continue;
         }
-        const char *name = entry->d_name;
         if (name[0] == '.')
             continue; // hidden, and "." and ".."
 
-        const int dirFd = ::dirfd(level.dir);
+        const int dirFd = reader.fd();
         struct stat st;
-        unsigned char type = entry->d_type;
         bool statted = false;
         if (type == DT_UNKNOWN) {
             // Some filesystems do not fill in the type.
@@ -123,17 +124,19 @@ void DirectoryWalk::walk(const QString &root)
             const int fd = ::openat(dirFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
             if (fd < 0)
                 continue;
+            if (readers.size() == levels.size())
+                readers.push_back(std::make_unique<DirectoryReader>());
             dev_t device;
-            DIR *dir = openLevel(fd, &level.device, device);
-            if (!dir)
-                continue;
+            // The name lives in the parent's buffer: append it before the
+            // child reader is opened.
             path.truncate(level.prefixLength);
             appendName(path, name);
             path.append(QLatin1Char('/'));
-            levels.push_back({dir, device, path.size()});
+            if (!openLevel(*readers[levels.size()], fd, &level.device, device))
+                continue;
+            levels.push_back({device, path.size()});
         }
         // Symbolic links, fifos, sockets and devices are left out.
     }
-    for (const Level &level : levels)
-        ::closedir(level.dir);
+    // The readers close what is still open when they are destroyed.
 }

@@ -1,13 +1,16 @@
 // vastrel-guiscan DIR: builds the main window offscreen, scans DIR exactly as
 // a command-line start does, waits for the end of the scan and prints the
 // results table as vastrel-top prints its list (size in MB, a tab, the path).
-// Settings and file manager entries go to a throwaway directory.
+// Settings and file manager entries go to a throwaway directory. On stderr it
+// prints "scan seconds: S", the time from pressing Scan to "Scan Complete!",
+// which leaves out the window's own start-up.
 
 #include "app/settings.h"
 #include "mainwindow/widget.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QSettings>
 #include <QTableView>
@@ -47,6 +50,8 @@ int main(int argc, char *argv[])
     Widget window;
     window.show();
     window.setArgDirList({QString::fromLocal8Bit(argv[1])});
+    QElapsedTimer scanTime;
+    scanTime.start();
     window.on_scanb_clicked();
 
     auto *status = window.findChild<QLabel *>("currentfile");
@@ -57,6 +62,7 @@ int main(int argc, char *argv[])
     });
     poll.start(5);
     app.exec();
+    std::fprintf(stderr, "scan seconds: %.4f\n", scanTime.nsecsElapsed() / 1e9);
 
     const QAbstractItemModel *model = window.findChild<QTableView *>("tableView")->model();
     for (int row = 0; model && row < model->rowCount(); ++row)
