@@ -2,7 +2,12 @@
 
 #include <QMetaObject>
 
-StatusRelay::StatusRelay(QObject *parent) : QObject(parent) { }
+StatusRelay::StatusRelay(QObject *parent, int restMilliseconds) : QObject(parent)
+{
+    rest.setSingleShot(true);
+    rest.setInterval(restMilliseconds);
+    connect(&rest, &QTimer::timeout, this, [this] { pending.storeRelease(0); });
+}
 
 void StatusRelay::offer(const QString &path)
 {
@@ -19,6 +24,12 @@ void StatusRelay::offer(const QString &path)
 void StatusRelay::deliver()
 {
     const QString path = latest;
-    pending.storeRelease(0);
+    // A pause before the next report is taken: nobody reads paths faster
+    // than a screen refreshes, and each one shown costs the GUI thread a
+    // repaint while the walker's own thread would copy its path buffer.
+    if (rest.interval() > 0)
+        rest.start();
+    else
+        pending.storeRelease(0);
     Q_EMIT pathChanged(path);
 }
