@@ -4,7 +4,7 @@
 # in the main window run offscreen (`vastrel-guiscan TREE`, status updates
 # included) and
 #   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
-# alternately, warm cache, and prints the medians, their ratios and each one's
+# alternately in a shuffled order, warm cache, and prints the medians, their ratios and each one's
 # peak RSS.
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]
 # Defaults: 7 rounds, tree /tmp/vastrel-bench-tree, build dir build/.
@@ -30,9 +30,10 @@ if [ "$rounds" -lt 5 ]; then
     exit 2
 fi
 
+source scripts/deps.sh
+ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
 cmake --build "$build" --target vastrel-top vastrel-guiscan >/dev/null
-[ -x /usr/bin/time ] || { echo "bench-scan: needs GNU time (apt-get install time)" >&2; exit 2; }
 python3 tools/bench/maketree.py "$tree"
 python3 tools/bench/timeit.py "$build/src/top/vastrel-top" \
     "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds"
