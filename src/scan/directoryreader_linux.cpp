@@ -3,15 +3,11 @@
 #include <dirent.h>
 #include <unistd.h>
 
-#include <cstddef>
-
 // getdents64() fills the buffer with linux_dirent64 records, which glibc
 // declares as struct dirent64: inode, offset, record length, type, name.
 struct DirectoryReader::Buffer
 {
     alignas(struct dirent64) char bytes[32 * 1024];
-    ssize_t filled = 0;
-    ssize_t position = 0;
 };
 
 DirectoryReader::DirectoryReader() : buffer(std::make_unique<Buffer>()) { }
@@ -25,25 +21,21 @@ bool DirectoryReader::open(int fd)
 {
     close();
     descriptor = fd;
-    buffer->filled = 0;
-    buffer->position = 0;
     return true;
 }
 
-const char *DirectoryReader::next(unsigned char &type)
+bool DirectoryReader::read(std::vector<Entry> &entries)
 {
-    if (buffer->position >= buffer->filled) {
-        if (descriptor < 0)
-            return nullptr;
-        buffer->filled = ::getdents64(descriptor, buffer->bytes, sizeof buffer->bytes);
-        buffer->position = 0;
-        if (buffer->filled <= 0)
-            return nullptr;
+    entries.clear();
+    if (descriptor < 0)
+        return false;
+    const ssize_t filled = ::getdents64(descriptor, buffer->bytes, sizeof buffer->bytes);
+    for (ssize_t position = 0; position < filled;) {
+        const auto *entry = reinterpret_cast<const struct dirent64 *>(buffer->bytes + position);
+        entries.push_back({entry->d_name, entry->d_type});
+        position += entry->d_reclen;
     }
-    const auto *entry = reinterpret_cast<const struct dirent64 *>(buffer->bytes + buffer->position);
-    buffer->position += entry->d_reclen;
-    type = entry->d_type;
-    return entry->d_name;
+    return filled > 0;
 }
 
 void DirectoryReader::close()

@@ -3,10 +3,20 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <cstring>
+
+// readdir() may reuse its entry on the next call, so a batch's names are
+// copied into the reader's own storage.
 struct DirectoryReader::Buffer
 {
     DIR *dir = nullptr;
+    std::vector<char> names;
+    std::vector<std::size_t> offsets;
 };
+
+namespace {
+constexpr std::size_t batchSize = 256;
+}
 
 DirectoryReader::DirectoryReader() : buffer(std::make_unique<Buffer>()) { }
 
@@ -27,13 +37,26 @@ bool DirectoryReader::open(int fd)
     return true;
 }
 
-const char *DirectoryReader::next(unsigned char &type)
+bool DirectoryReader::read(std::vector<Entry> &entries)
 {
-    const dirent *entry = buffer->dir ? ::readdir(buffer->dir) : nullptr;
-    if (!entry)
-        return nullptr;
-    type = entry->d_type;
-    return entry->d_name;
+    entries.clear();
+    if (!buffer->dir)
+        return false;
+    buffer->names.clear();
+    buffer->offsets.clear();
+    while (entries.size() < batchSize) {
+        const dirent *entry = ::readdir(buffer->dir);
+        if (!entry)
+            break;
+        buffer->offsets.push_back(buffer->names.size());
+        buffer->names.insert(buffer->names.end(), entry->d_name,
+                             entry->d_name + std::strlen(entry->d_name) + 1);
+        entries.push_back({nullptr, entry->d_type});
+    }
+    // The storage has stopped growing: point the names into it.
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i].name = buffer->names.data() + buffer->offsets[i];
+    return !entries.empty();
 }
 
 void DirectoryReader::close()
