@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 
+#include <system_error>
+
 namespace {
 
 // Below this many names a batch is not worth the helper's attention.
@@ -34,8 +36,13 @@ SharedStat::Result SharedStat::statName(int directoryFd, const char *name)
 
 SharedStat::SharedStat(bool withHelper, StatFunction statFunction) : statFunction(statFunction)
 {
-    if (withHelper)
+    if (!withHelper)
+        return;
+    try {
         helper = std::thread(&SharedStat::helperLoop, this);
+    } catch (const std::system_error &) {
+        // No thread to be had (a process at its limit): the caller stats alone.
+    }
 }
 
 SharedStat::~SharedStat()
