@@ -4,8 +4,8 @@
 # in the main window run offscreen (`vastrel-guiscan TREE`, status updates
 # included) and
 #   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
-# alternately in a shuffled order, warm cache, and prints the medians, their ratios and each one's
-# peak RSS.
+# alternately in a shuffled order, warm cache, and prints the medians, their
+# ratios and each one's peak RSS.
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]
 # Defaults: 7 rounds, tree /tmp/vastrel-bench-tree, build dir build/.
 set -euo pipefail

@@ -9,7 +9,6 @@
 #include <QThread>
 
 #include <dirent.h>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -151,6 +150,8 @@ void DirectoryWalk::walk(const QString &root)
         }
 
         if (type == DT_REG) {
+            // Every visible entry that may be a regular file was in the batch.
+            Q_ASSERT(result);
             if (!S_ISREG(result->mode))
                 continue;
             path.truncate(level.prefixLength);

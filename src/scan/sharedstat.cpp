@@ -14,7 +14,7 @@ constexpr int helperPatience = 2000;
 // A short pause inside a wait that is expected to end within microseconds;
 // after a while it gives the core away, in case the other thread was
 // descheduled while it held a name.
-void pause(int &spins)
+void backOff(int &spins)
 {
     if (++spins > 64)
         std::this_thread::yield();
@@ -86,7 +86,7 @@ void SharedStat::statAll(int directoryFd, const char *const *names, Result *resu
     open.store(false);
     int spins = 0;
     while (helpers.load() != 0)
-        pause(spins);
+        backOff(spins);
 }
 
 void SharedStat::work()
