@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Cross-builds Vastrel for Windows x64 with MinGW-w64 and runs every test
+# program under Wine on the offscreen platform.
+#   scripts/windows.sh             build into build-windows/ and run the tests
+#   scripts/windows.sh --package   then make vastrel-2.0.0-windows-x64.zip and
+#                                  try it in a fresh Wine prefix
+#
+# The Qt for MinGW comes as a tarball (qt-6.4.2-mingw-w64.tar.xz, made by
+# build-qt-mingw.sh from Debian's own qt6-base source) in a folder that also
+# holds the CMake toolchain file. Environment:
+#   VASTREL_WINDOWS_DIR  that folder (default: shared/windows beside the
+#                        repository, ../shared/windows from its root)
+#   VASTREL_QT_MINGW     an installed Qt for MinGW to use instead of the
+#                        tarball (e.g. /opt/qt6-mingw from build-qt-mingw.sh)
+#   VASTREL_CACHE        where the tarball is unpacked, once (default
+#                        ${XDG_CACHE_HOME:-~/.cache}/vastrel)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+source scripts/deps.sh
+
+package=0
+case "${1:-}" in
+    "") ;;
+    --package) package=1 ;;
+    *) echo "usage: scripts/windows.sh [--package]" >&2; exit 2 ;;
+esac
+
+# The host Qt provides moc, rcc and uic; it must be the same version as the
+# cross-built one. wine alone brings the wine command, wine64 the 64-bit loader.
+ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix \
+    wine wine64 xz-utils zip unzip fonts-dejavu-core
+
+# shared/windows beside the repository; from a git worktree, beside the main
+# working tree that the worktree belongs to.
+find_windows_dir() {
+    if [ -n "${VASTREL_WINDOWS_DIR:-}" ]; then
+        echo "$VASTREL_WINDOWS_DIR"
+        return
+    fi
+    local candidate common
+    for candidate in "$root/../shared/windows" \
+        "$(common=$(git rev-parse --path-format=absolute --git-common-dir 2>/dev/null) && dirname "$common")/../shared/windows"; do
+        if [ -f "$candidate/toolchain-mingw64.cmake" ]; then
+            echo "$candidate"
+            return
+        fi
+    done
+    echo "$root/../shared/windows"
+}
+windows_dir=$(find_windows_dir)
+windows_dir=$(cd "$windows_dir" 2>/dev/null && pwd) || {
+    echo "vastrel: no $(find_windows_dir); set VASTREL_WINDOWS_DIR to the folder with the Qt tarball and toolchain-mingw64.cmake" >&2
+    exit 1
+}
+toolchain=$windows_dir/toolchain-mingw64.cmake
+
+# The Qt install is relocatable: its CMake files find everything relative to
+# themselves, so it can live in a cache folder rather than /opt.
+if [ -n "${VASTREL_QT_MINGW:-}" ]; then
+    qt=$(cd "$VASTREL_QT_MINGW" && pwd)
+else
+    tarball=$windows_dir/qt-6.4.2-mingw-w64.tar.xz
+    cache=${VASTREL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vastrel}
+    unpacked=$cache/qt-6.4.2-mingw-w64
+    qt=$unpacked/qt6-mingw
+    stamp=$(stat -c '%s %Y' "$tarball")
+    if [ "$(cat "$unpacked/.tarball" 2>/dev/null)" != "$stamp" ]; then
+        echo "vastrel: unpacking $tarball into $unpacked" >&2
+        mkdir -p "$cache"
+        tmp=$(mktemp -d "$cache/unpack.XXXXXX")
+        tar -C "$tmp" -xJf "$tarball"
+        echo "$stamp" > "$tmp/.tarball"
+        rm -rf "$unpacked"
+        mv "$tmp" "$unpacked"
+    fi
+fi
+[ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "vastrel: no Qt 6 in $qt" >&2; exit 1; }
+
+jobs=$(nproc 2>/dev/null || echo 2)
+build=build-windows
+wineprefix=$root/$build/wine
+cmake -S . -B "$build" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_PREFIX_PATH="$qt" \
+    -DCMAKE_FIND_ROOT_PATH="$qt" \
+    -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "-DCMAKE_CROSSCOMPILING_EMULATOR=$root/tools/wine-run.sh;$wineprefix;$qt/bin"
+cmake --build "$build" -j "$jobs"
+
+# One wineserver for the whole run: started before the tests (a server that
+# the first test starts would keep CTest's output pipe open until it ends) and
+# ended with the script, along with anything a test left running in it.
+export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+start_wine() {
+    mkdir -p "$1"
+    WINEPREFIX=$1 wineserver -p </dev/null >/dev/null 2>&1
+    WINEPREFIX=$1 wine wineboot -i >/dev/null 2>&1
+}
+stop_wine() {
+    WINEPREFIX=$1 wineserver -k 2>/dev/null || true
+}
+trap 'stop_wine "$wineprefix"' EXIT
+start_wine "$wineprefix"
+
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$jobs"
+
+[ $package -eq 1 ] || exit 0
+
+# The zip: both programs, the Qt and MinGW runtime DLLs and the plugins, laid
+# out as the programs look for them (install rules of the Windows build).
+(cd "$build" && cpack -G ZIP -C Release)
+zip=vastrel-2.0.0-windows-x64.zip
+mv "$build/$zip" "$root/$zip"
+echo "vastrel: made $zip" >&2
+
+# Try it where nothing else is installed: a fresh prefix, the zip unpacked
+# into it, no PATH to the build's DLLs.
+try=$(mktemp -d)
+trap 'stop_wine "$wineprefix"; stop_wine "$try/prefix"; rm -rf "$try"' EXIT
+start_wine "$try/prefix"
+unzip -q "$zip" -d "$try"
+app=$try/${zip%.zip}
+mkdir -p "$try/tree/sub"
+head -c 3000000 /dev/zero > "$try/tree/sub/big.bin"
+head -c 1000 /dev/zero > "$try/tree/small.txt"
+run() { WINEPREFIX=$try/prefix wine "$@" 2>&1 | tr -d '\r'; }
+
+version=$(run "$app/vastrel-top.exe" --version)
+echo "vastrel-top.exe --version: $version"
+[ "$version" = "vastrel-top 2.0.0" ] || { echo "vastrel: unexpected version from the zip" >&2; exit 1; }
+
+scan=$(run "$app/vastrel-top.exe" -n 5 'Z:'"${try//\//\\}"'\tree')
+echo "$scan"
+expected=$(printf '2.86102\tZ:%s/tree/sub/big.bin\n0.000953674\tZ:%s/tree/small.txt' "$try" "$try")
+[ "$scan" = "$expected" ] || { echo "vastrel: the zip's scan did not list the two files as expected" >&2; exit 1; }
+echo "vastrel: $zip runs in a fresh Wine prefix" >&2
