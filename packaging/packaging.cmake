@@ -33,7 +33,9 @@ if(WIN32)
     if(TARGET Qt6::QWindowsVistaStylePlugin)
         install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
     endif()
-    # The compiler's own runtime: C++ library, unwinder, threads.
+    # The compiler's own runtime: C++ library, unwinder, threads. Debian ships
+    # them with their debugging sections (libstdc++ would weigh 23 MB), which
+    # are stripped from the installed copies.
     foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
             OUTPUT_VARIABLE dll_path OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -41,6 +43,10 @@ if(WIN32)
             message(FATAL_ERROR "The compiler does not know where ${dll} is; the Windows package needs it")
         endif()
         install(FILES ${dll_path} DESTINATION .)
+        if(CMAKE_STRIP)
+            install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${dll}\" COMMAND_ERROR_IS_FATAL ANY)")
+        endif()
     endforeach()
     # What the bundled libraries are and the licences they come under.
     install(FILES ${VASTREL_PACKAGING_DIR}/windows/THIRD-PARTY.txt DESTINATION .)
@@ -53,11 +59,6 @@ if(WIN32)
 
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME vastrel-${PROJECT_VERSION}-windows-x64)
-    # The strip of a Linux host would not understand the Windows programs.
-    find_program(VASTREL_MINGW_STRIP NAMES ${MINGW_TRIPLE}-strip x86_64-w64-mingw32-strip)
-    if(VASTREL_MINGW_STRIP)
-        set(CMAKE_STRIP ${VASTREL_MINGW_STRIP})
-    endif()
 elseif(UNIX AND NOT APPLE)
     include(GNUInstallDirs)
 

@@ -126,7 +126,24 @@ app=$try/${zip%.zip}
 mkdir -p "$try/tree/sub"
 head -c 3000000 /dev/zero > "$try/tree/sub/big.bin"
 head -c 1000 /dev/zero > "$try/tree/small.txt"
-run() { WINEPREFIX=$try/prefix wine "$@" 2>&1 | tr -d '\r'; }
+run() { WINEPREFIX=$try/prefix wine "$@" | tr -d '\r'; }
+
+# Every DLL a program or plugin of the zip imports is in the zip or is part of
+# Windows: the window program cannot be started here without a display, so its
+# imports are checked instead.
+system32=$try/prefix/drive_c/windows/system32
+missing=0
+while IFS= read -r binary; do
+    # api-ms-win-* names are API sets, which the Windows loader maps itself.
+    for dll in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^\s*DLL Name: //p' |
+        grep -v -i '^api-ms-win-'); do
+        if ! find "$app" "$system32" -maxdepth 1 -iname "$dll" | grep -q .; then
+            echo "vastrel: ${binary#$app/} needs $dll, which the zip lacks" >&2
+            missing=1
+        fi
+    done
+done < <(find "$app" -iname '*.exe' -o -iname '*.dll')
+[ $missing -eq 0 ]
 
 version=$(run "$app/vastrel-top.exe" --version)
 echo "vastrel-top.exe --version: $version"
