@@ -14,8 +14,8 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Vastrel walks every file below the chosen drives or directories and lists
 the largest ones, biggest first, with their size and full path; a right click
 shows a file in the file manager. It keeps a small settings file, hides into
-the system tray, adds a \"Find Vastrel Here\" entry to the file manager's menu
-for directories and can ask an update server for a newer version.
+the system tray, adds an entry to the file manager's menu that scans a
+directory and can ask an update server for a newer version.
 .
 The package also holds vastrel-top, which prints the largest files below the
 given directories in a terminal.")
@@ -63,7 +63,7 @@ elseif(UNIX AND NOT APPLE)
     include(GNUInstallDirs)
 
     # AppStream description of the application, named after the desktop entry.
-    install(FILES ${VASTREL_PACKAGING_DIR}/linux/vastrel.metainfo.xml
+    install(FILES ${VASTREL_PACKAGING_DIR}/linux/invalid.vastrel.vastrel.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
     # Manual pages, compressed as Debian installs them. vastrel-top's is made
@@ -81,7 +81,6 @@ elseif(UNIX AND NOT APPLE)
         add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/man/vastrel-top.1.gz
             COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
             COMMAND ${VASTREL_HELP2MAN} --no-info --section=1
-                --name=${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
                 --include=${VASTREL_PACKAGING_DIR}/linux/vastrel-top.h2m
                 --output=${CMAKE_CURRENT_BINARY_DIR}/man/vastrel-top.1
                 $<TARGET_FILE:vastrel-top>
@@ -95,16 +94,18 @@ elseif(UNIX AND NOT APPLE)
     add_custom_target(vastrel_man_pages ALL DEPENDS ${man_pages})
     install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-    # Debian's copyright file and the changelog of a native package.
+    # Debian's copyright file and the changelog of a native package, in the
+    # package's own documentation folder.
+    set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/vastrel)
     install(FILES ${VASTREL_PACKAGING_DIR}/linux/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${doc_dir})
     add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         COMMAND ${VASTREL_GZIP} -9nc ${VASTREL_PACKAGING_DIR}/linux/changelog
             > ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DEPENDS ${VASTREL_PACKAGING_DIR}/linux/changelog
         VERBATIM)
     add_custom_target(vastrel_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${doc_dir})
 
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
