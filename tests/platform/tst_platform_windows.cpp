@@ -1,0 +1,204 @@
+#include "platform/platform.h"
+#include "scan/scansession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTest>
+
+#include <qt_windows.h>
+#include <sddl.h>
+
+#include <memory>
+
+// What the program asks of Windows itself: the Explorer verb in the registry
+// (every user's key, and the user's own when that one is refused), the drive
+// list, and the icon resource of the program file. The registry is never the
+// real one: the process's HKEY_CLASSES_ROOT and HKEY_CURRENT_USER are mapped
+// onto a scratch key for the test's duration.
+class tst_PlatformWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void verbForEveryUser();
+    void verbForTheUserWhenRefused();
+    void driveList();
+    void programIcon();
+};
+
+namespace {
+
+const wchar_t verbSubKey[] = L"Directory\\shell\\Find Vastrel Here\\Command";
+const wchar_t userVerbSubKey[] = L"Software\\Classes\\Directory\\shell\\Find Vastrel Here\\Command";
+
+// The default value of a key below parent, or a null string.
+QString defaultValue(HKEY parent, const wchar_t *subKey)
+{
+    wchar_t buffer[1024];
+    DWORD size = sizeof(buffer);
+    if (RegGetValueW(parent, subKey, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+        return QString();
+    return QString::fromWCharArray(buffer);
+}
+
+// Gives a key the access rights of a security descriptor string.
+bool setKeySecurity(HKEY key, const wchar_t *sddl)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
+                                                              nullptr))
+        return false;
+    const bool ok = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
+    return ok;
+}
+
+// Read access for everyone and nothing more, or every access.
+const wchar_t readOnly[] = L"D:P(A;;KR;;;WD)";
+const wchar_t fullAccess[] = L"D:P(A;;KA;;;WD)";
+
+// A scratch key below the real HKEY_CURRENT_USER with two subkeys, "classes"
+// and "user", which stand in for this process's HKEY_CLASSES_ROOT and
+// HKEY_CURRENT_USER (RegOverridePredefKey) until it is destroyed. With
+// classesWritable false, the verb's key exists below classes and may only be
+// read, so the write is refused as it is for a user without administrative
+// rights.
+class RegistrySandbox
+{
+public:
+    explicit RegistrySandbox(bool classesWritable)
+    {
+        name = QStringLiteral("Software\\Vastrel test %1-%2")
+                   .arg(GetCurrentProcessId())
+                   .arg(GetTickCount64())
+                   .toStdWString();
+        ok = RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                             nullptr, &root, nullptr) == ERROR_SUCCESS &&
+             RegCreateKeyExW(root, L"classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes,
+                             nullptr) == ERROR_SUCCESS &&
+             RegCreateKeyExW(root, L"user", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
+                             nullptr) == ERROR_SUCCESS &&
+             RegOverridePredefKey(HKEY_CLASSES_ROOT, classes) == ERROR_SUCCESS &&
+             RegOverridePredefKey(HKEY_CURRENT_USER, user) == ERROR_SUCCESS;
+        if (ok && !classesWritable) {
+            ok = RegCreateKeyExW(classes, verbSubKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                 &locked, nullptr) == ERROR_SUCCESS &&
+                 setKeySecurity(locked, readOnly);
+        }
+    }
+    ~RegistrySandbox()
+    {
+        RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        if (locked)
+            setKeySecurity(locked, fullAccess);
+        for (HKEY key : {locked, user, classes, root}) {
+            if (key)
+                RegCloseKey(key);
+        }
+        RegDeleteTreeW(HKEY_CURRENT_USER, name.c_str());
+    }
+
+    bool ok = false;
+    HKEY root = nullptr;
+    HKEY classes = nullptr;
+    HKEY user = nullptr;
+
+private:
+    HKEY locked = nullptr;
+    std::wstring name;
+};
+
+// What the verb must run: the quoted Vastrel.exe beside the program, then "%1".
+QString expectedVerbCommand()
+{
+    const QString program =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/Vastrel.exe");
+    return '"' + program + "\" \"%1\"";
+}
+
+} // namespace
+
+void tst_PlatformWindows::verbForEveryUser()
+{
+    RegistrySandbox registry(true);
+    QVERIFY(registry.ok);
+    platform::registerDirectoryVerb();
+    QCOMPARE(defaultValue(registry.classes, verbSubKey), expectedVerbCommand());
+    QVERIFY(defaultValue(registry.user, userVerbSubKey).isNull());
+}
+
+void tst_PlatformWindows::verbForTheUserWhenRefused()
+{
+    RegistrySandbox registry(false);
+    QVERIFY(registry.ok);
+    platform::registerDirectoryVerb();
+    QVERIFY(defaultValue(registry.classes, verbSubKey).isNull());
+    QCOMPARE(defaultValue(registry.user, userVerbSubKey), expectedVerbCommand());
+}
+
+void tst_PlatformWindows::driveList()
+{
+    // A drive letter whose target folder does not exist, as a drive without
+    // its medium: listed by the system, left out of the scan's drives.
+    const DWORD used = GetLogicalDrives();
+    wchar_t letter = L'Q';
+    while (letter <= L'Y' && (used & (1u << (letter - L'A'))))
+        ++letter;
+    QVERIFY(letter <= L'Y');
+    const wchar_t device[] = {letter, L':', L'\0'};
+    const QString missing = QDir::toNativeSeparators(QDir::tempPath()) +
+                            QStringLiteral("\\vastrel-no-such-folder-%1").arg(GetCurrentProcessId());
+    QVERIFY(DefineDosDeviceW(0, device, reinterpret_cast<const wchar_t *>(missing.utf16())));
+    const auto undefine = qScopeGuard([&] {
+        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device,
+                         reinterpret_cast<const wchar_t *>(missing.utf16()));
+    });
+    const QString missingRoot = QString(QChar(letter)) + ":/";
+    QVERIFY2(ScanSession::allDriveRoots().contains(missingRoot),
+             qPrintable(ScanSession::allDriveRoots().join(' ')));
+
+    const QStringList roots = ScanSession::readableDriveRoots();
+    QVERIFY2(!roots.contains(missingRoot), qPrintable(roots.join(' ')));
+    // The system's own drive is listed, as a root in Qt's form.
+    wchar_t windows[MAX_PATH];
+    QVERIFY(GetWindowsDirectoryW(windows, MAX_PATH) > 2);
+    const QString systemRoot = QString::fromWCharArray(windows, 2).toUpper() + '/';
+    QVERIFY2(roots.contains(systemRoot), qPrintable(roots.join(' ')));
+    for (const QString &root : roots)
+        QVERIFY2(root.size() == 3 && root.endsWith(":/"), qPrintable(root));
+}
+
+void tst_PlatformWindows::programIcon()
+{
+    // The program file's icon group IDI_ICON1: one 48 x 48 image, 32 bits per
+    // pixel, in US English.
+    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
+                                                     QStringLiteral(VASTREL_PROGRAM_FILE_NAME));
+    const HMODULE module =
+        LoadLibraryExW(reinterpret_cast<const wchar_t *>(program.utf16()), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    QVERIFY2(module, qPrintable(program));
+    const auto unload = qScopeGuard([&] { FreeLibrary(module); });
+    const HRSRC group = FindResourceExW(module, RT_GROUP_ICON, L"IDI_ICON1",
+                                        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    QVERIFY(group);
+    const auto *directory = static_cast<const quint8 *>(LockResource(LoadResource(module, group)));
+    QVERIFY(directory);
+    // GRPICONDIR: reserved, type 1 (icon), count; then one 14-byte entry per
+    // image: width, height, colours, reserved, planes, bit count, bytes, id.
+    const auto word = [&](int offset) { return quint16(directory[offset] | directory[offset + 1] << 8); };
+    QCOMPARE(word(2), quint16(1));
+    QCOMPARE(word(4), quint16(1));
+    QCOMPARE(int(directory[6]), 48);
+    QCOMPARE(int(directory[7]), 48);
+    QCOMPARE(word(6 + 6), quint16(32));
+    const HRSRC image = FindResourceExW(module, RT_ICON, MAKEINTRESOURCEW(word(6 + 12)),
+                                        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    QVERIFY(image);
+    QCOMPARE(SizeofResource(module, image), DWORD(directory[14] | directory[15] << 8 |
+                                                   directory[16] << 16 | directory[17] << 24));
+}
+
+QTEST_GUILESS_MAIN(tst_PlatformWindows)
+#include "tst_platform_windows.moc"
