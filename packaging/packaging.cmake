@@ -68,6 +68,8 @@ elseif(UNIX AND NOT APPLE)
 
     # Manual pages, compressed as Debian installs them. vastrel-top's is made
     # from its own --help and --version by help2man, so the two never differ.
+    # They and the changelog are built for packages only (scripts/package.sh
+    # builds these targets); an install without them leaves them out.
     find_program(VASTREL_HELP2MAN help2man)
     find_program(VASTREL_GZIP gzip)
     set(man_pages ${CMAKE_CURRENT_BINARY_DIR}/man/vastrel.1.gz)
@@ -91,8 +93,8 @@ elseif(UNIX AND NOT APPLE)
     else()
         message(STATUS "help2man not found: vastrel-top's manual page is not made")
     endif()
-    add_custom_target(vastrel_man_pages ALL DEPENDS ${man_pages})
-    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    add_custom_target(vastrel_man_pages DEPENDS ${man_pages})
+    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 OPTIONAL)
 
     # Debian's copyright file and the changelog of a native package, in the
     # package's own documentation folder.
@@ -104,8 +106,8 @@ elseif(UNIX AND NOT APPLE)
             > ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
         DEPENDS ${VASTREL_PACKAGING_DIR}/linux/changelog
         VERBATIM)
-    add_custom_target(vastrel_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${doc_dir})
+    add_custom_target(vastrel_changelog DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${doc_dir} OPTIONAL)
 
     set(CPACK_GENERATOR DEB)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
