@@ -20,8 +20,8 @@ class tst_PlatformWindows : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void verbForEveryUser();
-    void verbForTheUserWhenRefused();
+    void directoryVerb_data();
+    void directoryVerb();
     void driveList();
     void programIcon();
 };
@@ -119,22 +119,23 @@ QString expectedVerbCommand()
 
 } // namespace
 
-void tst_PlatformWindows::verbForEveryUser()
+void tst_PlatformWindows::directoryVerb_data()
 {
-    RegistrySandbox registry(true);
-    QVERIFY(registry.ok);
-    platform::registerDirectoryVerb();
-    QCOMPARE(defaultValue(registry.classes, verbSubKey), expectedVerbCommand());
-    QVERIFY(defaultValue(registry.user, userVerbSubKey).isNull());
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("for every user") << false;
+    QTest::newRow("for the user, when refused for all") << true;
 }
 
-void tst_PlatformWindows::verbForTheUserWhenRefused()
+void tst_PlatformWindows::directoryVerb()
 {
-    RegistrySandbox registry(false);
+    QFETCH(bool, refused);
+    RegistrySandbox registry(!refused);
     QVERIFY(registry.ok);
     platform::registerDirectoryVerb();
-    QVERIFY(defaultValue(registry.classes, verbSubKey).isNull());
-    QCOMPARE(defaultValue(registry.user, userVerbSubKey), expectedVerbCommand());
+    const QString forAll = defaultValue(registry.classes, verbSubKey);
+    const QString forUser = defaultValue(registry.user, userVerbSubKey);
+    QCOMPARE(refused ? forUser : forAll, expectedVerbCommand());
+    QVERIFY((refused ? forAll : forUser).isNull());
 }
 
 void tst_PlatformWindows::driveList()
@@ -147,12 +148,11 @@ void tst_PlatformWindows::driveList()
         ++letter;
     QVERIFY(letter <= L'Y');
     const wchar_t device[] = {letter, L':', L'\0'};
-    const QString missing = QDir::toNativeSeparators(QDir::tempPath()) +
-                            QStringLiteral("\\vastrel-no-such-folder-%1").arg(GetCurrentProcessId());
-    QVERIFY(DefineDosDeviceW(0, device, reinterpret_cast<const wchar_t *>(missing.utf16())));
+    const std::wstring missing = QDir::toNativeSeparators(QDir::tempPath()).toStdWString() +
+                                 L"\\vastrel-no-such-folder-" + std::to_wstring(GetCurrentProcessId());
+    QVERIFY(DefineDosDeviceW(0, device, missing.c_str()));
     const auto undefine = qScopeGuard([&] {
-        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device,
-                         reinterpret_cast<const wchar_t *>(missing.utf16()));
+        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device, missing.c_str());
     });
     const QString missingRoot = QString(QChar(letter)) + ":/";
     QVERIFY2(ScanSession::allDriveRoots().contains(missingRoot),
@@ -171,33 +171,27 @@ void tst_PlatformWindows::driveList()
 
 void tst_PlatformWindows::programIcon()
 {
-    // The program file's icon group IDI_ICON1: one 48 x 48 image, 32 bits per
-    // pixel, in US English.
+    // The program file's icon group IDI_ICON1 in US English: one image,
+    // 48 x 48 pixels, 32 bits per pixel (GRPICONDIR, then its 14-byte entry).
     const QString program = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
                                                      QStringLiteral(VASTREL_PROGRAM_FILE_NAME));
-    const HMODULE module =
-        LoadLibraryExW(reinterpret_cast<const wchar_t *>(program.utf16()), nullptr,
-                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HMODULE module = LoadLibraryExW(program.toStdWString().c_str(), nullptr,
+                                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     QVERIFY2(module, qPrintable(program));
     const auto unload = qScopeGuard([&] { FreeLibrary(module); });
     const HRSRC group = FindResourceExW(module, RT_GROUP_ICON, L"IDI_ICON1",
                                         MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     QVERIFY(group);
-    const auto *directory = static_cast<const quint8 *>(LockResource(LoadResource(module, group)));
-    QVERIFY(directory);
-    // GRPICONDIR: reserved, type 1 (icon), count; then one 14-byte entry per
-    // image: width, height, colours, reserved, planes, bit count, bytes, id.
-    const auto word = [&](int offset) { return quint16(directory[offset] | directory[offset + 1] << 8); };
-    QCOMPARE(word(2), quint16(1));
-    QCOMPARE(word(4), quint16(1));
-    QCOMPARE(int(directory[6]), 48);
-    QCOMPARE(int(directory[7]), 48);
-    QCOMPARE(word(6 + 6), quint16(32));
-    const HRSRC image = FindResourceExW(module, RT_ICON, MAKEINTRESOURCEW(word(6 + 12)),
-                                        MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
-    QVERIFY(image);
-    QCOMPARE(SizeofResource(module, image), DWORD(directory[14] | directory[15] << 8 |
-                                                   directory[16] << 16 | directory[17] << 24));
+    const auto *bytes = static_cast<const quint8 *>(LockResource(LoadResource(module, group)));
+    QVERIFY(bytes);
+    const auto word = [&](int offset) { return bytes[offset] | bytes[offset + 1] << 8; };
+    QCOMPARE(word(2), 1); // icons
+    QCOMPARE(word(4), 1); // one image
+    QCOMPARE(bytes[6], 48);
+    QCOMPARE(bytes[7], 48);
+    QCOMPARE(word(12), 32);
+    QVERIFY(FindResourceExW(module, RT_ICON, MAKEINTRESOURCEW(word(18)),
+                            MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)));
 }
 
 QTEST_GUILESS_MAIN(tst_PlatformWindows)
