@@ -27,6 +27,8 @@ HttpClient::HttpClient(QObject *parent)
 {
     qRegisterMetaType<HttpResponseHeader>();
     manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    deadlineTimer.setSingleShot(true);
+    connect(&deadlineTimer, &QTimer::timeout, this, [this] { giveUp(timedOutText(deadline)); });
 }
 
 HttpClient::~HttpClient()
@@ -56,6 +58,39 @@ QByteArray HttpClient::readAll()
 QString HttpClient::errorString() const
 {
     return error;
+}
+
+void HttpClient::setSizeLimit(qint64 bytes)
+{
+    limit = qMax<qint64>(bytes, 0);
+}
+
+qint64 HttpClient::sizeLimit() const
+{
+    return limit;
+}
+
+void HttpClient::setDeadline(int milliseconds)
+{
+    deadline = qMax(milliseconds, 1);
+}
+
+int HttpClient::deadlineMs() const
+{
+    return deadline;
+}
+
+QString HttpClient::tooLargeText(qint64 limit)
+{
+    const QString size = limit % 1024 == 0 ? tr("%1 KiB").arg(limit / 1024)
+                                           : tr("%1 bytes").arg(limit);
+    return tr("The server's answer was too large (more than %1); it was cut off.").arg(size);
+}
+
+QString HttpClient::timedOutText(int milliseconds)
+{
+    return tr("The request timed out: no complete answer within %1 seconds.")
+        .arg(QString::number(milliseconds / 1000.0));
 }
 
 bool HttpClient::isTransportFailure(QNetworkReply::NetworkError error, bool hasStatus)
@@ -111,21 +146,80 @@ void HttpClient::startGet(const Request &request)
 
     QNetworkRequest networkRequest(url);
     networkRequest.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
-    networkRequest.setTransferTimeout(transferTimeoutMs);
+    // Qt would inflate a compressed body before it is counted here, so a small
+    // answer could unpack into gigabytes; asking for none keeps the bytes
+    // counted the bytes that arrived (a body compressed anyway stays packed).
+    networkRequest.setRawHeader("Accept-Encoding", "identity");
+    received.clear();
+    abortReason.clear();
     QNetworkReply *reply = manager->get(networkRequest);
+    current = reply;
+    // Qt stops reading from the socket while this much waits unread, so a
+    // fast server cannot pile up more than the limit behind readPart().
+    reply->setReadBufferSize(limit + 1);
     const int id = request.id;
+    connect(reply, &QNetworkReply::metaDataChanged, this, &HttpClient::checkAnnouncedLength);
+    connect(reply, &QIODevice::readyRead, this, &HttpClient::readPart);
     connect(reply, &QNetworkReply::finished, this, [this, id, reply] { getFinished(id, reply); });
+    // The deadline covers the whole exchange, so a server that sends a byte
+    // now and then cannot keep the request, and every one queued behind it,
+    // alive for ever.
+    deadlineTimer.start(deadline);
+}
+
+// Takes what has arrived, one byte more than the limit at most, and gives the
+// GET up as soon as the body has grown past the limit.
+void HttpClient::readPart()
+{
+    if (!current || !abortReason.isEmpty())
+        return;
+    received += current->read(limit + 1 - received.size());
+    if (received.size() > limit)
+        giveUp(tooLargeText(limit));
+}
+
+// A body announced larger than the limit is refused before it arrives.
+void HttpClient::checkAnnouncedLength()
+{
+    if (!current)
+        return;
+    const QVariant length = current->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > limit)
+        giveUp(tooLargeText(limit));
+}
+
+void HttpClient::giveUp(const QString &why)
+{
+    if (!current || !abortReason.isEmpty())
+        return;
+    abortReason = why;
+    // Ends the reply with finished(), which reports the error and starts the
+    // next request.
+    current->abort();
 }
 
 void HttpClient::getFinished(int id, QNetworkReply *reply)
 {
+    deadlineTimer.stop();
+    reply->disconnect(this);
     reply->deleteLater();
+    current = nullptr;
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    const bool failed = isTransportFailure(reply->error(), status.isValid());
-    if (failed) {
+    bool failed = true;
+    if (!abortReason.isEmpty()) {
+        error = std::exchange(abortReason, {});
+    } else if (isTransportFailure(reply->error(), status.isValid())) {
         error = reply->errorString();
     } else {
-        body = reply->readAll();
+        received += reply->read(limit + 1 - received.size());
+        failed = received.size() > limit || reply->bytesAvailable() > 0;
+        if (failed)
+            error = tooLargeText(limit);
+    }
+    if (failed) {
+        received.clear();
+    } else {
+        body = std::exchange(received, {});
         if (!body.isEmpty()) {
             HttpResponseHeader header;
             header.statusCode = status.toInt();

@@ -5,7 +5,9 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QQueue>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -25,9 +27,14 @@ Q_DECLARE_METATYPE(HttpResponseHeader)
 // non-empty body first delivers it, complete, through one readyRead().
 //
 // The error flag means that no answer arrived: the connection failed, the
-// transfer broke off or timed out, or the reply was not HTTP. An HTTP error
-// status (404, 500, ...) is an answer like any other, and redirects are handed
-// back as answers rather than followed.
+// transfer broke off, or the reply was not HTTP. An HTTP error status (404,
+// 500, ...) is an answer like any other, and redirects are handed back as
+// answers rather than followed.
+//
+// Whatever the server does, a GET is bounded: an answer whose body grows past
+// sizeLimit() bytes is cut off at once, and a GET not complete deadlineMs()
+// after it was sent is given up; both end with an error that says why, and the
+// next request in the queue goes out.
 class HttpClient : public QObject
 {
     Q_OBJECT
@@ -51,8 +58,20 @@ public:
     // answered with an error status.
     static bool isTransportFailure(QNetworkReply::NetworkError error, bool hasStatus);
 
-    // No byte for this long ends a GET with an error, so nothing hangs forever.
-    static constexpr int transferTimeoutMs = 30000;
+    // The program's answers are a version line or an acknowledgement, so
+    // anything near these bounds is not one of them.
+    static constexpr qint64 defaultSizeLimit = 64 * 1024;
+    static constexpr int defaultDeadlineMs = 30000;
+
+    // Bounds for the GETs sent from now on (tests shorten them).
+    void setSizeLimit(qint64 bytes);
+    qint64 sizeLimit() const;
+    void setDeadline(int milliseconds);
+    int deadlineMs() const;
+
+    // The error texts of a GET cut off for its size or its time.
+    static QString tooLargeText(qint64 limit);
+    static QString timedOutText(int milliseconds);
 
 signals:
     void readyRead(const HttpResponseHeader &resp);
@@ -71,6 +90,9 @@ private:
     int enqueue(Request request);
     void startNext();
     void startGet(const Request &request);
+    void readPart();
+    void checkAnnouncedLength();
+    void giveUp(const QString &why);
     void getFinished(int id, QNetworkReply *reply);
 
     std::unique_ptr<QNetworkAccessManager> manager;
@@ -81,4 +103,13 @@ private:
     quint16 port = 80;
     QByteArray body;
     QString error;
+
+    qint64 limit = defaultSizeLimit;
+    int deadline = defaultDeadlineMs;
+    // The GET in flight, what it has received so far, and why it was given up
+    // (empty while it runs).
+    QPointer<QNetworkReply> current;
+    QByteArray received;
+    QString abortReason;
+    QTimer deadlineTimer;
 };
