@@ -4,8 +4,8 @@
 #include <QMetaType>
 #include <QNetworkReply>
 #include <QObject>
-#include <QQueue>
 #include <QPointer>
+#include <QQueue>
 #include <QString>
 #include <QTimer>
 

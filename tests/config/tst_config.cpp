@@ -84,6 +84,8 @@ private Q_SLOTS:
     void updateCheckFails();
     void feedback_data();
     void feedback();
+    void sendClearsLastResult_data();
+    void sendClearsLastResult();
 };
 
 void tst_Config::initTestCase()
@@ -436,6 +438,47 @@ void tst_Config::feedback()
         QVERIFY(!result->text().isEmpty());
         QVERIFY(result->text() != QLatin1String("Success!"));
     }
+}
+
+void tst_Config::sendClearsLastResult_data()
+{
+    QTest::addColumn<bool>("firstAnswered");
+    QTest::newRow("after Success!") << true;
+    QTest::newRow("after an error") << false;
+}
+
+// While a message is on its way, the result of the one before is gone, so an
+// old "Success!" (or error) never stands for the message being sent.
+void tst_Config::sendClearsLastResult()
+{
+    QFETCH(bool, firstAnswered);
+
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    if (firstAnswered)
+        server.setAnswer(200, QByteArray("thanks"));
+    else
+        server.setCloseWithoutAnswer();
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    QSignalSpy finished(config.findChild<HttpClient *>(), &HttpClient::requestFinished);
+    auto *result = child<QLabel>(config, "sendresult");
+    auto *send = child<QPushButton>(config, "sendfedbackb");
+    send->click();
+    QTRY_COMPARE(finished.size(), 2);
+    const QString firstResult = result->text();
+    QVERIFY(!firstResult.isEmpty());
+
+    server.setAnswer(200, QByteArray("thanks"));
+    QStringList shownWhilePending;
+    connect(&server, &FakeUpdateServer::requestReceived, this,
+            [&] { shownWhilePending << result->text(); });
+    send->click();
+    shownWhilePending << result->text();
+    QTRY_COMPARE(finished.size(), 4);
+    QCOMPARE(shownWhilePending, (QStringList {QString(), QString()}));
+    QCOMPARE(result->text(), QStringLiteral("Success!"));
 }
 
 // HOME and XDG_CONFIG_HOME point into a temporary directory before Qt starts,

@@ -179,7 +179,8 @@ void FakeUpdateServer::stream(QTcpSocket *socket, qint64 length)
     const auto refill = [this, socket, remaining] {
         while (*remaining != 0 && socket->state() == QAbstractSocket::ConnectedState &&
                socket->bytesToWrite() < 4 * block.size()) {
-            const qint64 size = *remaining < 0 ? block.size() : qMin<qint64>(block.size(), *remaining);
+            const qint64 size =
+                *remaining < 0 ? block.size() : qMin<qint64>(block.size(), *remaining);
             socket->write(block.constData(), size);
             sent += size;
             if (*remaining > 0)

@@ -210,8 +210,8 @@ void tst_HttpClient::boundedAnswer_data()
     const int never = 20000; // far beyond what a bounded row may take
     QTest::newRow("endless body") << Hostile::EndlessBody << QByteArray() << qint64(64 * 1024)
                                   << never << "too large";
-    QTest::newRow("512 MiB body") << Hostile::HugeBody << QByteArray() << qint64(64 * 1024)
-                                  << never << "too large";
+    QTest::newRow("512 MiB body") << Hostile::HugeBody << QByteArray() << qint64(64 * 1024) << never
+                                  << "too large";
     QTest::newRow("body one past the limit")
         << Hostile::None << QByteArray(1001, 'x') << qint64(1000) << never << "too large";
     QTest::newRow("body at the limit")
