@@ -1,6 +1,8 @@
+#include "app/commandline.h"
 #include "mainwindow/widget.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 int main(int argc, char *argv[])
@@ -20,10 +22,12 @@ int main(int argc, char *argv[])
     window.show();
 
     // The first argument, if any, is a directory to scan at once; Qt has
-    // already decoded it from the local 8-bit encoding.
+    // already decoded it from the local 8-bit encoding. A relative one means
+    // the caller's directory, which the scan's results must not depend on.
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) {
-        window.setArgDirList({arguments.at(1)});
+        window.setArgDirList(
+            {commandline::directoryArgument(arguments.at(1), QDir::currentPath())});
         window.on_scanb_clicked();
     }
     return app.exec();

@@ -28,6 +28,8 @@ HttpClient::HttpClient(QObject *parent)
     qRegisterMetaType<HttpResponseHeader>();
     manager->setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
     deadlineTimer.setSingleShot(true);
+    // A coarse timer may fire 5% late: 1.5 s past a 30 s deadline.
+    deadlineTimer.setTimerType(Qt::PreciseTimer);
     connect(&deadlineTimer, &QTimer::timeout, this, [this] { giveUp(timedOutText(deadline)); });
 }
 

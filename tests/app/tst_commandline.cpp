@@ -1,0 +1,49 @@
+#include "app/commandline.h"
+
+#include <QTest>
+
+// The command-line directory becomes an absolute, clean path against the
+// caller's directory; nothing else about it changes.
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void directoryArgument_data();
+    void directoryArgument();
+};
+
+void tst_CommandLine::directoryArgument_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("currentDir");
+    QTest::addColumn<QString>("directory");
+
+    const QString here = QStringLiteral("/home/u/work");
+    QTest::newRow("parent's sibling") << "../stuff" << here << "/home/u/stuff";
+    QTest::newRow("plain name") << "stuff" << here << "/home/u/work/stuff";
+    QTest::newRow("dot") << "." << here << here;
+    QTest::newRow("absolute with a trailing dot") << "/etc/." << here << "/etc";
+    QTest::newRow("doubled and trailing separators") << "a//b/" << here << "/home/u/work/a/b";
+    QTest::newRow("above the root stays at the root") << "../../../.." << here << "/";
+    QTest::newRow("root") << "/" << here << "/";
+    QTest::newRow("current dir is the root") << "tmp"
+                                             << "/"
+                                             << "/tmp";
+    QTest::newRow("blanks, hash and percent")
+        << "my dir/#1 %41" << here << "/home/u/work/my dir/#1 %41";
+    QTest::newRow("backslash is part of a name") << "a\\b" << here << "/home/u/work/a\\b";
+    QTest::newRow("dot-dot inside a name") << "..x/y.." << here << "/home/u/work/..x/y..";
+    QTest::newRow("empty names nothing") << "" << here << "";
+}
+
+void tst_CommandLine::directoryArgument()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, currentDir);
+    QFETCH(QString, directory);
+    QCOMPARE(commandline::directoryArgument(argument, currentDir), directory);
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
