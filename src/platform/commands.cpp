@@ -169,17 +169,23 @@ QString dolphinServiceMenu(const QString &program)
 
 QString nautilusScript(const QString &program)
 {
-    // Nautilus passes the selection as NAUTILUS_SCRIPT_SELECTED_FILE_PATHS (one
-    // full path a line) and as arguments relative to the shown folder; a click
-    // on the folder's background selects nothing and leaves only
-    // NAUTILUS_SCRIPT_CURRENT_URI. A selected directory is scanned; otherwise
-    // the folder being shown, when it is a local one.
+    // Nautilus passes each selected item of a local folder as an argument
+    // (relative to the folder shown, which is the working directory), and a
+    // click on the folder's background selects nothing and leaves only
+    // NAUTILUS_SCRIPT_CURRENT_URI. The arguments come first: they are
+    // unambiguous, while NAUTILUS_SCRIPT_SELECTED_FILE_PATHS puts one path a
+    // line, so a folder named "a<newline>b" would read as "a". That variable
+    // is used only without arguments, and only when it holds a single line. A
+    // selected directory is scanned; otherwise the folder being shown, when it
+    // is a local one.
     const QString body = QStringLiteral(R"sh(#!/bin/sh
 # Written by Vastrel at every start; changes here are overwritten.
 # Scans the selected folder, or the folder being shown, with Vastrel.
 program=@PROGRAM@
 
-# Decodes the %XX escapes of a URI path.
+# Decodes the %XX escapes of a URI path. Command substitution drops trailing
+# line breaks, so each decoded character and the result carry an "x" that is
+# cut off afterwards.
 decode() {
     rest=$1
     out=
@@ -188,7 +194,8 @@ decode() {
         %[0-9A-Fa-f][0-9A-Fa-f]*)
             hex=${rest#%}
             hex=${hex%"${hex#??}"}
-            out=$out$(printf "\\$(printf '%03o' "0x$hex")")
+            char=$(printf "\\$(printf '%03o' "0x$hex")x")
+            out=$out${char%x}
             rest=${rest#%??}
             ;;
         *)
@@ -197,21 +204,30 @@ decode() {
             ;;
         esac
     done
-    printf '%s' "$out"
+    printf '%sx' "$out"
 }
 
 newline='
 '
-dir=${NAUTILUS_SCRIPT_SELECTED_FILE_PATHS%%"$newline"*}
-if [ -z "$dir" ] && [ -n "$1" ]; then
+dir=
+if [ $# -gt 0 ]; then
     case $1 in
     /*) dir=$1 ;;
-    *) dir=$PWD/$1 ;;
+    ?*) dir=$PWD/$1 ;;
+    esac
+else
+    selected=${NAUTILUS_SCRIPT_SELECTED_FILE_PATHS%"$newline"}
+    case $selected in
+    *"$newline"*) ;;
+    *) dir=$selected ;;
     esac
 fi
 if [ ! -d "$dir" ]; then
     case $NAUTILUS_SCRIPT_CURRENT_URI in
-    file:///*) dir=$(decode "${NAUTILUS_SCRIPT_CURRENT_URI#file://}") ;;
+    file:///*)
+        dir=$(decode "${NAUTILUS_SCRIPT_CURRENT_URI#file://}")
+        dir=${dir%x}
+        ;;
     *) dir= ;;
     esac
 fi

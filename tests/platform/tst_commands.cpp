@@ -326,34 +326,45 @@ void TestCommands::nemoActionRefusesPercent()
 }
 
 // The script is run by /bin/sh as Nautilus would run it, with a stand-in
-// program that records its arguments.
+// program that records its arguments. Names hold blanks, quotes, "%", "#",
+// non-ASCII letters and line breaks; "a" exists beside "a<newline>b", so
+// reading only the first line of a name would scan a different folder.
 void TestCommands::nautilusScriptPassesDirectory_data()
 {
-    QTest::addColumn<QString>("selectedPaths"); // relative to the temporary dir
+    QTest::addColumn<QStringList>("selected"); // relative to the temporary dir
     QTest::addColumn<QString>("argument"); // relative, as Nautilus passes it
     QTest::addColumn<QString>("currentFolder"); // empty: a remote folder
     QTest::addColumn<QString>("expected"); // empty: the program must not run
 
     const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
-    QTest::newRow("selected directory") << "chosen dir\nother dir\n"
-                                        << "chosen dir" << odd << "chosen dir";
-    QTest::newRow("background click") << ""
-                                      << "" << odd << odd;
-    QTest::newRow("selected file") << "shown #1 %41 \xC3\xBC, it's/file.txt\n"
-                                   << "file.txt" << odd << odd;
-    QTest::newRow("arguments only") << ""
-                                    << "chosen dir" << odd << "chosen dir";
-    QTest::newRow("remote folder") << ""
-                                   << ""
+    const QString file = odd + QStringLiteral("/file.txt");
+    const QString lines = QStringLiteral("a\nb");
+    const QString trailing = QStringLiteral("c\n");
+    QTest::newRow("selected directory")
+        << QStringList {"chosen dir", "other dir"} << "chosen dir" << odd << "chosen dir";
+    QTest::newRow("background click") << QStringList() << "" << odd << odd;
+    QTest::newRow("selected file") << QStringList {file} << "file.txt" << odd << odd;
+    QTest::newRow("arguments only") << QStringList() << "chosen dir" << odd << "chosen dir";
+    QTest::newRow("selection only") << QStringList {"chosen dir"} << "" << odd << "chosen dir";
+    QTest::newRow("remote folder") << QStringList() << ""
                                    << ""
                                    << "";
+    QTest::newRow("line break in the selected name")
+        << QStringList {lines} << lines << odd << lines;
+    QTest::newRow("line break at the end of the selected name")
+        << QStringList {trailing} << trailing << odd << trailing;
+    QTest::newRow("line break in a selection without arguments")
+        << QStringList {lines} << "" << odd << odd;
+    QTest::newRow("line break in the folder shown") << QStringList() << "" << lines << lines;
+    QTest::newRow("line break at the end of the folder shown")
+        << QStringList() << "" << trailing << trailing;
 }
 
 void TestCommands::nautilusScriptPassesDirectory()
 {
     if (!haveShell())
         QSKIP("needs /bin/sh");
-    QFETCH(QString, selectedPaths);
+    QFETCH(QStringList, selected);
     QFETCH(QString, argument);
     QFETCH(QString, currentFolder);
     QFETCH(QString, expected);
@@ -362,9 +373,10 @@ void TestCommands::nautilusScriptPassesDirectory()
     QVERIFY(tmp.isValid());
     const QDir root(tmp.path());
     const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
-    QVERIFY(root.mkpath(QStringLiteral("chosen dir")));
-    QVERIFY(root.mkpath(QStringLiteral("other dir")));
-    QVERIFY(root.mkpath(odd));
+    for (const QString &dir :
+         {QStringLiteral("chosen dir"), QStringLiteral("other dir"), odd, QStringLiteral("a"),
+          QStringLiteral("a\nb"), QStringLiteral("c"), QStringLiteral("c\n")})
+        QVERIFY(root.mkpath(dir));
     QFile plainFile(root.filePath(odd + QStringLiteral("/file.txt")));
     QVERIFY(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
@@ -387,19 +399,16 @@ void TestCommands::nautilusScriptPassesDirectory()
     script.write(nautilusScript(program).toUtf8());
     script.close();
 
-    QStringList selected;
-    for (const QString &line : selectedPaths.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        selected << root.filePath(line);
+    QString selectedPaths;
+    for (const QString &path : std::as_const(selected))
+        selectedPaths += root.filePath(path) + QLatin1Char('\n');
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"),
-               selected.isEmpty() ? QString() : selected.join(QLatin1Char('\n')) + '\n');
+    env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"), selectedPaths);
     env.insert(
         QStringLiteral("NAUTILUS_SCRIPT_CURRENT_URI"),
         currentFolder.isEmpty()
             ? QStringLiteral("sftp://host/srv")
             : QUrl::fromLocalFile(root.filePath(currentFolder)).toString(QUrl::FullyEncoded));
-    if (selectedPaths.isEmpty() && !argument.isEmpty())
-        env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"), QString());
 
     QProcess shell;
     shell.setProcessEnvironment(env);
