@@ -34,11 +34,26 @@ QString explorerSelectArguments(const QString &path)
     return QStringLiteral("/select,\"") + windowsSeparators(path) + QLatin1Char('"');
 }
 
-QString explorerCommandLine(const QString &path)
+QString explorerProgram(const QString &windowsDirectory)
 {
-    if (path.isEmpty())
+    QString dir = windowsSeparators(windowsDirectory);
+    // A drive ("C:\...") or a network share ("\\server\share\...").
+    const bool absolute = (dir.size() >= 3 && dir.at(0).isLetter() &&
+                           dir.at(1) == QLatin1Char(':') && dir.at(2) == QLatin1Char('\\')) ||
+        dir.startsWith(QLatin1String("\\\\"));
+    if (!absolute)
         return QString();
-    return QStringLiteral("explorer ") + explorerSelectArguments(path);
+    if (!dir.endsWith(QLatin1Char('\\')))
+        dir += QLatin1Char('\\');
+    return dir + QStringLiteral("explorer.exe");
+}
+
+QString explorerCommandLine(const QString &windowsDirectory, const QString &path)
+{
+    const QString program = explorerProgram(windowsDirectory);
+    if (path.isEmpty() || program.isEmpty())
+        return QString();
+    return QLatin1Char('"') + program + QStringLiteral("\" ") + explorerSelectArguments(path);
 }
 
 // --- Freedesktop -------------------------------------------------------------

@@ -22,8 +22,15 @@ QString windowsVerbCommand(const QString &applicationDir);
 // double quotes, so blanks and commas in the path stay part of it.
 QString explorerSelectArguments(const QString &path);
 
-// The whole command line, "explorer" and its arguments, as it is started.
-QString explorerCommandLine(const QString &path);
+// Explorer's full path in windowsDirectory (as the system reports it, e.g.
+// C:\Windows): a bare "explorer" would be looked up in the program's own
+// folder and the current folder first, where anyone could plant one. Empty when
+// windowsDirectory is not an absolute path.
+QString explorerProgram(const QString &windowsDirectory);
+
+// The whole command line as it is started: the quoted full path of Explorer and
+// its arguments. Empty for an empty path or an unusable windowsDirectory.
+QString explorerCommandLine(const QString &windowsDirectory, const QString &path);
 
 // --- Freedesktop -------------------------------------------------------------
 

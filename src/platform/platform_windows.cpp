@@ -11,6 +11,8 @@
 #include <QProcess>
 #include <QSettings>
 
+#include <qt_windows.h>
+
 namespace platform {
 
 namespace {
@@ -32,29 +34,48 @@ bool writeDefaultValue(const QString &key, const QString &value)
     return registry.status() == QSettings::NoError;
 }
 
+// The Windows directory as the system reports it (not from the environment,
+// which the caller controls); empty if it cannot be had.
+QString windowsDirectory()
+{
+    wchar_t buffer[MAX_PATH + 1];
+    const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH)
+        return QString();
+    return QString::fromWCharArray(buffer, int(length));
+}
+
 } // namespace
 
 QString revealCommand(const QString &path)
 {
-    return explorerCommandLine(path);
+    return explorerCommandLine(windowsDirectory(), path);
 }
 
 void revealFile(const QString &path)
 {
     if (path.isEmpty())
         return;
-    // Native arguments reach Explorer exactly as built: QProcess would otherwise
-    // quote the whole "/select,<path>" argument, which Explorer does not accept.
+    // Explorer by its full path, never by bare name, which Windows would look
+    // up in the program's folder and the current folder first. Native
+    // arguments reach it exactly as built: QProcess would otherwise quote the
+    // whole "/select,<path>" argument, which Explorer does not accept.
+    const QString program = explorerProgram(windowsDirectory());
     QProcess explorer;
-    explorer.setProgram(QStringLiteral("explorer"));
+    explorer.setProgram(program);
     explorer.setNativeArguments(explorerSelectArguments(path));
-    if (!explorer.startDetached())
+    if (program.isEmpty() || !explorer.startDetached())
         QDesktopServices::openUrl(containingDirectoryUrl(path));
 }
 
 void registerDirectoryVerb()
 {
-    const QString command = windowsVerbCommand(QCoreApplication::applicationDirPath());
+    const QString dir = QCoreApplication::applicationDirPath();
+    if (dir.isEmpty()) {
+        qDebug() << "Explorer verb left as it is: the program's own folder is unknown";
+        return;
+    }
+    const QString command = windowsVerbCommand(dir);
     qDebug() << command;
     if (!writeDefaultValue(machineVerbKey, command))
         writeDefaultValue(userVerbKey, command);

@@ -90,23 +90,62 @@ void TestCommands::windowsVerbCommand()
     QCOMPARE(platform::windowsVerbCommand(applicationDir), command);
 }
 
+// Explorer is started by its full path in the Windows directory, never by a
+// bare name that the program's folder or the current folder could answer.
 void TestCommands::explorerCommandLine_data()
 {
+    QTest::addColumn<QString>("windowsDirectory");
     QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("commandLine");
-    QTest::newRow("plain") << "D:/data/big.iso"
-                           << R"(explorer /select,"D:\data\big.iso")";
-    QTest::newRow("blanks and commas") << "C:/my files/a, b.iso"
-                                       << R"(explorer /select,"C:\my files\a, b.iso")";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("plain") << R"(C:\Windows)"
+                           << "D:/data/big.iso"
+                           << R"(C:\Windows\explorer.exe)"
+                           << R"("C:\Windows\explorer.exe" /select,"D:\data\big.iso")";
+    QTest::newRow("blanks and commas")
+        << R"(C:\Windows)"
+        << "C:/my files/a, b.iso"
+        << R"(C:\Windows\explorer.exe)"
+        << R"("C:\Windows\explorer.exe" /select,"C:\my files\a, b.iso")";
+    QTest::newRow("trailing separator, other drive")
+        << R"(E:\WINNT\)"
+        << "D:/a.iso"
+        << R"(E:\WINNT\explorer.exe)"
+        << R"("E:\WINNT\explorer.exe" /select,"D:\a.iso")";
+    QTest::newRow("forward slashes") << "C:/Windows"
+                                     << "D:/a.iso"
+                                     << R"(C:\Windows\explorer.exe)"
+                                     << R"("C:\Windows\explorer.exe" /select,"D:\a.iso")";
+    QTest::newRow("network share") << R"(\\server\win)"
+                                   << "D:/a.iso"
+                                   << R"(\\server\win\explorer.exe)"
+                                   << R"("\\server\win\explorer.exe" /select,"D:\a.iso")";
+    QTest::newRow("empty path") << R"(C:\Windows)"
+                                << ""
+                                << R"(C:\Windows\explorer.exe)"
+                                << "";
+    QTest::newRow("unknown Windows directory") << ""
+                                               << "D:/a.iso"
+                                               << ""
+                                               << "";
+    QTest::newRow("relative Windows directory") << "Windows"
+                                                << "D:/a.iso"
+                                                << ""
+                                                << "";
+    QTest::newRow("drive without a root") << "C:Windows"
+                                          << "D:/a.iso"
+                                          << ""
+                                          << "";
 }
 
 void TestCommands::explorerCommandLine()
 {
+    QFETCH(QString, windowsDirectory);
     QFETCH(QString, path);
+    QFETCH(QString, program);
     QFETCH(QString, commandLine);
-    QCOMPARE(platform::explorerCommandLine(path), commandLine);
+    QCOMPARE(platform::explorerProgram(windowsDirectory), program);
+    QCOMPARE(platform::explorerCommandLine(windowsDirectory, path), commandLine);
 }
 
 void TestCommands::showItemsUri_data()
