@@ -64,6 +64,12 @@ void revealFile(const QString &path)
 void registerDirectoryVerb()
 {
     const QString program = QCoreApplication::applicationFilePath();
+    // Qt gives no path when a directory name on the way is not valid text in
+    // the system's encoding; entries written then would start nothing.
+    if (program.isEmpty()) {
+        qDebug() << "File manager entries left as they are: the program's own path is unknown";
+        return;
+    }
     qDebug() << linuxVerbCommand(program);
     const QString dataHome =
         xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
