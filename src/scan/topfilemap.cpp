@@ -25,6 +25,7 @@ void TopFileMap::setCapacity(int capacity)
 // which gives the eviction order: the smallest entry met last goes first.
 void TopFileMap::insert(qint64 size, const QString &path)
 {
+    QMutexLocker lock(&mutex);
     if (count < capacity) {
         sizeMap.insert(size, path);
         ++count;
@@ -50,4 +51,15 @@ QMultiMap<qint64, QString> TopFileMap::top(int n)
         result.insert(it.key(), it.value());
     }
     return result;
+}
+
+QList<FoundFile> TopFileMap::snapshot(int n) const
+{
+    QMutexLocker lock(&mutex);
+    QList<FoundFile> list;
+    for (auto it = sizeMap.cend(); n > 0 && it != sizeMap.cbegin(); --n) {
+        --it;
+        list.append({it.key(), it.value()});
+    }
+    return list;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "scan/foundfile.h"
+
+#include <QList>
 #include <QMultiMap>
+#include <QMutex>
 #include <QString>
 
 // The process-wide ranking of the largest files met during a walk: a
@@ -10,9 +14,9 @@
 // full, a file gets in only by being strictly larger than the smallest kept
 // one, which it then replaces.
 //
-// No lock: the window clears it and sets the capacity before the walker
-// thread starts, only that thread inserts while it runs, and the window reads
-// it after the thread has finished.
+// The window clears it and sets the capacity before the walker thread
+// starts, only that thread inserts while it runs, and the window reads it
+// after the thread has finished; snapshot() alone may run beside a walk.
 class TopFileMap
 {
 public:
@@ -30,10 +34,15 @@ public:
     // largest first. Equal sizes keep their order in the ranking.
     QMultiMap<qint64, QString> top(int n);
     const QMultiMap<qint64, QString> &map() const { return sizeMap; }
+    // The n largest entries, largest first, without debug lines; safe to call
+    // while a walk inserts.
+    QList<FoundFile> snapshot(int n) const;
 
 private:
     TopFileMap() = default;
 
+    // Guards sizeMap against snapshot() while a walk inserts.
+    mutable QMutex mutex;
     QMultiMap<qint64, QString> sizeMap;
     int capacity = 1000;
     int count = 0;

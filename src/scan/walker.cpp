@@ -13,9 +13,6 @@ constexpr int destroying = 2;
 
 walker::walker() : QThread(nullptr), stopRequested(running) { }
 
-// run() clears a stop() at its start, so a stop that lands between start() and
-// run() is lost. The destructor's own value survives that clearing, so
-// destroying a walker that was just started never waits for a whole walk.
 walker::~walker()
 {
     stopRequested.storeRelaxed(destroying);
@@ -27,6 +24,19 @@ void walker::setDirs(const QStringList &dirs)
     this->dirs = dirs;
 }
 
+void walker::setOptions(const ScanOptions &options)
+{
+    scanOptions = options;
+}
+
+void walker::start(Priority priority)
+{
+    if (isRunning())
+        return;
+    stopRequested.testAndSetRelaxed(stopAsked, running);
+    QThread::start(priority);
+}
+
 void walker::stop()
 {
     stopRequested.testAndSetRelaxed(running, stopAsked);
@@ -34,11 +44,15 @@ void walker::stop()
 
 void walker::run()
 {
-    stopRequested.testAndSetRelaxed(stopAsked, running);
+    files.storeRelaxed(0);
+    bytes.storeRelaxed(0);
+    unreadable.storeRelaxed(0);
     const QStringList roots = dirs;
     TopFileMap *ranking = TopFileMap::instance();
     DirectoryWalk walk(stopRequested, [this, ranking](const QString &path, qint64 size) {
         Q_EMIT walkfile(path);
+        files.fetchAndAddRelaxed(1);
+        bytes.fetchAndAddRelaxed(size);
         ranking->insert(size, path);
     });
     for (const QString &root : roots) {
@@ -47,7 +61,3 @@ void walker::run()
     }
     qDebug() << ranking->map().size();
 }
-
-// The meta-object code lives in this object file rather than in the library's
-// shared moc object, so linking the walker does not pull in every other class.
-#include "moc_walker.cpp"

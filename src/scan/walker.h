@@ -1,6 +1,9 @@
 #pragma once
 
+#include "scan/scanoptions.h"
+
 #include <QAtomicInt>
+#include <QAtomicInteger>
 #include <QStringList>
 #include <QThread>
 
@@ -20,19 +23,37 @@ public:
 
     // Replaces the roots of the next walk; call only while the thread is idle.
     void setDirs(const QStringList &dirs);
+    // What the next walk counts; call only while the thread is idle.
+    void setOptions(const ScanOptions &options);
+    // Clears any earlier stop request and starts the thread. The flag is
+    // cleared here, before the thread exists, so a stop() that follows at
+    // once is always seen by the walk.
+    void start(Priority priority = InheritPriority);
     // Asks the running walk to end before its next directory entry; returns at once.
     void stop();
+    bool stopWasRequested() const { return stopRequested.loadRelaxed() != 0; }
+
+    // Counts of the running or last walk; may be read from any thread.
+    qint64 fileCount() const { return files.loadRelaxed(); }
+    qint64 byteCount() const { return bytes.loadRelaxed(); }
+    qint64 unreadableCount() const { return unreadable.loadRelaxed(); }
 
 Q_SIGNALS:
     // Emitted in the walker's thread for every regular file, before the file
     // is offered to the ranking.
     void walkfile(const QString &path);
+    // A folder below a root could not be read; reason is the system's message.
+    void folderUnreadable(const QString &path, const QString &reason);
 
 protected:
     void run() override;
 
 private:
     QStringList dirs;
+    ScanOptions scanOptions;
     // 0: run; 1: stop() was called; 2: the object is being destroyed.
     QAtomicInt stopRequested;
+    QAtomicInteger<qint64> files = 0;
+    QAtomicInteger<qint64> bytes = 0;
+    QAtomicInteger<qint64> unreadable = 0;
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// File names on Unix are bytes, not text: a name need not be valid UTF-8. The
+// program keeps such names exact by decoding each byte that is not part of a
+// valid UTF-8 sequence to a lone surrogate U+DC80..U+DCFF and encoding it back
+// to the same byte, so a path survives a round trip through QString. Every
+// place where a path crosses between the system and the program (the walk,
+// the command line, "Show in folder", file operations) goes through this one
+// pair of functions.
+namespace pathcodec {
+
+// The bytes of a local file name as text: UTF-8, with every undecodable byte
+// as U+DC00 + byte. Valid UTF-8 decodes as QString::fromUtf8 would.
+QString fromNative(const QByteArray &bytes);
+QString fromNative(const char *bytes, qsizetype length);
+
+// The exact inverse of fromNative: lone surrogates U+DC80..U+DCFF become the
+// byte they stand for, everything else is written as UTF-8.
+QByteArray toNative(const QString &path);
+
+// True when the path holds a byte that fromNative could not decode.
+bool hasUndecodable(const QString &path);
+
+// The path as it is shown on one line: undecodable bytes as \xFF, control
+// characters as \n, \t, \r or \x1b; everything else as it is.
+QString displayText(const QString &path);
+
+// The path as written to a line-oriented stream (terminal, pipe): like
+// displayText, and a backslash is written as \\ so the escapes are unambiguous.
+QString escapedLine(const QString &path);
+
+} // namespace pathcodec

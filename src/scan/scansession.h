@@ -1,0 +1,93 @@
+#pragma once
+
+#include "scan/foundfile.h"
+#include "scan/scanoptions.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class walker;
+
+// One scan, as every front end drives it: the roots, how many results are
+// wanted, start and stop, the results largest first and the running counts.
+// It owns the walker thread and uses the process-wide ranking, so there is
+// one session per process. All calls come from the thread that owns it,
+// except the counts and snapshot(), which may be read at any time.
+class ScanSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ScanSession(QObject *parent = nullptr);
+    // Stops a running scan and waits for it to end.
+    ~ScanSession() override;
+
+    // The roots of the next scan; start() makes them absolute and clean.
+    void setRoots(const QStringList &roots);
+    QStringList roots() const { return rootList; }
+    // How many results the next scan keeps; the ranking holds 100 more.
+    void setResultCount(int count);
+    int resultCount() const { return count; }
+    void setOptions(const ScanOptions &options);
+    ScanOptions options() const { return scanOptions; }
+
+    // Starts a scan of roots(); false, changing nothing, while one runs
+    // (until its finished() has been emitted).
+    bool start();
+    // Asks the running scan to end; a stop that comes right after start() is
+    // never lost. Does nothing while idle.
+    void stop();
+    bool isRunning() const;
+    // Whether the last scan was ended by stop() rather than by its end.
+    bool wasStopped() const { return stopped; }
+
+    // The resultCount() largest files of the last scan, largest first, equal
+    // sizes in the byte order of their paths; read once the scan has finished
+    // (writes the ranking's debug lines).
+    QList<FoundFile> results() const;
+    // The same, read while the scan runs, without debug lines.
+    QList<FoundFile> snapshot() const;
+
+    // Counts of the running or last scan.
+    qint64 fileCount() const;
+    qint64 byteCount() const;
+    // Folders that could not be read.
+    qint64 unreadableCount() const;
+    // Milliseconds since the scan started, frozen when it ends.
+    qint64 elapsedMs() const;
+
+    // The walker thread, whose walkfile() reports every regular file.
+    walker *walkerThread() const { return scanner.get(); }
+
+    // Every drive root as an absolute path ("/" on Unix), listable or not.
+    static QStringList allDriveRoots();
+    // The drive roots that can be listed and hold at least one visible entry.
+    static QStringList readableDriveRoots();
+    // A root made absolute (against the current directory) and clean.
+    static QString cleanRoot(const QString &root);
+
+Q_SIGNALS:
+    // A folder below a root could not be read; reason is the system's message.
+    // Emitted in a walk thread.
+    void folderUnreadable(const QString &path, const QString &reason);
+    // The scan has ended, completely or after stop().
+    void finished();
+
+private:
+    void walkFinished();
+
+    std::unique_ptr<walker> scanner;
+    QStringList rootList;
+    int count = 10;
+    ScanOptions scanOptions;
+    bool stopped = false;
+    // From start() until finished() is emitted: the thread may already have
+    // ended while its finished signal is still on its way.
+    bool active = false;
+    QElapsedTimer clock;
+    qint64 finalElapsed = 0;
+};

@@ -1,0 +1,86 @@
+#include "scan/pathcodec.h"
+
+#include <QTest>
+
+class tst_PathCodec : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTrip_data();
+    void roundTrip();
+    void escapes_data();
+    void escapes();
+};
+
+void tst_PathCodec::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("undecodable");
+
+    QTest::newRow("ascii") << QByteArray("/tmp/a b.bin") << QStringLiteral("/tmp/a b.bin") << false;
+    QTest::newRow("utf8") << QByteArray("/tmp/\xc3\xa8t\xc3\xa9")
+                          << QString::fromUtf8("/tmp/\xc3\xa8t\xc3\xa9") << false;
+    QTest::newRow("astral") << QByteArray("\xf0\x9f\x98\x80")
+                            << QString::fromUtf8("\xf0\x9f\x98\x80") << false;
+    QTest::newRow("ff") << QByteArray("bad\xffx")
+                        << QStringLiteral("bad") + QChar(0xdcff) + QStringLiteral("x") << true;
+    QTest::newRow("fe") << QByteArray("bad\xfex")
+                        << QStringLiteral("bad") + QChar(0xdcfe) + QStringLiteral("x") << true;
+    QTest::newRow("truncated sequence")
+        << QByteArray("a\xc3") << QStringLiteral("a") + QChar(0xdcc3) << true;
+    QTest::newRow("overlong slash")
+        << QByteArray("\xc0\xaf") << QString(QChar(0xdcc0)) + QChar(0xdcaf) << true;
+    QTest::newRow("encoded surrogate")
+        << QByteArray("\xed\xb3\xbf") << QString(QChar(0xdced)) + QChar(0xdcb3) + QChar(0xdcbf)
+        << true;
+    QTest::newRow("latin1 name") << QByteArray("caf\xe9.txt")
+                                 << QStringLiteral("caf") + QChar(0xdce9) + QStringLiteral(".txt")
+                                 << true;
+}
+
+void tst_PathCodec::roundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, undecodable);
+
+    const QString decoded = pathcodec::fromNative(bytes);
+    QCOMPARE(decoded, text);
+    QCOMPARE(pathcodec::toNative(decoded), bytes);
+    QCOMPARE(pathcodec::hasUndecodable(decoded), undecodable);
+}
+
+void tst_PathCodec::escapes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("plain") << QByteArray("/a/b c") << QStringLiteral("/a/b c")
+                           << QStringLiteral("/a/b c");
+    QTest::newRow("undecodable") << QByteArray("bad\xffx") << QStringLiteral("bad\\xffx")
+                                 << QStringLiteral("bad\\xffx");
+    QTest::newRow("newline and tab")
+        << QByteArray("a\nb\tc") << QStringLiteral("a\\nb\\tc") << QStringLiteral("a\\nb\\tc");
+    QTest::newRow("terminal escape")
+        << QByteArray("\x1b]2;x\a\x1b[2J") << QStringLiteral("\\x1b]2;x\\x07\\x1b[2J")
+        << QStringLiteral("\\x1b]2;x\\x07\\x1b[2J");
+    QTest::newRow("backslash") << QByteArray("a\\xffb") << QStringLiteral("a\\xffb")
+                               << QStringLiteral("a\\\\xffb");
+}
+
+void tst_PathCodec::escapes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, display);
+    QFETCH(QString, line);
+
+    const QString path = pathcodec::fromNative(bytes);
+    QCOMPARE(pathcodec::displayText(path), display);
+    QCOMPARE(pathcodec::escapedLine(path), line);
+}
+
+QTEST_APPLESS_MAIN(tst_PathCodec)
+#include "tst_pathcodec.moc"
