@@ -1,5 +1,8 @@
 #include "platform/commands.h"
 
+#include "scan/pathcodec.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -56,11 +59,32 @@ QString explorerCommandLine(const QString &windowsDirectory, const QString &path
     return QLatin1Char('"') + program + QStringLiteral("\" ") + explorerSelectArguments(path);
 }
 
+QUrl windowsContainingDirectoryUrl(const QString &path)
+{
+    const QString file = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString dir = file.left(qMax<qsizetype>(file.lastIndexOf(QLatin1Char('/')), 0));
+    if (dir.endsWith(QLatin1Char(':')) || dir.isEmpty())
+        dir += QLatin1Char('/');
+    return QUrl::fromLocalFile(dir);
+}
+
 // --- Freedesktop -------------------------------------------------------------
+
+// "file://" and the path's bytes, every byte outside what a URI path may hold
+// as it is (unreserved characters, sub-delimiters, ":", "@" and "/")
+// percent-encoded. QUrl::fromLocalFile() would turn the lone surrogates that
+// stand for undecodable bytes into U+FFFD, naming a file that does not exist.
+static QByteArray fileUri(const QString &path)
+{
+    if (path.isEmpty())
+        return QByteArray();
+    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::current().filePath(path);
+    return "file://" + pathcodec::toNative(absolute).toPercentEncoding("/!$&'()*+,;=:@");
+}
 
 QString showItemsUri(const QString &path)
 {
-    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+    return QString::fromLatin1(fileUri(path));
 }
 
 QString showItemsDescription(const QString &path)
@@ -72,7 +96,7 @@ QString showItemsDescription(const QString &path)
 
 QUrl containingDirectoryUrl(const QString &path)
 {
-    return QUrl::fromLocalFile(QFileInfo(path).absolutePath());
+    return QUrl::fromEncoded(fileUri(QFileInfo(path).absolutePath()), QUrl::StrictMode);
 }
 
 QString xdgDataHome(const QString &xdgDataHomeValue, const QString &homeValue)

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QProcess>
 #include <QSettings>
 
@@ -47,6 +48,18 @@ QString windowsDirectory()
 
 } // namespace
 
+// Qt reads the arguments from the wide command line itself; argv holds them
+// in the ANSI code page, which loses every character outside it.
+QStringList commandLineArguments(int, char *[])
+{
+    return QCoreApplication::arguments();
+}
+
+QString currentDirectory()
+{
+    return QDir::currentPath();
+}
+
 QString revealCommand(const QString &path)
 {
     return explorerCommandLine(windowsDirectory(), path);
@@ -65,7 +78,7 @@ void revealFile(const QString &path)
     explorer.setProgram(program);
     explorer.setNativeArguments(explorerSelectArguments(path));
     if (program.isEmpty() || !explorer.startDetached())
-        QDesktopServices::openUrl(containingDirectoryUrl(path));
+        QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
 }
 
 void registerDirectoryVerb()

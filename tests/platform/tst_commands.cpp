@@ -3,6 +3,7 @@
 // The Nautilus script and the shell quoting are also run through /bin/sh.
 
 #include "platform/commands.h"
+#include "scan/pathcodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,8 @@ private slots:
     void revealDescription();
     void containingDirectoryUrl_data();
     void containingDirectoryUrl();
+    void windowsContainingDirectoryUrl_data();
+    void windowsContainingDirectoryUrl();
     void xdgDataHome_data();
     void xdgDataHome();
     void desktopExecArgument_data();
@@ -162,6 +165,16 @@ void TestCommands::showItemsUri_data()
                             << "file:///data/a,b,c.iso";
     QTest::newRow("non-ASCII") << QString::fromUtf8("/data/\xC3\xBC.iso")
                                << "file:///data/%C3%BC.iso";
+    QTest::newRow("sub-delimiters kept") << "/d/a!$&'()*+;=:@b"
+                                         << "file:///d/a!$&'()*+;=:@b";
+    QTest::newRow("brackets, query and controls") << "/d/[1]?\t\x7f\n"
+                                                  << "file:///d/%5B1%5D%3F%09%7F%0A";
+    QTest::newRow("byte not valid UTF-8")
+        << pathcodec::fromNative("/data/bad\xffx") << "file:///data/bad%FFx";
+    QTest::newRow("stray UTF-8 continuation and a valid letter")
+        << pathcodec::fromNative("/d/\x80\xC3\xBC") << "file:///d/%80%C3%BC";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestCommands::showItemsUri()
@@ -169,8 +182,15 @@ void TestCommands::showItemsUri()
     QFETCH(QString, path);
     QFETCH(QString, uri);
     QCOMPARE(platform::showItemsUri(path), uri);
-    // The file manager turns the URI back into exactly this file.
-    QCOMPARE(QUrl(uri).toLocalFile(), path);
+    if (path.isEmpty())
+        return;
+    // The file manager turns the URI back into exactly this file's bytes.
+    const QUrl url(uri, QUrl::StrictMode);
+    QVERIFY(url.isValid());
+    QCOMPARE(url.toEncoded(), uri.toLatin1());
+    QCOMPARE(pathcodec::fromNative(
+                 QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())),
+             path);
 }
 
 void TestCommands::revealDescription()
@@ -183,23 +203,42 @@ void TestCommands::revealDescription()
 void TestCommands::containingDirectoryUrl_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QByteArray>("url");
     QTest::newRow("blanks") << "/home/u/big files/a.iso"
-                            << "/home/u/big files";
-    QTest::newRow("hash and percent") << "/data/#1 %41/a.iso"
-                                      << "/data/#1 %41";
-    QTest::newRow("top level") << "/a.iso"
-                               << "/";
+                            << QByteArray("file:///home/u/big%20files");
+    QTest::newRow("hash and percent")
+        << "/data/#1 %41/a.iso" << QByteArray("file:///data/%231%20%2541");
+    QTest::newRow("top level") << "/a.iso" << QByteArray("file:///");
+    QTest::newRow("directory not valid UTF-8")
+        << pathcodec::fromNative("/data/bad\xffx/a.iso") << QByteArray("file:///data/bad%FFx");
 }
 
 void TestCommands::containingDirectoryUrl()
 {
     QFETCH(QString, path);
-    QFETCH(QString, directory);
-    const QUrl url = platform::containingDirectoryUrl(path);
-    QVERIFY(url.isValid());
-    QCOMPARE(url, QUrl::fromLocalFile(directory));
-    QCOMPARE(url.toLocalFile(), directory);
+    QFETCH(QByteArray, url);
+    const QUrl directory = platform::containingDirectoryUrl(path);
+    QVERIFY(directory.isValid());
+    QCOMPARE(directory.toEncoded(), url);
+}
+
+void TestCommands::windowsContainingDirectoryUrl_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("url");
+    QTest::newRow("folder") << "D:/data/big.iso" << QByteArray("file:///D:/data");
+    QTest::newRow("drive root, backslash") << "D:\\a.iso" << QByteArray("file:///D:/");
+    QTest::newRow("blanks and hash")
+        << "C:\\my files\\#1\\a.iso" << QByteArray("file:///C:/my%20files/%231");
+    QTest::newRow("network share")
+        << "\\\\server\\share\\a.iso" << QByteArray("file://server/share");
+}
+
+void TestCommands::windowsContainingDirectoryUrl()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, url);
+    QCOMPARE(platform::windowsContainingDirectoryUrl(path).toEncoded(), url);
 }
 
 void TestCommands::xdgDataHome_data()
