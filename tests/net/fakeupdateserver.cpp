@@ -113,11 +113,15 @@ void FakeUpdateServer::readFrom(QTcpSocket *socket)
         break;
     case Hostile::EndlessBody:
         writeHead(socket, -1);
-        stream(socket, -1);
+        stream(socket, -1, QByteArray(16 * 1024, 'x'));
         return;
     case Hostile::HugeBody:
         writeHead(socket, hugeBodySize);
-        stream(socket, hugeBodySize);
+        stream(socket, hugeBodySize, QByteArray(16 * 1024, 'x'));
+        return;
+    case Hostile::EndlessHeaders:
+        socket->write("HTTP/1.1 200 OK\r\n");
+        stream(socket, -1, QByteArray("X-Filler: ") + QByteArray(1000, 'y') + "\r\n");
         return;
     case Hostile::Drip:
         writeHead(socket, dripLength);
@@ -169,14 +173,13 @@ void FakeUpdateServer::writeHead(QTcpSocket *socket, qint64 length)
     socket->write(head + "Connection: close\r\n\r\n");
 }
 
-// Writes length body bytes (negative: without end), topping the socket up
+// Writes length bytes of blocks (negative: without end), topping the socket up
 // whenever the client has taken what was written, so the server itself holds
 // little and the client decides how fast it goes.
-void FakeUpdateServer::stream(QTcpSocket *socket, qint64 length)
+void FakeUpdateServer::stream(QTcpSocket *socket, qint64 length, const QByteArray &block)
 {
-    static const QByteArray block(16 * 1024, 'x');
     auto remaining = std::make_shared<qint64>(length);
-    const auto refill = [this, socket, remaining] {
+    const auto refill = [this, socket, remaining, block] {
         while (*remaining != 0 && socket->state() == QAbstractSocket::ConnectedState &&
                socket->bytesToWrite() < 4 * block.size()) {
             const qint64 size =

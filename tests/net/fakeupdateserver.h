@@ -42,6 +42,7 @@ public:
         HugeBody, // 200 announcing hugeBodySize bytes, and sending them
         Drip, // 200 announcing dripLength bytes, sent one every dripIntervalMs
         Silent, // accepts and reads the request, never answers, never closes
+        EndlessHeaders, // a status line, then header lines that never end
     };
     // Answers every following request the hostile way; None returns to the
     // scripted answer. Bodies are written only as fast as the client reads.
@@ -68,7 +69,7 @@ private:
     void readFrom(QTcpSocket *socket);
     void writePieces(QTcpSocket *socket, QList<QByteArray> pieces);
     void writeHead(QTcpSocket *socket, qint64 length);
-    void stream(QTcpSocket *socket, qint64 length);
+    void stream(QTcpSocket *socket, qint64 length, const QByteArray &block);
     void drip(QTcpSocket *socket);
 
     QTcpServer server;

@@ -205,21 +205,27 @@ void tst_HttpClient::boundedAnswer_data()
     QTest::addColumn<QByteArray>("body"); // the answer when not hostile
     QTest::addColumn<qint64>("limit");
     QTest::addColumn<int>("deadline");
-    QTest::addColumn<QString>("failure"); // "too large", "timed out" or empty
+    QTest::addColumn<QString>("failure"); // the error text; empty for an answer
 
     const int never = 20000; // far beyond what a bounded row may take
-    QTest::newRow("endless body") << Hostile::EndlessBody << QByteArray() << qint64(64 * 1024)
-                                  << never << "too large";
-    QTest::newRow("512 MiB body") << Hostile::HugeBody << QByteArray() << qint64(64 * 1024) << never
-                                  << "too large";
+    const qint64 kib64 = 64 * 1024;
+    const QString tooLarge = HttpClient::tooLargeText(kib64);
+    const QString timedOut = HttpClient::timedOutText(1000);
+    QTest::newRow("endless body") << Hostile::EndlessBody << QByteArray() << kib64 << never
+                                  << tooLarge;
+    QTest::newRow("512 MiB body") << Hostile::HugeBody << QByteArray() << kib64 << never
+                                  << tooLarge;
+    QTest::newRow("endless headers") << Hostile::EndlessHeaders << QByteArray() << kib64 << never
+                                     << HttpClient::tooLargeText(16 * 1024);
     QTest::newRow("body one past the limit")
-        << Hostile::None << QByteArray(1001, 'x') << qint64(1000) << never << "too large";
+        << Hostile::None << QByteArray(1001, 'x') << qint64(1000) << never
+        << HttpClient::tooLargeText(1000);
     QTest::newRow("body at the limit")
-        << Hostile::None << QByteArray(1000, 'x') << qint64(1000) << never << "";
+        << Hostile::None << QByteArray(1000, 'x') << qint64(1000) << never << QString();
     QTest::newRow("drip one byte at a time")
-        << Hostile::Drip << QByteArray() << qint64(64 * 1024) << 1000 << "timed out";
+        << Hostile::Drip << QByteArray() << kib64 << 1000 << timedOut;
     QTest::newRow("accept and never answer")
-        << Hostile::Silent << QByteArray() << qint64(64 * 1024) << 1000 << "timed out";
+        << Hostile::Silent << QByteArray() << kib64 << 1000 << timedOut;
 }
 
 void tst_HttpClient::boundedAnswer()
@@ -259,18 +265,16 @@ void tst_HttpClient::boundedAnswer()
     clock.start();
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 4, deadline + 10000);
 
-    QCOMPARE(errors.size(), 4);
-    const QString expectedError = failure.isEmpty() ? QString()
-        : failure == QLatin1String("too large")     ? HttpClient::tooLargeText(limit)
-                                                    : HttpClient::timedOutText(deadline);
-    QCOMPARE(errors, (QStringList {QString(), expectedError, QString(), QString()}));
-    QVERIFY2(failure.isEmpty() || errors.at(1).contains(failure), qPrintable(errors.at(1)));
+    QCOMPARE(errors, (QStringList {QString(), failure, QString(), QString()}));
+    QVERIFY2(failure.isEmpty() || failure.contains(QLatin1String("too large")) ||
+                 failure.contains(QLatin1String("timed out")),
+             qPrintable(failure));
     QCOMPARE(bodies.last(), QByteArray("2.0.1##http://example.org/"));
     QCOMPARE(bodies.size(), failure.isEmpty() ? 2 : 1);
     if (failure.isEmpty())
         QCOMPARE(bodies.first(), body);
 
-    if (failure == QLatin1String("timed out")) {
+    if (failure.contains(QLatin1String("timed out"))) {
         QVERIFY2(firstGetTook >= deadline, QByteArray::number(firstGetTook));
         QVERIFY2(firstGetTook < deadline + 5000, QByteArray::number(firstGetTook));
     } else {
