@@ -189,7 +189,8 @@ void HttpResponseParser::process()
         case Phase::ChunkSize: {
             if (!takeLine(line, maxChunkLine))
                 return;
-            const QByteArray digits = line.left(line.indexOf(';')).trimmed();
+            const qsizetype extensions = line.indexOf(';');
+            const QByteArray digits = (extensions < 0 ? line : line.left(extensions)).trimmed();
             bool ok = !digits.isEmpty() && digits.size() <= 15;
             const qint64 size = ok ? digits.toLongLong(&ok, 16) : 0;
             if (!ok || size < 0) {
