@@ -110,19 +110,6 @@ void TestCommands::explorerCommandLine_data()
         << "C:/my files/a, b.iso"
         << R"(C:\Windows\explorer.exe)"
         << R"("C:\Windows\explorer.exe" /select,"C:\my files\a, b.iso")";
-    QTest::newRow("trailing separator, other drive")
-        << R"(E:\WINNT\)"
-        << "D:/a.iso"
-        << R"(E:\WINNT\explorer.exe)"
-        << R"("E:\WINNT\explorer.exe" /select,"D:\a.iso")";
-    QTest::newRow("forward slashes") << "C:/Windows"
-                                     << "D:/a.iso"
-                                     << R"(C:\Windows\explorer.exe)"
-                                     << R"("C:\Windows\explorer.exe" /select,"D:\a.iso")";
-    QTest::newRow("network share") << R"(\\server\win)"
-                                   << "D:/a.iso"
-                                   << R"(\\server\win\explorer.exe)"
-                                   << R"("\\server\win\explorer.exe" /select,"D:\a.iso")";
     QTest::newRow("empty path") << R"(C:\Windows)"
                                 << ""
                                 << R"(C:\Windows\explorer.exe)"
@@ -135,10 +122,6 @@ void TestCommands::explorerCommandLine_data()
                                                 << "D:/a.iso"
                                                 << ""
                                                 << "";
-    QTest::newRow("drive without a root") << "C:Windows"
-                                          << "D:/a.iso"
-                                          << ""
-                                          << "";
 }
 
 void TestCommands::explorerCommandLine()
@@ -165,16 +148,10 @@ void TestCommands::showItemsUri_data()
                             << "file:///data/a,b,c.iso";
     QTest::newRow("non-ASCII") << QString::fromUtf8("/data/\xC3\xBC.iso")
                                << "file:///data/%C3%BC.iso";
-    QTest::newRow("sub-delimiters kept") << "/d/a!$&'()*+;=:@b"
-                                         << "file:///d/a!$&'()*+;=:@b";
     QTest::newRow("brackets, query and controls") << "/d/[1]?\t\x7f\n"
                                                   << "file:///d/%5B1%5D%3F%09%7F%0A";
     QTest::newRow("byte not valid UTF-8")
         << pathcodec::fromNative("/data/bad\xffx") << "file:///data/bad%FFx";
-    QTest::newRow("stray UTF-8 continuation and a valid letter")
-        << pathcodec::fromNative("/d/\x80\xC3\xBC") << "file:///d/%80%C3%BC";
-    QTest::newRow("empty") << ""
-                           << "";
 }
 
 void TestCommands::showItemsUri()
@@ -182,8 +159,6 @@ void TestCommands::showItemsUri()
     QFETCH(QString, path);
     QFETCH(QString, uri);
     QCOMPARE(platform::showItemsUri(path), uri);
-    if (path.isEmpty())
-        return;
     // The file manager turns the URI back into exactly this file's bytes.
     const QUrl url(uri, QUrl::StrictMode);
     QVERIFY(url.isValid());
@@ -228,10 +203,6 @@ void TestCommands::windowsContainingDirectoryUrl_data()
     QTest::addColumn<QByteArray>("url");
     QTest::newRow("folder") << "D:/data/big.iso" << QByteArray("file:///D:/data");
     QTest::newRow("drive root, backslash") << "D:\\a.iso" << QByteArray("file:///D:/");
-    QTest::newRow("blanks and hash")
-        << "C:\\my files\\#1\\a.iso" << QByteArray("file:///C:/my%20files/%231");
-    QTest::newRow("network share")
-        << "\\\\server\\share\\a.iso" << QByteArray("file://server/share");
 }
 
 void TestCommands::windowsContainingDirectoryUrl()
@@ -417,25 +388,19 @@ void TestCommands::nautilusScriptPassesDirectory_data()
     const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
     const QString file = odd + QStringLiteral("/file.txt");
     const QString lines = QStringLiteral("a\nb");
-    const QString trailing = QStringLiteral("c\n");
     QTest::newRow("selected directory")
         << QStringList {"chosen dir", "other dir"} << "chosen dir" << odd << "chosen dir";
     QTest::newRow("background click") << QStringList() << "" << odd << odd;
     QTest::newRow("selected file") << QStringList {file} << "file.txt" << odd << odd;
     QTest::newRow("arguments only") << QStringList() << "chosen dir" << odd << "chosen dir";
-    QTest::newRow("selection only") << QStringList {"chosen dir"} << "" << odd << "chosen dir";
     QTest::newRow("remote folder") << QStringList() << ""
                                    << ""
                                    << "";
     QTest::newRow("line break in the selected name")
         << QStringList {lines} << lines << odd << lines;
-    QTest::newRow("line break at the end of the selected name")
-        << QStringList {trailing} << trailing << odd << trailing;
     QTest::newRow("line break in a selection without arguments")
         << QStringList {lines} << "" << odd << odd;
     QTest::newRow("line break in the folder shown") << QStringList() << "" << lines << lines;
-    QTest::newRow("line break at the end of the folder shown")
-        << QStringList() << "" << trailing << trailing;
 }
 
 void TestCommands::nautilusScriptPassesDirectory()
@@ -451,9 +416,8 @@ void TestCommands::nautilusScriptPassesDirectory()
     QVERIFY(tmp.isValid());
     const QDir root(tmp.path());
     const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
-    for (const QString &dir :
-         {QStringLiteral("chosen dir"), QStringLiteral("other dir"), odd, QStringLiteral("a"),
-          QStringLiteral("a\nb"), QStringLiteral("c"), QStringLiteral("c\n")})
+    for (const QString &dir : {QStringLiteral("chosen dir"), QStringLiteral("other dir"), odd,
+                               QStringLiteral("a"), QStringLiteral("a\nb")})
         QVERIFY(root.mkpath(dir));
     QFile plainFile(root.filePath(odd + QStringLiteral("/file.txt")));
     QVERIFY(plainFile.open(QIODevice::WriteOnly));
