@@ -81,11 +81,6 @@ void FakeUpdateServer::setHostile(Hostile kind)
     hostile = kind;
 }
 
-qint64 FakeUpdateServer::bodyBytesSent() const
-{
-    return sent;
-}
-
 int FakeUpdateServer::openConnections() const
 {
     return open;
@@ -185,7 +180,6 @@ void FakeUpdateServer::stream(QTcpSocket *socket, qint64 length, const QByteArra
             const qint64 size =
                 *remaining < 0 ? block.size() : qMin<qint64>(block.size(), *remaining);
             socket->write(block.constData(), size);
-            sent += size;
             if (*remaining > 0)
                 *remaining -= size;
         }
@@ -203,7 +197,6 @@ void FakeUpdateServer::drip(QTcpSocket *socket)
     auto remaining = std::make_shared<qint64>(dripLength);
     connect(timer, &QTimer::timeout, socket, [this, socket, timer, remaining] {
         socket->write("x", 1);
-        ++sent;
         if (--*remaining == 0) {
             timer->stop();
             socket->disconnectFromHost();

@@ -51,8 +51,6 @@ public:
     static constexpr qint64 dripLength = 1000;
     static constexpr int dripIntervalMs = 20;
 
-    // Body bytes handed to the sockets so far, over all connections.
-    qint64 bodyBytesSent() const;
     // Connections accepted and not yet closed by either side.
     int openConnections() const;
 
@@ -79,6 +77,5 @@ private:
     QByteArray extraHeaders;
     bool closeWithoutAnswer = false;
     Hostile hostile = Hostile::None;
-    qint64 sent = 0;
     int open = 0;
 };
