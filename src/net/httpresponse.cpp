@@ -83,8 +83,7 @@ bool HttpResponseParser::takeLine(QByteArray &line, qsizetype maxLength)
 bool HttpResponseParser::readStatusLine(const QByteArray &line)
 {
     if (!line.startsWith("HTTP/1.") || line.size() < 12 || !isDigits(line.mid(7, 1)) ||
-        line.at(8) != ' ' || !isDigits(line.mid(9, 3)) ||
-        (line.size() > 12 && line.at(12) != ' '))
+        line.at(8) != ' ' || !isDigits(line.mid(9, 3)) || (line.size() > 12 && line.at(12) != ' '))
         return false;
     status = line.mid(9, 3).toInt();
     reason = line.mid(13);
