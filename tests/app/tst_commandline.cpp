@@ -19,6 +19,16 @@ void tst_CommandLine::directoryArgument_data()
     QTest::addColumn<QString>("currentDir");
     QTest::addColumn<QString>("directory");
 
+#ifdef Q_OS_WIN
+    // Windows: drive letters, and the backslash is a separator.
+    const QString here = QStringLiteral("C:/Users/u/work");
+    QTest::newRow("parent's sibling") << "..\\stuff" << here << "C:/Users/u/stuff";
+    QTest::newRow("absolute with a trailing dot") << "D:\\data\\." << here << "D:/data";
+    QTest::newRow("doubled and trailing separators") << "a//b\\" << here << "C:/Users/u/work/a/b";
+    QTest::newRow("above the root stays at the root") << "../../../.." << here << "C:/";
+    QTest::newRow("rooted on the current drive") << "\\data" << here << "C:/data";
+    QTest::newRow("empty names nothing") << "" << here << "";
+#else
     const QString here = QStringLiteral("/home/u/work");
     QTest::newRow("parent's sibling") << "../stuff" << here << "/home/u/stuff";
     QTest::newRow("absolute with a trailing dot") << "/etc/." << here << "/etc";
@@ -26,6 +36,7 @@ void tst_CommandLine::directoryArgument_data()
     QTest::newRow("above the root stays at the root") << "../../../.." << here << "/";
     QTest::newRow("backslash is part of a name") << "a\\b" << here << "/home/u/work/a\\b";
     QTest::newRow("empty names nothing") << "" << here << "";
+#endif
 }
 
 void tst_CommandLine::directoryArgument()

@@ -6,6 +6,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 using Hostile = FakeUpdateServer::Hostile;
 
 // The sequential HTTP client against a scripted server on 127.0.0.1.
@@ -274,6 +278,13 @@ void tst_HttpClient::boundedAnswer()
                       : firstGetTook < deadline,
              QByteArray::number(firstGetTook));
     // The client let go of the hostile connection.
+#ifdef Q_OS_WIN
+    // Wine (not Windows) never tells a server socket that is blocked writing
+    // that its peer has reset the connection, though the system has closed it.
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version");
+    if (wine && !QTest::qWaitFor([&] { return server.openConnections() == 0; }))
+        QSKIP("Wine does not report the reset of a connection to a server blocked writing");
+#endif
     QTRY_COMPARE(server.openConnections(), 0);
 }
 
