@@ -153,4 +153,26 @@ scan=$(run "$app/vastrel-top.exe" -n 5 'Z:'"${try//\//\\}"'\tree')
 echo "$scan"
 expected=$(printf '2.86102\tZ:%s/tree/sub/big.bin\n0.000953674\tZ:%s/tree/small.txt' "$try" "$try")
 [ "$scan" = "$expected" ] || { echo "vastrel: the zip's scan did not list the two files as expected" >&2; exit 1; }
+
+# The window program: started on the offscreen platform (its plugin taken
+# from the Qt build: the zip carries only the windows one), it writes its
+# settings file beside itself and registers the Explorer verb. Then the
+# prefix is ended, and the program with it.
+WINEPREFIX=$try/prefix WINEQT_QPA_PLATFORM=offscreen WINEQT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins" \
+    WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu' VASTREL_UPDATE_HOST=127.0.0.1:9 \
+    wine "$app/vastrel.exe" </dev/null >/dev/null 2>&1 &
+expected_verb="\"Z:${app//\//\\}\\Vastrel.exe\" \"%1\""
+verb=
+for _ in $(seq 1 120); do
+    verb=$(run reg query 'HKCR\Directory\shell\Find Vastrel Here\Command' /ve 2>/dev/null || true)
+    [ -s "$app/Vastrel.ini" ] && grep -qF "$expected_verb" <<< "$verb" && break
+    sleep 0.5
+done
+echo "Vastrel.ini beside vastrel.exe:"
+tr -d '\r' < "$app/Vastrel.ini" 2>/dev/null ||
+    { echo "vastrel: vastrel.exe wrote no Vastrel.ini beside itself" >&2; exit 1; }
+echo "$verb"
+grep -qF "$expected_verb" <<< "$verb" ||
+    { echo "vastrel: vastrel.exe did not register the Explorer verb" >&2; exit 1; }
+stop_wine "$try/prefix"
 echo "vastrel: $zip runs in a fresh Wine prefix" >&2
