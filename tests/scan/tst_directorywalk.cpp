@@ -1,8 +1,10 @@
 #include "scan/directorywalk.h"
+#include "scan/pathcodec.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,7 +31,7 @@ private:
     QTemporaryDir tree;
     QString base;
 
-    static QString decoded(const char *rawName) { return QFile::decodeName(QByteArray(rawName)); }
+    static QString decoded(const char *rawName) { return pathcodec::fromNative(QByteArray(rawName)); }
 
     void writeFile(const QByteArray &relative, qint64 size)
     {
@@ -57,8 +59,10 @@ private:
     static QStringList walk(const QStringList &roots, const QAtomicInt &stop = QAtomicInt(0))
     {
         QStringList seen;
-        DirectoryWalk walker(stop, [&seen](const QString &path, qint64 size) {
-            seen << path + QLatin1Char(' ') + QString::number(size);
+        QMutex mutex;
+        DirectoryWalk walker(stop, [&](const WalkedFile &file) {
+            QMutexLocker lock(&mutex);
+            seen << file.path + QLatin1Char(' ') + QString::number(file.size);
         });
         for (const QString &root : roots)
             walker.walk(root);
@@ -147,7 +151,8 @@ void tst_DirectoryWalk::walkRoots_data()
     QTest::newRow("root is a hidden directory")
         << QStringList {"%T/.hiddendir"} << QStringList {"%T/.hiddendir/inner.bin 600"};
     QTest::newRow("root with a non-UTF-8 name")
-        << QStringList {"%T/" + decoded("\xff\xfe")} << QStringList {};
+        << QStringList {"%T/" + decoded("\xff\xfe")}
+        << QStringList {"%T/" + decoded("\xff\xfe") + "/inside.bin 900"};
     QTest::newRow("empty root") << QStringList {""} << QStringList {};
     QTest::newRow("empty root between others")
         << QStringList {"%T/sub/deep", "", "%T/sub/deep"}
@@ -158,8 +163,6 @@ void tst_DirectoryWalk::walkRoots_data()
     QTest::newRow("root is a broken link") << QStringList {"%T/broken"} << QStringList {};
 }
 
-// The decoded name of a non-UTF-8 directory cannot be encoded back to its
-// bytes, so as a root it opens nothing; below a root it is walked.
 void tst_DirectoryWalk::walkRoots()
 {
     QFETCH(QStringList, roots);
@@ -202,8 +205,10 @@ void tst_DirectoryWalk::stop()
 {
     QAtomicInt stopFlag(0);
     QStringList seen;
-    DirectoryWalk walker(stopFlag, [&](const QString &path, qint64) {
-        seen << path;
+    QMutex mutex;
+    DirectoryWalk walker(stopFlag, [&](const WalkedFile &file) {
+        QMutexLocker lock(&mutex);
+        seen << file.path;
         stopFlag.storeRelaxed(1);
     });
     walker.walk(base);
