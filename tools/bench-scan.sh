@@ -10,7 +10,7 @@
 # By default it runs two phases with a warm cache: "quiet", then "hog", with a
 # busy loop pinned to CPU 0 (started and stopped by the script).
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]
-#                       [--cold] [--hog-only] [--quiet-only] [--no-window]
+#                       [--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]
 #   --rounds N    rounds per phase, at least 5 (default 7)
 #   --cold        a phase "cold" instead, the page cache dropped before every
 #                 run (needs root)
@@ -18,6 +18,9 @@
 #                 several minutes to build and about 2 million inodes); its
 #                 default place is /tmp/vastrel-bench-tree-N
 #   --no-window   leave the main window's scan out
+#   --deep        instead of all this, scan a chain of 25,000 nested folders
+#                 (/tmp/vastrel-deep-tree) with the descriptor limit at 256,
+#                 and print whether its bottom file is listed and the peak RSS
 # Default tree /tmp/vastrel-bench-tree, build dir build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,9 +31,10 @@ build=build
 files=300000
 phases=quiet,hog
 window=()
+deep=0
 usage() {
     echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]" \
-        "[--cold] [--hog-only] [--quiet-only] [--no-window]" >&2
+        "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]" >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
@@ -43,6 +47,7 @@ while [ $# -gt 0 ]; do
         --hog-only) phases=hog; shift ;;
         --quiet-only) phases=quiet; shift ;;
         --no-window) window=(--no-window); shift ;;
+        --deep) deep=1; shift ;;
         *) usage ;;
     esac
 done
@@ -69,6 +74,9 @@ source scripts/deps.sh
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
 cmake --build "$build" --target vastrel-top vastrel-guiscan >/dev/null
+if [ $deep -eq 1 ]; then
+    exec python3 tools/bench/deeptree.py "$build/src/top/vastrel-top" /tmp/vastrel-deep-tree
+fi
 if [ "$files" -eq 300000 ]; then
     python3 tools/bench/maketree.py "$tree"
 else
