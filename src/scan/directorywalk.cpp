@@ -9,6 +9,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -67,7 +68,8 @@ struct DirectoryWalk::Private
           failure(std::move(failure)),
           options(options),
           excludes(options.excludes.cbegin(), options.excludes.cend()),
-          threadCount(qMax(threads, 1))
+          threadCount(qMax(threads, 0)),
+          alone(threadCount == 0)
     { }
 
     void run();
@@ -96,6 +98,7 @@ struct DirectoryWalk::Private
     int busy = 0; // threads listing a directory
     int idle = 0; // threads waiting for work
     bool quit = false;
+    bool alone; // the caller walks: asked for, or no thread could be started
     std::atomic<int> handlesHeld {0};
     std::vector<std::thread> threads;
 };
@@ -134,13 +137,35 @@ void DirectoryWalk::walk(const QString &root)
     const QString path = QDir(root).path();
     if (d->excludes.contains(path) || d->stopped())
         return;
-    // The pool starts with the first root, so a walk without roots costs no thread.
-    if (d->threads.empty()) {
-        for (int i = 0; i < d->threadCount; ++i)
-            d->threads.emplace_back([this] { d->run(); });
+    // The pool starts with the first root, so a walk without roots costs no
+    // thread. Where no thread can be started, the caller walks alone.
+    if (d->threads.empty() && !d->alone) {
+        try {
+            for (int i = 0; i < d->threadCount; ++i)
+                d->threads.emplace_back([this] { d->run(); });
+        } catch (const std::system_error &) {
+            d->alone = d->threads.empty();
+        }
     }
     std::vector<Work> first(1);
     first[0].path = path;
+    if (d->alone) {
+        DirectoryReader reader;
+        reader.setSkipHidden(!d->options.includeHidden);
+        std::vector<DirectoryEntry> entries;
+        while (!first.empty()) {
+            Work work = std::move(first.back());
+            first.pop_back();
+            std::vector<Work> found;
+            if (d->stopped())
+                Private::discard(work);
+            else
+                d->process(work, reader, entries, found);
+            for (Work &child : found)
+                first.push_back(std::move(child));
+        }
+        return;
+    }
     d->push(first);
     std::unique_lock<std::mutex> lock(d->mutex);
     d->done.wait(lock, [this] { return d->stack.empty() && d->busy == 0; });
@@ -180,9 +205,10 @@ void DirectoryWalk::Private::discard(Work &work)
     release(work.parent);
 }
 
+// Alone, the caller takes the directories found from `found` itself.
 void DirectoryWalk::Private::push(std::vector<Work> &found)
 {
-    if (found.empty())
+    if (found.empty() || alone)
         return;
     int sleepers;
     {
@@ -243,7 +269,7 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
     QString prefix = work.path;
     if (!prefix.endsWith(QLatin1Char('/')))
         prefix.append(QLatin1Char('/'));
-    const int handleBudget = handlesPerThread * threadCount;
+    const int handleBudget = handlesPerThread * qMax(threadCount, 1);
     bool interrupted = false;
     while (!interrupted && reader.read(entries)) {
         for (const DirectoryEntry &entry : entries) {

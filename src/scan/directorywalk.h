@@ -60,7 +60,7 @@ public:
     DirectoryWalk(const QAtomicInt &stopRequested, Visitor visitor,
                   FailureVisitor failure = FailureVisitor(), const ScanOptions &options = {},
                   int threads = defaultThreadCount());
-    // Ends the pool's threads.
+    // threads: the size of the pool; 0 lets the calling thread walk alone.
     ~DirectoryWalk();
     DirectoryWalk(const DirectoryWalk &) = delete;
     DirectoryWalk &operator=(const DirectoryWalk &) = delete;

@@ -59,14 +59,18 @@ private:
     }
 
     // Every reported file as "path size", sorted.
-    static QStringList walk(const QStringList &roots, const QAtomicInt &stop = QAtomicInt(0))
+    static QStringList walk(const QStringList &roots,
+                            int threads = DirectoryWalk::defaultThreadCount())
     {
         QStringList seen;
         QMutex mutex;
-        DirectoryWalk walker(stop, [&](const WalkedFile &file) {
-            QMutexLocker lock(&mutex);
-            seen << file.path + QLatin1Char(' ') + QString::number(file.size);
-        });
+        DirectoryWalk walker(
+            QAtomicInt(0),
+            [&](const WalkedFile &file) {
+                QMutexLocker lock(&mutex);
+                seen << file.path + QLatin1Char(' ') + QString::number(file.size);
+            },
+            {}, {}, threads);
         for (const QString &root : roots)
             walker.walk(root);
         seen.sort();
@@ -177,6 +181,8 @@ void tst_DirectoryWalk::walkRoots()
     for (QString &root : roots)
         root.replace(QLatin1String("%T"), base);
     QCOMPARE(walk(roots), expand(expected));
+    // The same with the calling thread alone, as where no thread can start.
+    QCOMPARE(walk(roots, 0), expand(expected));
 }
 
 void tst_DirectoryWalk::sameFilesAsQtIterator_data()
