@@ -61,6 +61,9 @@ public:
                   FailureVisitor failure = FailureVisitor(), const ScanOptions &options = {},
                   int threads = defaultThreadCount());
     // threads: the size of the pool; 0 lets the calling thread walk alone.
+    // The flag is read for the walk's whole life: a temporary will not do.
+    DirectoryWalk(const QAtomicInt &&, Visitor, FailureVisitor = FailureVisitor(),
+                  const ScanOptions & = {}, int = 0) = delete;
     ~DirectoryWalk();
     DirectoryWalk(const DirectoryWalk &) = delete;
     DirectoryWalk &operator=(const DirectoryWalk &) = delete;
