@@ -74,7 +74,7 @@ struct DirectoryEntry
         Directory,
         // Anything else: symbolic links, reparse points, fifos, sockets,
         // devices, and entries that vanished or could not be examined. The
-        // walk neither reports nor follows them.
+        // walk neither reports nor follows them; a reader may leave them out.
         Other,
     };
 

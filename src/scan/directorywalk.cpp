@@ -109,7 +109,7 @@ int DirectoryWalk::defaultThreadCount()
     const int forced = qEnvironmentVariableIntValue("VASTREL_SCAN_THREADS", &ok);
     if (ok && forced > 0)
         return qMin(forced, 64);
-    return qBound(4, 4 * QThread::idealThreadCount(), 16);
+    return qBound(8, 8 * QThread::idealThreadCount(), 32);
 }
 
 DirectoryWalk::DirectoryWalk(const QAtomicInt &stopRequested, Visitor visitor,

@@ -64,8 +64,9 @@ private:
     {
         QStringList seen;
         QMutex mutex;
+        const QAtomicInt stop(0);
         DirectoryWalk walker(
-            QAtomicInt(0),
+            stop,
             [&](const WalkedFile &file) {
                 QMutexLocker lock(&mutex);
                 seen << file.path + QLatin1Char(' ') + QString::number(file.size);
@@ -320,8 +321,9 @@ void tst_DirectoryWalk::deeperThanDescriptorLimit()
     QMutex mutex;
     QStringList failures;
     {
+        const QAtomicInt stop(0);
         DirectoryWalk walker(
-            QAtomicInt(0),
+            stop,
             [&](const WalkedFile &file) {
                 QMutexLocker lock(&mutex);
                 seen << file.path + QLatin1Char(' ') + QString::number(file.size);
