@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <limits>
