@@ -76,6 +76,11 @@ bool autoUpdateCheck()
     return open()->value(QStringLiteral("autoupdatecheck"), true).toBool();
 }
 
+int topNumber()
+{
+    return open()->value(QStringLiteral("topnumber"), 100).toInt();
+}
+
 void setApplicationDirOverride(const QString &dir)
 {
     applicationDirOverride() = dir;
