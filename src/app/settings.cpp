@@ -78,7 +78,9 @@ bool autoUpdateCheck()
 
 int topNumber()
 {
-    return open()->value(QStringLiteral("topnumber"), 100).toInt();
+    bool isNumber = false;
+    const int count = open()->value(QStringLiteral("topnumber"), 100).toInt(&isNumber);
+    return isNumber ? count : 100;
 }
 
 void setApplicationDirOverride(const QString &dir)

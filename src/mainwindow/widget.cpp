@@ -146,7 +146,8 @@ Widget::Widget(QWidget *parent)
     trayMenu->addAction(ui->actionExit);
 
     setWindowTitle(QStringLiteral("Vastrel"));
-    setTextColor(ui->widget, bodyTextColor);
+    setTextColor(ui->currentfile, bodyTextColor);
+    setTextColor(ui->scanstats, bodyTextColor);
     setTextColor(ui->label_3, titleTextColor);
 
     // Every file the walker meets is reported through the relay, which keeps
@@ -181,7 +182,6 @@ void Widget::setupResultsTable()
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     QHeaderView *header = table->horizontalHeader();
-    header->setStretchLastSection(true);
     header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
     table->setSortingEnabled(true);
     connect(table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
@@ -298,7 +298,7 @@ void Widget::liveUpdate()
     const int rowsBefore = resultmodel->rowCount();
     resultmodel->setFiles(files);
     if (resultmodel->rowCount() != rowsBefore)
-        ui->tableView->resizeColumnsToContents();
+        fitColumns();
     ui->scanstats->setText(scanstatus::progress(figures(), scanstatus::numberLocale()));
 }
 
@@ -318,9 +318,20 @@ void Widget::scancomplete()
     for (const FoundFile &found : results)
         qDebug() << megabytes(found.size) << ":" << found.path;
     resultmodel->setFiles(results);
-    ui->tableView->resizeColumnsToContents();
+    fitColumns();
     if (!stopped)
         completeMsg();
+}
+
+void Widget::fitColumns()
+{
+    // Each column as wide as its widest text, a long path included (the
+    // view scrolls sideways); the path column takes any room left over.
+    QTableView *table = ui->tableView;
+    table->resizeColumnsToContents();
+    const int rest = table->viewport()->width() - table->columnWidth(ResultModel::SizeColumn);
+    if (table->columnWidth(ResultModel::PathColumn) < rest)
+        table->setColumnWidth(ResultModel::PathColumn, rest);
 }
 
 void Widget::showResults(bool shown)
@@ -387,7 +398,9 @@ void Widget::keyPressEvent(QKeyEvent *event)
 
 bool Widget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
+    if (watched == ui->tableView && event->type() == QEvent::Resize) {
+        fitColumns();
+    } else if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
             && ui->tableView->currentIndex().isValid()) {

@@ -102,6 +102,7 @@ private:
     // or shrinking it to the compact one.
     void showResults(bool shown);
     void setupResultsTable();
+    void fitColumns();
     void setupKeyboard();
     // Inserts a target item (a command-line directory or a custom list) at
     // position at and makes it current.
