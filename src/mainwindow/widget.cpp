@@ -182,6 +182,9 @@ void Widget::setupResultsTable()
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     QHeaderView *header = table->horizontalHeader();
+    // A long path makes its column wider than the view; its title stays in
+    // sight at the column's start.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
     table->setSortingEnabled(true);
     connect(table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
