@@ -152,7 +152,7 @@ Widget::Widget(QWidget *parent)
 
     // Every file the walker meets is reported through the relay, which keeps
     // at most one status update waiting in the GUI thread.
-    statusRelay = new StatusRelay(this);
+    statusRelay = new StatusRelay(this, statusRestMs);
     connect(session->walkerThread(), &walker::walkfile, statusRelay, &StatusRelay::offer,
             Qt::DirectConnection);
     connect(statusRelay, &StatusRelay::pathChanged, this, &Widget::showfile);
@@ -257,6 +257,9 @@ void Widget::startScan()
     resultmodel->clear();
     if (!session->start())
         return;
+    // One line while paths pass by: a wrapping label would be measured
+    // again for every path.
+    ui->currentfile->setWordWrap(false);
     ui->currentfile->clear();
     ui->scanstats->clear();
     ui->scanb->setText(tr("Stop"));
@@ -288,9 +291,15 @@ scanstatus::Figures Widget::figures() const
 void Widget::showfile(const QString &path)
 {
     // The middle of a long path gives way, so the file name stays in sight.
-    const QLabel *label = ui->currentfile;
-    ui->currentfile->setText(label->fontMetrics().elidedText(pathcodec::displayText(path),
-                                                             Qt::ElideMiddle, label->width()));
+    // Measuring a text costs as much as drawing it, so a path that is
+    // plainly short enough is not measured.
+    QLabel *label = ui->currentfile;
+    const QString shown = pathcodec::displayText(path);
+    const QFontMetrics metrics = label->fontMetrics();
+    if (shown.size() * qint64(metrics.maxWidth()) <= label->width())
+        label->setText(shown);
+    else
+        label->setText(metrics.elidedText(shown, Qt::ElideMiddle, label->width()));
 }
 
 void Widget::liveUpdate()
@@ -309,6 +318,7 @@ void Widget::scancomplete()
 {
     liveTimer.stop();
     const bool stopped = session->wasStopped();
+    ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
     ui->currentfile->setText(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
     ui->scanstats->clear();
     ui->scanb->setText(QStringLiteral("Scan"));

@@ -52,6 +52,10 @@ public:
     static bool (*systemTrayAvailable)();
     // How often the table and the figures follow a running scan.
     static constexpr int liveUpdateMs = 250;
+    // The pause between two paths in the status line: twenty a second are
+    // more than anyone reads, and each costs the GUI thread a measured and
+    // drawn text while the walk needs the processor.
+    static constexpr int statusRestMs = 50;
 
 public Q_SLOTS:
     void on_scanb_clicked();
