@@ -4,8 +4,8 @@
 #include <QItemSelectionModel>
 #include <QTest>
 
-// The figures the window shows about a scan, and the results model's order
-// and selection as the rows are replaced while a scan runs.
+// The summary the window shows when a scan ends, and the results model's
+// order and selection as the rows are replaced while a scan runs.
 class tst_ScanStatus : public QObject
 {
     Q_OBJECT
@@ -13,8 +13,6 @@ class tst_ScanStatus : public QObject
 private Q_SLOTS:
     void summary_data();
     void summary();
-    void clampResultCount_data();
-    void clampResultCount();
     void selectionFollowsTheFile();
 };
 
@@ -49,25 +47,6 @@ void tst_ScanStatus::summary()
     QFETCH(QString, text);
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     QCOMPARE(scanstatus::summary({files, bytes, ms, unreadable}, stopped, english), text);
-}
-
-void tst_ScanStatus::clampResultCount_data()
-{
-    QTest::addColumn<qint64>("count");
-    QTest::addColumn<int>("clamped");
-    QTest::newRow("negative") << qint64(-2147483648LL) << 1;
-    QTest::newRow("0") << qint64(0) << 1;
-    QTest::newRow("in range") << qint64(250) << 250;
-    QTest::newRow("top") << qint64(10000) << 10000;
-    QTest::newRow("bottom") << qint64(1) << 1;
-    QTest::newRow("far above") << (qint64(1) << 40) << 10000;
-}
-
-void tst_ScanStatus::clampResultCount()
-{
-    QFETCH(qint64, count);
-    QFETCH(int, clamped);
-    QCOMPARE(scanstatus::clampResultCount(count), clamped);
 }
 
 // A live update brings new files and a new order; the selected file stays
