@@ -1037,6 +1037,8 @@ int main(int argc, char *argv[])
     qputenv("VASTREL_UPDATE_HOST", "127.0.0.1:9");
 
     QApplication app(argc, argv);
+    // Figures are written in English whatever the machine's locale.
+    QLocale::setDefault(QLocale::c());
     tst_Widget test(sandbox.path());
     return QTest::qExec(&test, argc, argv);
 }
