@@ -63,8 +63,12 @@ QString escape(const QString &path, bool escapeBackslash)
             text += QLatin1String("\\t");
         } else if (c == '\r') {
             text += QLatin1String("\\r");
-        } else if (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
+        } else if (c < 0x20 || c == 0x7f) {
             text += QStringLiteral("\\x%1").arg(unsigned(c), 2, 16, QLatin1Char('0'));
+        } else if (c >= 0x80 && c < 0xa0) {
+            // A C1 control character is valid text, two bytes in UTF-8: written
+            // as \u0085 so it cannot be taken for the undecodable byte \x85.
+            text += QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
         } else if (c == '\\' && escapeBackslash) {
             text += QLatin1String("\\\\");
         } else {

@@ -36,7 +36,8 @@ inline bool nativeLess(QStringView a, QStringView b)
 bool hasUndecodable(const QString &path);
 
 // The path as it is shown on one line: undecodable bytes as \xFF, control
-// characters as \n, \t, \r or \x1b; everything else as it is.
+// characters as \n, \t, \r or \x1b (C1 controls as \u0085); everything else
+// as it is.
 QString displayText(const QString &path);
 
 // The path as written to a line-oriented stream (terminal, pipe): like

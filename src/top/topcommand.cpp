@@ -403,7 +403,8 @@ QString usage()
         "root), largest first, one per line: the size in megabytes, a tab, the path.\n"
         "Hidden files and folders and symbolic links are left out.\n"
         "In lines, a backslash in a path is written as \\\\, a newline as \\n, a tab as\n"
-        "\\t, other control characters and bytes that are not UTF-8 as \\xHH.\n"
+        "\\t, other control characters and bytes that are not UTF-8 as \\xHH (U+0080 to\n"
+        "U+009F as \\u0080 to \\u009f).\n"
         "\n"
         "Options:\n");
     for (const OptionSpec &spec : optionTable) {

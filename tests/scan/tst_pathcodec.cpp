@@ -71,6 +71,9 @@ void tst_PathCodec::escapes_data()
     QTest::newRow("terminal escape")
         << QByteArray("\x1b]2;x\a\x1b[2J") << QStringLiteral("\\x1b]2;x\\x07\\x1b[2J")
         << QStringLiteral("\\x1b]2;x\\x07\\x1b[2J");
+    QTest::newRow("C1 control and the byte it resembles")
+        << QByteArray("\xc2\x85\x85") << QStringLiteral("\\u0085\\x85")
+        << QStringLiteral("\\u0085\\x85");
     QTest::newRow("backslash") << QByteArray("a\\xffb") << QStringLiteral("a\\xffb")
                                << QStringLiteral("a\\\\xffb");
 }
