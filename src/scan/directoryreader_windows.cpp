@@ -150,8 +150,11 @@ QString systemMessage(DWORD error)
                                             FORMAT_MESSAGE_IGNORE_INSERTS,
                                         nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0,
                                         nullptr);
+    // "Access is denied." reads as the other systems' messages do: no full stop.
     QString message = QString::fromWCharArray(buffer, qsizetype(length)).trimmed();
     LocalFree(buffer);
+    if (message.endsWith(QLatin1Char('.')))
+        message.chop(1);
     if (message.isEmpty())
         message = QStringLiteral("System error %1").arg(error);
     return message;
