@@ -46,7 +46,18 @@ QString windowsDirectory()
     return QString::fromWCharArray(buffer, int(length));
 }
 
+DetachedStart &detachedStart()
+{
+    static DetachedStart start;
+    return start;
+}
+
 } // namespace
+
+void setDetachedStartForTests(DetachedStart start)
+{
+    detachedStart() = std::move(start);
+}
 
 // Qt reads the arguments from the wide command line itself; argv holds them
 // in the ANSI code page, which loses every character outside it.
@@ -74,10 +85,17 @@ void revealFile(const QString &path)
     // arguments reach it exactly as built: QProcess would otherwise quote the
     // whole "/select,<path>" argument, which Explorer does not accept.
     const QString program = explorerProgram(windowsDirectory());
-    QProcess explorer;
-    explorer.setProgram(program);
-    explorer.setNativeArguments(explorerSelectArguments(path));
-    if (program.isEmpty() || !explorer.startDetached())
+    const QString arguments = explorerSelectArguments(path);
+    bool started = false;
+    if (!program.isEmpty() && detachedStart()) {
+        started = detachedStart()(program, arguments);
+    } else if (!program.isEmpty()) {
+        QProcess explorer;
+        explorer.setProgram(program);
+        explorer.setNativeArguments(arguments);
+        started = explorer.startDetached();
+    }
+    if (!started)
         QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
 }
 

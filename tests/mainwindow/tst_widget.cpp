@@ -37,6 +37,12 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include "platform/platform.h"
+
+#include <qt_windows.h>
+#endif
+
 namespace {
 
 // Debug lines written while a test runs.
@@ -67,6 +73,43 @@ void writeFile(const QString &path, qint64 size)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QVERIFY(file.resize(size));
 }
+
+#ifdef Q_OS_WIN
+// Windows: the registry the window writes its Explorer verb to is a scratch
+// key (the process's HKEY_CLASSES_ROOT and HKEY_CURRENT_USER mapped onto it),
+// and Explorer is never started: the command is recorded and the start
+// reported as failed, so the window falls back to the folder's URL.
+QStringList startedCommands;
+
+class WindowsSandbox
+{
+public:
+    WindowsSandbox()
+    {
+        name = L"Software\\Vastrel test " + std::to_wstring(GetCurrentProcessId());
+        RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key, nullptr);
+        RegOverridePredefKey(HKEY_CLASSES_ROOT, key);
+        RegOverridePredefKey(HKEY_CURRENT_USER, key);
+        platform::setDetachedStartForTests([](const QString &program, const QString &arguments) {
+            startedCommands << program + ' ' + arguments;
+            return false;
+        });
+    }
+    ~WindowsSandbox()
+    {
+        RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegCloseKey(key);
+        RegDeleteTreeW(HKEY_CURRENT_USER, name.c_str());
+    }
+    HKEY key = nullptr;
+
+private:
+    std::wstring name;
+};
+WindowsSandbox *windowsSandbox = nullptr;
+#endif
 
 } // namespace
 
@@ -246,7 +289,7 @@ void tst_Widget::construction()
         items << combo(w)->itemText(i);
     QCOMPARE(items.first(), QString("All Disks"));
     QCOMPARE(items.last(), QString("Custom Scan"));
-    QVERIFY(items.contains("/"));
+    QVERIFY(items.contains(QDir::rootPath())); // "/", or the system drive on Windows
     QCOMPARE(shownToolTip(combo(w)->toolTip()), QString("All Disks"));
     QVERIFY(!capturedLines.contains("set ture"));
 }
@@ -435,7 +478,10 @@ void tst_Widget::customListsInTheCombo()
     const int custom = dircombo->findText("Custom Scan");
     QVERIFY(custom > 0);
 
-    for (const QString &list : {QString("/a;/b"), QString("/c")}) {
+    // Absolute on every system: "/a" on Unix, "C:/a" on Windows.
+    const QString r = QDir::rootPath();
+    const QString ab = r + "a;" + r + "b", c = r + "c";
+    for (const QString &list : {ab, c}) {
         dircombo->setCurrentIndex(custom);
         QTRY_COMPARE(topLevel<CustomDir>().size(), 1);
         CustomDir *dialog = topLevel<CustomDir>().first();
@@ -443,19 +489,19 @@ void tst_Widget::customListsInTheCombo()
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QVERIFY(capturedLines.contains("\"/a;/b\""));
-    QVERIFY(capturedLines.contains("\"/c\""));
-    QCOMPARE(dircombo->itemText(custom + 1), QString("/c"));
-    QCOMPARE(dircombo->itemText(custom + 2), QString("/a;/b"));
+    QVERIFY(capturedLines.contains('"' + ab + '"'));
+    QVERIFY(capturedLines.contains('"' + c + '"'));
+    QCOMPARE(dircombo->itemText(custom + 1), c);
+    QCOMPARE(dircombo->itemText(custom + 2), ab);
     QCOMPARE(dircombo->currentIndex(), custom + 1);
-    QCOMPARE(shownToolTip(dircombo->toolTip()), QString("/c"));
+    QCOMPARE(shownToolTip(dircombo->toolTip()), c);
 
     dircombo->setCurrentIndex(custom + 2);
-    QCOMPARE(shownToolTip(dircombo->toolTip()), QString("/a;/b"));
+    QCOMPARE(shownToolTip(dircombo->toolTip()), ab);
     capturedLines.clear();
     QVERIFY(scanToCompletion(w));
-    QVERIFY(capturedLines.contains("(\"/a\", \"/b\")"));
-    QCOMPARE(walkLines(), QStringList({"/a", "/b"}));
+    QVERIFY(capturedLines.contains("(\"" + r + "a\", \"" + r + "b\")"));
+    QCOMPARE(walkLines(), QStringList({r + "a", r + "b"}));
 }
 
 // Cancel goes back to "All Disks"; Escape goes back to the target chosen
@@ -650,6 +696,13 @@ void tst_Widget::showInFolder()
     QTRY_COMPARE_WITH_TIMEOUT(catcher.urls.size(), 1, 10000);
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(tree->path()));
+#ifdef Q_OS_WIN
+    // Explorer by its full path, the file selected, the path quoted whole.
+    wchar_t windows[MAX_PATH];
+    QVERIFY(GetWindowsDirectoryW(windows, MAX_PATH) > 0);
+    QCOMPARE(startedCommands.takeLast(), QString::fromWCharArray(windows) + "\\explorer.exe /select,\"" +
+                                             QDir::toNativeSeparators(name) + '"');
+#endif
 }
 
 void tst_Widget::configCountReachesTheWindow()
@@ -675,11 +728,22 @@ void tst_Widget::configCountReachesTheWindow()
 void tst_Widget::registersFileManagerEntries()
 {
     Widget w;
+#ifdef Q_OS_WIN
+    // The Explorer verb, in the scratch registry.
+    wchar_t value[1024];
+    DWORD size = sizeof(value);
+    QCOMPARE(RegGetValueW(windowsSandbox->key, L"Directory\\shell\\Find Vastrel Here\\Command",
+                          nullptr, RRF_RT_REG_SZ, nullptr, value, &size),
+             LONG(ERROR_SUCCESS));
+    QVERIFY(QString::fromWCharArray(value).endsWith("\\Vastrel.exe\" \"%1\""));
+    QVERIFY(capturedLines.filter("Vastrel.exe").size() >= 1);
+#else
     const QString data = qEnvironmentVariable("XDG_DATA_HOME");
     QVERIFY(data.startsWith(sandbox));
     QVERIFY(QFile::exists(data + "/nautilus/scripts/Find Vastrel Here"));
     const QString program = QCoreApplication::applicationFilePath();
     QVERIFY(capturedLines.filter(program).size() >= 1);
+#endif
 }
 
 // The update check at start: only an announced version opens the
@@ -990,8 +1054,13 @@ void tst_Widget::sortByHeaders()
 void tst_Widget::outsideTextShownLiterally_data()
 {
     QTest::addColumn<QString>("name");
+#ifdef Q_OS_WIN
+    // Windows names cannot hold < > or ", but entities would still be read.
+    QTest::newRow("entities") << "&lt;b&gt; &amp;amp; &#9731;.bin";
+#else
     QTest::newRow("picture") << "<img src=\"x.png\" width=400 height=400>.bin";
     QTest::newRow("colour") << "<b><font color=red>X.bin";
+#endif
 }
 
 void tst_Widget::outsideTextShownLiterally()
@@ -1035,6 +1104,10 @@ int main(int argc, char *argv[])
     qputenv("XDG_DATA_HOME", (sandbox.path() + "/data").toLocal8Bit());
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + sandbox.path().toLocal8Bit() + "/no-bus");
     qputenv("VASTREL_UPDATE_HOST", "127.0.0.1:9");
+#ifdef Q_OS_WIN
+    WindowsSandbox windows;
+    windowsSandbox = &windows;
+#endif
 
     QApplication app(argc, argv);
     // Figures are written in English whatever the machine's locale.
