@@ -3,6 +3,7 @@
 #include "app/settings.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <limits>
@@ -63,16 +64,19 @@ ScanOptions defaults()
 
 QStringList cleanTypes(const QStringList &types)
 {
+    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    QStringList words;
+    for (const QString &entry : types)
+        words << entry.split(separators, Qt::SkipEmptyParts);
     QStringList clean;
-    for (QString type : types) {
-        type = type.trimmed().toLower();
+    for (QString type : words) {
+        type = type.toLower();
         if (type.startsWith(QLatin1String("*.")))
             type.remove(0, 2);
         while (type.startsWith(QLatin1Char('.')))
             type.remove(0, 1);
         if (type.isEmpty() || type.contains(QLatin1Char('/')) || type.contains(QLatin1Char('\\')) ||
-            type.contains(QLatin1Char('*')) || type.contains(QLatin1Char('?')) ||
-            type.contains(QLatin1Char(' ')))
+            type.contains(QLatin1Char('*')) || type.contains(QLatin1Char('?')))
             continue;
         if (!clean.contains(type))
             clean << type;

@@ -32,9 +32,10 @@ void save(QSettings &file, const ScanOptions &options);
 ScanOptions load();
 void save(const ScanOptions &options);
 
-// Extensions as they are kept: lower case, without leading dots or "*.",
-// without blanks and duplicates; an entry with a path separator or a
-// wildcard is not an extension and is left out.
+// Extensions as they are kept: each entry may hold several words separated
+// by blanks, commas or semicolons ("mkv mp4", "*.MKV; .iso"); each word is
+// taken in lower case without leading "*." or dots, once. A word with a path
+// separator or a wildcard is not an extension and is left out.
 QStringList cleanTypes(const QStringList &types);
 
 } // namespace scansettings

@@ -127,7 +127,7 @@ qint64 ScanGroup::sizeInBytes(double value, int unit)
 
 QStringList ScanGroup::typesIn(const QString &text)
 {
-    return scansettings::cleanTypes(typeWords(text));
+    return scansettings::cleanTypes({text});
 }
 
 QStringList ScanGroup::rejectedTypesIn(const QString &text)
