@@ -36,7 +36,6 @@ private:
 
 private Q_SLOTS:
     void cleanup();
-    void startsWithDefaults();
     void ticking();
     void addingAndRemovingFolders();
     void sizeField_data();
@@ -50,18 +49,6 @@ private Q_SLOTS:
 void tst_ScanGroup::cleanup()
 {
     directorychooser::setChooser({});
-}
-
-void tst_ScanGroup::startsWithDefaults()
-{
-    ScanGroup group;
-    const ScanOptions options = group.options();
-    QCOMPARE(options.skipNetwork, true);
-    QCOMPARE(options.includeHidden, false);
-    QCOMPARE(options.oneFileSystem, false);
-    QCOMPARE(options.minSize, qint64(0));
-    QVERIFY(options.types.isEmpty());
-    QCOMPARE(options.olderThanDays, 0);
 }
 
 void tst_ScanGroup::ticking()
@@ -121,8 +108,6 @@ void tst_ScanGroup::sizeField_data()
     QTest::addColumn<int>("unit");
     QTest::addColumn<qint64>("minSize");
     QTest::newRow("1.5 GB") << true << "1.5" << 3 << (qint64(3) << 29);
-    QTest::newRow("100 MB") << true << "100" << 2 << (qint64(100) << 20);
-    QTest::newRow("bytes") << true << "4096" << 0 << qint64(4096);
     QTest::newRow("not ticked") << false << "100" << 2 << qint64(0);
     QTest::newRow("letters") << true << "abc" << 2 << qint64(0);
     QTest::newRow("beyond the field's range") << true << "99999999" << 4 << (qint64(999999) << 40);
@@ -151,7 +136,6 @@ void tst_ScanGroup::typesField_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("types");
     QTest::addColumn<bool>("noteShown");
-    QTest::newRow("blanks") << "mkv mp4 iso" << QStringList({"mkv", "mp4", "iso"}) << false;
     QTest::newRow("dots, commas and case")
         << "*.MKV, .mp4;ISO mkv" << QStringList({"mkv", "mp4", "iso"}) << false;
     QTest::newRow("not extensions") << "mkv a/b *" << QStringList({"mkv"}) << true;
@@ -178,7 +162,6 @@ void tst_ScanGroup::showsWhatItIsGiven_data()
     QTest::addColumn<qint64>("minSize");
     QTest::addColumn<qint64>("shownAs"); // what comes back from the form
     QTest::addColumn<int>("unit");
-    QTest::newRow("a gigabyte") << (qint64(1) << 30) << (qint64(1) << 30) << 3;
     QTest::newRow("1.5 KB") << qint64(1536) << qint64(1536) << 1;
     QTest::newRow("1000 bytes") << qint64(1000) << qint64(1000) << 0;
     QTest::newRow("3 TB") << (qint64(3) << 40) << (qint64(3) << 40) << 4;
@@ -202,20 +185,18 @@ void tst_ScanGroup::showsWhatItIsGiven()
     group.setOptions(given);
     QCOMPARE(child<QComboBox>(group, "minsizeunit")->currentIndex(), unit);
     const ScanOptions back = group.options();
-    QCOMPARE(back.includeHidden, true);
-    QCOMPARE(back.oneFileSystem, false);
-    QCOMPARE(back.skipNetwork, false);
+    QCOMPARE(QList<bool>({back.includeHidden, back.oneFileSystem, back.skipNetwork}),
+             QList<bool>({true, false, false}));
     QCOMPARE(back.excludes, given.excludes);
     QCOMPARE(back.minSize, shownAs);
     QCOMPARE(back.types, given.types);
     QCOMPARE(back.olderThanDays, 90);
 
-    // Options without filters untick every filter again.
+    // The defaults untick every filter and empty the list again.
     group.setOptions(scansettings::defaults());
-    QCOMPARE(group.options().minSize, qint64(0));
-    QVERIFY(group.options().types.isEmpty());
-    QCOMPARE(group.options().olderThanDays, 0);
-    QVERIFY(group.options().excludes.isEmpty());
+    const ScanOptions none = group.options();
+    QVERIFY(none.minSize == 0 && none.types.isEmpty() && none.olderThanDays == 0);
+    QVERIFY(none.excludes.isEmpty() && none.skipNetwork);
 }
 
 QTEST_MAIN(tst_ScanGroup)
