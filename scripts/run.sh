@@ -3,6 +3,15 @@
 # the argument is scanned at once.
 #   scripts/run.sh [DIR]
 set -euo pipefail
+
+# DIR means the caller's directory, not the repository this script moves to:
+# a relative one is made absolute first (the program cleans it up).
+if [ $# -gt 0 ] && [ -n "$1" ]; then
+    case $1 in
+    /*) ;;
+    *) set -- "$PWD/$1" "${@:2}" ;;
+    esac
+fi
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 

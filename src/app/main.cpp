@@ -1,4 +1,6 @@
+#include "app/commandline.h"
 #include "mainwindow/widget.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -19,11 +21,14 @@ int main(int argc, char *argv[])
     window.setWindowFlags(Qt::FramelessWindowHint);
     window.show();
 
-    // The first argument, if any, is a directory to scan at once; Qt has
-    // already decoded it from the local 8-bit encoding.
-    const QStringList arguments = QCoreApplication::arguments();
+    // The first argument, if any, is a directory to scan at once; the
+    // application object has taken its own options out of argc and argv. A
+    // relative one means the caller's directory, which the scan's results
+    // must not depend on.
+    const QStringList arguments = platform::commandLineArguments(argc, argv);
     if (arguments.size() > 1) {
-        window.setArgDirList({arguments.at(1)});
+        window.setArgDirList(
+            {commandline::directoryArgument(arguments.at(1), platform::currentDirectory())});
         window.on_scanb_clicked();
     }
     return app.exec();

@@ -45,6 +45,11 @@ QString fallbackPath()
 QString filePath()
 {
     const QString dir = applicationDir();
+    // Qt knows no program directory when its name is not valid text in the
+    // system's encoding; a path relative to nothing would land in whatever the
+    // current directory is.
+    if (dir.isEmpty())
+        return fallbackPath();
     const QString beside = QDir(dir).filePath(fileName);
     if (QFileInfo::exists(beside) || canCreateFileIn(dir))
         return beside;

@@ -13,8 +13,9 @@ namespace settings {
 
 // Where the file lives: beside the executable when a file is already there or
 // the directory can take one; otherwise (an installed copy in a directory the
-// user cannot write) in the per-user configuration directory, so that saved
-// values are not lost on every start.
+// user cannot write, or a program directory whose name Qt cannot read) in the
+// per-user configuration directory, so that saved values are not lost on every
+// start.
 QString filePath();
 
 // A fresh INI settings object on filePath(); destroying it closes the file.

@@ -60,6 +60,7 @@ void Config::on_checkupdateb_clicked()
 void Config::on_sendfedbackb_clicked()
 {
     requestType = FeedbackRequest;
+    ui->sendresult->clear();
     const QString mail = ui->fedbackmail->text();
     const QString message = ui->fedbackmsg->document()->toPlainText();
     feedbackRequests.insert(sendRequest(updateprotocol::feedbackPath(message, mail)));
@@ -68,7 +69,7 @@ void Config::on_sendfedbackb_clicked()
 void Config::readHttp(const HttpResponseHeader &)
 {
     const QByteArray body = http.readAll();
-    qDebug() << updateprotocol::answerText(body);
+    qDebug() << updateprotocol::debugExcerpt(body);
     if (requestType != UpdateRequest)
         return;
     const updateprotocol::Verdict verdict = updateprotocol::judge(body);

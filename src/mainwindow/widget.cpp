@@ -464,7 +464,8 @@ void Widget::autoupdatecheckdone(const HttpResponseHeader &)
         qDebug() << "Already The Latest Version!";
         break;
     case updateprotocol::Verdict::NewVersion:
-        qDebug() << verdict.version << verdict.url;
+        qDebug() << updateprotocol::debugExcerpt(verdict.version)
+                 << updateprotocol::debugExcerpt(verdict.url);
         createConfig();
         configwindow->setCurrentTab(3);
         configwindow->on_checkupdateb_clicked();

@@ -51,6 +51,19 @@ QString answerText(const QByteArray &body)
     return QString::fromLatin1(nul < 0 ? body : body.left(nul));
 }
 
+QString debugExcerpt(const QByteArray &body)
+{
+    return debugExcerpt(answerText(body));
+}
+
+QString debugExcerpt(const QString &text)
+{
+    if (text.size() <= debugExcerptLength)
+        return text;
+    return text.left(debugExcerptLength) +
+        QStringLiteral("... (%1 more characters)").arg(text.size() - debugExcerptLength);
+}
+
 Verdict judge(const QByteArray &body)
 {
     const QString text = answerText(body);

@@ -29,6 +29,14 @@ Server server();
 // The answer as text: Latin-1, cut at the first NUL byte.
 QString answerText(const QByteArray &body);
 
+// What of a server's answer goes to the debug channel: its text (as
+// answerText()) up to debugExcerptLength characters, and for a longer one a
+// note of how many characters were left out. The QString form takes a text
+// already read from an answer, such as a field of it.
+constexpr int debugExcerptLength = 200;
+QString debugExcerpt(const QByteArray &body);
+QString debugExcerpt(const QString &text);
+
 // What an update answer says. Judged once, on the complete body:
 // - Empty: no text at all; nothing is to change.
 // - UpToDate: the text contains this build's version anywhere.

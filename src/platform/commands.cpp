@@ -1,5 +1,8 @@
 #include "platform/commands.h"
 
+#include "scan/pathcodec.h"
+
+#include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -34,18 +37,54 @@ QString explorerSelectArguments(const QString &path)
     return QStringLiteral("/select,\"") + windowsSeparators(path) + QLatin1Char('"');
 }
 
-QString explorerCommandLine(const QString &path)
+QString explorerProgram(const QString &windowsDirectory)
 {
-    if (path.isEmpty())
+    QString dir = windowsSeparators(windowsDirectory);
+    // A drive ("C:\...") or a network share ("\\server\share\...").
+    const bool absolute = (dir.size() >= 3 && dir.at(0).isLetter() &&
+                           dir.at(1) == QLatin1Char(':') && dir.at(2) == QLatin1Char('\\')) ||
+        dir.startsWith(QLatin1String("\\\\"));
+    if (!absolute)
         return QString();
-    return QStringLiteral("explorer ") + explorerSelectArguments(path);
+    if (!dir.endsWith(QLatin1Char('\\')))
+        dir += QLatin1Char('\\');
+    return dir + QStringLiteral("explorer.exe");
+}
+
+QString explorerCommandLine(const QString &windowsDirectory, const QString &path)
+{
+    const QString program = explorerProgram(windowsDirectory);
+    if (path.isEmpty() || program.isEmpty())
+        return QString();
+    return QLatin1Char('"') + program + QStringLiteral("\" ") + explorerSelectArguments(path);
+}
+
+QUrl windowsContainingDirectoryUrl(const QString &path)
+{
+    const QString file = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString dir = file.left(qMax<qsizetype>(file.lastIndexOf(QLatin1Char('/')), 0));
+    if (dir.endsWith(QLatin1Char(':')) || dir.isEmpty())
+        dir += QLatin1Char('/');
+    return QUrl::fromLocalFile(dir);
 }
 
 // --- Freedesktop -------------------------------------------------------------
 
+// "file://" and the path's bytes, every byte outside what a URI path may hold
+// as it is (unreserved characters, sub-delimiters, ":", "@" and "/")
+// percent-encoded. QUrl::fromLocalFile() would turn the lone surrogates that
+// stand for undecodable bytes into U+FFFD, naming a file that does not exist.
+static QByteArray fileUri(const QString &path)
+{
+    if (path.isEmpty())
+        return QByteArray();
+    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::current().filePath(path);
+    return "file://" + pathcodec::toNative(absolute).toPercentEncoding("/!$&'()*+,;=:@");
+}
+
 QString showItemsUri(const QString &path)
 {
-    return QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+    return QString::fromLatin1(fileUri(path));
 }
 
 QString showItemsDescription(const QString &path)
@@ -57,7 +96,7 @@ QString showItemsDescription(const QString &path)
 
 QUrl containingDirectoryUrl(const QString &path)
 {
-    return QUrl::fromLocalFile(QFileInfo(path).absolutePath());
+    return QUrl::fromEncoded(fileUri(QFileInfo(path).absolutePath()), QUrl::StrictMode);
 }
 
 QString xdgDataHome(const QString &xdgDataHomeValue, const QString &homeValue)
@@ -169,17 +208,23 @@ QString dolphinServiceMenu(const QString &program)
 
 QString nautilusScript(const QString &program)
 {
-    // Nautilus passes the selection as NAUTILUS_SCRIPT_SELECTED_FILE_PATHS (one
-    // full path a line) and as arguments relative to the shown folder; a click
-    // on the folder's background selects nothing and leaves only
-    // NAUTILUS_SCRIPT_CURRENT_URI. A selected directory is scanned; otherwise
-    // the folder being shown, when it is a local one.
+    // Nautilus passes each selected item of a local folder as an argument
+    // (relative to the folder shown, which is the working directory), and a
+    // click on the folder's background selects nothing and leaves only
+    // NAUTILUS_SCRIPT_CURRENT_URI. The arguments come first: they are
+    // unambiguous, while NAUTILUS_SCRIPT_SELECTED_FILE_PATHS puts one path a
+    // line, so a folder named "a<newline>b" would read as "a". That variable
+    // is used only without arguments, and only when it holds a single line. A
+    // selected directory is scanned; otherwise the folder being shown, when it
+    // is a local one.
     const QString body = QStringLiteral(R"sh(#!/bin/sh
 # Written by Vastrel at every start; changes here are overwritten.
 # Scans the selected folder, or the folder being shown, with Vastrel.
 program=@PROGRAM@
 
-# Decodes the %XX escapes of a URI path.
+# Decodes the %XX escapes of a URI path. Command substitution drops trailing
+# line breaks, so each decoded character and the result carry an "x" that is
+# cut off afterwards.
 decode() {
     rest=$1
     out=
@@ -188,7 +233,8 @@ decode() {
         %[0-9A-Fa-f][0-9A-Fa-f]*)
             hex=${rest#%}
             hex=${hex%"${hex#??}"}
-            out=$out$(printf "\\$(printf '%03o' "0x$hex")")
+            char=$(printf "\\$(printf '%03o' "0x$hex")x")
+            out=$out${char%x}
             rest=${rest#%??}
             ;;
         *)
@@ -197,21 +243,30 @@ decode() {
             ;;
         esac
     done
-    printf '%s' "$out"
+    printf '%sx' "$out"
 }
 
 newline='
 '
-dir=${NAUTILUS_SCRIPT_SELECTED_FILE_PATHS%%"$newline"*}
-if [ -z "$dir" ] && [ -n "$1" ]; then
+dir=
+if [ $# -gt 0 ]; then
     case $1 in
     /*) dir=$1 ;;
-    *) dir=$PWD/$1 ;;
+    ?*) dir=$PWD/$1 ;;
+    esac
+else
+    selected=${NAUTILUS_SCRIPT_SELECTED_FILE_PATHS%"$newline"}
+    case $selected in
+    *"$newline"*) ;;
+    *) dir=$selected ;;
     esac
 fi
 if [ ! -d "$dir" ]; then
     case $NAUTILUS_SCRIPT_CURRENT_URI in
-    file:///*) dir=$(decode "${NAUTILUS_SCRIPT_CURRENT_URI#file://}") ;;
+    file:///*)
+        dir=$(decode "${NAUTILUS_SCRIPT_CURRENT_URI#file://}")
+        dir=${dir%x}
+        ;;
     *) dir= ;;
     esac
 fi

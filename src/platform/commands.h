@@ -22,20 +22,33 @@ QString windowsVerbCommand(const QString &applicationDir);
 // double quotes, so blanks and commas in the path stay part of it.
 QString explorerSelectArguments(const QString &path);
 
-// The whole command line, "explorer" and its arguments, as it is started.
-QString explorerCommandLine(const QString &path);
+// Explorer's full path in windowsDirectory (as the system reports it, e.g.
+// C:\Windows): a bare "explorer" would be looked up in the program's own
+// folder and the current folder first, where anyone could plant one. Empty when
+// windowsDirectory is not an absolute path.
+QString explorerProgram(const QString &windowsDirectory);
+
+// The whole command line as it is started: the quoted full path of Explorer and
+// its arguments. Empty for an empty path or an unusable windowsDirectory.
+QString explorerCommandLine(const QString &windowsDirectory, const QString &path);
+
+// URL of the folder that holds the file (a drive's root for a file at the
+// top); opened when Explorer cannot be started.
+QUrl windowsContainingDirectoryUrl(const QString &path);
 
 // --- Freedesktop -------------------------------------------------------------
 
-// The URI handed to org.freedesktop.FileManager1.ShowItems: the file's URL in
-// fully encoded form, so "#", "%" and blanks survive.
+// The URI handed to org.freedesktop.FileManager1.ShowItems: "file://" and the
+// bytes of the absolute path (pathcodec::toNative) percent-encoded, so "#",
+// "%", blanks and bytes that are not UTF-8 ("bad\xFFx" gives bad%FFx) reach
+// the file manager as the very same file.
 QString showItemsUri(const QString &path);
 
 // Readable one-line form of the ShowItems request, for the debug channel.
 QString showItemsDescription(const QString &path);
 
-// URL of the directory that holds the file; opened when no file manager can
-// show the file itself.
+// URL of the directory that holds the file, encoded as showItemsUri(); opened
+// when no file manager can show the file itself.
 QUrl containingDirectoryUrl(const QString &path);
 
 // Base directory for per-user data files: $XDG_DATA_HOME when it is set and

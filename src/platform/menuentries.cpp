@@ -44,6 +44,8 @@ bool writeEntry(const QString &path, const QString &content, QFileDevice::Permis
 
 bool write(const QString &dataHome, const QString &program)
 {
+    if (program.isEmpty())
+        return false;
     const QDir home(dataHome);
     bool ok = writeEntry(home.filePath(platform::dolphinServiceMenuPath()),
                          platform::dolphinServiceMenu(program), executable);

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The few operations whose implementation differs by operating system. CMake
 // builds exactly one implementation file (platform_windows.cpp or
 // platform_linux.cpp); callers include this header and nothing else, so no other
 // file needs to know which system it runs on.
 namespace platform {
+
+// The command-line arguments as text, the program first, as the application
+// object left argc and argv: on Unix decoded from their bytes with
+// pathcodec::fromNative, so a directory whose name is not valid UTF-8 keeps
+// every byte; on Windows Qt's own, taken from the wide command line.
+QStringList commandLineArguments(int argc, char *argv[]);
+
+// The current directory, decoded the same way.
+QString currentDirectory();
 
 // One-line description of what revealFile(path) asks the system to do, for the
 // debug channel: the Explorer command line on Windows, the D-Bus call and the

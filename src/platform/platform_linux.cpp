@@ -6,6 +6,7 @@
 
 #include "platform/commands.h"
 #include "platform/menuentries.h"
+#include "scan/pathcodec.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -14,7 +15,12 @@
 #include <QDBusPendingCallWatcher>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QStringList>
+
+#include <cstdlib>
+#include <memory>
+#include <unistd.h>
 
 namespace platform {
 
@@ -25,6 +31,21 @@ namespace {
 constexpr int showItemsTimeoutMs = 3000;
 
 } // namespace
+
+QStringList commandLineArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << pathcodec::fromNative(QByteArray(argv[i]));
+    return arguments;
+}
+
+QString currentDirectory()
+{
+    // glibc allocates a buffer of the size needed.
+    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+    return cwd ? pathcodec::fromNative(QByteArray(cwd.get())) : QDir::currentPath();
+}
 
 QString revealCommand(const QString &path)
 {
@@ -64,6 +85,12 @@ void revealFile(const QString &path)
 void registerDirectoryVerb()
 {
     const QString program = QCoreApplication::applicationFilePath();
+    // Qt gives no path when a directory name on the way is not valid text in
+    // the system's encoding; entries written then would start nothing.
+    if (program.isEmpty()) {
+        qDebug() << "File manager entries left as they are: the program's own path is unknown";
+        return;
+    }
     qDebug() << linuxVerbCommand(program);
     const QString dataHome =
         xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));

@@ -8,8 +8,11 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QDir>
 #include <QProcess>
 #include <QSettings>
+
+#include <qt_windows.h>
 
 namespace platform {
 
@@ -32,29 +35,60 @@ bool writeDefaultValue(const QString &key, const QString &value)
     return registry.status() == QSettings::NoError;
 }
 
+// The Windows directory as the system reports it (not from the environment,
+// which the caller controls); empty if it cannot be had.
+QString windowsDirectory()
+{
+    wchar_t buffer[MAX_PATH + 1];
+    const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH)
+        return QString();
+    return QString::fromWCharArray(buffer, int(length));
+}
+
 } // namespace
+
+// Qt reads the arguments from the wide command line itself; argv holds them
+// in the ANSI code page, which loses every character outside it.
+QStringList commandLineArguments(int, char *[])
+{
+    return QCoreApplication::arguments();
+}
+
+QString currentDirectory()
+{
+    return QDir::currentPath();
+}
 
 QString revealCommand(const QString &path)
 {
-    return explorerCommandLine(path);
+    return explorerCommandLine(windowsDirectory(), path);
 }
 
 void revealFile(const QString &path)
 {
     if (path.isEmpty())
         return;
-    // Native arguments reach Explorer exactly as built: QProcess would otherwise
-    // quote the whole "/select,<path>" argument, which Explorer does not accept.
+    // Explorer by its full path, never by bare name, which Windows would look
+    // up in the program's folder and the current folder first. Native
+    // arguments reach it exactly as built: QProcess would otherwise quote the
+    // whole "/select,<path>" argument, which Explorer does not accept.
+    const QString program = explorerProgram(windowsDirectory());
     QProcess explorer;
-    explorer.setProgram(QStringLiteral("explorer"));
+    explorer.setProgram(program);
     explorer.setNativeArguments(explorerSelectArguments(path));
-    if (!explorer.startDetached())
-        QDesktopServices::openUrl(containingDirectoryUrl(path));
+    if (program.isEmpty() || !explorer.startDetached())
+        QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
 }
 
 void registerDirectoryVerb()
 {
-    const QString command = windowsVerbCommand(QCoreApplication::applicationDirPath());
+    const QString dir = QCoreApplication::applicationDirPath();
+    if (dir.isEmpty()) {
+        qDebug() << "Explorer verb left as it is: the program's own folder is unknown";
+        return;
+    }
+    const QString command = windowsVerbCommand(dir);
     qDebug() << command;
     if (!writeDefaultValue(machineVerbKey, command))
         writeDefaultValue(userVerbKey, command);

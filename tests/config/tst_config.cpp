@@ -84,6 +84,7 @@ private Q_SLOTS:
     void updateCheckFails();
     void feedback_data();
     void feedback();
+    void sendClearsLastResult();
 };
 
 void tst_Config::initTestCase()
@@ -436,6 +437,30 @@ void tst_Config::feedback()
         QVERIFY(!result->text().isEmpty());
         QVERIFY(result->text() != QLatin1String("Success!"));
     }
+}
+
+// While a message is on its way, the result of the one before is gone, so an
+// old "Success!" never stands for the message being sent.
+void tst_Config::sendClearsLastResult()
+{
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(200, QByteArray("thanks"));
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    QSignalSpy finished(config.findChild<HttpClient *>(), &HttpClient::requestFinished);
+    auto *result = child<QLabel>(config, "sendresult");
+    QStringList shownWhilePending;
+    connect(&server, &FakeUpdateServer::requestReceived, this,
+            [&] { shownWhilePending << result->text(); });
+    for (int sent = 1; sent <= 2; ++sent) {
+        child<QPushButton>(config, "sendfedbackb")->click();
+        shownWhilePending << result->text();
+        QTRY_COMPARE(finished.size(), 2 * sent);
+        QCOMPARE(result->text(), QStringLiteral("Success!"));
+    }
+    QCOMPARE(shownWhilePending, QStringList(4, QString()));
 }
 
 // HOME and XDG_CONFIG_HOME point into a temporary directory before Qt starts,

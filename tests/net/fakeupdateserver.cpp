@@ -5,6 +5,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 
 QByteArray reasonFor(int status)
@@ -31,6 +33,8 @@ FakeUpdateServer::FakeUpdateServer(QObject *parent) : QObject(parent)
         while (QTcpSocket *socket = server.nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            ++open;
+            connect(socket, &QTcpSocket::disconnected, this, [this] { --open; });
         }
     });
 }
@@ -72,6 +76,16 @@ void FakeUpdateServer::setCloseWithoutAnswer()
     closeWithoutAnswer = true;
 }
 
+void FakeUpdateServer::setHostile(Hostile kind)
+{
+    hostile = kind;
+}
+
+int FakeUpdateServer::openConnections() const
+{
+    return open;
+}
+
 QStringList FakeUpdateServer::requests() const
 {
     return received;
@@ -89,6 +103,28 @@ void FakeUpdateServer::readFrom(QTcpSocket *socket)
     received.append(target);
     emit requestReceived(target);
 
+    switch (hostile) {
+    case Hostile::None:
+        break;
+    case Hostile::EndlessBody:
+        writeHead(socket, -1);
+        stream(socket, -1, QByteArray(16 * 1024, 'x'));
+        return;
+    case Hostile::HugeBody:
+        writeHead(socket, hugeBodySize);
+        stream(socket, hugeBodySize, QByteArray(16 * 1024, 'x'));
+        return;
+    case Hostile::EndlessHeaders:
+        socket->write("HTTP/1.1 200 OK\r\n");
+        stream(socket, -1, QByteArray("X-Filler: ") + QByteArray(1000, 'y') + "\r\n");
+        return;
+    case Hostile::Drip:
+        writeHead(socket, dripLength);
+        drip(socket);
+        return;
+    case Hostile::Silent:
+        return;
+    }
     if (closeWithoutAnswer) {
         socket->disconnectFromHost();
         return;
@@ -120,4 +156,51 @@ void FakeUpdateServer::writePieces(QTcpSocket *socket, QList<QByteArray> rest)
         if (guard)
             writePieces(guard, rest);
     });
+}
+
+// Status line and headers of a 200 answer; a negative length sends none, so
+// the body lasts until the connection closes.
+void FakeUpdateServer::writeHead(QTcpSocket *socket, qint64 length)
+{
+    QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n";
+    if (length >= 0)
+        head += "Content-Length: " + QByteArray::number(length) + "\r\n";
+    socket->write(head + "Connection: close\r\n\r\n");
+}
+
+// Writes length bytes of blocks (negative: without end), topping the socket up
+// whenever the client has taken what was written, so the server itself holds
+// little and the client decides how fast it goes.
+void FakeUpdateServer::stream(QTcpSocket *socket, qint64 length, const QByteArray &block)
+{
+    auto remaining = std::make_shared<qint64>(length);
+    const auto refill = [this, socket, remaining, block] {
+        while (*remaining != 0 && socket->state() == QAbstractSocket::ConnectedState &&
+               socket->bytesToWrite() < 4 * block.size()) {
+            const qint64 size =
+                *remaining < 0 ? block.size() : qMin<qint64>(block.size(), *remaining);
+            socket->write(block.constData(), size);
+            if (*remaining > 0)
+                *remaining -= size;
+        }
+        if (*remaining == 0)
+            socket->disconnectFromHost();
+    };
+    connect(socket, &QTcpSocket::bytesWritten, this, refill);
+    refill();
+}
+
+// One body byte every dripIntervalMs until dripLength are sent.
+void FakeUpdateServer::drip(QTcpSocket *socket)
+{
+    auto *timer = new QTimer(socket);
+    auto remaining = std::make_shared<qint64>(dripLength);
+    connect(timer, &QTimer::timeout, socket, [this, socket, timer, remaining] {
+        socket->write("x", 1);
+        if (--*remaining == 0) {
+            timer->stop();
+            socket->disconnectFromHost();
+        }
+    });
+    timer->start(dripIntervalMs);
 }

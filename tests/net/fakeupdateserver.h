@@ -12,6 +12,7 @@ class QTcpSocket;
 // of every GET it receives and answers each one with the answer set last
 // (status, body, optionally written in pieces with a pause between them, or no
 // answer at all and a closed connection). Every answer closes its connection.
+// It can also play a hostile server that never stops, drips, or never answers.
 class FakeUpdateServer : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,24 @@ public:
     // Read the request, then close the connection without any answer.
     void setCloseWithoutAnswer();
 
+    enum class Hostile {
+        None, // the scripted answer above
+        EndlessBody, // 200 without a length, then a body that never ends
+        HugeBody, // 200 announcing hugeBodySize bytes, and sending them
+        Drip, // 200 announcing dripLength bytes, sent one every dripIntervalMs
+        Silent, // accepts and reads the request, never answers, never closes
+        EndlessHeaders, // a status line, then header lines that never end
+    };
+    // Answers every following request the hostile way; None returns to the
+    // scripted answer. Bodies are written only as fast as the client reads.
+    void setHostile(Hostile kind);
+    static constexpr qint64 hugeBodySize = qint64(512) << 20;
+    static constexpr qint64 dripLength = 1000;
+    static constexpr int dripIntervalMs = 20;
+
+    // Connections accepted and not yet closed by either side.
+    int openConnections() const;
+
     // The request targets received so far, in order.
     QStringList requests() const;
 
@@ -47,6 +66,9 @@ signals:
 private:
     void readFrom(QTcpSocket *socket);
     void writePieces(QTcpSocket *socket, QList<QByteArray> pieces);
+    void writeHead(QTcpSocket *socket, qint64 length);
+    void stream(QTcpSocket *socket, qint64 length, const QByteArray &block);
+    void drip(QTcpSocket *socket);
 
     QTcpServer server;
     QStringList received;
@@ -54,4 +76,6 @@ private:
     QList<QByteArray> pieces;
     QByteArray extraHeaders;
     bool closeWithoutAnswer = false;
+    Hostile hostile = Hostile::None;
+    int open = 0;
 };

@@ -2,8 +2,11 @@
 #include "net/httpclient.h"
 #include "net/updateprotocol.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
+
+using Hostile = FakeUpdateServer::Hostile;
 
 // The sequential HTTP client against a scripted server on 127.0.0.1.
 class tst_HttpClient : public QObject
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void queueOrder();
     void targetSentVerbatim();
     void redirectNotFollowed();
+    void boundedAnswer_data();
+    void boundedAnswer();
 };
 
 void tst_HttpClient::answer_data()
@@ -189,6 +194,87 @@ void tst_HttpClient::redirectNotFollowed()
     QCOMPARE(answers.first().first().value<HttpResponseHeader>().statusCode, 302);
     QCOMPARE(client.readAll(), QByteArray("moved"));
     QCOMPARE(server.requests(), QStringList {QStringLiteral("/vastrel/checkupdate")});
+}
+
+// Whatever a server does, a GET ends within its size limit and its deadline
+// with an error that says which was passed, the connection is dropped, and the
+// request queued behind it goes out.
+void tst_HttpClient::boundedAnswer_data()
+{
+    QTest::addColumn<Hostile>("hostile");
+    QTest::addColumn<QByteArray>("body"); // the answer when not hostile
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<int>("deadline");
+    QTest::addColumn<QString>("failure"); // the error text; empty for an answer
+
+    const int never = 20000; // far beyond what a bounded row may take
+    const qint64 kib64 = 64 * 1024;
+    const QString tooLarge = HttpClient::tooLargeText(kib64);
+    const QString timedOut = HttpClient::timedOutText(1000);
+    QTest::newRow("endless body") << Hostile::EndlessBody << QByteArray() << kib64 << never
+                                  << tooLarge;
+    QTest::newRow("512 MiB body") << Hostile::HugeBody << QByteArray() << kib64 << never
+                                  << tooLarge;
+    QTest::newRow("endless headers") << Hostile::EndlessHeaders << QByteArray() << kib64 << never
+                                     << HttpClient::tooLargeText(16 * 1024);
+    QTest::newRow("body one past the limit")
+        << Hostile::None << QByteArray(1001, 'x') << qint64(1000) << never
+        << HttpClient::tooLargeText(1000);
+    QTest::newRow("body at the limit")
+        << Hostile::None << QByteArray(1000, 'x') << qint64(1000) << never << QString();
+    QTest::newRow("drip one byte at a time")
+        << Hostile::Drip << QByteArray() << kib64 << 1000 << timedOut;
+    QTest::newRow("accept and never answer")
+        << Hostile::Silent << QByteArray() << kib64 << 1000 << timedOut;
+}
+
+void tst_HttpClient::boundedAnswer()
+{
+    QFETCH(Hostile, hostile);
+    QFETCH(QByteArray, body);
+    QFETCH(qint64, limit);
+    QFETCH(int, deadline);
+    QFETCH(QString, failure);
+
+    FakeUpdateServer server, next;
+    QVERIFY(server.start());
+    QVERIFY(next.start());
+    server.setHostile(hostile);
+    server.setAnswer(200, body);
+    next.setAnswer(200, QByteArray("2.0.1##http://example.org/"));
+
+    HttpClient client;
+    client.setSizeLimit(limit);
+    client.setDeadline(deadline);
+    QSignalSpy finished(&client, &HttpClient::requestFinished);
+    QByteArrayList bodies;
+    connect(&client, &HttpClient::readyRead, this, [&] { bodies << client.readAll(); });
+    QStringList errors;
+    QElapsedTimer clock;
+    qint64 firstGetTook = -1;
+    connect(&client, &HttpClient::requestFinished, this, [&](int, bool error) {
+        if (finished.size() == 2)
+            firstGetTook = clock.elapsed();
+        errors << (error ? client.errorString() : QString());
+    });
+
+    client.setHost(QStringLiteral("127.0.0.1"), server.port());
+    client.get(QStringLiteral("/vastrel/checkupdate"));
+    client.setHost(QStringLiteral("127.0.0.1"), next.port());
+    client.get(QStringLiteral("/vastrel/checkupdate"));
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 4, deadline + 10000);
+
+    QCOMPARE(errors, (QStringList {QString(), failure, QString(), QString()}));
+    const QByteArray update("2.0.1##http://example.org/");
+    QCOMPARE(bodies, failure.isEmpty() ? (QByteArrayList {body, update}) : QByteArrayList {update});
+    // Cut off by size at once, by time at the deadline.
+    const bool timedOut = failure.contains(QLatin1String("timed out"));
+    QVERIFY2(timedOut ? firstGetTook >= deadline && firstGetTook < deadline + 5000
+                      : firstGetTook < deadline,
+             QByteArray::number(firstGetTook));
+    // The client let go of the hostile connection.
+    QTRY_COMPARE(server.openConnections(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_HttpClient)

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void downloadUrl();
     void server_data();
     void server();
+    void debugExcerpt_data();
+    void debugExcerpt();
 };
 
 void tst_UpdateProtocol::constants()
@@ -227,6 +229,30 @@ void tst_UpdateProtocol::server()
     qunsetenv("VASTREL_UPDATE_HOST");
     QCOMPARE(server.host, host);
     QCOMPARE(int(server.port), port);
+}
+
+void tst_UpdateProtocol::debugExcerpt_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("excerpt");
+
+    const QByteArray longest(200, 'a');
+    QTest::newRow("short") << QByteArray("2.0.1##http://example.org/")
+                           << "2.0.1##http://example.org/";
+    QTest::newRow("200 characters") << longest << QString::fromLatin1(longest);
+    QTest::newRow("201 characters")
+        << longest + 'b' << QString::fromLatin1(longest) + "... (1 more characters)";
+    QTest::newRow("64 KiB") << QByteArray(64 * 1024, 'a')
+                            << QString::fromLatin1(longest) + "... (65336 more characters)";
+    QTest::newRow("NUL ends the text") << QByteArray("ok\0", 3) + QByteArray(500, 'a') << "ok";
+}
+
+void tst_UpdateProtocol::debugExcerpt()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, excerpt);
+    QCOMPARE(updateprotocol::debugExcerpt(body), excerpt);
+    QCOMPARE(updateprotocol::debugExcerpt(updateprotocol::answerText(body)), excerpt);
 }
 
 QTEST_GUILESS_MAIN(tst_UpdateProtocol)

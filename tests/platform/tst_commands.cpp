@@ -3,6 +3,7 @@
 // The Nautilus script and the shell quoting are also run through /bin/sh.
 
 #include "platform/commands.h"
+#include "scan/pathcodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,8 @@ private slots:
     void revealDescription();
     void containingDirectoryUrl_data();
     void containingDirectoryUrl();
+    void windowsContainingDirectoryUrl_data();
+    void windowsContainingDirectoryUrl();
     void xdgDataHome_data();
     void xdgDataHome();
     void desktopExecArgument_data();
@@ -90,23 +93,45 @@ void TestCommands::windowsVerbCommand()
     QCOMPARE(platform::windowsVerbCommand(applicationDir), command);
 }
 
+// Explorer is started by its full path in the Windows directory, never by a
+// bare name that the program's folder or the current folder could answer.
 void TestCommands::explorerCommandLine_data()
 {
+    QTest::addColumn<QString>("windowsDirectory");
     QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("commandLine");
-    QTest::newRow("plain") << "D:/data/big.iso"
-                           << R"(explorer /select,"D:\data\big.iso")";
-    QTest::newRow("blanks and commas") << "C:/my files/a, b.iso"
-                                       << R"(explorer /select,"C:\my files\a, b.iso")";
-    QTest::newRow("empty") << ""
-                           << "";
+    QTest::newRow("plain") << R"(C:\Windows)"
+                           << "D:/data/big.iso"
+                           << R"(C:\Windows\explorer.exe)"
+                           << R"("C:\Windows\explorer.exe" /select,"D:\data\big.iso")";
+    QTest::newRow("blanks and commas")
+        << R"(C:\Windows)"
+        << "C:/my files/a, b.iso"
+        << R"(C:\Windows\explorer.exe)"
+        << R"("C:\Windows\explorer.exe" /select,"C:\my files\a, b.iso")";
+    QTest::newRow("empty path") << R"(C:\Windows)"
+                                << ""
+                                << R"(C:\Windows\explorer.exe)"
+                                << "";
+    QTest::newRow("unknown Windows directory") << ""
+                                               << "D:/a.iso"
+                                               << ""
+                                               << "";
+    QTest::newRow("relative Windows directory") << "Windows"
+                                                << "D:/a.iso"
+                                                << ""
+                                                << "";
 }
 
 void TestCommands::explorerCommandLine()
 {
+    QFETCH(QString, windowsDirectory);
     QFETCH(QString, path);
+    QFETCH(QString, program);
     QFETCH(QString, commandLine);
-    QCOMPARE(platform::explorerCommandLine(path), commandLine);
+    QCOMPARE(platform::explorerProgram(windowsDirectory), program);
+    QCOMPARE(platform::explorerCommandLine(windowsDirectory, path), commandLine);
 }
 
 void TestCommands::showItemsUri_data()
@@ -123,6 +148,10 @@ void TestCommands::showItemsUri_data()
                             << "file:///data/a,b,c.iso";
     QTest::newRow("non-ASCII") << QString::fromUtf8("/data/\xC3\xBC.iso")
                                << "file:///data/%C3%BC.iso";
+    QTest::newRow("brackets, query and controls") << "/d/[1]?\t\x7f\n"
+                                                  << "file:///d/%5B1%5D%3F%09%7F%0A";
+    QTest::newRow("byte not valid UTF-8")
+        << pathcodec::fromNative("/data/bad\xffx") << "file:///data/bad%FFx";
 }
 
 void TestCommands::showItemsUri()
@@ -130,8 +159,13 @@ void TestCommands::showItemsUri()
     QFETCH(QString, path);
     QFETCH(QString, uri);
     QCOMPARE(platform::showItemsUri(path), uri);
-    // The file manager turns the URI back into exactly this file.
-    QCOMPARE(QUrl(uri).toLocalFile(), path);
+    // The file manager turns the URI back into exactly this file's bytes.
+    const QUrl url(uri, QUrl::StrictMode);
+    QVERIFY(url.isValid());
+    QCOMPARE(url.toEncoded(), uri.toLatin1());
+    QCOMPARE(pathcodec::fromNative(
+                 QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())),
+             path);
 }
 
 void TestCommands::revealDescription()
@@ -144,23 +178,38 @@ void TestCommands::revealDescription()
 void TestCommands::containingDirectoryUrl_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QByteArray>("url");
     QTest::newRow("blanks") << "/home/u/big files/a.iso"
-                            << "/home/u/big files";
-    QTest::newRow("hash and percent") << "/data/#1 %41/a.iso"
-                                      << "/data/#1 %41";
-    QTest::newRow("top level") << "/a.iso"
-                               << "/";
+                            << QByteArray("file:///home/u/big%20files");
+    QTest::newRow("hash and percent")
+        << "/data/#1 %41/a.iso" << QByteArray("file:///data/%231%20%2541");
+    QTest::newRow("top level") << "/a.iso" << QByteArray("file:///");
+    QTest::newRow("directory not valid UTF-8")
+        << pathcodec::fromNative("/data/bad\xffx/a.iso") << QByteArray("file:///data/bad%FFx");
 }
 
 void TestCommands::containingDirectoryUrl()
 {
     QFETCH(QString, path);
-    QFETCH(QString, directory);
-    const QUrl url = platform::containingDirectoryUrl(path);
-    QVERIFY(url.isValid());
-    QCOMPARE(url, QUrl::fromLocalFile(directory));
-    QCOMPARE(url.toLocalFile(), directory);
+    QFETCH(QByteArray, url);
+    const QUrl directory = platform::containingDirectoryUrl(path);
+    QVERIFY(directory.isValid());
+    QCOMPARE(directory.toEncoded(), url);
+}
+
+void TestCommands::windowsContainingDirectoryUrl_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("url");
+    QTest::newRow("folder") << "D:/data/big.iso" << QByteArray("file:///D:/data");
+    QTest::newRow("drive root, backslash") << "D:\\a.iso" << QByteArray("file:///D:/");
+}
+
+void TestCommands::windowsContainingDirectoryUrl()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, url);
+    QCOMPARE(platform::windowsContainingDirectoryUrl(path).toEncoded(), url);
 }
 
 void TestCommands::xdgDataHome_data()
@@ -326,34 +375,39 @@ void TestCommands::nemoActionRefusesPercent()
 }
 
 // The script is run by /bin/sh as Nautilus would run it, with a stand-in
-// program that records its arguments.
+// program that records its arguments. Names hold blanks, quotes, "%", "#",
+// non-ASCII letters and line breaks; "a" exists beside "a<newline>b", so
+// reading only the first line of a name would scan a different folder.
 void TestCommands::nautilusScriptPassesDirectory_data()
 {
-    QTest::addColumn<QString>("selectedPaths"); // relative to the temporary dir
+    QTest::addColumn<QStringList>("selected"); // relative to the temporary dir
     QTest::addColumn<QString>("argument"); // relative, as Nautilus passes it
     QTest::addColumn<QString>("currentFolder"); // empty: a remote folder
     QTest::addColumn<QString>("expected"); // empty: the program must not run
 
     const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
-    QTest::newRow("selected directory") << "chosen dir\nother dir\n"
-                                        << "chosen dir" << odd << "chosen dir";
-    QTest::newRow("background click") << ""
-                                      << "" << odd << odd;
-    QTest::newRow("selected file") << "shown #1 %41 \xC3\xBC, it's/file.txt\n"
-                                   << "file.txt" << odd << odd;
-    QTest::newRow("arguments only") << ""
-                                    << "chosen dir" << odd << "chosen dir";
-    QTest::newRow("remote folder") << ""
-                                   << ""
+    const QString file = odd + QStringLiteral("/file.txt");
+    const QString lines = QStringLiteral("a\nb");
+    QTest::newRow("selected directory")
+        << QStringList {"chosen dir", "other dir"} << "chosen dir" << odd << "chosen dir";
+    QTest::newRow("background click") << QStringList() << "" << odd << odd;
+    QTest::newRow("selected file") << QStringList {file} << "file.txt" << odd << odd;
+    QTest::newRow("arguments only") << QStringList() << "chosen dir" << odd << "chosen dir";
+    QTest::newRow("remote folder") << QStringList() << ""
                                    << ""
                                    << "";
+    QTest::newRow("line break in the selected name")
+        << QStringList {lines} << lines << odd << lines;
+    QTest::newRow("line break in a selection without arguments")
+        << QStringList {lines} << "" << odd << odd;
+    QTest::newRow("line break in the folder shown") << QStringList() << "" << lines << lines;
 }
 
 void TestCommands::nautilusScriptPassesDirectory()
 {
     if (!haveShell())
         QSKIP("needs /bin/sh");
-    QFETCH(QString, selectedPaths);
+    QFETCH(QStringList, selected);
     QFETCH(QString, argument);
     QFETCH(QString, currentFolder);
     QFETCH(QString, expected);
@@ -362,9 +416,9 @@ void TestCommands::nautilusScriptPassesDirectory()
     QVERIFY(tmp.isValid());
     const QDir root(tmp.path());
     const QString odd = QString::fromUtf8("shown #1 %41 \xC3\xBC, it's");
-    QVERIFY(root.mkpath(QStringLiteral("chosen dir")));
-    QVERIFY(root.mkpath(QStringLiteral("other dir")));
-    QVERIFY(root.mkpath(odd));
+    for (const QString &dir : {QStringLiteral("chosen dir"), QStringLiteral("other dir"), odd,
+                               QStringLiteral("a"), QStringLiteral("a\nb")})
+        QVERIFY(root.mkpath(dir));
     QFile plainFile(root.filePath(odd + QStringLiteral("/file.txt")));
     QVERIFY(plainFile.open(QIODevice::WriteOnly));
     plainFile.close();
@@ -387,19 +441,16 @@ void TestCommands::nautilusScriptPassesDirectory()
     script.write(nautilusScript(program).toUtf8());
     script.close();
 
-    QStringList selected;
-    for (const QString &line : selectedPaths.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        selected << root.filePath(line);
+    QString selectedPaths;
+    for (const QString &path : std::as_const(selected))
+        selectedPaths += root.filePath(path) + QLatin1Char('\n');
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"),
-               selected.isEmpty() ? QString() : selected.join(QLatin1Char('\n')) + '\n');
+    env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"), selectedPaths);
     env.insert(
         QStringLiteral("NAUTILUS_SCRIPT_CURRENT_URI"),
         currentFolder.isEmpty()
             ? QStringLiteral("sftp://host/srv")
             : QUrl::fromLocalFile(root.filePath(currentFolder)).toString(QUrl::FullyEncoded));
-    if (selectedPaths.isEmpty() && !argument.isEmpty())
-        env.insert(QStringLiteral("NAUTILUS_SCRIPT_SELECTED_FILE_PATHS"), QString());
 
     QProcess shell;
     shell.setProcessEnvironment(env);

@@ -6,6 +6,7 @@
 #include "platform/commands.h"
 #include "platform/menuentries.h"
 #include "platform/platform.h"
+#include "scan/pathcodec.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -21,6 +22,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Stands in for a file manager: records every ShowItems call and answers it,
 // fails it, or never answers, as the test asks.
@@ -124,6 +128,9 @@ private slots:
     void unwritableDataHomeIsSilent();
     void percentInProgramDropsNemoAction();
 
+    void namesKeepTheirBytes_data();
+    void namesKeepTheirBytes();
+
 private:
     void waitForPendingCalls();
 
@@ -213,22 +220,28 @@ void TestPlatform::waitForPendingCalls()
 void TestPlatform::showItemsGetsFileUrl_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::newRow("blanks") << "/data/big files/a b.iso";
-    QTest::newRow("hash") << "/data/disc #2/x.iso";
-    QTest::newRow("percent") << "/data/%41.iso";
-    QTest::newRow("commas") << "/data/a,b/c,d.iso";
-    QTest::newRow("all at once") << QString::fromUtf8("/d/a b,#c%41\xC3\xBC.iso");
+    QTest::addColumn<QString>("uri");
+    QTest::newRow("blanks") << "/data/big files/a b.iso"
+                            << "file:///data/big%20files/a%20b.iso";
+    QTest::newRow("hash") << "/data/disc #2/x.iso"
+                          << "file:///data/disc%20%232/x.iso";
+    QTest::newRow("percent") << "/data/%41.iso"
+                             << "file:///data/%2541.iso";
+    QTest::newRow("commas") << "/data/a,b/c,d.iso"
+                            << "file:///data/a,b/c,d.iso";
+    QTest::newRow("all at once") << QString::fromUtf8("/d/a b,#c%41\xC3\xBC.iso")
+                                 << "file:///d/a%20b,%23c%2541%C3%BC.iso";
+    QTest::newRow("byte not valid UTF-8")
+        << pathcodec::fromNative("/data/bad\xffx/a.iso") << "file:///data/bad%FFx/a.iso";
 }
 
 void TestPlatform::showItemsGetsFileUrl()
 {
     QFETCH(QString, path);
+    QFETCH(QString, uri);
     platform::revealFile(path);
     QTRY_COMPARE(fake.calls.size(), 1);
-    QCOMPARE(fake.calls.first().size(), 1);
-    const QString uri = fake.calls.first().first();
-    QCOMPARE(QUrl(uri), QUrl::fromLocalFile(path));
-    QCOMPARE(uri, QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
+    QCOMPARE(fake.calls.first(), QStringList {uri});
     waitForPendingCalls();
     QVERIFY(catcher.urls.isEmpty()); // the file manager answered: no fallback
 }
@@ -249,9 +262,9 @@ void TestPlatform::emptyPathStartsNothing()
 void TestPlatform::fallbackWithoutFileManager()
 {
     fakeConnection->unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
-    platform::revealFile(QStringLiteral("/data/a b/#1 %41/file.iso"));
+    platform::revealFile(pathcodec::fromNative("/data/a b/#1 %41\xff/file.iso"));
     QTRY_COMPARE(catcher.urls.size(), 1);
-    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(QStringLiteral("/data/a b/#1 %41")));
+    QCOMPARE(catcher.urls.first().toEncoded(), QByteArray("file:///data/a%20b/%231%20%2541%FF"));
     QVERIFY(fake.calls.isEmpty());
 }
 
@@ -360,6 +373,37 @@ void TestPlatform::percentInProgramDropsNemoAction()
     QVERIFY(!QFileInfo::exists(home.filePath(platform::nemoActionPath())));
     QVERIFY(readAll(home.filePath(platform::dolphinServiceMenuPath()))
                 .contains(QStringLiteral("Exec=/opt/100%%/vastrel %f")));
+}
+
+void TestPlatform::namesKeepTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("UTF-8 letter and blanks") << QByteArray("caf\xC3\xA9 au lait");
+    QTest::newRow("byte not valid UTF-8") << QByteArray("bad\xFFx");
+    QTest::newRow("Latin-1 name") << QByteArray("M\xFCller");
+}
+
+// A directory named on the command line, or the one the program starts in,
+// arrives as text that gives back exactly its bytes, whatever they are.
+void TestPlatform::namesKeepTheirBytes()
+{
+    QFETCH(QByteArray, name);
+    const QByteArray dir = QFile::encodeName(tmp.path()) + '/' + name;
+    QVERIFY(QDir().mkpath(tmp.path()));
+    QCOMPARE(::mkdir(dir.constData(), 0700), 0);
+    const QByteArray previous = QFile::encodeName(QDir::currentPath());
+    QCOMPARE(::chdir(dir.constData()), 0);
+    const QString current = platform::currentDirectory();
+    QCOMPARE(::chdir(previous.constData()), 0);
+    QCOMPARE(::rmdir(dir.constData()), 0);
+    QCOMPARE(pathcodec::toNative(current), dir);
+
+    QByteArray program("vastrel"), argument = name, extra("--ignored");
+    char *argv[] = {program.data(), argument.data(), extra.data(), nullptr};
+    const QStringList arguments = platform::commandLineArguments(3, argv);
+    QCOMPARE(arguments.size(), 3);
+    QCOMPARE(arguments.first(), QStringLiteral("vastrel"));
+    QCOMPARE(pathcodec::toNative(arguments.at(1)), name);
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// How the program reads its command line.
+namespace commandline {
+
+// The directory to scan for a directory argument: made absolute against
+// currentDir (the caller's working directory when the program started) and
+// cleaned of ".", ".." and doubled separators, so the table and the file
+// manager get full paths ("../stuff" from /home/u/a gives /home/u/stuff,
+// "/etc/." gives /etc). An empty argument stays empty: it names nothing.
+QString directoryArgument(const QString &argument, const QString &currentDir);
+
+} // namespace commandline
