@@ -67,8 +67,10 @@ void ScanGroup::setOptions(const ScanOptions &options)
     for (const QString &dir : options.excludes)
         appendExclude(dir);
 
+    // Without a size filter the field suggests 100 MB, as the days field
+    // suggests a year.
     ui->minsizeb->setChecked(options.minSize > 0);
-    const SizeInUnit size = sizeInUnit(qMax<qint64>(options.minSize, 0));
+    const SizeInUnit size = options.minSize > 0 ? sizeInUnit(options.minSize) : SizeInUnit{100, 2};
     ui->minsizeunit->setCurrentIndex(size.unit);
     ui->minsizevalue->setValue(size.value);
 

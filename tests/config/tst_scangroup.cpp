@@ -95,7 +95,7 @@ void tst_ScanGroup::filterFields_data()
     QTest::newRow("1.5 GB") << QByteArray("minsizeb") << QByteArray("minsizevalue") << "1.5"
                             << QVariant(qint64(3) << 29);
     QTest::newRow("size: letters") << QByteArray("minsizeb") << QByteArray("minsizevalue")
-                                   << "abc" << QVariant(qint64(0));
+                                   << "abc" << QVariant(qint64(100) << 30); // as it was
     QTest::newRow("size: beyond the field") << QByteArray("minsizeb") << QByteArray("minsizevalue")
                                             << "99999999" << QVariant(qint64(999999) << 30);
     QTest::newRow("types: dots, commas, case")
