@@ -1,25 +1,54 @@
 #!/usr/bin/env bash
 # Scan benchmark: builds a synthetic tree once (about 300,000 sparse files in
-# 20,000 directories), then times `vastrel-top -n 10 TREE`, a full scan of TREE
-# in the main window run offscreen (`vastrel-guiscan TREE`, status updates
-# included) and
+# 20,000 directories), then times `vastrel-top -n 10 TREE`, the same with a
+# one-thread walk, a full scan of TREE in the main window run offscreen
+# (`vastrel-guiscan TREE`, status updates included) and
 #   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
-# alternately in a shuffled order, warm cache, and prints the medians, their
-# ratios and each one's peak RSS.
-#   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]
-# Defaults: 7 rounds, tree /tmp/vastrel-bench-tree, build dir build/.
+# taking turns in a shuffled order, and prints for each the median wall time,
+# the median CPU time, the peak RSS, and the ratios.
+#
+# By default it runs two phases with a warm cache: "quiet", then "hog", with a
+# busy loop pinned to CPU 0 (started and stopped by the script).
+#   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]
+#                       [--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]
+#   --rounds N    rounds per phase, at least 5 (default 7)
+#   --cold        a phase "cold" instead, the page cache dropped before every
+#                 run (needs root)
+#   --files N     a tree of N files instead (in N/15 directories; 2000000 takes
+#                 several minutes to build and about 2 million inodes); its
+#                 default place is /tmp/vastrel-bench-tree-N
+#   --no-window   leave the main window's scan out
+#   --deep        instead of all this, scan a chain of 25,000 nested folders
+#                 (/tmp/vastrel-deep-tree) with the descriptor limit at 256,
+#                 and print whether its bottom file is listed and the peak RSS
+# Default tree /tmp/vastrel-bench-tree, build dir build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 rounds=7
-tree=/tmp/vastrel-bench-tree
+tree=
 build=build
+files=300000
+phases=quiet,hog
+window=()
+deep=0
+usage() {
+    echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]" \
+        "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]" >&2
+    exit 2
+}
 while [ $# -gt 0 ]; do
     case "$1" in
         --rounds) rounds=${2:?}; shift 2 ;;
         --tree) tree=${2:?}; shift 2 ;;
         --build) build=${2:?}; shift 2 ;;
-        *) echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR]" >&2; exit 2 ;;
+        --files) files=${2:?}; shift 2 ;;
+        --cold) phases=cold; shift ;;
+        --hog-only) phases=hog; shift ;;
+        --quiet-only) phases=quiet; shift ;;
+        --no-window) window=(--no-window); shift ;;
+        --deep) deep=1; shift ;;
+        *) usage ;;
     esac
 done
 case "$rounds" in
@@ -29,11 +58,30 @@ if [ "$rounds" -lt 5 ]; then
     echo "bench-scan: --rounds needs a number of at least 5" >&2
     exit 2
 fi
+case "$files" in
+    '' | *[!0-9]*) usage ;;
+esac
+if [ -z "$tree" ]; then
+    tree=/tmp/vastrel-bench-tree
+    [ "$files" -eq 300000 ] || tree=/tmp/vastrel-bench-tree-$files
+fi
+if [ "$phases" = cold ] && [ "$(id -u)" -ne 0 ]; then
+    echo "bench-scan: --cold drops the page cache, which needs root" >&2
+    exit 2
+fi
 
 source scripts/deps.sh
-ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3
+ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
 cmake --build "$build" --target vastrel-top vastrel-guiscan >/dev/null
-python3 tools/bench/maketree.py "$tree"
+if [ $deep -eq 1 ]; then
+    exec python3 tools/bench/deeptree.py "$build/src/top/vastrel-top" /tmp/vastrel-deep-tree
+fi
+if [ "$files" -eq 300000 ]; then
+    python3 tools/bench/maketree.py "$tree"
+else
+    python3 tools/bench/maketree.py "$tree" --files "$files"
+fi
+echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 python3 tools/bench/timeit.py "$build/src/top/vastrel-top" \
-    "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds"
+    "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds" "$phases" "${window[@]}"

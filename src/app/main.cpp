@@ -11,10 +11,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Vastrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vastrel"));
-    // The windows are laid out in fixed pixels for an 8-point dialog font.
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    QApplication::setFont(font);
 
     Widget window;
     window.setWindowIcon(QIcon(QStringLiteral(":/image/image/systemsearch.png")));

@@ -81,6 +81,13 @@ bool autoUpdateCheck()
     return open()->value(QStringLiteral("autoupdatecheck"), true).toBool();
 }
 
+int topNumber()
+{
+    bool isNumber = false;
+    const int count = open()->value(QStringLiteral("topnumber"), 100).toInt(&isNumber);
+    return isNumber ? count : 100;
+}
+
 void setApplicationDirOverride(const QString &dir)
 {
     applicationDirOverride() = dir;

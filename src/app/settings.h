@@ -29,6 +29,10 @@ void initSetting();
 // Whether the update check runs at start ("autoupdatecheck", default true).
 bool autoUpdateCheck();
 
+// The saved result count ("topnumber"; 100 when missing or not a number), as
+// the file holds it: callers keep it within their own bounds.
+int topNumber();
+
 // Replaces the application directory for tests; empty restores the real one.
 void setApplicationDirOverride(const QString &dir);
 

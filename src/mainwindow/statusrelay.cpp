@@ -11,13 +11,12 @@ StatusRelay::StatusRelay(QObject *parent, int restMilliseconds) : QObject(parent
 
 void StatusRelay::offer(const QString &path)
 {
-    // Only the thread that finds `pending` clear writes `latest`; the release
-    // store below publishes it to deliver(), which clears `pending` only after
-    // it has taken its copy.
-    if (pending.loadAcquire() != 0)
+    // The walk reports from several threads at once: only the one that sets
+    // `pending` writes `latest`, and the queued call publishes it to
+    // deliver(), which clears `pending` only after it has taken its copy.
+    if (pending.loadRelaxed() != 0 || !pending.testAndSetAcquire(0, 1))
         return;
     latest = path;
-    pending.storeRelease(1);
     QMetaObject::invokeMethod(this, &StatusRelay::deliver, Qt::QueuedConnection);
 }
 

@@ -6,11 +6,14 @@
 #include "customdir/customdir.h"
 #include "customdir/directorychooser.h"
 #include "frameless/windowdrag.h"
+#include "mainwindow/plaintext.h"
+#include "mainwindow/resultmodel.h"
 #include "mainwindow/statusrelay.h"
 #include "net/updateprotocol.h"
 #include "platform/platform.h"
+#include "scan/pathcodec.h"
+#include "scan/scansession.h"
 #include "scan/sizetext.h"
-#include "scan/topfilemap.h"
 #include "scan/walker.h"
 
 #include <QCursor>
@@ -18,12 +21,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSizeGrip>
 #include <QStandardItemModel>
-
-#include <limits>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
 
@@ -51,12 +54,23 @@ private:
     static inline QLoggingCategory::CategoryFilter previous = nullptr;
 };
 
-// The ranking's capacity for a result count: the count plus a margin of 100,
-// kept inside the range of int instead of wrapping round.
-int rankingCapacity(int resultCount)
+// What a combo item stands for; kept in the item's data, so a directory
+// named like one of the fixed items is still a directory.
+enum TargetKind { AllDisksTarget = 0, RootsTarget = 1, CustomScanTarget = 2 };
+constexpr int TargetKindRole = Qt::UserRole;
+// The exact roots of a RootsTarget item (its text is for display).
+constexpr int RootsRole = Qt::UserRole + 1;
+
+// Text on the window's own background picture: dark on its light body,
+// light on its dark title strip, whatever colours the desktop theme has.
+const QColor bodyTextColor(0x14, 0x1c, 0x2e);
+const QColor titleTextColor(0xf0, 0xf4, 0xfa);
+
+void setTextColor(QWidget *widget, const QColor &color)
 {
-    const qint64 wanted = qint64(resultCount) + 100;
-    return int(qMin<qint64>(wanted, std::numeric_limits<int>::max()));
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
 }
 
 // Writes a list of paths to the debug channel as ("a", "b"): Qt 6 would
@@ -75,10 +89,10 @@ void debugPathList(const QStringList &paths)
 
 } // namespace
 
+
 Widget::Widget(QWidget *parent)
     : QWidget(parent),
-      ui(new Ui::Widget),
-      scanner(nullptr),
+      ui(std::make_unique<Ui::Widget>()),
       dragPosition(0, 0),
       mousePressed(false),
       resultmodel(nullptr),
@@ -89,7 +103,8 @@ Widget::Widget(QWidget *parent)
       topcount(0),
       statusRelay(nullptr),
       trayMenu(nullptr),
-      resultMenu(nullptr)
+      resultMenu(nullptr),
+      sizeGrip(nullptr)
 {
     {
         QuietSlotsByName quiet;
@@ -107,40 +122,45 @@ Widget::Widget(QWidget *parent)
     });
 
     initSetting();
-    topcount = 10;
+    topcount = scanstatus::clampResultCount(settings::topNumber());
 
-    ui->tableView->setContextMenuPolicy(Qt::CustomContextMenu);
-    ui->tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
-
-    resultmodel = new QStandardItemModel(this);
+    resultmodel = new ResultModel(this);
     dirmodel = new QStandardItemModel(this);
     ui->dirlist->setModel(dirmodel);
+    // The form's small directory list is read by nothing and lies outside
+    // the window; it takes no room, no clicks and no keyboard focus.
+    for (QWidget *unused : {static_cast<QWidget *>(ui->dirlist), static_cast<QWidget *>(ui->add),
+                            static_cast<QWidget *>(ui->deleteb), static_cast<QWidget *>(ui->okb)}) {
+        unused->setFocusPolicy(Qt::NoFocus);
+        unused->hide();
+    }
+    setupResultsTable();
+    setupKeyboard();
 
-    resize(500, 150);
-
-    scanner = new walker;
+    session = std::make_unique<ScanSession>();
 
     trayicon = new QSystemTrayIcon(QIcon(QStringLiteral(":/image/image/systemsearch.png")), this);
     trayicon->setToolTip(tr("Vastrel"));
     trayMenu = new QMenu(this);
     trayMenu->addAction(ui->actionShow);
     trayMenu->addAction(ui->actionExit);
-    resultMenu = new QMenu(this);
-    resultMenu->addAction(ui->actionOpen_in_Dir);
 
     setWindowTitle(QStringLiteral("Vastrel"));
-    // The title is drawn on the background's dark title strip.
-    QPalette titlePalette = ui->label_3->palette();
-    titlePalette.setColor(QPalette::WindowText, QColor(0xf0, 0xf4, 0xfa));
-    ui->label_3->setPalette(titlePalette);
+    setTextColor(ui->currentfile, bodyTextColor);
+    setTextColor(ui->scanstats, bodyTextColor);
+    setTextColor(ui->label_3, titleTextColor);
 
     // Every file the walker meets is reported through the relay, which keeps
     // at most one status update waiting in the GUI thread.
-    statusRelay = new StatusRelay(this);
-    connect(scanner, &walker::walkfile, statusRelay, &StatusRelay::offer, Qt::DirectConnection);
+    statusRelay = new StatusRelay(this, statusRestMs);
+    connect(session->walkerThread(), &walker::walkfile, statusRelay, &StatusRelay::offer,
+            Qt::DirectConnection);
     connect(statusRelay, &StatusRelay::pathChanged, this, &Widget::showfile);
-    connect(scanner, &QThread::finished, this, &Widget::scancomplete);
+    connect(session.get(), &ScanSession::finished, this, &Widget::scancomplete);
+    liveTimer.setInterval(liveUpdateMs);
+    connect(&liveTimer, &QTimer::timeout, this, &Widget::liveUpdate);
     connect(trayicon, &QSystemTrayIcon::activated, this, &Widget::iconActivated);
+    connect(trayicon, &QSystemTrayIcon::messageClicked, this, &Widget::maxWindow);
     connect(&updateclient, &HttpClient::readyRead, this, &Widget::autoupdatecheckdone);
 
     setDirCommbo();
@@ -151,10 +171,53 @@ Widget::Widget(QWidget *parent)
 
 Widget::~Widget()
 {
-    scanner->stop();
-    delete scanner; // waits for a running walk to end
-    delete ui;
+    session.reset(); // stops a running walk and waits for it
     delete configwindow;
+}
+
+void Widget::setupResultsTable()
+{
+    QTableView *table = ui->tableView;
+    table->setModel(resultmodel);
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QHeaderView *header = table->horizontalHeader();
+    // A long path makes its column wider than the view; its title stays in
+    // sight at the column's start.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
+    table->setSortingEnabled(true);
+    connect(table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            on_actionOpen_in_Dir_activated();
+    });
+    table->installEventFilter(this);
+
+    resultMenu = new QMenu(this);
+    resultMenu->addAction(ui->actionOpen_in_Dir);
+
+    // A frameless window has no border to pull; the grip in its corner
+    // resizes it while the results are shown.
+    sizeGrip = new QSizeGrip(ui->widget);
+    sizeGrip->setToolTip(tr("Resize"));
+    ui->widget->installEventFilter(this);
+    showResults(false);
+}
+
+void Widget::setupKeyboard()
+{
+    // The title buttons take focus from the keyboard only, and Enter presses
+    // the one that has it.
+    for (QPushButton *button : {ui->config, ui->minb, ui->exitb}) {
+        button->setFocusPolicy(Qt::TabFocus);
+        button->setAutoDefault(true);
+    }
+    setTabOrder(ui->dircombo, ui->scanb);
+    setTabOrder(ui->scanb, ui->tableView);
+    setTabOrder(ui->tableView, ui->config);
+    setTabOrder(ui->config, ui->minb);
+    setTabOrder(ui->minb, ui->exitb);
+    ui->dircombo->setFocus();
 }
 
 void Widget::setArgDirList(QStringList dirs)
@@ -162,25 +225,26 @@ void Widget::setArgDirList(QStringList dirs)
     qDebug("set ture");
     useargdirlist = true;
     argdirlist = std::move(dirs);
+    // The combo shows what the next scan walks.
+    int at = ui->dircombo->count();
+    for (int i = 0; i < ui->dircombo->count(); ++i) {
+        if (ui->dircombo->itemData(i, TargetKindRole).toInt() == CustomScanTarget)
+            at = i + 1;
+    }
+    addTarget(pathcodec::displayText(argdirlist.join(QLatin1Char(';'))), argdirlist, at);
 }
 
 // Scan and results ----------------------------------------------------------
 
 void Widget::on_scanb_clicked()
 {
-    if (ui->scanb->text() == tr("Scan")) {
-        resize(500, 150);
-        TopFileMap::instance()->clear();
-        resultmodel->clear();
-        TopFileMap::instance()->setCapacity(rankingCapacity(topcount));
+    if (!session->isRunning()) {
         startScan();
-        ui->scanb->setText(tr("Stop"));
-    } else {
+    } else if (!session->wasStopped()) {
         ui->scanb->setText(tr("Scan"));
-        // The walk winds down on its own; until it has, a new scan would
-        // clear the ranking under it, so the button waits for the end.
+        // The walk winds down on its own; the button waits for its end.
         ui->scanb->setEnabled(false);
-        scanner->stop();
+        session->stop();
     }
 }
 
@@ -188,8 +252,18 @@ void Widget::startScan()
 {
     const QStringList roots = scanDirList();
     debugPathList(roots);
-    scanner->setDirs(roots);
-    scanner->start();
+    session->setRoots(roots);
+    session->setResultCount(topcount);
+    resultmodel->clear();
+    if (!session->start())
+        return;
+    // One line while paths pass by: a wrapping label would be measured
+    // again for every path.
+    ui->currentfile->setWordWrap(false);
+    ui->currentfile->clear();
+    ui->scanstats->clear();
+    ui->scanb->setText(tr("Stop"));
+    liveTimer.start();
 }
 
 QStringList Widget::scanDirList()
@@ -200,54 +274,91 @@ QStringList Widget::scanDirList()
     }
     if (!scandirlist.isEmpty())
         return scandirlist;
-    QStringList roots;
-    for (const QFileInfo &drive : QDir::drives())
-        roots << drive.absolutePath();
-    return roots;
+    return ScanSession::allDriveRoots();
 }
 
 QStringList Widget::driveList() const
 {
-    QStringList roots;
-    for (const QFileInfo &drive : QDir::drives()) {
-        const QDir root(drive.absolutePath());
-        if (root.count() != 0)
-            roots << root.absolutePath();
-    }
-    return roots;
+    return ScanSession::readableDriveRoots();
+}
+
+scanstatus::Figures Widget::figures() const
+{
+    return {session->fileCount(), session->byteCount(), session->elapsedMs(),
+            session->unreadableCount()};
 }
 
 void Widget::showfile(const QString &path)
 {
-    ui->currentfile->setText(path);
+    // The middle of a long path gives way, so the file name stays in sight.
+    // Measuring a text costs as much as drawing it, so a path that is
+    // plainly short enough is not measured.
+    QLabel *label = ui->currentfile;
+    const QString shown = pathcodec::displayText(path);
+    const QFontMetrics metrics = label->fontMetrics();
+    if (shown.size() * qint64(metrics.maxWidth()) <= label->width())
+        label->setText(shown);
+    else
+        label->setText(metrics.elidedText(shown, Qt::ElideMiddle, label->width()));
+}
+
+void Widget::liveUpdate()
+{
+    const QList<FoundFile> files = session->snapshot();
+    if (!files.isEmpty())
+        showResults(true);
+    const int rowsBefore = resultmodel->rowCount();
+    resultmodel->setFiles(files);
+    if (resultmodel->rowCount() != rowsBefore)
+        fitColumns();
+    ui->scanstats->setText(scanstatus::progress(figures(), scanstatus::numberLocale()));
 }
 
 void Widget::scancomplete()
 {
-    ui->currentfile->setText(tr("Scan Complete!"));
+    liveTimer.stop();
+    const bool stopped = session->wasStopped();
+    ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
+    ui->currentfile->setText(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
+    ui->scanstats->clear();
     ui->scanb->setText(QStringLiteral("Scan"));
     ui->scanb->setEnabled(true);
-    resize(500, 400);
+    showResults(true);
 
-    const QMultiMap<qint64, QString> result = TopFileMap::instance()->top(topcount);
-    if (result.isEmpty())
+    const QList<FoundFile> results = session->results();
+    if (results.isEmpty())
         showEmptyResultMessage();
+    for (const FoundFile &found : results)
+        qDebug() << megabytes(found.size) << ":" << found.path;
+    resultmodel->setFiles(results);
+    fitColumns();
+    if (!stopped)
+        completeMsg();
+}
 
-    // Largest first; equal sizes in the order the walker met them, which is
-    // the map's order read backwards.
-    for (auto it = result.cend(); it != result.cbegin();) {
-        --it;
-        auto *size = new QStandardItem(megabytesText(it.key()));
-        auto *path = new QStandardItem(it.value());
-        qDebug() << megabytes(it.key()) << ":" << it.value();
-        resultmodel->appendRow({size, path});
-    }
-    resultmodel->setHorizontalHeaderLabels({tr("Size(Mb)"), tr("Path")});
-    ui->tableView->setModel(resultmodel);
-    ui->tableView->horizontalHeader()->setStretchLastSection(true);
-    ui->tableView->resizeColumnsToContents();
-    ui->tableView->setTextElideMode(Qt::ElideNone);
-    completeMsg();
+void Widget::fitColumns()
+{
+    // Each column as wide as its widest text, a long path included (the
+    // view scrolls sideways); the path column takes any room left over.
+    QTableView *table = ui->tableView;
+    table->resizeColumnsToContents();
+    const int rest = table->viewport()->width() - table->columnWidth(ResultModel::SizeColumn);
+    if (table->columnWidth(ResultModel::PathColumn) < rest)
+        table->setColumnWidth(ResultModel::PathColumn, rest);
+}
+
+void Widget::showResults(bool shown)
+{
+    if (ui->resultsarea->isHidden() != shown)
+        return;
+    ui->resultsarea->setVisible(shown);
+    sizeGrip->setVisible(shown);
+    if (isMaximized() || isFullScreen())
+        return;
+    // The compact window shows the controls above the table, the full one
+    // the table as well; larger fonts may need more than either.
+    layout()->activate();
+    resize(width(), qMax(shown ? 400 : 150, minimumSizeHint().height()));
 }
 
 void Widget::showEmptyResultMessage()
@@ -258,6 +369,7 @@ void Widget::showEmptyResultMessage()
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setAttribute(Qt::WA_QuitOnClose, false);
     box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
     box->setText(tr("There is NO file in your selected Dir!"));
     box->show();
 }
@@ -271,28 +383,94 @@ void Widget::completeMsg()
 
 void Widget::topNumberChanged(ulong ptopnumber)
 {
-    // ulong is 64 bits wide on Linux; the count keeps the low 32 bits.
-    topcount = int(quint32(ptopnumber & 0xffffffffUL));
+    // ulong is 64 bits wide on Linux; the count keeps the low 32 bits, and
+    // the window lists between 1 and 10000 rows.
+    topcount = scanstatus::clampResultCount(qint32(quint32(ptopnumber & 0xffffffffUL)));
+}
+
+// Keyboard ---------------------------------------------------------------------
+
+void Widget::keyPressEvent(QKeyEvent *event)
+{
+    // Keys that no control took: Enter presses the scan button, Escape
+    // stops a running scan.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (ui->scanb->isEnabled())
+            ui->scanb->click();
+        return;
+    case Qt::Key_Escape:
+        if (session->isRunning() && !session->wasStopped())
+            on_scanb_clicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+bool Widget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->tableView && event->type() == QEvent::Resize) {
+        fitColumns();
+    } else if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && ui->tableView->currentIndex().isValid()) {
+            on_actionOpen_in_Dir_activated();
+            return true;
+        }
+    } else if (watched == ui->widget && event->type() == QEvent::Resize) {
+        const QSize grip = sizeGrip->sizeHint();
+        sizeGrip->setGeometry(QRect(QPoint(ui->widget->width() - grip.width(),
+                                           ui->widget->height() - grip.height()),
+                                    grip));
+        sizeGrip->raise();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Scan target ----------------------------------------------------------------
 
 void Widget::setDirCommbo()
 {
-    ui->dircombo->addItem(tr("All Disks"));
-    ui->dircombo->addItems(driveList());
-    ui->dircombo->addItem(tr("Custom Scan"));
+    QComboBox *combo = ui->dircombo;
+    combo->addItem(tr("All Disks"), AllDisksTarget);
+    for (const QString &root : driveList()) {
+        combo->addItem(pathcodec::displayText(root), RootsTarget);
+        combo->setItemData(combo->count() - 1, QStringList {root}, RootsRole);
+    }
+    combo->addItem(tr("Custom Scan"), CustomScanTarget);
+}
+
+void Widget::addTarget(const QString &text, const QStringList &roots, int at)
+{
+    QComboBox *combo = ui->dircombo;
+    combo->insertItem(at, text, RootsTarget);
+    combo->setItemData(at, roots, RootsRole);
+    if (combo->currentIndex() == at)
+        on_dircombo_currentIndexChanged(text); // took the place of the current item
+    else
+        combo->setCurrentIndex(at);
 }
 
 void Widget::on_dircombo_currentIndexChanged(const QString &text)
 {
-    ui->dircombo->setToolTip(text);
-    if (text == tr("All Disks"))
+    QComboBox *combo = ui->dircombo;
+    const int index = combo->currentIndex();
+    combo->setToolTip(plaintext::toolTip(text));
+    switch (combo->itemData(index, TargetKindRole).toInt()) {
+    case AllDisksTarget:
         scandirlist = driveList();
-    else if (text == tr("Custom Scan"))
+        break;
+    case CustomScanTarget:
         on_adddirb_clicked();
-    else
-        scandirlist = text.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive);
+        return;
+    default:
+        scandirlist = combo->itemData(index, RootsRole).toStringList();
+        break;
+    }
+    lastTarget = QPersistentModelIndex(combo->model()->index(index, combo->modelColumn()));
 }
 
 void Widget::on_adddirb_clicked()
@@ -303,14 +481,29 @@ void Widget::on_adddirb_clicked()
     customdirdialog->setVisible(true);
     connect(customdirdialog, &CustomDir::customdircomplete, this, &Widget::customdiraccepted);
     connect(customdirdialog, &CustomDir::customdircancel, this, &Widget::customdircancel);
+    // The dialog closes before it sends its answer; what the answer changed
+    // is seen once the event loop comes round again.
+    connect(customdirdialog, &QDialog::finished, this, &Widget::customDialogClosed,
+            Qt::QueuedConnection);
+}
+
+void Widget::customDialogClosed()
+{
+    // Dismissed without an answer (Escape): back to the target of before, so
+    // the combo shows what the next scan walks and "Custom Scan" can be
+    // chosen again.
+    QComboBox *combo = ui->dircombo;
+    if (combo->itemData(combo->currentIndex(), TargetKindRole).toInt() != CustomScanTarget)
+        return;
+    combo->setCurrentIndex(lastTarget.isValid() ? lastTarget.row() : 0);
 }
 
 void Widget::customdiraccepted(const QString &cdirlist)
 {
     qDebug() << cdirlist;
-    const int at = ui->dircombo->currentIndex() + 1;
-    ui->dircombo->insertItem(at, cdirlist);
-    ui->dircombo->setCurrentIndex(at);
+    addTarget(pathcodec::displayText(cdirlist),
+              cdirlist.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive),
+              ui->dircombo->currentIndex() + 1);
 }
 
 void Widget::customdircancel()
@@ -336,7 +529,7 @@ void Widget::on_deleteb_clicked()
 
 void Widget::on_okb_clicked()
 {
-    resize(500, 150);
+    showResults(false);
 }
 
 // Tray, window controls and the results menu --------------------------------
@@ -353,6 +546,8 @@ void Widget::minWindow()
         showMinimized();
         return;
     }
+    trayMaximized = isMaximized();
+    trayGeometry = trayMaximized ? normalGeometry() : geometry();
     hide();
     trayicon->show();
     trayicon->setContextMenu(trayMenu);
@@ -363,7 +558,16 @@ void Widget::maxWindow()
     if (!trayicon)
         return;
     trayicon->hide();
-    show();
+    // A window manager may place a window that is mapped again as if it were
+    // new; the window comes back where it was.
+    if (trayGeometry.isValid())
+        setGeometry(trayGeometry);
+    if (trayMaximized)
+        showMaximized();
+    else
+        show();
+    raise();
+    activateWindow();
 }
 
 void Widget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -403,7 +607,7 @@ void Widget::on_actionOpen_in_Dir_activated()
     const QModelIndex current = ui->tableView->currentIndex();
     QString path;
     if (current.isValid())
-        path = resultmodel->index(current.row(), 1).data().toString();
+        path = resultmodel->file(current.row()).path;
     qDebug() << path;
     if (path.isEmpty())
         return;

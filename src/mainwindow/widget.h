@@ -1,19 +1,27 @@
 #pragma once
 
+#include "mainwindow/scanstatus.h"
 #include "net/httpclient.h"
 
+#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QStringList>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 class Config;
 class CustomDir;
 class QMenu;
+class QSizeGrip;
 class QStandardItemModel;
+class ResultModel;
+class ScanSession;
 class StatusRelay;
-class walker;
 
 namespace Ui {
 class Widget;
@@ -21,8 +29,8 @@ class Widget;
 
 // The main window: the scan target, the scan button and status line, the
 // results table, and the window's own title-bar controls and tray icon. It
-// drives the walker and the ranking, and opens the configuration window and
-// the custom directory dialog.
+// drives one ScanSession and shows what it finds, and opens the configuration
+// window and the custom directory dialog.
 class Widget : public QWidget
 {
     Q_OBJECT
@@ -31,13 +39,23 @@ public:
     explicit Widget(QWidget *parent = nullptr);
     ~Widget() override;
 
-    // Directories from the command line; the next scan covers these instead
-    // of the target chosen in the window.
+    // Directories from the command line: they become the combo's current
+    // target, and the next scan covers them.
     void setArgDirList(QStringList dirs);
+
+    // The session behind the window; front ends and tests watch its
+    // finished() signal.
+    ScanSession *scanSession() const { return session.get(); }
 
     // Whether a system tray exists to hide the window into; replaceable so
     // tests can run with and without one.
     static bool (*systemTrayAvailable)();
+    // How often the table and the figures follow a running scan.
+    static constexpr int liveUpdateMs = 250;
+    // The pause between two paths in the status line: twenty a second are
+    // more than anyone reads, and each costs the GUI thread a measured and
+    // drawn text while the walk needs the processor.
+    static constexpr int statusRestMs = 50;
 
 public Q_SLOTS:
     void on_scanb_clicked();
@@ -74,18 +92,32 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void startScan();
     QStringList scanDirList();
     QStringList driveList() const;
     void showEmptyResultMessage();
+    void liveUpdate();
+    scanstatus::Figures figures() const;
+    // Shows or hides the results table, growing the window to its full size
+    // or shrinking it to the compact one.
+    void showResults(bool shown);
+    void setupResultsTable();
+    void fitColumns();
+    void setupKeyboard();
+    // Inserts a target item (a command-line directory or a custom list) at
+    // position at and makes it current.
+    void addTarget(const QString &text, const QStringList &roots, int at);
+    void customDialogClosed();
 
-    Ui::Widget *ui;
-    walker *scanner;
+    std::unique_ptr<Ui::Widget> ui;
+    std::unique_ptr<ScanSession> session;
     QPoint dragPosition;
     bool mousePressed;
-    QStandardItemModel *resultmodel;
+    ResultModel *resultmodel;
     QStandardItemModel *dirmodel;
     QSystemTrayIcon *trayicon;
     Config *configwindow;
@@ -98,5 +130,14 @@ private:
 
     StatusRelay *statusRelay;
     QMenu *trayMenu;
+    // The results table's context menu; every action on a result goes here.
     QMenu *resultMenu;
+    QSizeGrip *sizeGrip;
+    QTimer liveTimer;
+    // The combo item the roots were last taken from, to go back to when the
+    // custom directory dialog is dismissed without an answer.
+    QPersistentModelIndex lastTarget;
+    // Where the window was when it went into the tray.
+    QRect trayGeometry;
+    bool trayMaximized = false;
 };

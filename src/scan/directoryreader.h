@@ -1,39 +1,145 @@
 #pragma once
 
+#include <QString>
+#include <QStringView>
+#include <QtGlobal>
+
 #include <memory>
 #include <vector>
 
-// Reads the entries of one open directory, in the order the system returns
-// them, a batch at a time: each entry a name and its d_type (DT_UNKNOWN where
-// the filesystem does not say). It owns the descriptor from open() on and
-// closes it in close() or when it is destroyed. Linux reads with getdents64()
-// into the reader's own buffer, which saves readdir()'s checks on every
-// directory; other systems use fdopendir().
+// The platform's side of the directory walk: lists one directory at a time,
+// with what the system tells about each entry. The walk itself (which
+// directories are entered, in how many threads, what is reported) is the
+// same on every system and lives in DirectoryWalk; each system has one
+// implementation of this interface, chosen by CMake:
+//   directoryreader_linux.cpp    getdents64() into the reader's buffer, fstatat()
+//   directoryreader_posix.cpp    readdir(), fstatat()
+//   directoryreader_windows.cpp  FindFirstFileExW()/FindNextFileW()
+//   directoryreader_qt.cpp       QDirIterator, where no other one exists
+//
+// Paths are absolute and clean, in the program's form: "/" as separator on
+// every system, undecodable bytes of a Unix name as pathcodec gives them. A
+// reader turns them into the system's form itself (pathcodec::toNative, the
+// \\?\ prefix on Windows).
+
+// A directory opened ahead of its listing, or nothing. Where a reader can
+// open a subdirectory relative to the one it lists (openat()), the walk asks
+// it to, while it holds only a few of them at a time: deep trees then need
+// no long paths. A reader that lists by path leaves it invalid.
+struct DirectoryHandle
+{
+    qintptr value = -1;
+    bool isValid() const { return value != -1; }
+};
+
+// Releases a handle that will never be listed (the walk was stopped).
+void releaseDirectoryHandle(DirectoryHandle handle);
+
+// The file system a directory lies on, as far as the walk cares.
+enum class FileSystemKind {
+    // Holds files on a disk or in memory (tmpfs included).
+    Local,
+    // Network file systems: NFS, SMB/CIFS, sshfs and other FUSE network
+    // mounts, network drives.
+    Network,
+    // Kernel tables and control files (/proc, sysfs, devtmpfs, cgroups...):
+    // they take no disk space, and /proc/kcore alone claims about 128 TiB.
+    // Never entered.
+    Pseudo,
+};
+
+// What the system says about the directory a reader has opened.
+struct DirectoryInfo
+{
+    // Identity: st_dev and st_ino on POSIX. Zero when the system does not
+    // tell (then the walk cannot recognise a loop and relies on
+    // mayRepeatAncestor being false).
+    quint64 device = 0;
+    quint64 inode = 0;
+    // False when the system guarantees this directory is none of its own
+    // ancestors: on Linux, a directory that is not the root of a mount (only
+    // a bind mount can make a loop), on Windows every directory (reparse
+    // points are never entered). The walk then skips the ancestor check.
+    bool mayRepeatAncestor = true;
+};
+
+// One entry of a listing. "." and ".." are never listed.
+struct DirectoryEntry
+{
+    enum class Kind : quint8 {
+        // A regular file: size, modified, device, inode and links are filled.
+        File,
+        // A directory that may be entered: never a symbolic link, junction or
+        // other reparse point.
+        Directory,
+        // Anything else: symbolic links, reparse points, fifos, sockets,
+        // devices, and entries that vanished or could not be examined. The
+        // walk neither reports nor follows them; a reader may leave them out.
+        Other,
+    };
+
+    // The entry's name, decoded (pathcodec::fromNative on Unix, UTF-16 as
+    // it is on Windows). Valid until the reader's next read() or close().
+    QStringView name;
+    Kind kind = Kind::Other;
+    // A name starting with "." on Unix; the hidden attribute on Windows.
+    bool hidden = false;
+    // Size in bytes (File only).
+    qint64 size = 0;
+    // Last modification, milliseconds since 1970-01-01 UTC (File only).
+    qint64 modified = 0;
+    // Identity (File only): zero when the system does not tell; then the
+    // walk takes the file as having no other names.
+    quint64 device = 0;
+    quint64 inode = 0;
+    // Number of names of the file (File only): 1 when it has no other name,
+    // 0 when the system does not tell.
+    quint32 links = 0;
+    // The entry's place in its batch, for the reader's own use (openChild).
+    quint32 position = 0;
+};
+
+// Lists directories, one at a time. Each walk thread owns one reader, and
+// with it the one listing buffer it uses for every directory; a reader is
+// used by one thread only.
 class DirectoryReader
 {
 public:
-    struct Entry
-    {
-        const char *name;
-        unsigned char type;
-    };
-
     DirectoryReader();
     ~DirectoryReader();
     DirectoryReader(const DirectoryReader &) = delete;
     DirectoryReader &operator=(const DirectoryReader &) = delete;
 
-    // Takes fd, a directory opened for reading. False (fd closed) if it
-    // cannot be read as a directory.
-    bool open(int fd);
-    // Replaces entries with the next batch. The names stay valid until the
-    // next call or close(). False at the end or on a read error.
-    bool read(std::vector<Entry> &entries);
-    int fd() const { return descriptor; }
+    // Hidden entries are not listed at all (and so cost no stat).
+    void setSkipHidden(bool skip);
+
+    // Opens the directory at path for listing, through handle when it is
+    // valid (the reader takes it over, also on failure), else by its path,
+    // however long. False when it cannot be opened or is not a directory;
+    // errorString() then says why.
+    bool open(const QString &path, DirectoryHandle handle = {});
+    // The directory opened last.
+    const DirectoryInfo &info() const;
+    // The kind of file system the open directory lies on. The walk asks only
+    // for roots and where the device changes, so it may cost a system call.
+    FileSystemKind fileSystemKind() const;
+
+    // Replaces entries with the next batch of the open directory's listing.
+    // False at its end, or when the listing fails part way (errorString()
+    // then says why; the entries read before stay reported).
+    bool read(std::vector<DirectoryEntry> &entries);
+    // Opens the subdirectory entry (of the batch just read) ahead of its
+    // listing, or gives an invalid handle: the reader lists by path, or the
+    // open failed (then open() by path fails again and says why).
+    DirectoryHandle openChild(const DirectoryEntry &entry);
+    // Ends the listing and releases the directory; open() does it too.
     void close();
 
+    // The system's message for the last failure of open() or read(), such
+    // as "Permission denied"; empty when the last call succeeded.
+    QString errorString() const;
+
 private:
-    struct Buffer;
-    int descriptor = -1;
-    std::unique_ptr<Buffer> buffer;
+    struct Private;
+    std::unique_ptr<Private> d;
 };

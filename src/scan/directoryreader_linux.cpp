@@ -1,46 +1,218 @@
 #include "scan/directoryreader.h"
 
+#include "scan/filesystemkind.h"
+#include "scan/pathcodec.h"
+
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
-// getdents64() fills the buffer with linux_dirent64 records, which glibc
-// declares as struct dirent64: inode, offset, record length, type, name.
-struct DirectoryReader::Buffer
+#include <cerrno>
+#include <cstring>
+
+// Linux lists with getdents64() into the reader's own buffer (no
+// fdopendir(): it costs an fstat and fcntl calls per directory), stats
+// regular files with fstatat() relative to the open directory, and learns
+// from statx() whether a directory is the root of a mount, the only place
+// where a loop can start.
+
+void releaseDirectoryHandle(DirectoryHandle handle)
 {
-    alignas(struct dirent64) char bytes[32 * 1024];
+    if (handle.isValid())
+        ::close(int(handle.value));
+}
+
+struct DirectoryReader::Private
+{
+    int fd = -1;
+    bool skipHidden = false;
+    int error = 0;
+    DirectoryInfo info;
+    // getdents64() fills it with linux_dirent64 records, which glibc declares
+    // as struct dirent64: inode, offset, record length, type, name.
+    alignas(struct dirent64) char buffer[32 * 1024];
+    QString names; // the batch's decoded names, one after another
+    std::vector<const char *> rawNames; // by position in the batch
+    std::vector<std::pair<qsizetype, qsizetype>> spans; // of each name in names
 };
 
-DirectoryReader::DirectoryReader() : buffer(std::make_unique<Buffer>()) { }
+namespace {
+
+// Names longer than this are opened a piece at a time.
+constexpr qsizetype longPath = 2048;
+
+int openDirectory(int at, const char *path, int flags)
+{
+    int fd;
+    do {
+        fd = ::openat(at, path, flags | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Opens an absolute path of any length: a path beyond the system's limit
+// (a tree thousands of levels deep) is walked down in pieces, each opened
+// relative to the one before, holding two descriptors at most.
+int openPath(const QByteArray &path)
+{
+    if (path.size() < longPath)
+        return openDirectory(AT_FDCWD, path.constData(), O_RDONLY);
+    int at = AT_FDCWD;
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = path.size();
+        const bool last = end - start < longPath;
+        if (!last) {
+            end = path.lastIndexOf('/', start + longPath);
+            if (end <= start) {
+                errno = ENAMETOOLONG; // one name longer than any system allows
+                if (at != AT_FDCWD)
+                    ::close(at);
+                return -1;
+            }
+        }
+        const QByteArray piece = path.mid(start, end - start);
+        const int fd = openDirectory(at, piece.constData(), last ? O_RDONLY : O_PATH);
+        const int saved = errno;
+        if (at != AT_FDCWD)
+            ::close(at);
+        errno = saved;
+        if (fd < 0 || last)
+            return fd;
+        at = fd;
+        start = end + 1;
+    }
+}
+
+qint64 milliseconds(const struct timespec &time)
+{
+    return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+}
+
+} // namespace
+
+DirectoryReader::DirectoryReader() : d(std::make_unique<Private>()) { }
 
 DirectoryReader::~DirectoryReader()
 {
     close();
 }
 
-bool DirectoryReader::open(int fd)
+void DirectoryReader::setSkipHidden(bool skip)
+{
+    d->skipHidden = skip;
+}
+
+bool DirectoryReader::open(const QString &path, DirectoryHandle handle)
 {
     close();
-    descriptor = fd;
+    d->error = 0;
+    d->fd = handle.isValid() ? int(handle.value) : openPath(pathcodec::toNative(path));
+    if (d->fd < 0) {
+        d->error = errno;
+        return false;
+    }
+    struct statx st;
+    if (::statx(d->fd, "", AT_EMPTY_PATH, STATX_INO, &st) != 0) {
+        d->error = errno;
+        close();
+        return false;
+    }
+    d->info.device = makedev(st.stx_dev_major, st.stx_dev_minor);
+    d->info.inode = st.stx_ino;
+    d->info.mayRepeatAncestor = !(st.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) ||
+                                (st.stx_attributes & STATX_ATTR_MOUNT_ROOT);
     return true;
 }
 
-bool DirectoryReader::read(std::vector<Entry> &entries)
+const DirectoryInfo &DirectoryReader::info() const
+{
+    return d->info;
+}
+
+FileSystemKind DirectoryReader::fileSystemKind() const
+{
+    return d->fd < 0 ? FileSystemKind::Local : fileSystemKindOf(d->fd);
+}
+
+bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
 {
     entries.clear();
-    if (descriptor < 0)
+    d->names.clear();
+    d->rawNames.clear();
+    if (d->fd < 0)
         return false;
-    const ssize_t filled = ::getdents64(descriptor, buffer->bytes, sizeof buffer->bytes);
-    for (ssize_t position = 0; position < filled;) {
-        const auto *entry = reinterpret_cast<const struct dirent64 *>(buffer->bytes + position);
-        entries.push_back({entry->d_name, entry->d_type});
-        position += entry->d_reclen;
+    // Names are decoded first and pointed at afterwards, once the storage
+    // has stopped growing.
+    auto &spans = d->spans;
+    spans.clear();
+    while (entries.empty()) {
+        const ssize_t filled = ::getdents64(d->fd, d->buffer, sizeof d->buffer);
+        if (filled <= 0) {
+            if (filled < 0)
+                d->error = errno;
+            return false;
+        }
+        for (ssize_t position = 0; position < filled;) {
+            const auto *raw = reinterpret_cast<const struct dirent64 *>(d->buffer + position);
+            position += raw->d_reclen;
+            const char *name = raw->d_name;
+            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+                continue;
+            DirectoryEntry entry;
+            entry.hidden = name[0] == '.';
+            if (entry.hidden && d->skipHidden)
+                continue;
+            unsigned char type = raw->d_type;
+            if (type == DT_REG || type == DT_UNKNOWN) {
+                struct stat st;
+                if (::fstatat(d->fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                    continue; // vanished since the listing
+                type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_UNKNOWN;
+                entry.size = st.st_size;
+                entry.modified = milliseconds(st.st_mtim);
+                entry.device = st.st_dev;
+                entry.inode = st.st_ino;
+                entry.links = quint32(st.st_nlink);
+            }
+            if (type == DT_REG)
+                entry.kind = DirectoryEntry::Kind::File;
+            else if (type == DT_DIR)
+                entry.kind = DirectoryEntry::Kind::Directory;
+            else
+                continue; // links, fifos, sockets, devices
+            entry.position = quint32(entries.size());
+            const qsizetype start = d->names.size();
+            pathcodec::appendNative(d->names, name, qsizetype(std::strlen(name)));
+            spans.emplace_back(start, d->names.size() - start);
+            d->rawNames.push_back(name);
+            entries.push_back(entry);
+        }
     }
-    return filled > 0;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i].name = QStringView(d->names).mid(spans[i].first, spans[i].second);
+    return true;
+}
+
+DirectoryHandle DirectoryReader::openChild(const DirectoryEntry &entry)
+{
+    if (d->fd < 0 || entry.position >= d->rawNames.size())
+        return {};
+    const int fd = openDirectory(d->fd, d->rawNames[entry.position], O_RDONLY | O_NOFOLLOW);
+    return fd < 0 ? DirectoryHandle() : DirectoryHandle {fd};
 }
 
 void DirectoryReader::close()
 {
-    if (descriptor >= 0)
-        ::close(descriptor);
-    descriptor = -1;
+    if (d->fd >= 0)
+        ::close(d->fd);
+    d->fd = -1;
+    d->info = DirectoryInfo();
+}
+
+QString DirectoryReader::errorString() const
+{
+    return d->error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(d->error));
 }

@@ -1,68 +1,193 @@
 #include "scan/directoryreader.h"
 
+#include "scan/filesystemkind.h"
+#include "scan/pathcodec.h"
+
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <climits>
 #include <cstring>
 
-// readdir() may reuse its entry on the next call, so a batch's names are
-// copied into the reader's own storage.
-struct DirectoryReader::Buffer
+// POSIX systems other than Linux list with readdir() on the open directory
+// and stat regular files with fstatat(). They cannot tell a mount root, so
+// every directory is checked against its ancestors.
+
+void releaseDirectoryHandle(DirectoryHandle handle)
+{
+    if (handle.isValid())
+        ::close(int(handle.value));
+}
+
+struct DirectoryReader::Private
 {
     DIR *dir = nullptr;
-    std::vector<char> names;
-    std::vector<std::size_t> offsets;
+    bool skipHidden = false;
+    int error = 0;
+    DirectoryInfo info;
+    QString names;
+    std::vector<std::string> rawNames; // readdir() may reuse its entry
+    std::vector<std::pair<qsizetype, qsizetype>> spans;
 };
 
 namespace {
+
+constexpr qsizetype longPath = 1024;
 constexpr std::size_t batchSize = 256;
+
+int openDirectory(int at, const char *path)
+{
+    int fd;
+    do {
+        fd = ::openat(at, path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
 }
 
-DirectoryReader::DirectoryReader() : buffer(std::make_unique<Buffer>()) { }
+// Opens an absolute path of any length, a piece at a time beyond the
+// system's limit.
+int openPath(const QByteArray &path)
+{
+    int at = AT_FDCWD;
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = path.size();
+        const bool last = end - start < longPath;
+        if (!last) {
+            end = path.lastIndexOf('/', start + longPath);
+            if (end <= start) {
+                errno = ENAMETOOLONG;
+                if (at != AT_FDCWD)
+                    ::close(at);
+                return -1;
+            }
+        }
+        const int fd = openDirectory(at, path.mid(start, end - start).constData());
+        const int saved = errno;
+        if (at != AT_FDCWD)
+            ::close(at);
+        errno = saved;
+        if (fd < 0 || last)
+            return fd;
+        at = fd;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+DirectoryReader::DirectoryReader() : d(std::make_unique<Private>()) { }
 
 DirectoryReader::~DirectoryReader()
 {
     close();
 }
 
-bool DirectoryReader::open(int fd)
+void DirectoryReader::setSkipHidden(bool skip)
+{
+    d->skipHidden = skip;
+}
+
+bool DirectoryReader::open(const QString &path, DirectoryHandle handle)
 {
     close();
-    buffer->dir = ::fdopendir(fd);
-    if (!buffer->dir) {
-        ::close(fd);
+    d->error = 0;
+    const int fd = handle.isValid() ? int(handle.value) : openPath(pathcodec::toNative(path));
+    struct stat st;
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !(d->dir = ::fdopendir(fd))) {
+        d->error = errno;
+        if (fd >= 0)
+            ::close(fd);
         return false;
     }
-    descriptor = fd;
+    d->info.device = quint64(st.st_dev);
+    d->info.inode = quint64(st.st_ino);
+    d->info.mayRepeatAncestor = true;
     return true;
 }
 
-bool DirectoryReader::read(std::vector<Entry> &entries)
+const DirectoryInfo &DirectoryReader::info() const
+{
+    return d->info;
+}
+
+FileSystemKind DirectoryReader::fileSystemKind() const
+{
+    return d->dir ? fileSystemKindOf(::dirfd(d->dir)) : FileSystemKind::Local;
+}
+
+bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
 {
     entries.clear();
-    if (!buffer->dir)
+    d->names.clear();
+    d->rawNames.clear();
+    d->spans.clear();
+    if (!d->dir)
         return false;
-    buffer->names.clear();
-    buffer->offsets.clear();
+    const int fd = ::dirfd(d->dir);
     while (entries.size() < batchSize) {
-        const dirent *entry = ::readdir(buffer->dir);
-        if (!entry)
+        errno = 0;
+        const dirent *raw = ::readdir(d->dir);
+        if (!raw) {
+            d->error = errno;
             break;
-        buffer->offsets.push_back(buffer->names.size());
-        buffer->names.insert(buffer->names.end(), entry->d_name,
-                             entry->d_name + std::strlen(entry->d_name) + 1);
-        entries.push_back({nullptr, entry->d_type});
+        }
+        const char *name = raw->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        DirectoryEntry entry;
+        entry.hidden = name[0] == '.';
+        if (entry.hidden && d->skipHidden)
+            continue;
+        struct stat st;
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(st.st_mode)) {
+            entry.kind = DirectoryEntry::Kind::File;
+            entry.size = st.st_size;
+            entry.modified = qint64(st.st_mtime) * 1000;
+            entry.device = quint64(st.st_dev);
+            entry.inode = quint64(st.st_ino);
+            entry.links = quint32(st.st_nlink);
+        } else if (S_ISDIR(st.st_mode)) {
+            entry.kind = DirectoryEntry::Kind::Directory;
+        } else {
+            continue;
+        }
+        entry.position = quint32(entries.size());
+        const qsizetype start = d->names.size();
+        const std::size_t length = std::strlen(name);
+        pathcodec::appendNative(d->names, name, qsizetype(length));
+        d->spans.emplace_back(start, d->names.size() - start);
+        d->rawNames.emplace_back(name, length);
+        entries.push_back(entry);
     }
-    // The storage has stopped growing: point the names into it.
     for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].name = buffer->names.data() + buffer->offsets[i];
+        entries[i].name = QStringView(d->names).mid(d->spans[i].first, d->spans[i].second);
     return !entries.empty();
+}
+
+DirectoryHandle DirectoryReader::openChild(const DirectoryEntry &entry)
+{
+    if (!d->dir || entry.position >= d->rawNames.size())
+        return {};
+    const int fd = ::openat(::dirfd(d->dir), d->rawNames[entry.position].c_str(),
+                            O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    return fd < 0 ? DirectoryHandle() : DirectoryHandle {fd};
 }
 
 void DirectoryReader::close()
 {
-    if (buffer->dir)
-        ::closedir(buffer->dir); // closes the descriptor too
-    buffer->dir = nullptr;
-    descriptor = -1;
+    if (d->dir)
+        ::closedir(d->dir); // closes the descriptor too
+    d->dir = nullptr;
+    d->info = DirectoryInfo();
+}
+
+QString DirectoryReader::errorString() const
+{
+    return d->error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(d->error));
 }

@@ -1,8 +1,17 @@
 #pragma once
 
-// Tells whether an open directory lies on one of the kernel's pseudo
-// filesystems: process and kernel tables, device nodes, control groups,
-// tracing and security control files. They hold nothing that takes disk space
-// (and /proc/kcore alone claims about 128 TiB), so a walk never enters them.
-// Filesystems that hold files, tmpfs included, answer false.
-bool isPseudoFilesystem(int directoryFd);
+#include "scan/directoryreader.h"
+
+#include <QByteArray>
+
+// Tells what kind of file system an open directory lies on (see
+// FileSystemKind). Linux asks statfs() and, where the magic number is
+// ambiguous (tmpfs hides devtmpfs, FUSE hides sshfs), the mount table; other
+// systems take every directory for a local one.
+FileSystemKind fileSystemKindOf(int directoryFd);
+
+// The rule itself, from statfs()'s magic number and the type the mount table
+// gives (empty when not looked up): plain code a test can call anywhere.
+FileSystemKind classifyFileSystem(unsigned long magic, const QByteArray &mountType);
+// Whether classifyFileSystem needs the mount table's type for this magic.
+bool needsMountType(unsigned long magic);

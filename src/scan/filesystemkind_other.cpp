@@ -1,7 +1,7 @@
 #include "scan/filesystemkind.h"
 
-// Systems without Linux's pseudo filesystems: every directory holds files.
-bool isPseudoFilesystem(int)
+// Systems without Linux's statfs magic numbers: every directory holds files.
+FileSystemKind fileSystemKindOf(int)
 {
-    return false;
+    return FileSystemKind::Local;
 }

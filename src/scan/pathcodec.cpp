@@ -63,8 +63,12 @@ QString escape(const QString &path, bool escapeBackslash)
             text += QLatin1String("\\t");
         } else if (c == '\r') {
             text += QLatin1String("\\r");
-        } else if (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) {
+        } else if (c < 0x20 || c == 0x7f) {
             text += QStringLiteral("\\x%1").arg(unsigned(c), 2, 16, QLatin1Char('0'));
+        } else if (c >= 0x80 && c < 0xa0) {
+            // A C1 control character is valid text, two bytes in UTF-8: written
+            // as \u0085 so it cannot be taken for the undecodable byte \x85.
+            text += QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
         } else if (c == '\\' && escapeBackslash) {
             text += QLatin1String("\\\\");
         } else {
@@ -78,16 +82,22 @@ QString escape(const QString &path, bool escapeBackslash)
 
 QString fromNative(const char *bytes, qsizetype length)
 {
+    QString text;
+    appendNative(text, bytes, length);
+    return text;
+}
+
+void appendNative(QString &text, const char *bytes, qsizetype length)
+{
     const auto *s = reinterpret_cast<const unsigned char *>(bytes);
-    // Nearly every name is plain ASCII or valid UTF-8: decode those at once.
+    // Nearly every name is plain ASCII: copy those at once.
     qsizetype i = 0;
     while (i < length && s[i] < 0x80)
         ++i;
+    text.append(QLatin1StringView(bytes, i));
     if (i == length)
-        return QString::fromLatin1(bytes, length);
-
-    QString text = QString::fromLatin1(bytes, i);
-    text.reserve(length);
+        return;
+    text.reserve(text.size() + length - i);
     while (i < length) {
         const int n = validSequenceLength(s + i, length - i);
         if (n == 0) {
@@ -98,7 +108,6 @@ QString fromNative(const char *bytes, qsizetype length)
             i += n;
         }
     }
-    return text;
 }
 
 QString fromNative(const QByteArray &bytes)
@@ -123,6 +132,89 @@ QByteArray toNative(const QString &path)
     }
     bytes += QStringView(path).mid(start).toUtf8();
     return bytes;
+}
+
+namespace {
+
+// The bytes toNative() would write for a path, one at a time.
+class NativeBytes
+{
+public:
+    NativeBytes(QStringView text, qsizetype from) : text(text), next(from) { }
+
+    // The next byte, or -1 at the end.
+    int take()
+    {
+        if (taken == filled) {
+            if (next == text.size())
+                return -1;
+            fill();
+        }
+        return bytes[taken++];
+    }
+
+private:
+    void fill()
+    {
+        taken = 0;
+        char32_t c = text.at(next++).unicode();
+        if (isEscapedByte(char16_t(c))) {
+            bytes[0] = int(c - byteBase);
+            filled = 1;
+            return;
+        }
+        if (QChar::isHighSurrogate(c) && next < text.size() && text.at(next).isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text.at(next++).unicode());
+        else if (QChar::isSurrogate(c))
+            c = 0xfffd; // a lone surrogate, which toUtf8() writes as U+FFFD
+        if (c < 0x80) {
+            bytes[0] = int(c);
+            filled = 1;
+        } else if (c < 0x800) {
+            bytes[0] = int(0xc0 | (c >> 6));
+            bytes[1] = int(0x80 | (c & 0x3f));
+            filled = 2;
+        } else if (c < 0x10000) {
+            bytes[0] = int(0xe0 | (c >> 12));
+            bytes[1] = int(0x80 | ((c >> 6) & 0x3f));
+            bytes[2] = int(0x80 | (c & 0x3f));
+            filled = 3;
+        } else {
+            bytes[0] = int(0xf0 | (c >> 18));
+            bytes[1] = int(0x80 | ((c >> 12) & 0x3f));
+            bytes[2] = int(0x80 | ((c >> 6) & 0x3f));
+            bytes[3] = int(0x80 | (c & 0x3f));
+            filled = 4;
+        }
+    }
+
+    QStringView text;
+    qsizetype next;
+    int bytes[4] = {};
+    int filled = 0;
+    int taken = 0;
+};
+
+} // namespace
+
+int compareNative(QStringView a, QStringView b)
+{
+    // Equal code units give equal bytes: skip the common start, stepping back
+    // to the start of a surrogate pair the difference falls into.
+    qsizetype common = 0;
+    const qsizetype shorter = qMin(a.size(), b.size());
+    while (common < shorter && a.at(common) == b.at(common))
+        ++common;
+    if (common > 0 && a.at(common - 1).isHighSurrogate())
+        --common;
+    NativeBytes left(a, common);
+    NativeBytes right(b, common);
+    for (;;) {
+        const int x = left.take();
+        const int y = right.take();
+        if (x != y || x < 0)
+            return x - y;
+    }
 }
 
 bool hasUndecodable(const QString &path)

@@ -16,16 +16,28 @@ namespace pathcodec {
 // as U+DC00 + byte. Valid UTF-8 decodes as QString::fromUtf8 would.
 QString fromNative(const QByteArray &bytes);
 QString fromNative(const char *bytes, qsizetype length);
+// Appends fromNative(bytes, length) to text without a temporary string.
+void appendNative(QString &text, const char *bytes, qsizetype length);
 
 // The exact inverse of fromNative: lone surrogates U+DC80..U+DCFF become the
 // byte they stand for, everything else is written as UTF-8.
 QByteArray toNative(const QString &path);
 
+// Compares two paths as their toNative() bytes compare (negative, zero or
+// positive): the one order of paths that is the same on every system and
+// for every name, whatever the names' bytes. Needs no conversion.
+int compareNative(QStringView a, QStringView b);
+inline bool nativeLess(QStringView a, QStringView b)
+{
+    return compareNative(a, b) < 0;
+}
+
 // True when the path holds a byte that fromNative could not decode.
 bool hasUndecodable(const QString &path);
 
 // The path as it is shown on one line: undecodable bytes as \xFF, control
-// characters as \n, \t, \r or \x1b; everything else as it is.
+// characters as \n, \t, \r or \x1b (C1 controls as \u0085); everything else
+// as it is.
 QString displayText(const QString &path);
 
 // The path as written to a line-oriented stream (terminal, pipe): like

@@ -6,6 +6,11 @@
 // What a scan counts besides the roots: which entries are walked and which
 // files are offered to the ranking. The defaults walk what the program has
 // always walked: everything but hidden names, across file systems.
+//
+// The first four choose what is walked. The last three (minSize, types,
+// olderThanDays) choose what is ranked: a file outside them is still walked,
+// reported by walker::walkfile and counted in the file and byte counts, but
+// never offered to the ranking.
 struct ScanOptions
 {
     // Hidden files and folders too (names starting with "."; on Windows the
@@ -16,12 +21,12 @@ struct ScanOptions
     // Leave out network file systems (NFS, SMB/CIFS, sshfs and other FUSE
     // network mounts) met below a root.
     bool skipNetwork = false;
-    // Folders that are not entered, absolute and clean.
+    // Folders that are not entered; ScanSession makes them absolute and clean.
     QStringList excludes;
     // Only files of at least this many bytes.
     qint64 minSize = 0;
-    // Only files with one of these extensions (lower case, without the dot);
-    // empty: every file.
+    // Only files with one of these extensions, in any case, with or without
+    // the dot ("mkv", ".ISO", "tar.gz"); empty: every file.
     QStringList types;
     // Only files not modified for this many days; 0: any.
     int olderThanDays = 0;

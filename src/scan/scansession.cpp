@@ -55,7 +55,13 @@ bool ScanSession::start()
     active = true;
     finalElapsed = 0;
     scanner->setDirs(roots);
-    scanner->setOptions(scanOptions);
+    ScanOptions options = scanOptions;
+    options.excludes.clear();
+    for (const QString &exclude : scanOptions.excludes) {
+        if (!exclude.isEmpty())
+            options.excludes << cleanRoot(exclude);
+    }
+    scanner->setOptions(options);
     clock.start();
     scanner->start();
     return true;

@@ -7,16 +7,21 @@
 #include <QMutex>
 #include <QString>
 
+#include <atomic>
+#include <limits>
+
 // The process-wide ranking of the largest files met during a walk: a
 // size-ordered multimap from size in bytes to path, bounded by a capacity.
-// Entries with equal sizes are kept in reverse order of insertion, so read
-// from the largest key down they come out earliest first; once the ranking is
-// full, a file gets in only by being strictly larger than the smallest kept
-// one, which it then replaces.
+// Equal sizes are ordered by path, in the byte order of the paths' native
+// form (pathcodec::compareNative): read from the largest key down they come
+// out first path first. Once the ranking is full, a file gets in only by
+// ranking before the last kept one (larger, or as large with a path first in
+// that order), which it then replaces. So the ranking ends the same whatever
+// order the files were offered in.
 //
-// The window clears it and sets the capacity before the walker thread
-// starts, only that thread inserts while it runs, and the window reads it
-// after the thread has finished; snapshot() alone may run beside a walk.
+// The owner clears it and sets the capacity before a walk starts; the walk's
+// threads insert while it runs, each with its own files; the owner reads it
+// after the walk has finished. snapshot() and floor() may run beside a walk.
 class TopFileMap
 {
 public:
@@ -28,8 +33,12 @@ public:
     // Sets how many entries are kept before eviction starts. Entries already
     // held stay even if there are more of them.
     void setCapacity(int capacity);
-    // Offers one file to the ranking.
+    // Offers one file to the ranking. Cheap for a file below floor(): one
+    // atomic load, no lock.
     void insert(qint64 size, const QString &path);
+    // Puts newPath in the place of oldPath (same size), or offers it when
+    // oldPath is not held (evicted). newPath must come before oldPath.
+    void replace(qint64 size, const QString &oldPath, const QString &newPath);
     // The n largest entries (none for n < 1), with one debug line each,
     // largest first. Equal sizes keep their order in the ranking.
     QMultiMap<qint64, QString> top(int n);
@@ -37,13 +46,21 @@ public:
     // The n largest entries, largest first, without debug lines; safe to call
     // while a walk inserts.
     QList<FoundFile> snapshot(int n) const;
+    // The smallest size that may still get in: the smallest kept size once
+    // the ranking is full, the lowest qint64 before. It only rises while
+    // files are inserted.
+    qint64 floor() const { return smallest.load(std::memory_order_relaxed); }
 
 private:
     TopFileMap() = default;
 
-    // Guards sizeMap against snapshot() while a walk inserts.
+    void add(qint64 size, const QString &path);
+    void updateFloor();
+
+    // Guards sizeMap and count against concurrent inserts and snapshot().
     mutable QMutex mutex;
     QMultiMap<qint64, QString> sizeMap;
     int capacity = 1000;
     int count = 0;
+    std::atomic<qint64> smallest {std::numeric_limits<qint64>::min()};
 };

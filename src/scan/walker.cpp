@@ -1,8 +1,11 @@
 #include "scan/walker.h"
 
 #include "scan/directorywalk.h"
+#include "scan/filefilter.h"
+#include "scan/linkedfiles.h"
 #include "scan/topfilemap.h"
 
+#include <QDateTime>
 #include <QDebug>
 
 namespace {
@@ -34,6 +37,9 @@ void walker::start(Priority priority)
     if (isRunning())
         return;
     stopRequested.testAndSetRelaxed(stopAsked, running);
+    files.storeRelaxed(0);
+    bytes.storeRelaxed(0);
+    unreadable.storeRelaxed(0);
     QThread::start(priority);
 }
 
@@ -44,17 +50,28 @@ void walker::stop()
 
 void walker::run()
 {
-    files.storeRelaxed(0);
-    bytes.storeRelaxed(0);
-    unreadable.storeRelaxed(0);
     const QStringList roots = dirs;
     TopFileMap *ranking = TopFileMap::instance();
-    DirectoryWalk walk(stopRequested, [this, ranking](const QString &path, qint64 size) {
-        Q_EMIT walkfile(path);
-        files.fetchAndAddRelaxed(1);
-        bytes.fetchAndAddRelaxed(size);
-        ranking->insert(size, path);
-    });
+    LinkedFiles linked(ranking);
+    const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
+    DirectoryWalk walk(
+        stopRequested,
+        [&](const WalkedFile &file) {
+            Q_EMIT walkfile(file.path);
+            files.fetchAndAddRelaxed(1);
+            bytes.fetchAndAddRelaxed(file.size);
+            if (filter.isActive() && !filter.accepts(file.name, file.size, file.modified))
+                return;
+            if (file.links > 1)
+                linked.offer(file.size, file.path, file.device, file.inode);
+            else
+                ranking->insert(file.size, file.path);
+        },
+        [this](const QString &path, const QString &reason) {
+            unreadable.fetchAndAddRelaxed(1);
+            Q_EMIT folderUnreadable(path, reason);
+        },
+        scanOptions);
     for (const QString &root : roots) {
         qDebug("walk! %s", root.toLatin1().constData());
         walk.walk(root);

@@ -8,10 +8,14 @@
 #include <QThread>
 
 // The background thread of a scan: walks the trees below its roots (see
-// DirectoryWalk for what a walk covers) and offers every regular file to the
-// ranking TopFileMap, after announcing it with walkfile(). The owner hands it
-// the roots, starts it, may ask it to stop, and reads the ranking once
-// finished() has arrived. The same object serves every scan.
+// DirectoryWalk for what a walk covers; the walk lists directories on a pool
+// of threads of its own) and offers every regular file to the ranking
+// TopFileMap, after announcing it with walkfile(). A file with several names
+// is offered once, under its name first in byte order; files outside the
+// options' filter (size, types, age) are announced and counted but not
+// offered. The owner hands it the roots, starts it, may ask it to stop, and
+// reads the ranking once finished() has arrived. The same object serves
+// every scan.
 class walker : public QThread
 {
     Q_OBJECT
@@ -25,24 +29,29 @@ public:
     void setDirs(const QStringList &dirs);
     // What the next walk counts; call only while the thread is idle.
     void setOptions(const ScanOptions &options);
-    // Clears any earlier stop request and starts the thread. The flag is
-    // cleared here, before the thread exists, so a stop() that follows at
-    // once is always seen by the walk.
+    // Clears any earlier stop request and the counts, and starts the thread.
+    // The flag is cleared here, before the thread exists, so a stop() that
+    // follows at once is always seen by the walk.
     void start(Priority priority = InheritPriority);
     // Asks the running walk to end before its next directory entry; returns at once.
     void stop();
     bool stopWasRequested() const { return stopRequested.loadRelaxed() != 0; }
 
-    // Counts of the running or last walk; may be read from any thread.
+    // Counts of the running or last walk; may be read from any thread. Every
+    // regular file walked counts, each of its names, whether or not the
+    // filter lets it into the ranking.
     qint64 fileCount() const { return files.loadRelaxed(); }
     qint64 byteCount() const { return bytes.loadRelaxed(); }
+    // Folders that could not be listed, the roots included.
     qint64 unreadableCount() const { return unreadable.loadRelaxed(); }
 
 Q_SIGNALS:
-    // Emitted in the walker's thread for every regular file, before the file
-    // is offered to the ranking.
+    // Emitted for every regular file, before the file is offered to the
+    // ranking, in one of the walk's threads: several at once, so a receiver
+    // connected directly must be thread-safe.
     void walkfile(const QString &path);
-    // A folder below a root could not be read; reason is the system's message.
+    // A folder could not be listed; reason is the system's message, such as
+    // "Permission denied". Emitted in one of the walk's threads.
     void folderUnreadable(const QString &path, const QString &reason);
 
 protected:

@@ -1,3 +1,4 @@
+#include "top/terminal.h"
 #include "top/topcommand.h"
 
 #include <QCoreApplication>
@@ -5,5 +6,5 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    return topcommand::run(QCoreApplication::arguments());
+    return topcommand::run(commandLineArguments(argc, argv));
 }

@@ -1,7 +1,39 @@
 #include "top/terminal.h"
 
+#include "scan/pathcodec.h"
+
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+
+QStringList commandLineArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        arguments << pathcodec::fromNative(QByteArray(argv[i]));
+    return arguments;
+}
+
+QString directoryProblem(const QString &dir)
+{
+    if (dir.isEmpty())
+        return qt_error_string(ENOENT);
+    const QByteArray path = pathcodec::toNative(dir);
+    struct stat status
+    {
+    };
+    if (::stat(path.constData(), &status) != 0)
+        return qt_error_string(errno);
+    if (!S_ISDIR(status.st_mode))
+        return qt_error_string(ENOTDIR);
+    // A directory is walked by listing it (read) and entering it (search).
+    if (::access(path.constData(), R_OK | X_OK) != 0)
+        return qt_error_string(errno);
+    return QString();
+}
 
 bool stderrIsTerminal()
 {

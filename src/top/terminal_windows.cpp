@@ -1,9 +1,30 @@
 #include "top/terminal.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+
 #include <windows.h>
 
 #include <io.h>
 #include <stdio.h>
+
+// Windows hands the program its arguments as UTF-16, which Qt keeps exactly.
+QStringList commandLineArguments(int, char **)
+{
+    return QCoreApplication::arguments();
+}
+
+QString directoryProblem(const QString &dir)
+{
+    const QFileInfo info(dir);
+    if (dir.isEmpty() || !info.exists())
+        return QStringLiteral("No such file or directory");
+    if (!info.isDir())
+        return QStringLiteral("Not a directory");
+    if (!info.isReadable())
+        return QStringLiteral("Permission denied");
+    return QString();
+}
 
 bool stderrIsTerminal()
 {

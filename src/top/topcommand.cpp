@@ -1,18 +1,21 @@
 #include "top/topcommand.h"
 
+#include "scan/pathcodec.h"
+#include "scan/scansession.h"
 #include "scan/sizetext.h"
-#include "scan/topfilemap.h"
 #include "scan/walker.h"
 #include "top/terminal.h"
 
-#include <QDir>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QMutex>
+#include <QRegularExpression>
 #include <QTimer>
 
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace topcommand {
 
@@ -20,28 +23,198 @@ namespace {
 
 const QString programName = QStringLiteral("vastrel-top");
 
-void write(FILE *stream, const QString &text)
+enum class Key {
+    Count,
+    All,
+    OneFileSystem,
+    Network,
+    Exclude,
+    MinSize,
+    Type,
+    OlderThan,
+    Null,
+    Bytes,
+    Help,
+    Version
+};
+
+// One command-line option. The table below is both what the parser accepts
+// and what --help lists, so the two cannot drift apart.
+struct OptionSpec
 {
-    const QByteArray bytes = text.toLocal8Bit();
+    Key key;
+    char shortName; // 0: none
+    const char *longName; // nullptr: none
+    const char *valueName; // nullptr: a switch
+    const char *help;
+};
+
+// Help texts: lines of at most 54 characters, so --help fits 80 columns.
+const OptionSpec optionTable[] = {
+    {Key::Count, 'n', nullptr, "N", "how many files to list (default 10)"},
+    {Key::All, 'a', "all", nullptr, "hidden files and folders too"},
+    {Key::OneFileSystem, 'x', "one-file-system", nullptr, "stay on the file system of each DIR"},
+    {Key::Network, 0, "network", nullptr,
+     "also walk network file systems (NFS, SMB/CIFS,\n"
+     "sshfs...) met below a DIR; without it they are left\n"
+     "out, as in the window (a DIR itself is always walked)"},
+    {Key::Exclude, 0, "exclude", "DIR", "do not enter the folder DIR (repeatable)"},
+    {Key::MinSize, 0, "min-size", "SIZE",
+     "only files of at least SIZE bytes; a K, M, G or T\n"
+     "suffix counts in KiB, MiB, GiB or TiB (10M, 1.5G)"},
+    {Key::Type, 0, "type", "EXT[,EXT...]",
+     "only files with one of these extensions, without\n"
+     "the dot, in any case (mkv,mp4,iso; repeatable)"},
+    {Key::OlderThan, 0, "older-than", "DAYS", "only files not modified for DAYS days"},
+    {Key::Null, '0', "null", nullptr,
+     "end each record with NUL, not a newline, and write\n"
+     "the path's exact bytes unescaped (for xargs -0)"},
+    {Key::Bytes, 0, "bytes", nullptr, "sizes in bytes instead of megabytes"},
+    {Key::Help, 'h', "help", nullptr, "show this help and exit"},
+    {Key::Version, 0, "version", nullptr, "show the version and exit"},
+};
+
+const OptionSpec *findShort(QChar letter)
+{
+    for (const OptionSpec &spec : optionTable) {
+        if (spec.shortName != 0 && letter == QLatin1Char(spec.shortName))
+            return &spec;
+    }
+    return nullptr;
+}
+
+const OptionSpec *findLong(QStringView name)
+{
+    for (const OptionSpec &spec : optionTable) {
+        if (spec.longName && name == QLatin1String(spec.longName))
+            return &spec;
+    }
+    return nullptr;
+}
+
+QString displayName(const OptionSpec &spec)
+{
+    return spec.longName ? QLatin1String("--") + QLatin1String(spec.longName)
+                         : QString(QLatin1Char('-')) + QLatin1Char(spec.shortName);
+}
+
+// The values an option takes, each checked; an empty string when the value is
+// good, else the one-line complaint.
+QString applyOption(const OptionSpec &spec, const QString &value, Options &options)
+{
+    ScanOptions &scan = options.scan;
+    switch (spec.key) {
+    case Key::Count: {
+        bool ok = false;
+        const int count = value.toInt(&ok);
+        if (!ok || count < 1 || count > maximumCount) {
+            return QStringLiteral("invalid count '%1': a whole number from 1 to %2 is needed")
+                .arg(pathcodec::escapedLine(value))
+                .arg(maximumCount);
+        }
+        options.count = count;
+        return QString();
+    }
+    case Key::All:
+        scan.includeHidden = true;
+        return QString();
+    case Key::OneFileSystem:
+        scan.oneFileSystem = true;
+        return QString();
+    case Key::Network:
+        scan.skipNetwork = false;
+        return QString();
+    case Key::Exclude: {
+        if (value.isEmpty())
+            return QStringLiteral("option '--exclude' needs a directory");
+        const QString dir = ScanSession::cleanRoot(value);
+        if (!scan.excludes.contains(dir))
+            scan.excludes << dir;
+        return QString();
+    }
+    case Key::MinSize: {
+        const std::optional<qint64> size = parseSize(value);
+        if (!size) {
+            return QStringLiteral("invalid size '%1': a number of bytes, or a number with a K, M, "
+                                  "G or T suffix, is needed")
+                .arg(pathcodec::escapedLine(value));
+        }
+        scan.minSize = *size;
+        return QString();
+    }
+    case Key::Type: {
+        for (QString type : value.split(QLatin1Char(','))) {
+            type = type.trimmed();
+            if (type.startsWith(QLatin1Char('.')))
+                type.remove(0, 1);
+            if (type.isEmpty() || type.contains(QLatin1Char('/'))) {
+                return QStringLiteral("invalid type list '%1': extensions separated by commas are "
+                                      "needed, such as mkv,mp4")
+                    .arg(pathcodec::escapedLine(value));
+            }
+            type = type.toLower();
+            if (!scan.types.contains(type))
+                scan.types << type;
+        }
+        return QString();
+    }
+    case Key::OlderThan: {
+        bool ok = false;
+        const int days = value.toInt(&ok);
+        if (!ok || days < 0) {
+            return QStringLiteral("invalid age '%1': a whole number of days is needed")
+                .arg(pathcodec::escapedLine(value));
+        }
+        scan.olderThanDays = days;
+        return QString();
+    }
+    case Key::Null:
+        options.nullTerminated = true;
+        return QString();
+    case Key::Bytes:
+        options.exactBytes = true;
+        return QString();
+    case Key::Help:
+        options.action = Options::Help;
+        return QString();
+    case Key::Version:
+        options.action = Options::Version;
+        return QString();
+    }
+    return QString();
+}
+
+Options invalid(const QString &error)
+{
+    Options options;
+    options.action = Options::Invalid;
+    options.error = error;
+    return options;
+}
+
+QByteArray toTerminal(const QString &text)
+{
+    return text.toLocal8Bit();
+}
+
+void write(FILE *stream, const QByteArray &bytes)
+{
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
 
-// Carries progress from the walker's thread to the progress line. Every file
-// costs one atomic add; its path is copied only when the line has asked for
-// a new one, at most once per update.
+// Carries the path being walked from the walk threads to the progress line.
+// A path is copied only when the line has asked for a new one, at most once
+// per update, so a file costs one relaxed load.
 class ProgressProbe
 {
 public:
     void fileSeen(const QString &path)
     {
-        files.fetchAndAddRelaxed(1);
         if (wanted.loadRelaxed() == 1 && wanted.testAndSetAcquire(1, 0)) {
             QMutexLocker lock(&mutex);
             latest = path;
         }
     }
-
-    qint64 fileCount() const { return files.loadRelaxed(); }
 
     // The directory of the last path handed over; asks for the next one.
     QString directory()
@@ -56,28 +229,62 @@ public:
     }
 
 private:
-    QAtomicInteger<qint64> files = 0;
     QAtomicInt wanted = 1;
     QMutex mutex;
     QString latest;
 };
 
-// The roots the window falls back to: every drive root, as absolute paths.
-QStringList driveRoots()
+// Standard error, written by the progress line (the main thread) and by the
+// messages about unreadable folders (the walk threads): one writer at a time,
+// and a message first erases the progress line, so the two never share a line.
+class ErrorStream
 {
-    QStringList roots;
-    for (const QFileInfo &drive : QDir::drives())
-        roots << drive.absolutePath();
-    return roots;
-}
+public:
+    explicit ErrorStream(bool terminal) : terminal(terminal) { }
 
-Options invalid(const QString &error)
-{
-    Options options;
-    options.action = Options::Invalid;
-    options.error = error;
-    return options;
-}
+    void message(const QString &line)
+    {
+        QMutexLocker lock(&mutex);
+        if (progressShown)
+            write(stderr, "\r\x1b[K");
+        progressShown = false;
+        write(stderr, toTerminal(line));
+        std::fflush(stderr);
+        ++messages;
+    }
+
+    void progress(const QString &line)
+    {
+        QMutexLocker lock(&mutex);
+        write(stderr, '\r' + toTerminal(line) + "\x1b[K");
+        std::fflush(stderr);
+        progressShown = true;
+    }
+
+    void endProgress()
+    {
+        QMutexLocker lock(&mutex);
+        if (progressShown) {
+            write(stderr, "\r\x1b[K");
+            std::fflush(stderr);
+        }
+        progressShown = false;
+    }
+
+    qint64 messageCount()
+    {
+        QMutexLocker lock(&mutex);
+        return messages;
+    }
+
+    bool isTerminal() const { return terminal; }
+
+private:
+    const bool terminal;
+    QMutex mutex;
+    bool progressShown = false;
+    qint64 messages = 0;
+};
 
 } // namespace
 
@@ -90,88 +297,182 @@ Options parseArguments(const QStringList &arguments)
         if (optionsEnded || argument == QLatin1String("-") ||
             !argument.startsWith(QLatin1Char('-'))) {
             options.dirs << argument;
-        } else if (argument == QLatin1String("--")) {
+            continue;
+        }
+        if (argument == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            options.action = Options::Help;
-            return options;
-        } else if (argument == QLatin1String("--version")) {
-            options.action = Options::Version;
-            return options;
-        } else if (argument.startsWith(QLatin1String("-n"))) {
-            QString value = argument.mid(2);
-            if (value.isEmpty()) {
-                if (++i == arguments.size())
-                    return invalid(QStringLiteral("option '-n' needs a number"));
-                value = arguments.at(i);
+            continue;
+        }
+
+        // Collect (option, value) pairs: "--name", "--name=value" and
+        // "--name value"; "-ax0" (switches together), "-n5" and "-n 5".
+        QList<std::pair<const OptionSpec *, QString>> given;
+        if (argument.startsWith(QLatin1String("--"))) {
+            const qsizetype equals = argument.indexOf(QLatin1Char('='));
+            const QStringView name = QStringView(argument).mid(2, equals < 0 ? -1 : equals - 2);
+            const OptionSpec *spec = findLong(name);
+            if (!spec) {
+                return invalid(QStringLiteral("unknown option '%1'")
+                                   .arg(pathcodec::escapedLine(argument.left(equals))));
             }
-            bool ok = false;
-            const int count = value.toInt(&ok);
-            if (!ok || count < 1 || count > maximumCount) {
+            QString value;
+            if (!spec->valueName && equals >= 0)
                 return invalid(
-                    QStringLiteral("invalid count '%1': a whole number from 1 to %2 is needed")
-                        .arg(value)
-                        .arg(maximumCount));
+                    QStringLiteral("option '%1' takes no value").arg(displayName(*spec)));
+            if (spec->valueName) {
+                if (equals >= 0)
+                    value = argument.mid(equals + 1);
+                else if (++i < arguments.size())
+                    value = arguments.at(i);
+                else
+                    return invalid(QStringLiteral("option '%1' needs a value (%2)")
+                                       .arg(displayName(*spec), QLatin1String(spec->valueName)));
             }
-            options.count = count;
+            given.append({spec, value});
         } else {
-            return invalid(QStringLiteral("unknown option '%1'").arg(argument));
+            for (qsizetype k = 1; k < argument.size(); ++k) {
+                const OptionSpec *spec = findShort(argument.at(k));
+                if (!spec) {
+                    return invalid(QStringLiteral("unknown option '-%1'")
+                                       .arg(pathcodec::escapedLine(argument.mid(k, 1))));
+                }
+                if (!spec->valueName) {
+                    given.append({spec, QString()});
+                    continue;
+                }
+                QString value = argument.mid(k + 1);
+                if (value.isEmpty()) {
+                    if (++i == arguments.size())
+                        return invalid(QStringLiteral("option '-%1' needs a value (%2)")
+                                           .arg(QLatin1Char(spec->shortName))
+                                           .arg(QLatin1String(spec->valueName)));
+                    value = arguments.at(i);
+                }
+                given.append({spec, value});
+                break;
+            }
+        }
+
+        for (const auto &[spec, value] : given) {
+            const QString error = applyOption(*spec, value, options);
+            if (!error.isEmpty())
+                return invalid(error);
+            if (options.action != Options::Scan)
+                return options;
         }
     }
     return options;
 }
 
+std::optional<qint64> parseSize(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]+)(?:\\.([0-9]+))?([KMGTkmgt])?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString suffix = match.captured(3);
+    const QString fraction = match.captured(2);
+    bool ok = false;
+    const qint64 whole = match.captured(1).toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    if (suffix.isEmpty())
+        return fraction.isEmpty() ? std::optional<qint64>(whole) : std::nullopt;
+
+    const int shift = 10 * int(QStringLiteral("KMGT").indexOf(suffix.toUpper()) + 1);
+    constexpr qint64 largest = std::numeric_limits<qint64>::max();
+    if (whole > (largest >> shift))
+        return std::nullopt;
+    qint64 size = whole << shift;
+    if (!fraction.isEmpty()) {
+        // The fraction of a unit, rounded up: "at least 0.1K" is at least 103 bytes.
+        const double part = std::ceil(QString(QLatin1String("0.") + fraction).toDouble() *
+                                      double(qint64(1) << shift));
+        if (double(largest - size) < part)
+            return std::nullopt;
+        size += qint64(part);
+    }
+    return size;
+}
+
 QString usage()
 {
-    return QStringLiteral(
-        "Usage: vastrel-top [-n N] [DIR...]\n"
+    QString text = QStringLiteral(
+        "Usage: vastrel-top [OPTION...] [DIR...]\n"
         "Lists the N largest files below the given directories (none: every drive\n"
-        "root), largest first: the size in megabytes, a tab, the path. Hidden files\n"
-        "and directories and symbolic links are left out.\n"
+        "root), largest first, one per line: the size in megabytes, a tab, the path.\n"
+        "Hidden files and folders and symbolic links are left out.\n"
+        "In lines, a backslash in a path is written as \\\\, a newline as \\n, a tab as\n"
+        "\\t, other control characters and bytes that are not UTF-8 as \\xHH (U+0080 to\n"
+        "U+009F as \\u0080 to \\u009f).\n"
         "\n"
-        "Options:\n"
-        "  -n N       how many files to list (default 10)\n"
-        "  --help     show this help and exit\n"
-        "  --version  show the version and exit\n"
-        "\n"
-        "Exit status: 0 on success, 1 if a directory could not be scanned (the\n"
-        "others still are), 2 for a bad option.\n");
-}
-
-QString rootProblem(const QString &dir)
-{
-    const QFileInfo info(dir);
-    if (dir.isEmpty() || !info.exists())
-        return QStringLiteral("No such file or directory");
-    if (!info.isDir())
-        return QStringLiteral("Not a directory");
-    if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("Permission denied");
-    return QString();
-}
-
-QString formatResults(const QMultiMap<qint64, QString> &top)
-{
-    QString text;
-    for (auto it = top.cend(); it != top.cbegin();) {
-        --it;
-        text += megabytesText(it.key()) + QLatin1Char('\t') + it.value() + QLatin1Char('\n');
+        "Options:\n");
+    for (const OptionSpec &spec : optionTable) {
+        QString names;
+        if (spec.shortName)
+            names = QString(QLatin1Char('-')) + QLatin1Char(spec.shortName);
+        if (spec.shortName && spec.longName)
+            names += QLatin1String(", ");
+        if (spec.longName)
+            names += QLatin1String("--") + QLatin1String(spec.longName);
+        if (spec.valueName)
+            names += QLatin1Char(' ') + QLatin1String(spec.valueName);
+        const QStringList help = QString::fromLatin1(spec.help).split(QLatin1Char('\n'));
+        text += QStringLiteral("  %1").arg(names, -24);
+        if (names.size() > 24)
+            text += QLatin1Char('\n') + QString(26, QLatin1Char(' '));
+        text += help.join(QLatin1Char('\n') + QString(26, QLatin1Char(' '))) + QLatin1Char('\n');
     }
+    text += QStringLiteral(
+        "\n"
+        "A folder that cannot be read is named on standard error\n"
+        "(\"vastrel-top: PATH: Permission denied\") and the scan goes on.\n"
+        "\n"
+        "Exit status: 0 when everything was scanned, 1 when a directory or a folder\n"
+        "below one could not be read (the rest still is), 2 for a bad option.\n");
     return text;
+}
+
+QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes)
+{
+    QByteArray records;
+    for (const FoundFile &file : files) {
+        records += exactBytes ? QByteArray::number(file.size) : megabytesText(file.size).toLatin1();
+        records += '\t';
+        if (nullTerminated) {
+            records += pathcodec::toNative(file.path);
+            records += '\0';
+        } else {
+            records += toTerminal(pathcodec::escapedLine(file.path));
+            records += '\n';
+        }
+    }
+    return records;
+}
+
+QString problemLine(const QString &path, const QString &reason)
+{
+    return programName + QLatin1String(": ") + pathcodec::escapedLine(path) + QLatin1String(": ") +
+        pathcodec::escapedLine(reason) + QLatin1Char('\n');
 }
 
 QString progressLine(qint64 files, const QString &directory, int columns)
 {
     const QString head = QStringLiteral("%1 files  ").arg(files);
+    const QString shown = pathcodec::escapedLine(directory);
     // The last column stays free: writing into it wraps some terminals.
     const qsizetype room = qMax(columns - 1, 0) - head.size();
     if (room < 0)
         return head.left(qMax(columns - 1, 0));
-    if (directory.size() <= room)
-        return head + directory;
+    if (shown.size() <= room)
+        return head + shown;
     if (room < 4)
         return head.trimmed();
-    return head + QLatin1String("...") + directory.right(room - 3);
+    QString tail = shown.right(room - 3);
+    // Never start with the second half of a character outside the BMP.
+    if (tail.front().isLowSurrogate())
+        tail.remove(0, 1);
+    return head + QLatin1String("...") + tail;
 }
 
 int run(const QStringList &arguments)
@@ -182,73 +483,75 @@ int run(const QStringList &arguments)
     const Options options = parseArguments(arguments.mid(1));
     switch (options.action) {
     case Options::Help:
-        write(stdout, usage());
+        write(stdout, toTerminal(usage()));
+        std::fflush(stdout);
         return 0;
     case Options::Version:
         write(stdout,
-              programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) + QLatin1Char('\n'));
+              toTerminal(programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) +
+                         QLatin1Char('\n')));
+        std::fflush(stdout);
         return 0;
     case Options::Invalid:
         write(stderr,
-              programName + QLatin1String(": ") + options.error + QLatin1String("\n\n") + usage());
+              toTerminal(programName + QLatin1String(": ") + options.error + QLatin1String("\n\n") +
+                         usage()));
         return 2;
     case Options::Scan:
         break;
     }
 
-    int status = 0;
+    ErrorStream errors(stderrIsTerminal());
     QStringList roots;
-    for (const QString &dir : options.dirs.isEmpty() ? driveRoots() : options.dirs) {
-        const QString problem = rootProblem(dir);
-        if (problem.isEmpty()) {
+    for (const QString &dir :
+         options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs) {
+        const QString problem = directoryProblem(dir);
+        if (problem.isEmpty())
             roots << dir;
-        } else {
-            write(stderr, QStringLiteral("%1: %2: %3\n").arg(programName, dir, problem));
-            status = 1;
-        }
+        else
+            errors.message(problemLine(dir, problem));
     }
-    std::fflush(stderr);
 
-    TopFileMap *ranking = TopFileMap::instance();
-    ranking->clear();
-    ranking->setCapacity(options.count + 100);
-
-    walker scan;
-    scan.setDirs(roots);
+    ScanSession session;
+    session.setRoots(roots);
+    session.setResultCount(options.count);
+    session.setOptions(options.scan);
+    QObject::connect(
+        &session, &ScanSession::folderUnreadable, &session,
+        [&errors](const QString &path, const QString &reason) {
+            errors.message(problemLine(path, reason));
+        },
+        Qt::DirectConnection);
     QEventLoop loop;
-    QObject::connect(&scan, &QThread::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&session, &ScanSession::finished, &loop, &QEventLoop::quit);
 
     // Progress on a terminal only: files seen and the current directory, ten
     // times a second at most, erased at the end.
     ProgressProbe probe;
     QTimer ticker;
-    bool progressShown = false;
-    if (stderrIsTerminal()) {
+    if (errors.isTerminal()) {
         QObject::connect(
-            &scan, &walker::walkfile, &scan,
+            session.walkerThread(), &walker::walkfile, &session,
             [&probe](const QString &path) { probe.fileSeen(path); }, Qt::DirectConnection);
         QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
-            write(stderr,
-                  QLatin1Char('\r') +
-                      progressLine(probe.fileCount(), probe.directory(), terminalColumns()) +
-                      QLatin1String("\x1b[K"));
-            std::fflush(stderr);
-            progressShown = true;
+            errors.progress(
+                progressLine(session.fileCount(), probe.directory(), terminalColumns()));
         });
         ticker.start(100);
     }
 
-    scan.start();
+    session.start();
     loop.exec();
     ticker.stop();
-    if (progressShown) {
-        write(stderr, QStringLiteral("\r\x1b[K"));
-        std::fflush(stderr);
-    }
+    errors.endProgress();
 
-    write(stdout, formatResults(ranking->top(options.count)));
-    std::fflush(stdout);
-    return status;
+    write(stdout, formatResults(session.results(), options.nullTerminated, options.exactBytes));
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        errors.message(programName + QLatin1String(": write error: ") + qt_error_string(errno) +
+                       QLatin1Char('\n'));
+        return 1;
+    }
+    return errors.messageCount() > 0 || session.unreadableCount() > 0 ? 1 : 0;
 }
 
 } // namespace topcommand

@@ -1,15 +1,31 @@
 #pragma once
 
-#include <QMultiMap>
+#include "scan/foundfile.h"
+#include "scan/scanoptions.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-// vastrel-top: the terminal front end over the walker and the ranking. It
-// scans the given directories (none: every drive root) and prints the N
-// largest files, largest first, as "megabytes<TAB>path" lines. Exit status: 0,
-// 1 when a directory could not be scanned (the others still are), 2 for bad
-// options.
+#include <optional>
+
+// vastrel-top: the terminal front end over the scan session. It scans the
+// given directories (none: every drive root) and prints the N largest files,
+// largest first, one record each: the size, a tab, the path. Exit status: 0,
+// 1 when a directory or a folder below one could not be read (the rest still
+// is), 2 for bad options.
 namespace topcommand {
+
+// What vastrel-top counts unless told otherwise: the window's defaults, so
+// scripts and the window agree. Network file systems met below a root are
+// left out (--network walks them): a scan of "/" must not crawl a share.
+inline ScanOptions defaultScanOptions()
+{
+    ScanOptions options;
+    options.skipNetwork = true;
+    return options;
+}
 
 // What the command line asks for.
 struct Options
@@ -18,6 +34,11 @@ struct Options
     Action action = Scan;
     int count = 10;
     QStringList dirs;
+    // Records end with NUL and carry the path's exact bytes (-0).
+    bool nullTerminated = false;
+    // Sizes in bytes rather than megabytes (--bytes).
+    bool exactBytes = false;
+    ScanOptions scan = defaultScanOptions();
     QString error; // for Invalid: one line, without the program name
 };
 
@@ -26,14 +47,21 @@ constexpr int maximumCount = 2147483647 - 100;
 
 // Parses the arguments that follow the program name.
 Options parseArguments(const QStringList &arguments);
+// A size: a whole number of bytes, or a number (a fraction allowed) with a
+// K, M, G or T suffix in either case, powers of 1024; none when it is not
+// one or does not fit in 63 bits.
+std::optional<qint64> parseSize(const QString &text);
 QString usage();
-// Why dir cannot be scanned ("No such file or directory", "Not a directory",
-// "Permission denied"), or an empty string when it can.
-QString rootProblem(const QString &dir);
-// The result lines, largest first; equal sizes in the ranking's order.
-QString formatResults(const QMultiMap<qint64, QString> &top);
+
+// The result records, largest first. Lines: the size, a tab and the path with
+// backslashes, control characters and undecodable bytes escaped, then a
+// newline. With nullTerminated the path's exact bytes and a NUL instead.
+QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes);
+// The line that tells why path could not be read, as du and find write it:
+// "vastrel-top: PATH: reason" with the path escaped, and a newline.
+QString problemLine(const QString &path, const QString &reason);
 // The progress line for a terminal of the given width: the files seen so far
-// and the directory being walked, cut at its start to fit.
+// and the directory being walked, escaped and cut at its start to fit.
 QString progressLine(qint64 files, const QString &directory, int columns);
 
 // The whole program; arguments include the program name.

@@ -85,6 +85,10 @@ private Q_SLOTS:
     void feedback_data();
     void feedback();
     void sendClearsLastResult();
+    void outsideTextShownLiterally_data();
+    void outsideTextShownLiterally();
+    void textFitsAtEveryFontSize_data();
+    void textFitsAtEveryFontSize();
 };
 
 void tst_Config::initTestCase()
@@ -465,6 +469,86 @@ void tst_Config::sendClearsLastResult()
 
 // HOME and XDG_CONFIG_HOME point into a temporary directory before Qt starts,
 // so no settings can reach the real home directory.
+// What a server answers or an error says is shown as it is: markup neither
+// formats the label nor loads a picture.
+void tst_Config::outsideTextShownLiterally_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QByteArray>("answer"); // empty: the text is put in directly
+    QTest::addColumn<QString>("text");
+    const QString picture = QStringLiteral("<img src=\":/image/image/newback.png\">");
+    const QString red = QStringLiteral("<b><font color=red>X</font></b>");
+    QTest::newRow("update answer, picture")
+        << "latestversion" << (picture + "##http://example.org/").toUtf8()
+        << "Latest Version:" + picture;
+    QTest::newRow("update answer, colour")
+        << "latestversion" << (red + "##http://example.org/").toUtf8() << "Latest Version:" + red;
+    QTest::newRow("feedback error") << "sendresult" << QByteArray() << picture;
+    QTest::newRow("version") << "currentversion" << QByteArray() << red;
+}
+
+void tst_Config::outsideTextShownLiterally()
+{
+    QFETCH(QString, label);
+    QFETCH(QByteArray, answer);
+    QFETCH(QString, text);
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(200, answer);
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    auto *shown = child<QLabel>(config, label.toLatin1().constData());
+    if (answer.isEmpty()) {
+        shown->setText(text);
+    } else {
+        config.on_checkupdateb_clicked();
+        QTRY_COMPARE(shown->text(), text);
+    }
+    // Drawn as plain text, the label is as wide as the characters and one
+    // line high; as rich text it would be a short word or a 400-pixel picture.
+    const QFontMetrics metrics(shown->font());
+    QVERIFY(shown->sizeHint().width() >= metrics.horizontalAdvance(text));
+    QVERIFY(shown->sizeHint().height() < 3 * metrics.height());
+}
+
+// Every label, check box and button shows its whole text at the usual
+// desktop font sizes.
+void tst_Config::textFitsAtEveryFontSize_data()
+{
+    QTest::addColumn<int>("points");
+    for (int points : {8, 10, 12})
+        QTest::addRow("%d pt", points) << points;
+}
+
+void tst_Config::textFitsAtEveryFontSize()
+{
+    QFETCH(int, points);
+    const QFont original = QApplication::font();
+    QFont font = original;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    {
+        Config config;
+        config.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&config));
+        auto *tabs = child<QTabWidget>(config, "configtab");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            QCoreApplication::processEvents();
+            for (QWidget *control : tabs->widget(tab)->findChildren<QWidget *>()) {
+                if (!control->isVisible()
+                    || !(qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)))
+                    continue;
+                QVERIFY2(control->width() >= control->sizeHint().width()
+                             && control->height() >= control->minimumSizeHint().height(),
+                         qPrintable(control->objectName()));
+            }
+        }
+    }
+    QApplication::setFont(original);
+}
+
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;

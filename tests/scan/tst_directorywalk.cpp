@@ -1,12 +1,17 @@
 #include "scan/directorywalk.h"
+#include "scan/pathcodec.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMutex>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -29,7 +34,7 @@ private:
     QTemporaryDir tree;
     QString base;
 
-    static QString decoded(const char *rawName) { return QFile::decodeName(QByteArray(rawName)); }
+    static QString decoded(const char *rawName) { return pathcodec::fromNative(QByteArray(rawName)); }
 
     void writeFile(const QByteArray &relative, qint64 size)
     {
@@ -54,12 +59,19 @@ private:
     }
 
     // Every reported file as "path size", sorted.
-    static QStringList walk(const QStringList &roots, const QAtomicInt &stop = QAtomicInt(0))
+    static QStringList walk(const QStringList &roots,
+                            int threads = DirectoryWalk::defaultThreadCount())
     {
         QStringList seen;
-        DirectoryWalk walker(stop, [&seen](const QString &path, qint64 size) {
-            seen << path + QLatin1Char(' ') + QString::number(size);
-        });
+        QMutex mutex;
+        const QAtomicInt stop(0);
+        DirectoryWalk walker(
+            stop,
+            [&](const WalkedFile &file) {
+                QMutexLocker lock(&mutex);
+                seen << file.path + QLatin1Char(' ') + QString::number(file.size);
+            },
+            {}, {}, threads);
         for (const QString &root : roots)
             walker.walk(root);
         seen.sort();
@@ -80,7 +92,11 @@ private Q_SLOTS:
     void walkRoots();
     void sameFilesAsQtIterator_data();
     void sameFilesAsQtIterator();
+    void stop_data();
     void stop();
+    void undecodableNamesKeepTheirBytes();
+    void deeperThanDescriptorLimit();
+    void bindMountLoop();
     void unreadableDirectory();
     void pseudoFilesystemRoot_data();
     void pseudoFilesystemRoot();
@@ -147,7 +163,8 @@ void tst_DirectoryWalk::walkRoots_data()
     QTest::newRow("root is a hidden directory")
         << QStringList {"%T/.hiddendir"} << QStringList {"%T/.hiddendir/inner.bin 600"};
     QTest::newRow("root with a non-UTF-8 name")
-        << QStringList {"%T/" + decoded("\xff\xfe")} << QStringList {};
+        << QStringList {"%T/" + decoded("\xff\xfe")}
+        << QStringList {"%T/" + decoded("\xff\xfe") + "/inside.bin 900"};
     QTest::newRow("empty root") << QStringList {""} << QStringList {};
     QTest::newRow("empty root between others")
         << QStringList {"%T/sub/deep", "", "%T/sub/deep"}
@@ -158,8 +175,6 @@ void tst_DirectoryWalk::walkRoots_data()
     QTest::newRow("root is a broken link") << QStringList {"%T/broken"} << QStringList {};
 }
 
-// The decoded name of a non-UTF-8 directory cannot be encoded back to its
-// bytes, so as a root it opens nothing; below a root it is walked.
 void tst_DirectoryWalk::walkRoots()
 {
     QFETCH(QStringList, roots);
@@ -167,6 +182,8 @@ void tst_DirectoryWalk::walkRoots()
     for (QString &root : roots)
         root.replace(QLatin1String("%T"), base);
     QCOMPARE(walk(roots), expand(expected));
+    // The same with the calling thread alone, as where no thread can start.
+    QCOMPARE(walk(roots, 0), expand(expected));
 }
 
 void tst_DirectoryWalk::sameFilesAsQtIterator_data()
@@ -198,22 +215,159 @@ void tst_DirectoryWalk::sameFilesAsQtIterator()
     QCOMPARE(walk({root}), expected);
 }
 
+void tst_DirectoryWalk::stop_data()
+{
+    QTest::addColumn<int>("threads");
+    QTest::newRow("one thread") << 1;
+    QTest::newRow("four threads") << 4;
+}
+
+// Each thread may be past its check of the flag with one file at most.
 void tst_DirectoryWalk::stop()
 {
+    QFETCH(int, threads);
     QAtomicInt stopFlag(0);
     QStringList seen;
-    DirectoryWalk walker(stopFlag, [&](const QString &path, qint64) {
-        seen << path;
-        stopFlag.storeRelaxed(1);
-    });
+    QMutex mutex;
+    DirectoryWalk walker(
+        stopFlag,
+        [&](const WalkedFile &file) {
+            QMutexLocker lock(&mutex);
+            seen << file.path;
+            stopFlag.storeRelaxed(1);
+        },
+        {}, {}, threads);
     walker.walk(base);
-    QCOMPARE(seen.size(), 1);
+    QVERIFY(!seen.isEmpty());
+    QVERIFY(seen.size() <= threads);
 
     // A flag already set lets nothing through, whatever its value.
     seen.clear();
     stopFlag.storeRelaxed(2);
     walker.walk(base);
     QVERIFY(seen.isEmpty());
+}
+
+// Names that are not UTF-8 keep their bytes: two names that differ in one
+// undecodable byte stay two paths, and each leads back to its own file.
+void tst_DirectoryWalk::undecodableNamesKeepTheirBytes()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray raw = QFile::encodeName(dir.path());
+    const QByteArrayList names {"bad\xffx", "bad\xfex"};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const int fd = ::open((raw + '/' + names.at(i)).constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::ftruncate(fd, 10 + i), 0);
+        ::close(fd);
+    }
+    const QStringList seen = walk({dir.path()});
+    for (const QByteArray &name : names)
+        QCOMPARE(::unlink((raw + '/' + name).constData()), 0);
+
+    QCOMPARE(seen.size(), 2);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString line = seen.at(1 - i); // "bad\xfex" sorts first
+        const QString path = line.left(line.lastIndexOf(QLatin1Char(' ')));
+        QCOMPARE(line.mid(path.size() + 1), QString::number(10 + i));
+        QCOMPARE(pathcodec::toNative(path), raw + '/' + names.at(i));
+    }
+}
+
+// A tree far deeper than the descriptors a process may hold and than any path
+// the system takes at once: every file is listed, the one at the bottom, and
+// those of a wide directory there, more than the walk opens ahead.
+void tst_DirectoryWalk::deeperThanDescriptorLimit()
+{
+    const int depth = 3000;
+    const int wide = 40;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    int fd = ::open(QFile::encodeName(dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    QString bottom = dir.path();
+    for (int level = 0; level < depth; ++level) {
+        QCOMPARE(::mkdirat(fd, "d", 0755), 0);
+        const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+        QVERIFY(next >= 0);
+        ::close(fd);
+        fd = next;
+        bottom += QLatin1String("/d");
+    }
+    QStringList expected;
+    const int file = ::openat(fd, "bottom.bin", O_WRONLY | O_CREAT, 0644);
+    QVERIFY(file >= 0);
+    QCOMPARE(::ftruncate(file, 900), 0);
+    ::close(file);
+    expected << bottom + "/bottom.bin 900";
+    for (int i = 0; i < wide; ++i) {
+        const QByteArray name = "w" + QByteArray::number(i);
+        QCOMPARE(::mkdirat(fd, name.constData(), 0755), 0);
+        const int inner = ::openat(fd, (name + "/f").constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(inner >= 0);
+        ::close(inner);
+        expected << bottom + '/' + QString::fromLatin1(name) + "/f 0";
+    }
+    ::close(fd);
+    expected.sort();
+
+    rlimit saved;
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit lowered = saved;
+    lowered.rlim_cur = 64;
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    QStringList seen;
+    QMutex mutex;
+    QStringList failures;
+    {
+        const QAtomicInt stop(0);
+        DirectoryWalk walker(
+            stop,
+            [&](const WalkedFile &file) {
+                QMutexLocker lock(&mutex);
+                seen << file.path + QLatin1Char(' ') + QString::number(file.size);
+            },
+            [&](const QString &path, const QString &reason) {
+                QMutexLocker lock(&mutex);
+                failures << path.right(40) + QLatin1String(": ") + reason;
+            },
+            {}, 4);
+        walker.walk(dir.path());
+    }
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+    seen.sort();
+
+    // Paths below are too long for QDir; rm walks any depth.
+    QCOMPARE(QProcess::execute("rm", {"-rf", dir.path()}), 0);
+
+    QCOMPARE(failures, QStringList());
+    QCOMPARE(seen.size(), expected.size());
+    QCOMPARE(seen, expected);
+}
+
+// mount --bind d d/sub makes d/sub show d itself: it is not entered again,
+// so every file below d is listed once.
+void tst_DirectoryWalk::bindMountLoop()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting needs root");
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath("d/sub"));
+    QFile file(dir.path() + "/d/a.bin");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(10));
+    file.close();
+    const QByteArray source = QFile::encodeName(dir.path() + "/d");
+    const QByteArray target = QFile::encodeName(dir.path() + "/d/sub");
+    if (::mount(source.constData(), target.constData(), nullptr, MS_BIND, nullptr) != 0)
+        QSKIP("bind mounts are not allowed here");
+    const QStringList fromD = walk({dir.path() + "/d"});
+    const QStringList fromTop = walk({dir.path()});
+    QCOMPARE(::umount2(target.constData(), MNT_DETACH), 0);
+    QCOMPARE(fromD, QStringList {dir.path() + "/d/a.bin 10"});
+    QCOMPARE(fromTop, QStringList {dir.path() + "/d/a.bin 10"});
 }
 
 void tst_DirectoryWalk::unreadableDirectory()

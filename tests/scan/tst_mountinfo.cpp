@@ -1,3 +1,4 @@
+#include "scan/filesystemkind.h"
 #include "scan/mountinfo.h"
 
 #include <QTest>
@@ -11,6 +12,8 @@ class tst_MountInfo : public QObject
 private Q_SLOTS:
     void typeOfDevice_data();
     void typeOfDevice();
+    void classify_data();
+    void classify();
 };
 
 static const QByteArray table =
@@ -43,6 +46,37 @@ void tst_MountInfo::typeOfDevice()
     QFETCH(uint, minor);
     QFETCH(QByteArray, type);
     QCOMPARE(mountTypeOfDevice(table, major, minor), type);
+}
+
+void tst_MountInfo::classify_data()
+{
+    QTest::addColumn<qulonglong>("magic");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<int>("kind");
+
+    const int local = int(FileSystemKind::Local);
+    const int network = int(FileSystemKind::Network);
+    const int pseudo = int(FileSystemKind::Pseudo);
+    QTest::newRow("ext4") << 0xef53ull << QByteArray() << local;
+    QTest::newRow("proc") << 0x9fa0ull << QByteArray() << pseudo;
+    QTest::newRow("sysfs") << 0x62656572ull << QByteArray() << pseudo;
+    QTest::newRow("tmpfs") << 0x01021994ull << QByteArray("tmpfs") << local;
+    QTest::newRow("devtmpfs") << 0x01021994ull << QByteArray("devtmpfs") << pseudo;
+    QTest::newRow("nfs") << 0x6969ull << QByteArray() << network;
+    QTest::newRow("cifs") << 0xff534d42ull << QByteArray() << network;
+    QTest::newRow("smb2") << 0xfe534d42ull << QByteArray() << network;
+    QTest::newRow("sshfs") << 0x65735546ull << QByteArray("fuse.sshfs") << network;
+    QTest::newRow("rclone") << 0x65735546ull << QByteArray("fuse.rclone") << network;
+    QTest::newRow("local FUSE") << 0x65735546ull << QByteArray("fuse.ntfs-3g") << local;
+    QTest::newRow("FUSE, mount table unread") << 0x65735546ull << QByteArray() << local;
+}
+
+void tst_MountInfo::classify()
+{
+    QFETCH(qulonglong, magic);
+    QFETCH(QByteArray, type);
+    QFETCH(int, kind);
+    QCOMPARE(int(classifyFileSystem(static_cast<unsigned long>(magic), type)), kind);
 }
 
 QTEST_GUILESS_MAIN(tst_MountInfo)

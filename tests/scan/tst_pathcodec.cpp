@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <string>
+
 class tst_PathCodec : public QObject
 {
     Q_OBJECT
@@ -11,6 +13,8 @@ private Q_SLOTS:
     void roundTrip();
     void escapes_data();
     void escapes();
+    void compareAsBytes_data();
+    void compareAsBytes();
 };
 
 void tst_PathCodec::roundTrip_data()
@@ -67,6 +71,9 @@ void tst_PathCodec::escapes_data()
     QTest::newRow("terminal escape")
         << QByteArray("\x1b]2;x\a\x1b[2J") << QStringLiteral("\\x1b]2;x\\x07\\x1b[2J")
         << QStringLiteral("\\x1b]2;x\\x07\\x1b[2J");
+    QTest::newRow("C1 control and the byte it resembles")
+        << QByteArray("\xc2\x85\x85") << QStringLiteral("\\u0085\\x85")
+        << QStringLiteral("\\u0085\\x85");
     QTest::newRow("backslash") << QByteArray("a\\xffb") << QStringLiteral("a\\xffb")
                                << QStringLiteral("a\\\\xffb");
 }
@@ -80,6 +87,43 @@ void tst_PathCodec::escapes()
     const QString path = pathcodec::fromNative(bytes);
     QCOMPARE(pathcodec::displayText(path), display);
     QCOMPARE(pathcodec::escapedLine(path), line);
+}
+
+void tst_PathCodec::compareAsBytes_data()
+{
+    QTest::addColumn<QByteArray>("left");
+    QTest::addColumn<QByteArray>("right");
+
+    QTest::newRow("equal") << QByteArray("/a/b") << QByteArray("/a/b");
+    QTest::newRow("prefix") << QByteArray("/a") << QByteArray("/a/b");
+    QTest::newRow("case") << QByteArray("/a/B") << QByteArray("/a/a");
+    QTest::newRow("BMP above surrogates against astral")
+        << QByteArray("x\xef\xbd\x9e") << QByteArray("x\xf0\x9f\x98\x80");
+    QTest::newRow("astral pairs differing in the low half")
+        << QByteArray("\xf0\x9f\x98\x80") << QByteArray("\xf0\x9f\x98\x81");
+    QTest::newRow("undecodable against astral")
+        << QByteArray("\xff") << QByteArray("\xf0\x9f\x98\x80");
+    QTest::newRow("undecodable lead byte against its character")
+        << QByteArray("a\xc3" "b") << QByteArray("a\xc3\xa9");
+    QTest::newRow("undecodable bytes") << QByteArray("bad\xffx") << QByteArray("bad\xfex");
+    QTest::newRow("continuation byte against ASCII") << QByteArray("\x80") << QByteArray("~");
+}
+
+// Paths compare as their bytes do, in both directions.
+void tst_PathCodec::compareAsBytes()
+{
+    QFETCH(QByteArray, left);
+    QFETCH(QByteArray, right);
+    const QString a = pathcodec::fromNative(left);
+    const QString b = pathcodec::fromNative(right);
+    const auto sign = [](int value) { return (value > 0) - (value < 0); };
+    const auto bytes = [](const QByteArray &array) {
+        return std::basic_string<unsigned char>(
+            reinterpret_cast<const unsigned char *>(array.constData()), size_t(array.size()));
+    };
+    const int expected = sign(bytes(left).compare(bytes(right)));
+    QCOMPARE(sign(pathcodec::compareNative(a, b)), expected);
+    QCOMPARE(sign(pathcodec::compareNative(b, a)), -expected);
 }
 
 QTEST_APPLESS_MAIN(tst_PathCodec)

@@ -3,6 +3,9 @@
 #include <QTest>
 
 #include <climits>
+#include <limits>
+#include <thread>
+#include <vector>
 
 // The ranking: which files stay, which are evicted, and in what order they
 // come out. Files are named f1, f2, ... in the order they are offered.
@@ -46,6 +49,12 @@ private Q_SLOTS:
     void clearKeepsCapacity();
     void top_data();
     void top();
+    void equalSizesByPath_data();
+    void equalSizesByPath();
+    void floorRises();
+    void replace_data();
+    void replace();
+    void sameResultWhateverTheThreads();
 };
 
 QStringList tst_TopFileMap::debugLines;
@@ -213,6 +222,126 @@ void tst_TopFileMap::top()
     QCOMPARE(largestFirst(result), expected);
     QCOMPARE(debugLines, lines);
     QCOMPARE(ranking->map(), held);
+}
+
+void tst_TopFileMap::equalSizesByPath_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("expected");
+
+    // Every path below is offered with the same size.
+    QTest::newRow("kept in path order") << 5 << QStringList {"c", "a", "b"}
+                                        << QStringList {"a", "b", "c"};
+    QTest::newRow("a later, earlier path evicts the last")
+        << 2 << QStringList {"c", "b", "a"} << QStringList {"a", "b"};
+    QTest::newRow("a later, later path is dropped")
+        << 2 << QStringList {"a", "b", "c"} << QStringList {"a", "b"};
+    QTest::newRow("byte order, not UTF-16 order")
+        << 1 << QStringList {"\U0001F600", "\uFF5E"} << QStringList {"\uFF5E"};
+    QTest::newRow("undecodable byte after every character")
+        << 2 << QStringList {QString(QChar(0xdcff)), "\U0001F600", "z"}
+        << QStringList {"z", "\U0001F600"};
+    QTest::newRow("same path twice") << 3 << QStringList {"a", "a"} << QStringList {"a", "a"};
+}
+
+void tst_TopFileMap::equalSizesByPath()
+{
+    QFETCH(int, capacity);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, expected);
+
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(capacity);
+    for (const QString &path : offered)
+        ranking->insert(7, path);
+    QCOMPARE(largestFirst(ranking->map()), expected);
+    QStringList snapshot;
+    for (const FoundFile &file : ranking->snapshot(capacity))
+        snapshot << file.path;
+    QCOMPARE(snapshot, expected);
+}
+
+void tst_TopFileMap::floorRises()
+{
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(2);
+    QCOMPARE(ranking->floor(), std::numeric_limits<qint64>::min());
+    ranking->insert(5, "a");
+    QCOMPARE(ranking->floor(), std::numeric_limits<qint64>::min());
+    ranking->insert(3, "b");
+    QCOMPARE(ranking->floor(), 3);
+    ranking->insert(9, "c");
+    QCOMPARE(ranking->floor(), 5);
+    // Raising the capacity makes room again.
+    ranking->setCapacity(3);
+    QCOMPARE(ranking->floor(), std::numeric_limits<qint64>::min());
+    ranking->clear();
+    ranking->setCapacity(0);
+    ranking->insert(std::numeric_limits<qint64>::max(), "d");
+    QVERIFY(ranking->map().isEmpty());
+}
+
+void tst_TopFileMap::replace_data()
+{
+    QTest::addColumn<QList<qint64>>("sizes"); // of f1, f2, ... offered in that order
+    QTest::addColumn<QString>("oldPath");
+    QTest::addColumn<QString>("newPath");
+    QTest::addColumn<QStringList>("expected");
+
+    // Capacity 2 throughout; the new path has the old one's size.
+    QTest::newRow("held: takes its place") << QList<qint64> {5, 7} << "f1" << "e1"
+                                           << QStringList {"f2", "e1"};
+    QTest::newRow("evicted: offered, stays out")
+        << QList<qint64> {5, 7, 8} << "f1" << "e1" << QStringList {"f3", "f2"};
+    QTest::newRow("evicted at an equal size: the earlier path gets in")
+        << QList<qint64> {5, 7, 5} << "f3" << "f0" << QStringList {"f2", "f0"};
+}
+
+void tst_TopFileMap::replace()
+{
+    QFETCH(QList<qint64>, sizes);
+    QFETCH(QString, oldPath);
+    QFETCH(QString, newPath);
+    QFETCH(QStringList, expected);
+
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(2);
+    int next = 0;
+    offer(ranking, sizes, next);
+    ranking->replace(sizes.at(oldPath.mid(1).toInt() - 1), oldPath, newPath);
+    QCOMPARE(largestFirst(ranking->map()), expected);
+    QCOMPARE(ranking->map().size(), 2);
+}
+
+// Four threads offering the same files in different orders leave the same
+// ranking as one thread offering them in order.
+void tst_TopFileMap::sameResultWhateverTheThreads()
+{
+    QList<QPair<qint64, QString>> files;
+    for (int i = 0; i < 4000; ++i)
+        files.append({(i * 7919) % 500, QStringLiteral("p%1").arg((i * 104729) % 4000)});
+    TopFileMap *ranking = TopFileMap::instance();
+    ranking->setCapacity(110);
+    for (const auto &file : files)
+        ranking->insert(file.first, file.second);
+    const QMultiMap<qint64, QString> alone = ranking->map();
+
+    ranking->clear();
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&files, ranking, t] {
+            for (int i = 0; i < files.size(); ++i) {
+                // Each thread a quarter of the files, in its own order.
+                const auto &file = files.at((i * 997 + t * 31) % files.size());
+                if (qHash(file.second) % 4 == size_t(t))
+                    ranking->insert(file.first, file.second);
+            }
+        });
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    QCOMPARE(largestFirst(ranking->map()), largestFirst(alone));
 }
 
 QTEST_GUILESS_MAIN(tst_TopFileMap)

@@ -134,11 +134,16 @@ void tst_Walker::signalBeforeRanking()
 {
     walker w;
     QStringList order;
+    QMutex mutex;
     connect(
         &w, &walker::walkfile, this,
-        [&order](const QString &path) {
-            // Runs in the walker's thread: the file is not in the ranking yet.
-            order << path + (TopFileMap::instance()->map().values().contains(path) ? " late" : "");
+        [&](const QString &path) {
+            // Runs in a walk thread: the file is not in the ranking yet.
+            bool held = false;
+            for (const FoundFile &file : TopFileMap::instance()->snapshot(1000))
+                held = held || file.path == path;
+            QMutexLocker lock(&mutex);
+            order << path + (held ? " late" : "");
         },
         Qt::DirectConnection);
     w.setDirs({root[0]});
@@ -153,9 +158,11 @@ void tst_Walker::stopDuringSecondOfThreeRoots()
 {
     walker w;
     QStringList seen;
+    QMutex mutex;
     connect(
         &w, &walker::walkfile, this,
         [&](const QString &path) {
+            QMutexLocker lock(&mutex);
             seen << path;
             if (path.startsWith(root[1]))
                 w.stop();

@@ -1,17 +1,30 @@
 #include "top/topcommand.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-// vastrel-top: its rules as functions, then the program run as a process on a
-// temporary tree, below T:
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+// vastrel-top: its rules as functions, then the program run as a process on
+// temporary trees. Below T:
 //   big.bin 123456789     huge.bin 5 GiB       sub/mid.bin 1048576
 //   small.bin 10          .hidden/giant.bin 6 GiB
 //   link-to-huge -> huge.bin                   empty/ (no files)
-// and below W two files of equal size, a/twin.bin and b/twin.bin 2 MiB.
+// below W two files of equal size, a/twin.bin and b/twin.bin 2 MiB; below O
+// names a terminal must not take as commands; below F, for the filters
+// (MiB, days since modified): x.bin 7, backup/old.iso 6 400, backup/deep/y.bin
+// 5, disk.iso 4 40, movie.MKV 3 100, keep/backup/z.gz 2, .cache/blob.bin 8,
+// .hidden.mkv 9.
 class tst_TopCommand : public QObject
 {
     Q_OBJECT
@@ -19,62 +32,106 @@ class tst_TopCommand : public QObject
 private:
     QTemporaryDir tree;
     QTemporaryDir twins;
+    QTemporaryDir odd;
+    QTemporaryDir filtered;
 
     struct Run
     {
         int exitCode;
-        QString out;
+        QByteArray out;
         QString err;
     };
 
-    Run runTop(const QStringList &arguments, bool debug = false)
+    // Runs vastrel-top, or runs wrapper with vastrel-top's path and the
+    // arguments after its own.
+    Run runTop(const QStringList &arguments, bool debug = false, QStringList wrapper = {})
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+        // The system's messages in English, whatever the machine's language.
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         if (debug)
             environment.insert(QStringLiteral("VASTREL_DEBUG"), QStringLiteral("1"));
         else
             environment.remove(QStringLiteral("VASTREL_DEBUG"));
         process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(VASTREL_TOP_PATH), arguments);
+        wrapper << QStringLiteral(VASTREL_TOP_PATH);
+        const QString program = wrapper.takeFirst();
+        process.start(program, wrapper + arguments);
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return {-1, QString(), process.errorString()};
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+            return {-1, QByteArray(), process.errorString()};
+        return {process.exitCode(), process.readAllStandardOutput(),
+                QString::fromUtf8(process.readAllStandardError())};
     }
 
     QStringList fill(QStringList list) const
     {
         for (QString &text : list)
             text.replace(QLatin1String("%T"), tree.path())
-                .replace(QLatin1String("%W"), twins.path());
+                .replace(QLatin1String("%W"), twins.path())
+                .replace(QLatin1String("%O"), odd.path())
+                .replace(QLatin1String("%F"), filtered.path());
         return list;
     }
 
-    static void makeFile(const QString &path, qint64 size)
+    static void makeFile(const QString &path, qint64 size, int ageDays = 0)
     {
         QFile file(path);
         QVERIFY(QDir().mkpath(QFileInfo(file).path()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         QVERIFY(file.resize(size));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-ageDays),
+                                 QFileDevice::FileModificationTime));
+    }
+
+    // The options in one line, for comparing whole parses.
+    static QString describe(const topcommand::Options &o)
+    {
+        if (o.action != topcommand::Options::Scan)
+            return QStringList {"scan", "help", "version", "invalid"}.at(o.action);
+        const ScanOptions &s = o.scan;
+        QString text = QStringLiteral("n=%1").arg(o.count);
+        const std::pair<bool, const char *> flags[] = {{s.includeHidden, " all"},
+                                                       {s.oneFileSystem, " xdev"},
+                                                       {!s.skipNetwork, " network"},
+                                                       {o.nullTerminated, " null"},
+                                                       {o.exactBytes, " bytes"}};
+        for (const auto &[on, name] : flags)
+            text += on ? name : "";
+        if (s.minSize != 0)
+            text += QStringLiteral(" min=%1").arg(s.minSize);
+        if (s.olderThanDays != 0)
+            text += QStringLiteral(" older=%1").arg(s.olderThanDays);
+        const std::pair<const char *, QStringList> lists[] = {
+            {" types=", s.types}, {" exclude=", s.excludes}, {" dirs=", o.dirs}};
+        for (const auto &[key, list] : lists)
+            text += list.isEmpty() ? QString() : key + list.join('|');
+        return text;
     }
 
 private Q_SLOTS:
     void initTestCase();
     void parseArguments_data();
     void parseArguments();
+    void parseSize_data();
+    void parseSize();
+    void formatResults_data();
+    void formatResults();
     void progressLine_data();
     void progressLine();
     void program_data();
     void program();
+    void filters_data();
+    void filters();
+    void unreadableFolderNamed();
+    void undecodableNames();
     void debugLinesOnRequest();
 };
 
 void tst_TopCommand::initTestCase()
 {
-    QVERIFY(tree.isValid());
-    QVERIFY(twins.isValid());
+    QVERIFY(tree.isValid() && twins.isValid() && odd.isValid() && filtered.isValid());
     makeFile(tree.path() + "/big.bin", 123456789);
     makeFile(tree.path() + "/huge.bin", qint64(5) << 30);
     makeFile(tree.path() + "/sub/mid.bin", 1048576);
@@ -84,63 +141,139 @@ void tst_TopCommand::initTestCase()
     makeFile(twins.path() + "/b/twin.bin", 2097152);
     QVERIFY(QFile::link(tree.path() + "/huge.bin", tree.path() + "/link-to-huge"));
     QVERIFY(QDir().mkpath(tree.path() + "/empty"));
+    makeFile(odd.path() + "/evil\x1b]2;pwned\a\x1b[2Jname\nline2", 3145728);
+    makeFile(odd.path() + "/back\\slash\tand tab", 2097152);
+    const QString f = filtered.path();
+    const std::tuple<const char *, int, int> files[] = {
+        {"x.bin", 7, 0},           {"backup/old.iso", 6, 400}, {"backup/deep/y.bin", 5, 0},
+        {"disk.iso", 4, 40},       {"movie.MKV", 3, 100},      {"keep/backup/z.gz", 2, 0},
+        {".cache/blob.bin", 8, 0}, {".hidden.mkv", 9, 0}};
+    for (const auto &[name, mebibytes, age] : files)
+        makeFile(f + '/' + name, qint64(mebibytes) << 20, age);
 }
 
 void tst_TopCommand::parseArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QStringList>("dirs");
+    QTest::addColumn<QString>("parsed");
 
-    using O = topcommand::Options;
-    QTest::newRow("nothing") << QStringList {} << int(O::Scan) << 10 << QStringList {};
-    QTest::newRow("dirs") << QStringList {"/a", "b"} << int(O::Scan) << 10
-                          << QStringList {"/a", "b"};
-    QTest::newRow("-n N") << QStringList {"-n", "3", "/a"} << int(O::Scan) << 3
-                          << QStringList {"/a"};
-    QTest::newRow("-nN after a dir")
-        << QStringList {"/a", "-n25"} << int(O::Scan) << 25 << QStringList {"/a"};
-    QTest::newRow("largest count")
-        << QStringList {"-n", "2147483547"} << int(O::Scan) << 2147483547 << QStringList {};
-    QTest::newRow("-- ends options")
-        << QStringList {"--", "-n", "--help"} << int(O::Scan) << 10 << QStringList {"-n", "--help"};
-    QTest::newRow("lone dash is a dir")
-        << QStringList {"-"} << int(O::Scan) << 10 << QStringList {"-"};
-    QTest::newRow("--help wins") << QStringList {"/a", "--help", "-x"} << int(O::Help) << 10
-                                 << QStringList {"/a"};
-    QTest::newRow("-h") << QStringList {"-h"} << int(O::Help) << 10 << QStringList {};
-    QTest::newRow("--version") << QStringList {"--version"} << int(O::Version) << 10
-                               << QStringList {};
-    QTest::newRow("count 0") << QStringList {"-n", "0"} << int(O::Invalid) << 10 << QStringList {};
-    QTest::newRow("negative count")
-        << QStringList {"-n", "-4"} << int(O::Invalid) << 10 << QStringList {};
-    QTest::newRow("count past capacity range")
-        << QStringList {"-n", "2147483548"} << int(O::Invalid) << 10 << QStringList {};
-    QTest::newRow("count not a number")
-        << QStringList {"-n", "ten"} << int(O::Invalid) << 10 << QStringList {};
-    QTest::newRow("count with junk")
-        << QStringList {"-n5x"} << int(O::Invalid) << 10 << QStringList {};
-    QTest::newRow("missing count")
-        << QStringList {"/a", "-n"} << int(O::Invalid) << 10 << QStringList {"/a"};
-    QTest::newRow("unknown option")
-        << QStringList {"--top=5"} << int(O::Invalid) << 10 << QStringList {};
+    QTest::newRow("nothing") << QStringList {} << "n=10";
+    QTest::newRow("-n N, -nN, dirs")
+        << QStringList {"-n", "3", "/a", "-n25", "b"} << "n=25 dirs=/a|b";
+    QTest::newRow("largest count") << QStringList {"-n", "2147483547"} << "n=2147483547";
+    QTest::newRow("-- ends options") << QStringList {"--", "-n", "--help"} << "n=10 dirs=-n|--help";
+    QTest::newRow("lone dash is a dir") << QStringList {"-"} << "n=10 dirs=-";
+    QTest::newRow("switches") << QStringList {"--all", "--one-file-system", "--null", "--bytes",
+                                              "--network"}
+                              << "n=10 all xdev network null bytes";
+    QTest::newRow("short switches together, then a count")
+        << QStringList {"-ax0n", "4"} << "n=4 all xdev null";
+    QTest::newRow("excludes made absolute and clean, each once")
+        << QStringList {"--exclude", "/m/./b/", "--exclude=rel/x/..", "--exclude", "/m/b"}
+        << "n=10 exclude=/m/b|" + QDir::currentPath() + "/rel";
+    QTest::newRow("sizes, types, age")
+        << QStringList {"--min-size=1.5G", "--type",       "MKV,.mp4",
+                        "--type=iso,mkv",  "--older-than", "30"}
+        << "n=10 min=1610612736 older=30 types=mkv|mp4|iso";
+    QTest::newRow("--help wins") << QStringList {"/a", "--help", "-q"} << "help";
+    QTest::newRow("-h among switches") << QStringList {"-ah"} << "help";
+    QTest::newRow("--version") << QStringList {"--version"} << "version";
+    QTest::newRow("an error before --help") << QStringList {"-n", "0", "--help"} << "invalid";
+    for (const char *bad : {"-n 0", "-n -4", "-n 2147483548", "-n ten", "-n5x", "/a -n", "--top=5",
+                            "-aq", "--all=yes", "--exclude", "--exclude=", "--min-size 10X",
+                            "--type mkv,,iso", "--older-than -2"})
+        QTest::newRow(bad) << QString(bad).split(' ') << "invalid";
 }
 
 void tst_TopCommand::parseArguments()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(int, action);
-    QFETCH(int, count);
-    QFETCH(QStringList, dirs);
+    QFETCH(QString, parsed);
 
     const topcommand::Options options = topcommand::parseArguments(arguments);
-    QCOMPARE(int(options.action), action);
-    QCOMPARE(options.error.isEmpty(), action != topcommand::Options::Invalid);
-    if (action == topcommand::Options::Invalid)
-        return;
-    QCOMPARE(options.count, count);
-    QCOMPARE(options.dirs, dirs);
+    QCOMPARE(describe(options), parsed);
+    // A complaint is one line, and only a bad command line has one.
+    QCOMPARE(options.error.isEmpty(), parsed != "invalid");
+    QVERIFY(!options.error.contains('\n'));
+}
+
+void tst_TopCommand::parseSize_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("size"); // -1: not a size
+
+    const std::pair<const char *, qint64> sizes[] = {{"0", 0},
+                                                     {"123456789", 123456789},
+                                                     {"1K", 1024},
+                                                     {"3m", 3145728},
+                                                     {"2G", 2147483648},
+                                                     {"1T", 1099511627776},
+                                                     {"1.5G", 1610612736},
+                                                     {"0.1K", 103} /* rounded up */,
+                                                     {"9223372036854775807", 9223372036854775807},
+                                                     {"8388607T", qint64(8388607) << 40},
+                                                     {"9223372036854775808", -1},
+                                                     {"8388608T", -1},
+                                                     {"8388607.99999999999999T", -1},
+                                                     {"1.5", -1},
+                                                     {"", -1},
+                                                     {"K", -1},
+                                                     {"-1", -1},
+                                                     {"+1", -1},
+                                                     {" 1K", -1},
+                                                     {"1KB", -1},
+                                                     {"1P", -1},
+                                                     {"1.K", -1}};
+    for (const auto &[text, size] : sizes)
+        QTest::newRow(*text ? text : "empty") << QString(text) << size;
+}
+
+void tst_TopCommand::parseSize()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, size);
+    QCOMPARE(topcommand::parseSize(text).value_or(-1), size);
+}
+
+void tst_TopCommand::formatResults_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("nullTerminated");
+    QTest::addColumn<bool>("exactBytes");
+    QTest::addColumn<QByteArray>("record");
+
+    // A name that would retitle the window and clear the screen, and split
+    // its record over two lines, if it reached the terminal raw.
+    const QString evil = "/d/evil\x1b]2;pwned\a\x1b[2Jname\nline2";
+    // bad\xffx on disk: the undecodable byte as the path codec holds it.
+    const QString undecodable = "/d/bad" + QString(QChar(0xdcff)) + "x";
+    QTest::newRow("plain") << "/d/a€" << false << false << QByteArray("117.738\t/d/a€\n");
+    QTest::newRow("bytes") << "/d/a" << false << true << QByteArray("123456789\t/d/a\n");
+    QTest::newRow("control characters escaped")
+        << evil << false << false
+        << QByteArray("117.738\t/d/evil\\x1b]2;pwned\\x07\\x1b[2Jname\\nline2\n");
+    QTest::newRow("backslash and tab escaped")
+        << "/d/a\\b\tc" << false << false << QByteArray("117.738\t/d/a\\\\b\\tc\n");
+    QTest::newRow("undecodable byte escaped")
+        << undecodable << false << true << QByteArray("123456789\t/d/bad\\xffx\n");
+    QTest::newRow("null: exact bytes")
+        << evil << true << false
+        << QByteArray("117.738\t/d/evil\x1b]2;pwned\a\x1b[2Jname\nline2") + '\0';
+    QTest::newRow("null: undecodable byte exact")
+        << undecodable << true << true << QByteArray("123456789\t/d/bad\xffx") + '\0';
+}
+
+void tst_TopCommand::formatResults()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, nullTerminated);
+    QFETCH(bool, exactBytes);
+    QFETCH(QByteArray, record);
+
+    const QList<FoundFile> files {{123456789, path}, {10, "/z"}};
+    const QByteArray second = (exactBytes ? "10" : "9.53674e-06") + QByteArray("\t/z") +
+        (nullTerminated ? QByteArray(1, '\0') : QByteArray("\n"));
+    QCOMPARE(topcommand::formatResults(files, nullTerminated, exactBytes), record + second);
 }
 
 void tst_TopCommand::progressLine_data()
@@ -159,6 +292,9 @@ void tst_TopCommand::progressLine_data()
     QTest::newRow("narrower than the count") << qint64(123456) << "/a" << 6 << "12345";
     QTest::newRow("no width") << qint64(5) << "/a" << 0 << "";
     QTest::newRow("no directory yet") << qint64(0) << "" << 80 << "0 files  ";
+    QTest::newRow("escaped") << qint64(3) << "/x\x1b[2J\ny" << 80 << "3 files  /x\\x1b[2J\\ny";
+    QTest::newRow("cut never halves a character")
+        << qint64(1) << "/abc\U0001F600def" << 17 << "1 files  ...def";
 }
 
 void tst_TopCommand::progressLine()
@@ -183,32 +319,37 @@ void tst_TopCommand::program_data()
     QTest::newRow("default count") << QStringList {"%T"} << 0 << all << "";
     QTest::newRow("-n 2") << QStringList {"-n", "2", "%T"} << 0 << all.mid(0, 2) << "";
     QTest::newRow("-n1") << QStringList {"-n1", "%T/"} << 0 << all.mid(0, 1) << "";
+    QTest::newRow("names escaped, one line each")
+        << QStringList {"%O"} << 0
+        << QStringList {"3\t%O/evil\\x1b]2;pwned\\x07\\x1b[2Jname\\nline2",
+                        "2\t%O/back\\\\slash\\tand tab"}
+        << "";
     QTest::newRow("nested roots list a file twice")
         << QStringList {"-n", "4", "%T/sub", "%T"} << 0
         << QStringList {"5120\t%T/huge.bin", "117.738\t%T/big.bin", "1\t%T/sub/mid.bin",
                         "1\t%T/sub/mid.bin"}
         << "";
-    QTest::newRow("equal sizes in the order met")
-        << QStringList {"%W/b", "%W/a"} << 0 << QStringList {"2\t%W/b/twin.bin", "2\t%W/a/twin.bin"}
-        << "";
-    QTest::newRow("equal sizes, other root order")
-        << QStringList {"%W/a", "%W/b"} << 0 << QStringList {"2\t%W/a/twin.bin", "2\t%W/b/twin.bin"}
+    QTest::newRow("equal sizes in path order, whatever the root order")
+        << QStringList {"%W/b", "%W/a"} << 0 << QStringList {"2\t%W/a/twin.bin", "2\t%W/b/twin.bin"}
         << "";
     QTest::newRow("equal size cut by -n")
-        << QStringList {"-n", "1", "%W/b", "%W/a"} << 0 << QStringList {"2\t%W/b/twin.bin"} << "";
+        << QStringList {"-n", "1", "%W/b", "%W/a"} << 0 << QStringList {"2\t%W/a/twin.bin"} << "";
     QTest::newRow("no files") << QStringList {"%T/empty"} << 0 << QStringList {} << "";
     QTest::newRow("missing dir, the other still scanned")
         << QStringList {"-n", "1", "%T/missing", "%T"} << 1 << all.mid(0, 1)
         << "vastrel-top: %T/missing: No such file or directory\n";
+    QTest::newRow("missing dir named escaped")
+        << QStringList {"%T/mis\nsing\x1b[2J"} << 1 << QStringList {}
+        << "vastrel-top: %T/mis\\nsing\\x1b[2J: No such file or directory\n";
     QTest::newRow("a file as dir") << QStringList {"%T/big.bin"} << 1 << QStringList {}
                                    << "vastrel-top: %T/big.bin: Not a directory\n";
     QTest::newRow("empty dir argument")
         << QStringList {""} << 1 << QStringList {} << "vastrel-top: : No such file or directory\n";
     QTest::newRow("count 0") << QStringList {"-n", "0", "%T"} << 2 << QStringList {}
                              << "vastrel-top: invalid count '0': a whole number from 1 to "
-                                "2147483547 is needed\n\nUsage: vastrel-top [-n N] [DIR...]\n";
-    QTest::newRow("unknown option") << QStringList {"-x", "%T"} << 2 << QStringList {}
-                                    << "vastrel-top: unknown option '-x'\n\nUsage: ";
+                                "2147483547 is needed\n\nUsage: vastrel-top [OPTION...] [DIR...]\n";
+    QTest::newRow("unknown option") << QStringList {"-q", "%T"} << 2 << QStringList {}
+                                    << "vastrel-top: unknown option '-q'\n\nUsage: ";
     QTest::newRow("--version") << QStringList {"--version"} << 0
                                << QStringList {"vastrel-top 2.0.0"} << "";
 }
@@ -225,7 +366,8 @@ void tst_TopCommand::program()
     const Run run = runTop(fill(arguments));
     QCOMPARE(run.exitCode, exitCode);
     const QStringList expected = fill(out);
-    QCOMPARE(run.out, expected.isEmpty() ? QString() : expected.join(QLatin1Char('\n')) + '\n');
+    QCOMPARE(QString::fromUtf8(run.out),
+             expected.isEmpty() ? QString() : expected.join(QLatin1Char('\n')) + '\n');
     errStart = fill({errStart}).constFirst();
     if (errStart.isEmpty())
         QCOMPARE(run.err, QString());
@@ -235,15 +377,114 @@ void tst_TopCommand::program()
         QVERIFY(run.err.endsWith(topcommand::usage()));
 }
 
+void tst_TopCommand::filters_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("files"); // below F, largest first
+
+    const QString visible = "x.bin old.iso y.bin disk.iso movie.MKV z.gz";
+    QTest::newRow("defaults") << QStringList {} << visible;
+    QTest::newRow("-a") << QStringList {"-a"} << ".hidden.mkv blob.bin " + visible;
+    QTest::newRow("--exclude: that folder, not one of the same name")
+        << QStringList {"--exclude", "%F/backup/"} << "x.bin disk.iso movie.MKV z.gz";
+    QTest::newRow("two excludes") << QStringList {"--exclude=%F/backup/deep", "--exclude",
+                                                  "%F/keep"}
+                                  << "x.bin old.iso disk.iso movie.MKV";
+    QTest::newRow("--min-size: at least")
+        << QStringList {"--min-size", "4M"} << "x.bin old.iso y.bin disk.iso";
+    QTest::newRow("--type in any case, -a")
+        << QStringList {"--type", "mkv,ISO", "-a"} << ".hidden.mkv old.iso disk.iso movie.MKV";
+    QTest::newRow("--older-than") << QStringList {"--older-than", "30"}
+                                  << "old.iso disk.iso movie.MKV";
+    QTest::newRow("together") << QStringList {"--older-than=50", "--type=iso,mkv",
+                                              "--min-size=3.5M"}
+                              << "old.iso";
+}
+
+// Each filter and exclusion on a real tree, through the program.
+void tst_TopCommand::filters()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, files);
+
+    const Run run = runTop(fill(arguments) + QStringList {"-n", "20", filtered.path()});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QStringList names;
+    for (const QByteArray &line : run.out.split('\n'))
+        names << QString::fromUtf8(line.mid(line.lastIndexOf('/') + 1));
+    QCOMPARE(names.join(' ').trimmed(), files);
+}
+
+// A folder that cannot be read is named on standard error, the rest is still
+// listed, and the exit status says something was missed.
+void tst_TopCommand::unreadableFolderNamed()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    makeFile(dir.path() + "/locked/inside.bin", 2 << 20);
+    makeFile(dir.path() + "/open/seen.bin", 1 << 20);
+    const QString locked = dir.path() + "/locked";
+    const QFile::Permissions permissions = QFile::permissions(locked);
+    QVERIFY(QFile::setPermissions(locked, {}));
+    const auto restore = qScopeGuard([&] { QFile::setPermissions(locked, permissions); });
+
+    QStringList wrapper;
+    if (!QDir(locked).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty()) {
+        // Root reads every folder: run the program without that power.
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty())
+            QSKIP("running with the power to read every folder, and no setpriv to drop it");
+        wrapper = QStringList {setpriv, "--bounding-set", "-dac_override,-dac_read_search",
+                               "--inh-caps", "-dac_override,-dac_read_search"};
+    }
+    const Run run = runTop({"--bytes", dir.path()}, false, wrapper);
+    QCOMPARE(run.err, "vastrel-top: " + locked + ": Permission denied\n");
+    QCOMPARE(run.out, QFile::encodeName("1048576\t" + dir.path() + "/open/seen.bin\n"));
+    QCOMPARE(run.exitCode, 1);
+}
+
+// A folder whose name is not UTF-8, given on the command line as raw bytes:
+// found, listed with the byte escaped, and with -0 written byte for byte.
+void tst_TopCommand::undecodableNames()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray base = QFile::encodeName(dir.path());
+    QCOMPARE(::mkdir(base + "/bad\xffx", 0700), 0);
+    // QTemporaryDir cannot remove names that are not UTF-8.
+    const auto cleanUp = qScopeGuard([&] {
+        ::unlink(base + "/bad\xffx/f\xfe.bin");
+        ::rmdir(base + "/bad\xffx");
+    });
+    const int fd = ::open(base + "/bad\xffx/f\xfe.bin", O_WRONLY | O_CREAT, 0600);
+    QVERIFY(fd >= 0);
+    QCOMPARE(::ftruncate(fd, 1 << 20), 0);
+    ::close(fd);
+
+    // QProcess would pass the directory as text; the shell passes its bytes.
+    const QStringList shell {"/bin/sh", "-c", R"sh(exec "$0" "$1" "$2/$(printf 'bad\377x')")sh"};
+    Run run = runTop({"--bytes", dir.path()}, false, shell);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, "1048576\t" + base + "/bad\\xffx/f\\xfe.bin\n");
+    run = runTop({"-0", dir.path()}, false, shell);
+    QCOMPARE(run.out, "1\t" + base + "/bad\xffx/f\xfe.bin" + '\0');
+    QCOMPARE(run.exitCode, 0);
+#else
+    QSKIP("file names are bytes on Unix only");
+#endif
+}
+
 void tst_TopCommand::debugLinesOnRequest()
 {
     const Run help = runTop({"--help"});
     QCOMPARE(help.exitCode, 0);
-    QCOMPARE(help.out, topcommand::usage());
+    QCOMPARE(QString::fromUtf8(help.out), topcommand::usage());
 
     const Run run = runTop({"-n", "1", tree.path() + "/sub"}, true);
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, "1\t" + tree.path() + "/sub/mid.bin\n");
+    QCOMPARE(QString::fromUtf8(run.out), "1\t" + tree.path() + "/sub/mid.bin\n");
     QVERIFY2(run.err.contains("walk! " + tree.path() + "/sub\n"), qPrintable(run.err));
     QVERIFY2(run.err.contains("1 : \"" + tree.path() + "/sub/mid.bin\"\n"), qPrintable(run.err));
 }

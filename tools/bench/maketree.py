@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Builds the scan benchmark's synthetic tree, the same on every run.
 
-About 300,000 sparse files in 20,000 directories nested up to 8 deep, sizes
+By default about 300,000 sparse files in 20,000 directories nested up to 8
+deep (--files N: N files in N/15 directories, the same mix), sizes
 from 0 bytes to a few files above 4 GiB, hidden files and directories (with
 large files inside, which a scan must not list), symbolic links to files and
 directories, and a link loop. Sparse files take no disk blocks, so the tree
 costs inodes only. A finished tree is marked and not built again.
 
-usage: maketree.py DIR
+usage: maketree.py DIR [--files N]
 """
 import os
 import random
@@ -20,13 +21,19 @@ MAX_DEPTH = 8
 
 
 def main():
-    if len(sys.argv) != 2:
+    args = sys.argv[1:]
+    files_wanted = FILES
+    if len(args) == 3 and args[1] == "--files" and args[2].isdigit() and int(args[2]) >= 1000:
+        files_wanted = int(args[2])
+    elif len(args) != 1:
         sys.exit(__doc__.strip())
-    top = os.path.abspath(sys.argv[1])
+    directories = DIRECTORIES if files_wanted == FILES else max(files_wanted // 15, 100)
+    version = VERSION if files_wanted == FILES else f"{VERSION} files={files_wanted}"
+    top = os.path.abspath(args[0])
     marker = os.path.join(top, ".vastrel-bench-tree")
     try:
         with open(marker) as f:
-            if f.read().strip() == VERSION:
+            if f.read().strip() == version:
                 print(f"tree: {top} (already built)")
                 return
     except FileNotFoundError:
@@ -37,7 +44,7 @@ def main():
     rng = random.Random(20240501)
     os.makedirs(top, exist_ok=True)
     dirs = [(top, 0)]
-    while len(dirs) < DIRECTORIES:
+    while len(dirs) < directories:
         parent, depth = dirs[rng.randrange(len(dirs))]
         if depth >= MAX_DEPTH:
             continue
@@ -48,7 +55,7 @@ def main():
         dirs.append((path, depth + 1))
 
     files = []
-    for i in range(FILES):
+    for i in range(files_wanted):
         parent, _ = dirs[rng.randrange(len(dirs))]
         roll = rng.random()
         name = ("." if roll < 0.02 else "") + f"file-{i:06d}" + rng.choice([".bin", ".log", ".dat", ".tar.gz", ""])
@@ -79,8 +86,8 @@ def main():
     os.symlink(top, os.path.join(dirs[-1][0], "loop"))
 
     with open(marker, "w") as f:
-        f.write(VERSION + "\n")
-    print(f"tree: {top} (built: {FILES + 6} files, {DIRECTORIES} directories)")
+        f.write(version + "\n")
+    print(f"tree: {top} (built: {files_wanted + 6} files, {directories} directories)")
 
 
 if __name__ == "__main__":

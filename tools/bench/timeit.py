@@ -1,14 +1,22 @@
 #!/usr/bin/env python3
 """Times vastrel-top and a full main-window scan against a find | sort | head
-pipeline on one tree.
+pipeline on one tree, in one or more phases.
 
-All three list the ten largest files, hidden entries left out. They run
-alternately, in a new order each round, after one warm-up run each (warm
-cache); the median wall time and
-the peak resident set size of each are printed, with the ratios of the medians:
-vastrel-top against the pipeline, and the window's scan against vastrel-top.
+All of them list the ten largest files, hidden entries left out. Each phase
+runs every command once to warm up, then ROUNDS rounds, each in a new
+shuffled order, and prints per command the median wall time, the median CPU
+time (user + system, the command's children included) and the peak resident
+set size, with the ratios of the medians. Beside the default vastrel-top the
+phases time a one-thread walk (VASTREL_SCAN_THREADS=1), the reference for the
+CPU time a parallel walk may spend.
 
-usage: timeit.py VASTREL_TOP VASTREL_GUISCAN TREE ROUNDS
+Phases:
+  quiet  warm cache, nothing else started
+  hog    warm cache, with a busy loop pinned to CPU 0 for the whole phase
+         (started and stopped here), so that one core is taken
+  cold   the page cache dropped before every run (needs root)
+
+usage: timeit.py VASTREL_TOP VASTREL_GUISCAN TREE ROUNDS PHASE[,PHASE...] [--no-window]
 """
 import os
 import random
@@ -19,21 +27,32 @@ import sys
 import tempfile
 import time
 
+ONE_THREAD = "vastrel-top, 1 thread"
+PIPELINE = "find|sort|head"
 
-def timed(argv):
-    """Runs argv under GNU time; returns (seconds, peak RSS in KiB, stdout, stderr).
+
+def drop_caches():
+    subprocess.run(["sync"], check=True)
+    with open("/proc/sys/vm/drop_caches", "w") as f:
+        f.write("3\n")
+
+
+def timed(argv, env=None):
+    """Runs argv under GNU time; returns (wall s, CPU s, peak RSS KiB, stdout, stderr).
 
     The peak RSS is that of the largest process of the command. GNU time is
     used because a child forked from Python would inherit Python's own peak.
     """
     with tempfile.NamedTemporaryFile("r") as report:
         start = time.perf_counter()
-        done = subprocess.run(["/usr/bin/time", "-f", "%M", "-o", report.name] + argv,
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        done = subprocess.run(["/usr/bin/time", "-f", "%U %S %M", "-o", report.name] + argv,
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env)
         seconds = time.perf_counter() - start
         if done.returncode != 0:
-            sys.exit(f"timeit: {argv[0]} exited with {done.returncode}")
-        return seconds, int(report.read().split()[-1]), done.stdout, done.stderr
+            sys.exit(f"timeit: {argv[0]} exited with {done.returncode}: "
+                     f"{done.stderr.decode(errors='replace')[-300:]}")
+        user, system, rss = report.read().split()[-3:]
+        return seconds, float(user) + float(system), int(rss), done.stdout, done.stderr
 
 
 def scan_seconds(stderr):
@@ -44,37 +63,41 @@ def scan_seconds(stderr):
     return float(found.group(1))
 
 
-def main():
-    if len(sys.argv) != 5:
-        sys.exit(__doc__.strip())
-    top, guiscan = sys.argv[1], sys.argv[2]
-    tree, rounds = os.path.abspath(sys.argv[3]), int(sys.argv[4])
-    commands = {
-        "vastrel-top": [top, "-n", "10", tree],
-        # The window's default count is 10, as vastrel-top's -n 10 here.
-        "main window": [guiscan, tree],
-        "find|sort|head": ["sh", "-c",
-                           "find \"$1\" -name '.*' -prune -o -type f -printf '%s %p\\n' | sort -nr | head -10",
-                           "sh", tree],
-    }
-    results = {name: ([], 0) for name in commands}
-    # The window's scan alone, without its start-up (Qt, fonts, pictures).
+class Hog:
+    """A busy loop pinned to CPU 0, for as long as the phase lasts."""
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["taskset", "-c", "0", "sh", "-c", "while :; do :; done"])
+        time.sleep(0.5)  # let it take the core before the first run
+        return self
+
+    def __exit__(self, *exc):
+        self.process.kill()
+        self.process.wait()
+
+
+def run_phase(phase, commands, rounds):
+    cold = phase == "cold"
+    results = {name: {"wall": [], "cpu": [], "rss": 0} for name in commands}
     window_scan = []
     outputs = {}
-    for name, argv in commands.items():
-        outputs[name] = timed(argv)[2]  # warm-up, not counted
-    # Each round runs the three in a fresh order (fixed seed), so that none
-    # always follows the same one: a run slows down after some others.
+    for name, (argv, env) in commands.items():
+        if cold:
+            drop_caches()
+        outputs[name] = timed(argv, env)[3]  # warm-up, not counted
     order = list(commands)
     shuffler = random.Random(1)
     for _ in range(rounds):
         shuffler.shuffle(order)
         for name in order:
-            argv = commands[name]
-            seconds, rss, _, errors = timed(argv)
-            times, peak = results[name]
-            times.append(seconds)
-            results[name] = (times, max(peak, rss))
+            argv, env = commands[name]
+            if cold:
+                drop_caches()
+            wall, cpu, rss, _, errors = timed(argv, env)
+            entry = results[name]
+            entry["wall"].append(wall)
+            entry["cpu"].append(cpu)
+            entry["rss"] = max(entry["rss"], rss)
             if name == "main window":
                 window_scan.append(scan_seconds(errors))
 
@@ -82,22 +105,64 @@ def main():
     def paths(name, separator):
         return [line.split(separator, 1)[1] for line in outputs[name].decode().splitlines()]
 
-    ours = paths("vastrel-top", "\t")
-    window = paths("main window", "\t")
-    theirs = paths("find|sort|head", " ")
-    same = ours == theirs and window == theirs
+    theirs = paths(PIPELINE, " ")
+    same = all(paths(name, "\t") == theirs for name in commands if name != PIPELINE)
 
-    medians = {}
-    print(f"rounds: {rounds} (alternating in shuffled order, warm cache)")
-    for name, (times, peak) in results.items():
-        medians[name] = statistics.median(times)
-        print(f"{name}: median {medians[name]:.3f} s, peak RSS {peak / 1024:.1f} MB")
-    print(f"ratio: {medians['vastrel-top'] / medians['find|sort|head']:.2f} (vastrel-top / find|sort|head)")
-    scan_median = statistics.median(window_scan)
-    print(f"main window, Scan to Scan Complete!: median {scan_median:.3f} s")
-    print(f"ratio: {medians['main window'] / medians['vastrel-top']:.2f} (main window process / vastrel-top)")
-    print(f"ratio: {scan_median / medians['vastrel-top']:.2f} (main window scan / vastrel-top)")
-    print(f"same top ten: {'yes' if same else 'NO'}")
+    load = os.getloadavg()[0]
+    print(f"phase {phase}: {rounds} rounds, shuffled, "
+          f"{'cache dropped before each run' if cold else 'warm cache'}"
+          f"{', busy loop on CPU 0' if phase == 'hog' else ''}; load average {load:.2f}")
+    wall = {}
+    cpu = {}
+    for name, entry in results.items():
+        wall[name] = statistics.median(entry["wall"])
+        cpu[name] = statistics.median(entry["cpu"])
+        print(f"  {name}: median {wall[name]:.3f} s, CPU {cpu[name]:.3f} s, "
+              f"peak RSS {entry['rss'] / 1024:.1f} MB")
+    print(f"  ratio: {wall['vastrel-top'] / wall[PIPELINE]:.2f} (vastrel-top / {PIPELINE})")
+    print(f"  ratio: {wall[ONE_THREAD] / wall[PIPELINE]:.2f} ({ONE_THREAD} / {PIPELINE})")
+    print(f"  CPU ratio: {cpu['vastrel-top'] / cpu[ONE_THREAD]:.2f} (vastrel-top / {ONE_THREAD})")
+    if window_scan:
+        scan_median = statistics.median(window_scan)
+        print(f"  main window, Scan to Scan Complete!: median {scan_median:.3f} s")
+        print(f"  ratio: {scan_median / wall['vastrel-top']:.2f} (main window scan / vastrel-top)")
+    print(f"  same top ten: {'yes' if same else 'NO'}")
+    return same
+
+
+def main():
+    args = sys.argv[1:]
+    window = "--no-window" not in args
+    args = [arg for arg in args if arg != "--no-window"]
+    if len(args) != 5:
+        sys.exit(__doc__.strip())
+    top, guiscan = args[0], args[1]
+    tree, rounds = os.path.abspath(args[2]), int(args[3])
+    phases = args[4].split(",")
+    if any(phase not in ("quiet", "hog", "cold") for phase in phases):
+        sys.exit(__doc__.strip())
+    if "cold" in phases and os.geteuid() != 0:
+        sys.exit("timeit: dropping the page cache needs root")
+
+    one_thread = dict(os.environ, VASTREL_SCAN_THREADS="1")
+    commands = {
+        "vastrel-top": ([top, "-n", "10", tree], None),
+        ONE_THREAD: ([top, "-n", "10", tree], one_thread),
+        PIPELINE: (["sh", "-c",
+                    "find \"$1\" -name '.*' -prune -o -type f -printf '%s %p\\n' | sort -nr | head -10",
+                    "sh", tree], None),
+    }
+    if window:
+        # The window's default count is 10, as vastrel-top's -n 10 here.
+        commands["main window"] = ([guiscan, tree], None)
+
+    same = True
+    for phase in phases:
+        if phase == "hog":
+            with Hog():
+                same = run_phase(phase, commands, rounds) and same
+        else:
+            same = run_phase(phase, commands, rounds) and same
     if not same:
         sys.exit(1)
 

@@ -1,0 +1,152 @@
+#include "mainwindow/resultmodel.h"
+
+#include "mainwindow/plaintext.h"
+#include "mainwindow/scanstatus.h"
+#include "scan/pathcodec.h"
+#include "scan/sizetext.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#include <algorithm>
+
+ResultModel::ResultModel(QObject *parent) : QAbstractTableModel(parent) { }
+
+void ResultModel::sortFiles(QList<FoundFile> &files) const
+{
+    const bool ascending = order == Qt::AscendingOrder;
+    if (sortedBy == SizeColumn) {
+        std::stable_sort(files.begin(), files.end(),
+                         [ascending](const FoundFile &a, const FoundFile &b) {
+                             return ascending ? a.size < b.size : a.size > b.size;
+                         });
+    } else {
+        std::stable_sort(files.begin(), files.end(),
+                         [ascending](const FoundFile &a, const FoundFile &b) {
+                             int c = a.path.compare(b.path, Qt::CaseInsensitive);
+                             if (c == 0)
+                                 c = a.path.compare(b.path, Qt::CaseSensitive);
+                             return ascending ? c < 0 : c > 0;
+                         });
+    }
+}
+
+void ResultModel::setFiles(QList<FoundFile> files)
+{
+    sortFiles(files);
+    const auto same = [](const FoundFile &a, const FoundFile &b) {
+        return a.size == b.size && a.path == b.path;
+    };
+    if (std::equal(files.cbegin(), files.cend(), rows.cbegin(), rows.cend(), same))
+        return;
+
+    // First the row count, then the order: a view follows a layout change
+    // only for rows it already has.
+    const int oldCount = int(rows.size());
+    const int newCount = int(files.size());
+    if (newCount > oldCount) {
+        beginInsertRows({}, oldCount, newCount - 1);
+        rows.append(files.mid(oldCount));
+        endInsertRows();
+    } else if (newCount < oldCount) {
+        beginRemoveRows({}, newCount, oldCount - 1);
+        rows.resize(newCount);
+        endRemoveRows();
+    }
+
+    Q_EMIT layoutAboutToBeChanged();
+    QHash<QString, int> newRow;
+    newRow.reserve(files.size());
+    for (int row = 0; row < newCount; ++row)
+        newRow.insert(files.at(row).path, row);
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex &index : before) {
+        const int row = newRow.value(rows.at(index.row()).path, -1);
+        after << (row < 0 ? QModelIndex() : createIndex(row, index.column()));
+    }
+    rows = std::move(files);
+    changePersistentIndexList(before, after);
+    Q_EMIT layoutChanged();
+}
+
+void ResultModel::clear()
+{
+    if (rows.isEmpty())
+        return;
+    beginResetModel();
+    rows.clear();
+    endResetModel();
+}
+
+FoundFile ResultModel::file(int row) const
+{
+    return row >= 0 && row < rows.size() ? rows.at(row) : FoundFile();
+}
+
+int ResultModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(rows.size());
+}
+
+int ResultModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ResultModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return {};
+    const FoundFile &found = rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return index.column() == SizeColumn ? megabytesText(found.size)
+                                            : pathcodec::displayText(found.path);
+    case Qt::ToolTipRole:
+        if (index.column() == SizeColumn) {
+            const QLocale locale = scanstatus::numberLocale();
+            return plaintext::toolTip(
+                QCoreApplication::translate("Widget", "%1 bytes").arg(locale.toString(found.size)));
+        }
+        return plaintext::toolTip(pathcodec::displayText(found.path));
+    case Qt::TextAlignmentRole:
+        if (index.column() == SizeColumn)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    case BytesRole:
+        return found.size;
+    case PathRole:
+        return found.path;
+    default:
+        return {};
+    }
+}
+
+QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (section == SizeColumn)
+        return QCoreApplication::translate("Widget", "Size(Mb)");
+    if (section == PathColumn)
+        return QCoreApplication::translate("Widget", "Path");
+    return {};
+}
+
+Qt::ItemFlags ResultModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void ResultModel::sort(int column, Qt::SortOrder sortOrder)
+{
+    if (column != SizeColumn && column != PathColumn)
+        return;
+    sortedBy = column;
+    order = sortOrder;
+    setFiles(rows);
+}

@@ -1,0 +1,424 @@
+#include "scan/pathcodec.h"
+#include "scan/scansession.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <cerrno>
+#include <cstring>
+#include <linux/capability.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// A scan as a front end drives it, on a real tree below T:
+//   big.iso 9000         movie.MKV 8000        clip.mp4 7000
+//   old.log 6000 (modified 400 days ago)       skip/x.iso 5000
+//   c.dat, a.dat, b.dat 1000 each (created in that order)
+//   sub/deeper/z.bin 500                       .secret.mkv 9500
+//   .hid/inner.iso 9900
+using Files = QList<QPair<qint64, QString>>;
+Q_DECLARE_METATYPE(Files)
+
+namespace {
+
+// Drops the permission checks root skips (CAP_DAC_OVERRIDE and
+// CAP_DAC_READ_SEARCH) from the calling thread's effective set, and from the
+// threads it starts meanwhile, so that root meets a folder it cannot read.
+// Restores them when destroyed.
+class WithoutOverride
+{
+public:
+    WithoutOverride()
+    {
+        if (::geteuid() != 0)
+            return;
+        if (::syscall(SYS_capget, &header, saved) != 0)
+            return;
+        __user_cap_data_struct lowered[2] = {saved[0], saved[1]};
+        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        dropped = ::syscall(SYS_capset, &header, lowered) == 0;
+    }
+    ~WithoutOverride()
+    {
+        if (dropped)
+            ::syscall(SYS_capset, &header, saved);
+    }
+    // True when permissions now apply to this thread.
+    bool applies() const { return ::geteuid() != 0 || dropped; }
+
+private:
+    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2] {};
+    bool dropped = false;
+};
+
+} // namespace
+
+class tst_ScanSession : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir tree;
+    QString base;
+
+    void writeFile(const QString &relative, qint64 size)
+    {
+        const QString path = base + QLatin1Char('/') + relative;
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
+        QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+        QVERIFY(file.resize(size));
+    }
+
+    // Runs one scan to its end and returns its results as (size, path).
+    static Files scan(ScanSession &session)
+    {
+        QSignalSpy finished(&session, &ScanSession::finished);
+        if (!session.start())
+            return {{-1, QStringLiteral("not started")}};
+        if (!finished.wait(20000))
+            return {{-1, QStringLiteral("not finished")}};
+        Files files;
+        for (const FoundFile &file : session.results())
+            files.append({file.size, file.path});
+        return files;
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void filters_data();
+    void filters();
+    void equalSizesInByteOrder();
+    void hardLinksOnce();
+    void counts();
+    void rootsMadeAbsoluteAndClean();
+    void snapshotMatchesResults();
+    void stopRightAfterStart();
+    void unreadableFolderReported();
+    void oneFileSystem();
+};
+
+void tst_ScanSession::initTestCase()
+{
+    QVERIFY(tree.isValid());
+    base = tree.path();
+    writeFile("big.iso", 9000);
+    writeFile("movie.MKV", 8000);
+    writeFile("clip.mp4", 7000);
+    writeFile("old.log", 6000);
+    writeFile("skip/x.iso", 5000);
+    for (const char *name : {"c.dat", "a.dat", "b.dat"})
+        writeFile(QLatin1String(name), 1000);
+    writeFile("sub/deeper/z.bin", 500);
+    writeFile(".secret.mkv", 9500);
+    writeFile(".hid/inner.iso", 9900);
+    QFile old(base + "/old.log");
+    QVERIFY(old.open(QIODevice::ReadWrite));
+    QVERIFY(old.setFileTime(QDateTime::currentDateTime().addDays(-400),
+                            QFileDevice::FileModificationTime));
+}
+
+void tst_ScanSession::filters_data()
+{
+    QTest::addColumn<ScanOptions>("options");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList all {"big.iso",    "movie.MKV", "clip.mp4", "old.log",         "skip/x.iso",
+                           "a.dat",      "b.dat",     "c.dat",    "sub/deeper/z.bin"};
+    ScanOptions options;
+    QTest::newRow("defaults") << options << all;
+
+    options = {};
+    options.includeHidden = true;
+    QTest::newRow("hidden included") << options
+                                     << QStringList {".hid/inner.iso", ".secret.mkv"} + all;
+    options = {};
+    options.excludes = {"%T/skip"};
+    QStringList withoutSkip = all;
+    withoutSkip.removeAll("skip/x.iso");
+    QTest::newRow("excluded folder") << options << withoutSkip;
+    options.excludes = {"%T/sub/../skip/"};
+    QTest::newRow("excluded folder, unclean") << options << withoutSkip;
+    options.excludes = {"%T/sub", "%T/skip"};
+    QStringList withoutBoth = withoutSkip;
+    withoutBoth.removeAll("sub/deeper/z.bin");
+    QTest::newRow("two excluded folders") << options << withoutBoth;
+    options.excludes = {"%T"};
+    QTest::newRow("excluded root") << options << QStringList {};
+    options.excludes = {"%T/sk"};
+    QTest::newRow("exclusion is not a prefix match") << options << all;
+
+    options = {};
+    options.minSize = 7000;
+    QTest::newRow("minimum size is inclusive")
+        << options << QStringList {"big.iso", "movie.MKV", "clip.mp4"};
+    options = {};
+    options.types = {"iso", "mkv"};
+    QTest::newRow("types, any case") << options
+                                     << QStringList {"big.iso", "movie.MKV", "skip/x.iso"};
+    options.types = {".MP4", " dat "};
+    QTest::newRow("types with dot and blanks")
+        << options << QStringList {"clip.mp4", "a.dat", "b.dat", "c.dat"};
+    options.types = {"so"};
+    QTest::newRow("a type is a whole extension") << options << QStringList {};
+    options = {};
+    options.olderThanDays = 30;
+    QTest::newRow("older than") << options << QStringList {"old.log"};
+    options = {};
+    options.includeHidden = true;
+    options.types = {"iso"};
+    options.minSize = 6000;
+    options.excludes = {"%T/.hid"};
+    QTest::newRow("combined") << options << QStringList {"big.iso"};
+}
+
+void tst_ScanSession::filters()
+{
+    QFETCH(ScanOptions, options);
+    QFETCH(QStringList, expected);
+    for (QString &exclude : options.excludes)
+        exclude.replace("%T", base);
+
+    ScanSession session;
+    session.setRoots({base});
+    session.setResultCount(50);
+    session.setOptions(options);
+    QStringList paths;
+    for (const auto &file : scan(session))
+        paths << file.second;
+    for (QString &path : expected)
+        path = base + QLatin1Char('/') + path;
+    QCOMPARE(paths, expected);
+}
+
+// Equal sizes come out in the byte order of the paths, whatever the order in
+// which the walk met them: U+FF5E (EF BD 9E) before U+1F600 (F0 9F 98 80),
+// the other way round in UTF-16; an undecodable byte 0xFF after both.
+void tst_ScanSession::equalSizesInByteOrder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray raw = QFile::encodeName(dir.path());
+    const QList<QByteArray> names {"\xff", "\xf0\x9f\x98\x80", "\xef\xbd\x9e", "Z", "a", "B"};
+    for (const QByteArray &name : names) {
+        const int fd = ::open((raw + '/' + name).constData(), O_WRONLY | O_CREAT, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::ftruncate(fd, 100), 0);
+        ::close(fd);
+    }
+    QByteArrayList sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+
+    for (const int count : {6, 3}) {
+        ScanSession session;
+        session.setRoots({dir.path()});
+        session.setResultCount(count);
+        Files expected;
+        for (qsizetype i = 0; i < count; ++i)
+            expected.append({100, pathcodec::fromNative(raw + '/' + sorted.at(i))});
+        QCOMPARE(scan(session), expected);
+    }
+    QCOMPARE(::unlink((raw + "/\xff").constData()), 0);
+}
+
+// A file with several names fills one row, under the name first in byte
+// order; each name is still walked and counted.
+void tst_ScanSession::hardLinksOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath("mm"));
+    QFile file(dir.path() + "/zz.bin");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(6000));
+    file.close();
+    for (const char *name : {"/mm/link.bin", "/aa-link.bin", "/zz2.bin"}) {
+        QCOMPARE(::link(QFile::encodeName(dir.path() + "/zz.bin").constData(),
+                        QFile::encodeName(dir.path() + name).constData()),
+                 0);
+    }
+    QFile other(dir.path() + "/mm/other.bin");
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    QVERIFY(other.resize(6000));
+    other.close();
+
+    ScanSession session;
+    session.setRoots({dir.path()});
+    for (int round = 0; round < 5; ++round) {
+        QCOMPARE(scan(session), (Files {{6000, dir.path() + "/aa-link.bin"},
+                                        {6000, dir.path() + "/mm/other.bin"}}));
+        QCOMPARE(session.fileCount(), 5);
+    }
+}
+
+void tst_ScanSession::counts()
+{
+    ScanSession session;
+    session.setRoots({base + "/sub", base + "/skip"});
+    session.setResultCount(1);
+    QCOMPARE(scan(session), (Files {{5000, base + "/skip/x.iso"}}));
+    QCOMPARE(session.fileCount(), 2);
+    QCOMPARE(session.byteCount(), 5500);
+    QCOMPARE(session.unreadableCount(), 0);
+    QVERIFY(!session.wasStopped());
+    QVERIFY(!session.isRunning());
+
+    // A root that cannot be listed counts as a folder not read.
+    session.setRoots({base + "/none", base + "/sub"});
+    QSignalSpy unreadable(&session, &ScanSession::folderUnreadable);
+    QCOMPARE(scan(session), (Files {{500, base + "/sub/deeper/z.bin"}}));
+    QCOMPARE(session.fileCount(), 1);
+    QCOMPARE(session.unreadableCount(), 1);
+    QCOMPARE(unreadable.size(), 1);
+    QCOMPARE(unreadable.at(0).at(0).toString(), base + "/none");
+    QCOMPARE(unreadable.at(0).at(1).toString(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
+void tst_ScanSession::rootsMadeAbsoluteAndClean()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(base));
+    ScanSession session;
+    session.setRoots({"sub/./deeper/..//", base + "/./skip/"});
+    const Files files = scan(session);
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(files, (Files {{5000, base + "/skip/x.iso"}, {500, base + "/sub/deeper/z.bin"}}));
+}
+
+// After the walk the live view gives what results() gives, without the
+// ranking's debug lines.
+void tst_ScanSession::snapshotMatchesResults()
+{
+    static QStringList lines;
+    lines.clear();
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        lines << message;
+    });
+    ScanSession session;
+    session.setRoots({base});
+    session.setResultCount(4);
+    QSignalSpy finished(&session, &ScanSession::finished);
+    QVERIFY(session.start());
+    QVERIFY(finished.wait(20000));
+    const qsizetype walkLines = lines.size();
+    const QList<FoundFile> live = session.snapshot();
+    const qsizetype afterSnapshot = lines.size();
+    const QList<FoundFile> final = session.results();
+    const qsizetype afterResults = lines.size();
+    qInstallMessageHandler(nullptr);
+    QCOMPARE(afterSnapshot, walkLines);
+    QCOMPARE(afterResults, walkLines + 4);
+    QCOMPARE(live.size(), 4);
+    for (qsizetype i = 0; i < live.size(); ++i) {
+        QCOMPARE(live.at(i).size, final.at(i).size);
+        QCOMPARE(live.at(i).path, final.at(i).path);
+    }
+}
+
+// A stop right after start() is never lost: each of 50 quick pairs ends
+// stopped, before the walk could cover the tree.
+void tst_ScanSession::stopRightAfterStart()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const int files = 2000;
+    for (int d = 0; d < 40; ++d) {
+        const QString sub = dir.path() + QStringLiteral("/d%1").arg(d);
+        QVERIFY(QDir().mkpath(sub));
+        for (int f = 0; f < files / 40; ++f) {
+            QFile file(sub + QStringLiteral("/f%1").arg(f));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    ScanSession session;
+    session.setRoots({dir.path()});
+    QSignalSpy finished(&session, &ScanSession::finished);
+    for (int pair = 0; pair < 50; ++pair) {
+        QVERIFY(session.start());
+        session.stop();
+        QVERIFY(finished.wait(20000));
+        QVERIFY(session.wasStopped());
+        QVERIFY2(session.fileCount() < files, qPrintable(QString::number(session.fileCount())));
+    }
+    QVERIFY(session.start());
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(session.fileCount(), files);
+}
+
+void tst_ScanSession::unreadableFolderReported()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath("locked/inner"));
+    QVERIFY(QDir(dir.path()).mkpath("open"));
+    for (const char *name : {"/locked/secret.bin", "/locked/inner/deeper.bin", "/open/seen.bin"}) {
+        QFile file(dir.path() + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(10));
+    }
+    const QByteArray locked = QFile::encodeName(dir.path() + "/locked");
+    QCOMPARE(::chmod(locked.constData(), 0), 0);
+
+    ScanSession session;
+    session.setRoots({dir.path()});
+    QSignalSpy unreadable(&session, &ScanSession::folderUnreadable);
+    Files files;
+    {
+        // The walker's threads start inside the scan, so they inherit it.
+        WithoutOverride permissions;
+        if (!permissions.applies()) {
+            QCOMPARE(::chmod(locked.constData(), 0755), 0);
+            QSKIP("cannot give up root's permission checks here");
+        }
+        files = scan(session);
+    }
+    QCOMPARE(::chmod(locked.constData(), 0755), 0);
+    QCOMPARE(files, (Files {{10, dir.path() + "/open/seen.bin"}}));
+    QCOMPARE(session.unreadableCount(), 1);
+    QCOMPARE(unreadable.size(), 1);
+    QCOMPARE(unreadable.at(0).at(0).toString(), dir.path() + "/locked");
+    QCOMPARE(unreadable.at(0).at(1).toString(), QString::fromLocal8Bit(std::strerror(EACCES)));
+}
+
+// A file system mounted below a root is walked unless the scan stays on the
+// root's own.
+void tst_ScanSession::oneFileSystem()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath("mnt"));
+    const QByteArray mountPoint = QFile::encodeName(dir.path() + "/mnt");
+    if (::mount("tst_scansession", mountPoint.constData(), "tmpfs", 0, "size=1m") != 0)
+        QSKIP("cannot mount a tmpfs here (needs root)");
+    QFile inside(dir.path() + "/mnt/inside.bin");
+    const bool written = inside.open(QIODevice::WriteOnly) && inside.resize(300);
+    inside.close();
+    QFile outside(dir.path() + "/outside.bin");
+    const bool written2 = outside.open(QIODevice::WriteOnly) && outside.resize(200);
+    outside.close();
+
+    ScanSession session;
+    session.setRoots({dir.path()});
+    const Files everything = scan(session);
+    ScanOptions options;
+    options.oneFileSystem = true;
+    session.setOptions(options);
+    const Files own = scan(session);
+    QCOMPARE(::umount2(mountPoint.constData(), MNT_DETACH), 0);
+    QVERIFY(written && written2);
+    QCOMPARE(everything,
+             (Files {{300, dir.path() + "/mnt/inside.bin"}, {200, dir.path() + "/outside.bin"}}));
+    QCOMPARE(own, (Files {{200, dir.path() + "/outside.bin"}}));
+}
+
+QTEST_GUILESS_MAIN(tst_ScanSession)
+#include "tst_scansession.moc"
