@@ -87,9 +87,16 @@ QList<QAction *> ResultsMenu::actions() const
 void ResultsMenu::updateActions()
 {
     const bool any = !selected().isEmpty();
-    for (QAction *action : {openAction, copyAction, trashAction})
-        action->setEnabled(any);
+    openAction->setEnabled(any);
+    copyAction->setEnabled(any);
+    trashAction->setEnabled(any && !scanRunning);
     saveAction->setEnabled(!shown().isEmpty());
+}
+
+void ResultsMenu::setScanRunning(bool running)
+{
+    scanRunning = running;
+    trashAction->setEnabled(!running);
 }
 
 void ResultsMenu::open()
@@ -107,6 +114,8 @@ void ResultsMenu::copyPaths()
 
 void ResultsMenu::moveToTrash()
 {
+    if (scanRunning)
+        return;
     const QList<FoundFile> files = selected();
     if (files.isEmpty() || !confirm(resultactions::trashConfirmation(files)))
         return;

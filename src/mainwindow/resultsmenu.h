@@ -34,6 +34,9 @@ public:
     // When the scan of the shown results started: a file modified later is
     // never moved to the trash.
     void setScanStarted(const QDateTime &time) { scanStarted = time; }
+    // While a scan runs nothing goes to the trash: the next live update of
+    // the table would bring the rows back.
+    void setScanRunning(bool running);
 
     // Asks before files go to the trash; true to go on.
     std::function<bool(const resultactions::TrashConfirmation &)> confirm;
@@ -61,6 +64,7 @@ private:
     Files selected;
     Files shown;
     QDateTime scanStarted;
+    bool scanRunning = false;
     QAction *openAction;
     QAction *copyAction;
     QAction *trashAction;
