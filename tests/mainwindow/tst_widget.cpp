@@ -11,6 +11,7 @@
 #include "scan/walker.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -630,9 +631,9 @@ void tst_Widget::resultsMenuOpensAtTheCursor()
     menu->close();
 }
 
-// Delete asks, moves the selected files to the (sandboxed) trash, takes
-// their rows out and says how much went; the next scan takes the saved
-// scan options.
+// Ctrl+C copies the selected paths; Delete asks, moves the selected files to
+// the (sandboxed) trash, takes their rows out and says how much went; the
+// next scan takes the saved scan options.
 void tst_Widget::deleteMovesSelectedRowsToTheTrash()
 {
     for (int size : {10, 20, 30})
@@ -651,6 +652,9 @@ void tst_Widget::deleteMovesSelectedRowsToTheTrash()
     table(w)->selectRow(0);
     table(w)->selectionModel()->select(table(w)->model()->index(2, 0),
                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table(w), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             tree->path() + "/f30.bin\n" + tree->path() + "/f10.bin");
     QTest::keyClick(table(w), Qt::Key_Delete);
     QCOMPARE(asked, QStringList({"Move 2 files, 40 bytes in all, to the trash?"}));
     QCOMPARE(rowsOf(w, 1), QStringList({tree->path() + "/f20.bin"}));
