@@ -4,16 +4,19 @@
 
 #include <QDir>
 
-QUrl localFileUrl(const QString &path)
+QByteArray localFileUri(const QString &path)
 {
-    if (!pathcodec::hasUndecodable(path))
-        return QUrl::fromLocalFile(path);
-    // QUrl holds text, so the URL is built from the name's bytes, each byte
-    // outside the unreserved set (and "/") written as %XX.
-    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    const QByteArray bytes = pathcodec::toNative(QDir::fromNativeSeparators(absolute));
-    QByteArray encoded = bytes.toPercentEncoding("/");
+    if (path.isEmpty())
+        return QByteArray();
+    const QString absolute = QDir::fromNativeSeparators(
+        QDir::isAbsolutePath(path) ? path : QDir::current().filePath(path));
+    QByteArray encoded = pathcodec::toNative(absolute).toPercentEncoding("/!$&'()*+,;=:@");
     if (!encoded.startsWith('/'))
         encoded.prepend('/'); // a drive path such as C:/x
-    return QUrl::fromEncoded("file://" + encoded, QUrl::StrictMode);
+    return "file://" + encoded;
+}
+
+QUrl localFileUrl(const QString &path)
+{
+    return QUrl::fromEncoded(localFileUri(path), QUrl::StrictMode);
 }
