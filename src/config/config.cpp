@@ -1,7 +1,9 @@
 #include "config/config.h"
 
+#include "app/scansettings.h"
 #include "app/settings.h"
 #include "config/countvalidator.h"
+#include "config/scangroup.h"
 #include "net/updateprotocol.h"
 #include "ui_config.h"
 
@@ -29,6 +31,11 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
         ui->customtopb->setText(QString::number(appliedCount));
         ui->autocheckupdateb->setChecked(autoCheck);
     }
+
+    // What a scan counts, below the basic settings; saved with them.
+    scanGroup = new ScanGroup(ui->tab_1);
+    ui->settingLayout->insertWidget(ui->settingLayout->indexOf(ui->groupBox_5) + 1, scanGroup);
+    scanGroup->setOptions(scansettings::load());
 
     connect(&http, &HttpClient::readyRead, this, &Config::readHttp);
     connect(&http, &HttpClient::requestFinished, this, &Config::httpDone);
@@ -126,6 +133,9 @@ void Config::on_pushButton_clicked()
     if (count)
         file->setValue(QStringLiteral("topnumber"), *count);
     file->setValue(QStringLiteral("autoupdatecheck"), int(ui->autocheckupdateb->checkState()));
+    scansettings::save(*file, scanGroup->options());
+    // Shown as saved: extensions cleaned, words that were no type dropped.
+    scanGroup->setOptions(scansettings::load(*file));
 }
 
 void Config::on_exitb_clicked()

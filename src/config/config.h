@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QString>
 
+class ScanGroup;
+
 namespace Ui {
 class Config;
 }
@@ -51,6 +53,8 @@ private:
     int sendRequest(const QString &path);
 
     Ui::Config *ui;
+    // The "Scan" group of the Setting tab, a child of the tab.
+    ScanGroup *scanGroup = nullptr;
     // A child as well as a member, so that it can be found (tests watch it);
     // being a member, it is destroyed before the window's children are.
     HttpClient http;

@@ -1,6 +1,7 @@
 #include "mainwindow/widget.h"
 #include "ui_widget.h"
 
+#include "app/scansettings.h"
 #include "app/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
@@ -8,6 +9,7 @@
 #include "frameless/windowdrag.h"
 #include "mainwindow/plaintext.h"
 #include "mainwindow/resultmodel.h"
+#include "mainwindow/resultsmenu.h"
 #include "mainwindow/statusrelay.h"
 #include "net/updateprotocol.h"
 #include "platform/platform.h"
@@ -17,6 +19,7 @@
 #include "scan/walker.h"
 
 #include <QCursor>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -25,8 +28,11 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QSet>
 #include <QSizeGrip>
 #include <QStandardItemModel>
+
+#include <algorithm>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
 
@@ -181,6 +187,7 @@ void Widget::setupResultsTable()
     table->setModel(resultmodel);
     table->setContextMenuPolicy(Qt::CustomContextMenu);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QHeaderView *header = table->horizontalHeader();
     // A long path makes its column wider than the view; its title stays in
     // sight at the column's start.
@@ -195,6 +202,16 @@ void Widget::setupResultsTable()
 
     resultMenu = new QMenu(this);
     resultMenu->addAction(ui->actionOpen_in_Dir);
+    resultActions = new ResultsMenu(
+        table, [this] { return selectedResults(); }, [this] { return resultmodel->files(); });
+    for (QAction *action : resultActions->actions()) {
+        if (action)
+            resultMenu->addAction(action);
+        else
+            resultMenu->addSeparator();
+    }
+    connect(resultActions, &ResultsMenu::trashed, this, &Widget::removeResults);
+    connect(resultActions, &ResultsMenu::statusMessage, ui->currentfile, &QLabel::setText);
 
     // A frameless window has no border to pull; the grip in its corner
     // resizes it while the results are shown.
@@ -254,12 +271,16 @@ void Widget::startScan()
     debugPathList(roots);
     session->setRoots(roots);
     session->setResultCount(topcount);
+    session->setOptions(scansettings::load());
     resultmodel->clear();
+    const QDateTime started = QDateTime::currentDateTime();
     if (!session->start())
         return;
     // One line while paths pass by: a wrapping label would be measured
     // again for every path.
     ui->currentfile->setWordWrap(false);
+    resultActions->setScanStarted(started);
+    resultActions->setScanRunning(true);
     ui->currentfile->clear();
     ui->scanstats->clear();
     ui->scanb->setText(tr("Stop"));
@@ -317,6 +338,7 @@ void Widget::liveUpdate()
 void Widget::scancomplete()
 {
     liveTimer.stop();
+    resultActions->setScanRunning(false);
     const bool stopped = session->wasStopped();
     ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
     ui->currentfile->setText(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
@@ -599,7 +621,33 @@ void Widget::on_actionExit_triggered()
 
 void Widget::on_tableView_customContextMenuRequested(const QPoint &)
 {
+    resultActions->updateActions();
     resultMenu->popup(QCursor::pos());
+}
+
+QList<FoundFile> Widget::selectedResults() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ui->tableView->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<FoundFile> files;
+    for (int row : rows)
+        files << resultmodel->file(row);
+    return files;
+}
+
+void Widget::removeResults(const QList<FoundFile> &files)
+{
+    QSet<QString> gone;
+    for (const FoundFile &file : files)
+        gone.insert(file.path);
+    QList<FoundFile> rest;
+    for (const FoundFile &file : resultmodel->files()) {
+        if (!gone.contains(file.path))
+            rest << file;
+    }
+    resultmodel->setFiles(rest);
 }
 
 void Widget::on_actionOpen_in_Dir_activated()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/scanstatus.h"
+#include "scan/foundfile.h"
 #include "net/httpclient.h"
 
 #include <QPersistentModelIndex>
@@ -20,6 +21,7 @@ class QMenu;
 class QSizeGrip;
 class QStandardItemModel;
 class ResultModel;
+class ResultsMenu;
 class ScanSession;
 class StatusRelay;
 
@@ -112,6 +114,10 @@ private:
     // position at and makes it current.
     void addTarget(const QString &text, const QStringList &roots, int at);
     void customDialogClosed();
+    // The files of the selected rows, top to bottom.
+    QList<FoundFile> selectedResults() const;
+    // Takes the rows of these files out of the table (they went to the trash).
+    void removeResults(const QList<FoundFile> &files);
 
     std::unique_ptr<Ui::Widget> ui;
     std::unique_ptr<ScanSession> session;
@@ -132,6 +138,8 @@ private:
     QMenu *trayMenu;
     // The results table's context menu; every action on a result goes here.
     QMenu *resultMenu;
+    // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
+    ResultsMenu *resultActions = nullptr;
     QSizeGrip *sizeGrip;
     QTimer liveTimer;
     // The combo item the roots were last taken from, to go back to when the

@@ -1,6 +1,6 @@
 #include "platform/commands.h"
 
-#include "scan/pathcodec.h"
+#include "scan/localfileurl.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -70,21 +70,9 @@ QUrl windowsContainingDirectoryUrl(const QString &path)
 
 // --- Freedesktop -------------------------------------------------------------
 
-// "file://" and the path's bytes, every byte outside what a URI path may hold
-// as it is (unreserved characters, sub-delimiters, ":", "@" and "/")
-// percent-encoded. QUrl::fromLocalFile() would turn the lone surrogates that
-// stand for undecodable bytes into U+FFFD, naming a file that does not exist.
-static QByteArray fileUri(const QString &path)
-{
-    if (path.isEmpty())
-        return QByteArray();
-    const QString absolute = QDir::isAbsolutePath(path) ? path : QDir::current().filePath(path);
-    return "file://" + pathcodec::toNative(absolute).toPercentEncoding("/!$&'()*+,;=:@");
-}
-
 QString showItemsUri(const QString &path)
 {
-    return QString::fromLatin1(fileUri(path));
+    return QString::fromLatin1(localFileUri(path));
 }
 
 QString showItemsDescription(const QString &path)
@@ -96,7 +84,7 @@ QString showItemsDescription(const QString &path)
 
 QUrl containingDirectoryUrl(const QString &path)
 {
-    return QUrl::fromEncoded(fileUri(QFileInfo(path).absolutePath()), QUrl::StrictMode);
+    return localFileUrl(QFileInfo(path).absolutePath());
 }
 
 QString xdgDataHome(const QString &xdgDataHomeValue, const QString &homeValue)

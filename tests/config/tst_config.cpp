@@ -249,8 +249,10 @@ void tst_Config::apply()
     if (text != QLatin1String("-"))
         field->setText(text);
     child<QCheckBox>(config, "autocheckupdateb")->setChecked(checked);
+    child<QCheckBox>(config, "hiddenb")->setChecked(checked); // in the Scan group
     child<QPushButton>(config, "pushButton")->click();
 
+    QCOMPARE(iniValue(QStringLiteral("scan/includehidden")), QString(checked ? "true" : "false"));
     QList<qulonglong> got;
     for (const QVariantList &args : std::as_const(counts))
         got << args.at(0).value<ulong>();

@@ -3,6 +3,7 @@
 #include "customdir/customdir.h"
 #include "customdir/directorychooser.h"
 #include "fakeupdateserver.h"
+#include "mainwindow/resultsmenu.h"
 #include "mainwindow/widget.h"
 #include "net/httpclient.h"
 #include "mainwindow/resultmodel.h"
@@ -10,6 +11,7 @@
 #include "scan/walker.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -228,6 +230,7 @@ private Q_SLOTS:
     void minimiseWithoutTray();
     void resultsMenuOpensAtTheCursor();
     void showInFolder();
+    void deleteMovesSelectedRowsToTheTrash();
     void configCountReachesTheWindow();
     void registersFileManagerEntries();
     void startUpUpdateCheck_data();
@@ -666,9 +669,51 @@ void tst_Widget::resultsMenuOpensAtTheCursor()
     }
     QVERIFY(menu);
     QCOMPARE(menu->pos(), cursor);
-    QCOMPARE(menu->actions().size(), 1);
-    QCOMPARE(menu->actions().first()->text(), QString("Show in folder"));
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        entries << action->text();
+    QCOMPARE(entries, QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…", "",
+                                   "Save List…"}));
     menu->close();
+}
+
+// Ctrl+C copies the selected paths; Delete asks, moves the selected files to
+// the (sandboxed) trash, takes their rows out and says how much went; the
+// next scan takes the saved scan options.
+void tst_Widget::deleteMovesSelectedRowsToTheTrash()
+{
+    for (int size : {10, 20, 30})
+        writeFile(QString("%1/f%2.bin").arg(tree->path()).arg(size), size);
+    Widget w;
+    w.show();
+    w.setArgDirList({tree->path()});
+    QVERIFY(scanToCompletion(w));
+    auto *actions = table(w)->findChild<ResultsMenu *>();
+    QVERIFY(actions);
+    QStringList asked;
+    actions->confirm = [&](const resultactions::TrashConfirmation &question) {
+        asked << question.question;
+        return true;
+    };
+    table(w)->selectRow(0);
+    table(w)->selectionModel()->select(table(w)->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table(w), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             tree->path() + "/f30.bin\n" + tree->path() + "/f10.bin");
+    QTest::keyClick(table(w), Qt::Key_Delete);
+    QCOMPARE(asked, QStringList({"Move 2 files, 40 bytes in all, to the trash?"}));
+    QCOMPARE(rowsOf(w, 1), QStringList({tree->path() + "/f20.bin"}));
+    QCOMPARE(status(w)->text(), QString("Moved 2 files, 40 bytes, to the trash"));
+    QVERIFY(QFileInfo::exists(sandbox + "/data/Trash/files/f30.bin"));
+
+    {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue("scan/minsize", 25);
+    }
+    w.setArgDirList({tree->path()});
+    QVERIFY(scanToCompletion(w));
+    QCOMPARE(w.scanSession()->options().minSize, qint64(25));
 }
 
 // Without a current row nothing is revealed; with one, the file's folder is

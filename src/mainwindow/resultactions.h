@@ -1,0 +1,104 @@
+#pragma once
+
+#include "scan/foundfile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+// What the results table offers for its selected rows: open a file, copy the
+// paths, save the list as CSV and move files to the trash. The rules live
+// here, apart from the window, so a test can drive them on real files.
+namespace resultactions {
+
+// A size for people, in powers of 1024: "512 bytes", "1.5 KB", "12.4 GB".
+QString humanSize(qint64 bytes);
+
+// The question asked before files go to the trash, as plain text.
+struct TrashConfirmation
+{
+    // "Move 3 files, 12.4 GB in all, to the trash?"
+    QString question;
+    // One line per file ("path (size)"), paths as the table shows them; a
+    // long selection lists the first files and says how many more follow.
+    QString fileList;
+    // Every file, when fileList had to leave some out; empty otherwise.
+    QString details;
+};
+TrashConfirmation trashConfirmation(const QList<FoundFile> &files);
+
+// Why a file was left where it was.
+enum class TrashProblem {
+    // Its size is not the one the scan recorded, it was modified after the
+    // scan started, or it is no longer a regular file.
+    Changed,
+    // Nothing is at its path any more.
+    Vanished,
+    // The trash would not take it: no trash on its file system, no
+    // permission, or a name the trash cannot hold.
+    NotTrashable,
+};
+
+struct TrashFailure
+{
+    int index = -1; // into the list that was given
+    QString path;
+    TrashProblem problem = TrashProblem::NotTrashable;
+    QString reason; // plain text, e.g. "it was modified after the scan started"
+};
+
+struct TrashReport
+{
+    // Indexes into the list that was given of the files now in the trash,
+    // ascending.
+    QList<int> trashed;
+    // Their sizes added up.
+    qint64 bytesTrashed = 0;
+    QList<TrashFailure> failures;
+
+    // The status line: "Moved 3 files, 12.4 GB, to the trash", followed by
+    // how many were left when some were.
+    QString statusText() const;
+    // The files left where they were, one line each with the reason; empty
+    // when every file went to the trash.
+    QString problemText() const;
+};
+
+// Why the file differs from what the scan found, or an empty text when it is
+// still as found. A file counts as unchanged while it is a regular file whose
+// size equals the size the scan recorded and whose modification time is not
+// later than the moment the scan started. The scan records no modification
+// time, so the start of the scan is the line: a file written after that could
+// hold other data than the scan saw, even at the same size. (A file stamped
+// with a time in the future therefore never counts as unchanged.)
+QString changeSinceScan(const FoundFile &file, const QDateTime &scanStarted);
+
+// Moves each file that is unchanged since the scan (changeSinceScan) to the
+// system's trash: the freedesktop trash on Linux, the Recycle Bin on Windows.
+// Nothing is ever deleted: a file that changed, vanished or that the trash
+// will not take is left where it is and named in the report, and the others
+// go on.
+TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted);
+
+// The text "Copy Path" puts on the clipboard: one path a line, each as the
+// table shows it, which is the exact path unless it holds bytes that are not
+// text or control characters such as a line break (those are written as
+// escapes, e.g. \xff and \n, so each path stays one line).
+QString pathsText(const QList<FoundFile> &files);
+
+// The results as CSV, UTF-8, lines ended by CR LF, fields quoted by RFC 4180
+// where they hold a comma, a quote or a line break: a header row, then per
+// file its size in bytes, its size in megabytes as the table shows it, and
+// its exact path, with bytes that are not text written as the table shows
+// them (\xff).
+QByteArray csv(const QList<FoundFile> &files);
+
+// Writes csv(files) to fileName, replacing it only once all of it is written.
+// On failure returns false and sets errorText to a plain-text reason.
+bool saveCsv(const QString &fileName, const QList<FoundFile> &files, QString *errorText);
+
+// Opens the file with the desktop's default application for it.
+bool openFile(const QString &path);
+
+} // namespace resultactions

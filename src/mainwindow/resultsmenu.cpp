@@ -1,0 +1,146 @@
+#include "mainwindow/resultsmenu.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// A message box whose text is shown as plain text: file names are never
+// read as markup. (QMessageBox's informative text would guess rich text.)
+void showPlain(QMessageBox &box, const QString &text)
+{
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+}
+
+} // namespace
+
+ResultsMenu::ResultsMenu(QAbstractItemView *table, Files selectedFiles, Files shownFiles)
+    : QObject(table), view(table), selected(std::move(selectedFiles)), shown(std::move(shownFiles))
+{
+    openAction = new QAction(tr("Open"), this);
+    copyAction = new QAction(tr("Copy Path"), this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    trashAction = new QAction(tr("Move to Trash…"), this);
+    trashAction->setShortcut(QKeySequence::Delete);
+    saveAction = new QAction(tr("Save List…"), this);
+    // The keys are taken from the table's own key presses: the view handles
+    // Ctrl+C itself (copying one cell) before any shortcut would see it.
+    for (QAction *action : {copyAction, trashAction})
+        action->setShortcutContext(Qt::WidgetShortcut);
+    table->installEventFilter(this);
+    connect(openAction, &QAction::triggered, this, &ResultsMenu::open);
+    connect(copyAction, &QAction::triggered, this, &ResultsMenu::copyPaths);
+    connect(trashAction, &QAction::triggered, this, &ResultsMenu::moveToTrash);
+    connect(saveAction, &QAction::triggered, this, &ResultsMenu::saveList);
+
+    confirm = [this](const resultactions::TrashConfirmation &question) {
+        QMessageBox box(QMessageBox::Question, tr("Move to Trash"), QString(),
+                        QMessageBox::Cancel, view->window());
+        showPlain(box, question.question + QStringLiteral("\n\n") + question.fileList);
+        box.setDetailedText(question.details);
+        QPushButton *go = box.addButton(tr("Move to Trash"), QMessageBox::AcceptRole);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == go;
+    };
+    askSaveFile = [this] {
+        return QFileDialog::getSaveFileName(view->window(), tr("Save List"),
+                                            QDir::home().filePath(QStringLiteral("largest-files.csv")),
+                                            tr("CSV files (*.csv);;All files (*)"));
+    };
+    warn = [this](const QString &title, const QString &text) {
+        QMessageBox box(QMessageBox::Warning, title, QString(), QMessageBox::Ok, view->window());
+        showPlain(box, text);
+        box.exec();
+    };
+}
+
+bool ResultsMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key == QKeySequence::Copy) {
+            copyPaths();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
+            moveToTrash();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QList<QAction *> ResultsMenu::actions() const
+{
+    return {openAction, copyAction, trashAction, nullptr, saveAction};
+}
+
+void ResultsMenu::updateActions()
+{
+    const bool any = !selected().isEmpty();
+    openAction->setEnabled(any);
+    copyAction->setEnabled(any);
+    trashAction->setEnabled(any && !scanRunning);
+    saveAction->setEnabled(!shown().isEmpty());
+}
+
+void ResultsMenu::setScanRunning(bool running)
+{
+    scanRunning = running;
+    trashAction->setEnabled(!running);
+}
+
+void ResultsMenu::open()
+{
+    for (const FoundFile &file : selected())
+        resultactions::openFile(file.path);
+}
+
+void ResultsMenu::copyPaths()
+{
+    const QList<FoundFile> files = selected();
+    if (!files.isEmpty())
+        QGuiApplication::clipboard()->setText(resultactions::pathsText(files));
+}
+
+void ResultsMenu::moveToTrash()
+{
+    if (scanRunning)
+        return;
+    const QList<FoundFile> files = selected();
+    if (files.isEmpty() || !confirm(resultactions::trashConfirmation(files)))
+        return;
+    const resultactions::TrashReport report = resultactions::moveToTrash(files, scanStarted);
+    QList<FoundFile> gone;
+    for (int index : report.trashed)
+        gone << files.at(index);
+    if (!gone.isEmpty())
+        Q_EMIT trashed(gone);
+    Q_EMIT statusMessage(report.statusText());
+    if (!report.failures.isEmpty())
+        warn(tr("Move to Trash"), report.problemText());
+}
+
+void ResultsMenu::saveList()
+{
+    const QList<FoundFile> files = shown();
+    if (files.isEmpty())
+        return;
+    const QString fileName = askSaveFile();
+    if (fileName.isEmpty())
+        return;
+    QString error;
+    if (resultactions::saveCsv(fileName, files, &error))
+        Q_EMIT statusMessage(tr("Saved the list to %1").arg(QDir::toNativeSeparators(fileName)));
+    else
+        warn(tr("Save List"), tr("The list could not be saved to %1: %2").arg(fileName, error));
+}

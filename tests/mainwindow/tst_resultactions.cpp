@@ -1,0 +1,219 @@
+#include "mainwindow/resultactions.h"
+#include "scan/localfileurl.h"
+#include "scan/pathcodec.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace resultactions;
+
+namespace {
+
+// Writes a file at a path given as bytes, so names that are not text work too,
+// and dates it a month back, well before any scan.
+bool writeOld(const QByteArray &path, const QByteArray &content)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, content.constData(), content.size()) == content.size();
+    const timespec times[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 30 * 86400, 0}};
+    return ::futimens(fd, times) == 0 && ::close(fd) == 0 && written;
+}
+
+// Sets or clears the immutable flag of a directory, which binds the
+// super-user too; false where the file system or the privileges refuse it.
+bool setImmutable(const QString &dir, bool on)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return done;
+}
+
+} // namespace
+
+// Acting on the selected results. Files go to a trash below a temporary HOME
+// (main() sets it up before Qt starts), never to the user's own.
+class tst_ResultActions : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return dir.filePath(name); }
+    // A file as the scan found it.
+    FoundFile scanned(const QByteArray &name, const QByteArray &content)
+    {
+        const QString file = pathcodec::fromNative(QFile::encodeName(dir.path()) + "/" + name);
+        if (!writeOld(pathcodec::toNative(file), content))
+            qFatal("cannot write %s", qPrintable(file));
+        return {content.size(), file};
+    }
+    static QString trash()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash";
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void trashesOnlyWhatIsAsScanned();
+    void leavesEverythingWithoutATrash();
+    void confirmation();
+    void csvQuotesAndEscapes();
+    void fileUrlKeepsEveryByte();
+};
+
+void tst_ResultActions::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    // A file on another file system than HOME would be trashed into a
+    // .Trash-$uid at that file system's root: never run there.
+    if (QStorageInfo(dir.path()) != QStorageInfo(QDir::homePath()))
+        QSKIP("the temporary directory is not on the file system of the temporary HOME");
+}
+
+void tst_ResultActions::trashesOnlyWhatIsAsScanned()
+{
+    QVERIFY(QDir().mkdir(path("locked")));
+    const QByteArray undecodable = QFile::encodeName(path("bad")) + "\xff.bin";
+    const QList<FoundFile> files = {
+        scanned("keep-a.iso", "aaa"),
+        scanned("grew.iso", "bb"),
+        scanned("rewritten.iso", "cc"),
+        scanned("vanished.iso", "dd"),
+        scanned("bad\xff.bin", "ee"),
+        scanned(QByteArray(250, 'n'), "ff"), // no room for ".trashinfo" after it
+        scanned("locked/big.iso", "hh"),
+        scanned("keep-b.iso", "ggggg"),
+    };
+    QVERIFY(writeOld(QFile::encodeName(files[1].path), "bbb")); // only the size tells
+    QFile rewritten(files[2].path); // same size, written after the scan started
+    QVERIFY(rewritten.open(QIODevice::WriteOnly) && rewritten.write("CC") == 2);
+    rewritten.close();
+    QVERIFY(QFile::remove(files[3].path));
+    // A directory the file cannot leave: immutable for the super-user,
+    // read-only for anyone else.
+    const bool root = ::geteuid() == 0;
+    if (root && !setImmutable(path("locked"), true))
+        QSKIP("cannot make a directory immutable here");
+    QVERIFY(root || QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+
+    const TrashReport report = moveToTrash(files, QDateTime::currentDateTime().addSecs(-5));
+
+    QVERIFY(!root || setImmutable(path("locked"), false));
+    QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const bool undecodableKept = ::unlink(undecodable.constData()) == 0;
+    QCOMPARE(report.trashed, QList<int>({0, 7}));
+    QCOMPARE(report.bytesTrashed, qint64(8));
+    QCOMPARE(QFileInfo(trash() + "/files/keep-a.iso").size(), 3);
+    QCOMPARE(QFileInfo(trash() + "/files/keep-b.iso").size(), 5);
+    QVERIFY(!QFileInfo::exists(files[0].path));
+    QVERIFY(undecodableKept);
+    for (int i : {1, 2, 5, 6})
+        QVERIFY2(QFileInfo::exists(files[i].path), qPrintable(files[i].path));
+    QList<QPair<int, TrashProblem>> failed;
+    for (const TrashFailure &failure : report.failures)
+        failed.append({failure.index, failure.problem});
+    using P = TrashProblem;
+    QCOMPARE(failed, (QList<QPair<int, P>>({{1, P::Changed}, {2, P::Changed}, {3, P::Vanished},
+                                            {4, P::NotTrashable}, {5, P::NotTrashable},
+                                            {6, P::NotTrashable}})));
+    QCOMPARE(report.statusText(),
+             QString("Moved 2 files, 8 bytes, to the trash; 6 files were left where they are"));
+    QVERIFY(report.problemText().contains(path("bad") + "\\xff.bin: "));
+}
+
+// With no trash directory to be had, nothing moves: Qt 6.4 then moves the file
+// to "files" below the current directory and calls that a success.
+void tst_ResultActions::leavesEverythingWithoutATrash()
+{
+    QVERIFY(QDir(trash()).removeRecursively());
+    QVERIFY(writeOld(QFile::encodeName(trash()), "not a directory"));
+    const QString saved = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+
+    const QList<FoundFile> files = {scanned("one.iso", "one")};
+    const TrashReport report = moveToTrash(files, QDateTime::currentDateTime());
+
+    QDir::setCurrent(saved);
+    QVERIFY(QFile::remove(trash()));
+    QVERIFY(QFileInfo::exists(files[0].path));
+    QVERIFY(!QFileInfo::exists(path("files/one.iso")));
+    QCOMPARE(report.failures.size(), 1);
+    QCOMPARE(report.failures.first().problem, TrashProblem::NotTrashable);
+    QCOMPARE(report.statusText(), QString("Nothing was moved to the trash; 1 file was left where it is"));
+}
+
+void tst_ResultActions::confirmation()
+{
+    const TrashConfirmation two = trashConfirmation(
+        {{qint64(3) << 30, "/data/a.iso"}, {qint64(1) << 29, pathcodec::fromNative("/data/b\xfe")}});
+    QCOMPARE(two.question, QString("Move 2 files, 3.5 GB in all, to the trash?"));
+    QCOMPARE(two.fileList, QString("/data/a.iso (3.0 GB)\n/data/b\\xfe (512.0 MB)"));    // A long selection is summed up; the details name every file.
+    QCOMPARE(trashConfirmation(QList<FoundFile>(40, {1, "/f"})).details.count("/f (1 byte)"), 40);
+}
+
+void tst_ResultActions::csvQuotesAndEscapes()
+{
+    const QList<FoundFile> files = {
+        {123456789, "/data/plain.iso"},
+        {1572864, "/data/a,b.mkv"},
+        {1048576, "/data/say \"hi\".txt"},
+        {0, "/data/two\nlines"},
+        {1536, pathcodec::fromNative("/data/caf\xc3\xa9-\xff.bin")},
+    };
+    const QByteArray expected = "Size (bytes),Size (MB),Path\r\n"
+                                "123456789,117.738,/data/plain.iso\r\n"
+                                "1572864,1.5,\"/data/a,b.mkv\"\r\n"
+                                "1048576,1,\"/data/say \"\"hi\"\".txt\"\r\n"
+                                "0,0,\"/data/two\nlines\"\r\n"
+                                "1536,0.00146484,/data/caf\xc3\xa9-\\xff.bin\r\n";
+    QCOMPARE(csv(files), expected);
+    QString error;
+    QVERIFY(saveCsv(path("list.csv"), files, &error));
+    QCOMPARE(QFileInfo(path("list.csv")).size(), expected.size());
+    QVERIFY(!saveCsv(path("missing/list.csv"), files, &error) && !error.isEmpty());
+}
+
+void tst_ResultActions::fileUrlKeepsEveryByte()
+{
+    QCOMPARE(localFileUrl("/data/a b#%?.iso").toEncoded(), "file:///data/a%20b%23%25%3F.iso");
+    QCOMPARE(localFileUrl(pathcodec::fromNative("/data/x\xff y#")).toEncoded(),
+             "file:///data/x%FF%20y%23");
+}
+
+// HOME and XDG_DATA_HOME point into a temporary directory before Qt starts,
+// so the trash every case uses is a private one.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication app(argc, argv);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!data.startsWith(home.path()) || !QDir().mkpath(data))
+        return 1;
+    tst_ResultActions test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_resultactions.moc"
