@@ -691,9 +691,16 @@ void tst_Widget::deleteMovesSelectedRowsToTheTrash()
     auto *actions = table(w)->findChild<ResultsMenu *>();
     QVERIFY(actions);
     QStringList asked;
+#ifdef Q_OS_WIN
+    // The trash is the Recycle Bin here, never a temporary one: the question
+    // is asked and declined, and nothing moves.
+    const bool accept = false;
+#else
+    const bool accept = true;
+#endif
     actions->confirm = [&](const resultactions::TrashConfirmation &question) {
         asked << question.question;
-        return true;
+        return accept;
     };
     table(w)->selectRow(0);
     table(w)->selectionModel()->select(table(w)->model()->index(2, 0),
@@ -703,9 +710,14 @@ void tst_Widget::deleteMovesSelectedRowsToTheTrash()
              tree->path() + "/f30.bin\n" + tree->path() + "/f10.bin");
     QTest::keyClick(table(w), Qt::Key_Delete);
     QCOMPARE(asked, QStringList({"Move 2 files, 40 bytes in all, to the trash?"}));
+#ifdef Q_OS_WIN
+    QCOMPARE(rowsOf(w, 1).size(), 3);
+    QVERIFY(QFileInfo::exists(tree->path() + "/f30.bin"));
+#else
     QCOMPARE(rowsOf(w, 1), QStringList({tree->path() + "/f20.bin"}));
     QCOMPARE(status(w)->text(), QString("Moved 2 files, 40 bytes, to the trash"));
     QVERIFY(QFileInfo::exists(sandbox + "/data/Trash/files/f30.bin"));
+#endif
 
     {
         QSettings ini(iniPath(), QSettings::IniFormat);
