@@ -2,6 +2,7 @@
 
 #include "scan/filesystemkind.h"
 #include "scan/pathcodec.h"
+#include "scan/posixopen.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -43,49 +44,6 @@ namespace {
 // Names longer than this are opened a piece at a time.
 constexpr qsizetype longPath = 2048;
 
-int openDirectory(int at, const char *path, int flags)
-{
-    int fd;
-    do {
-        fd = ::openat(at, path, flags | O_DIRECTORY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Opens an absolute path of any length: a path beyond the system's limit
-// (a tree thousands of levels deep) is walked down in pieces, each opened
-// relative to the one before, holding two descriptors at most.
-int openPath(const QByteArray &path)
-{
-    if (path.size() < longPath)
-        return openDirectory(AT_FDCWD, path.constData(), O_RDONLY);
-    int at = AT_FDCWD;
-    qsizetype start = 0;
-    for (;;) {
-        qsizetype end = path.size();
-        const bool last = end - start < longPath;
-        if (!last) {
-            end = path.lastIndexOf('/', start + longPath);
-            if (end <= start) {
-                errno = ENAMETOOLONG; // one name longer than any system allows
-                if (at != AT_FDCWD)
-                    ::close(at);
-                return -1;
-            }
-        }
-        const QByteArray piece = path.mid(start, end - start);
-        const int fd = openDirectory(at, piece.constData(), last ? O_RDONLY : O_PATH);
-        const int saved = errno;
-        if (at != AT_FDCWD)
-            ::close(at);
-        errno = saved;
-        if (fd < 0 || last)
-            return fd;
-        at = fd;
-        start = end + 1;
-    }
-}
-
 qint64 milliseconds(const struct timespec &time)
 {
     return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
@@ -109,7 +67,8 @@ bool DirectoryReader::open(const QString &path, DirectoryHandle handle)
 {
     close();
     d->error = 0;
-    d->fd = handle.isValid() ? int(handle.value) : openPath(pathcodec::toNative(path));
+    d->fd = handle.isValid() ? int(handle.value)
+                             : openDirectoryPath(pathcodec::toNative(path), longPath, O_PATH);
     if (d->fd < 0) {
         d->error = errno;
         return false;
@@ -123,7 +82,7 @@ bool DirectoryReader::open(const QString &path, DirectoryHandle handle)
     d->info.device = makedev(st.stx_dev_major, st.stx_dev_minor);
     d->info.inode = st.stx_ino;
     d->info.mayRepeatAncestor = !(st.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) ||
-                                (st.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+        (st.stx_attributes & STATX_ATTR_MOUNT_ROOT);
     return true;
 }
 
@@ -200,7 +159,7 @@ DirectoryHandle DirectoryReader::openChild(const DirectoryEntry &entry)
 {
     if (d->fd < 0 || entry.position >= d->rawNames.size())
         return {};
-    const int fd = openDirectory(d->fd, d->rawNames[entry.position], O_RDONLY | O_NOFOLLOW);
+    const int fd = openDirectoryAt(d->fd, d->rawNames[entry.position], O_RDONLY | O_NOFOLLOW);
     return fd < 0 ? DirectoryHandle() : DirectoryHandle {fd};
 }
 

@@ -2,6 +2,7 @@
 
 #include "scan/filesystemkind.h"
 #include "scan/pathcodec.h"
+#include "scan/posixopen.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -38,45 +39,6 @@ namespace {
 constexpr qsizetype longPath = 1024;
 constexpr std::size_t batchSize = 256;
 
-int openDirectory(int at, const char *path)
-{
-    int fd;
-    do {
-        fd = ::openat(at, path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-// Opens an absolute path of any length, a piece at a time beyond the
-// system's limit.
-int openPath(const QByteArray &path)
-{
-    int at = AT_FDCWD;
-    qsizetype start = 0;
-    for (;;) {
-        qsizetype end = path.size();
-        const bool last = end - start < longPath;
-        if (!last) {
-            end = path.lastIndexOf('/', start + longPath);
-            if (end <= start) {
-                errno = ENAMETOOLONG;
-                if (at != AT_FDCWD)
-                    ::close(at);
-                return -1;
-            }
-        }
-        const int fd = openDirectory(at, path.mid(start, end - start).constData());
-        const int saved = errno;
-        if (at != AT_FDCWD)
-            ::close(at);
-        errno = saved;
-        if (fd < 0 || last)
-            return fd;
-        at = fd;
-        start = end + 1;
-    }
-}
-
 } // namespace
 
 DirectoryReader::DirectoryReader() : d(std::make_unique<Private>()) { }
@@ -95,7 +57,9 @@ bool DirectoryReader::open(const QString &path, DirectoryHandle handle)
 {
     close();
     d->error = 0;
-    const int fd = handle.isValid() ? int(handle.value) : openPath(pathcodec::toNative(path));
+    const int fd = handle.isValid()
+        ? int(handle.value)
+        : openDirectoryPath(pathcodec::toNative(path), longPath, O_RDONLY);
     struct stat st;
     if (fd < 0 || ::fstat(fd, &st) != 0 || !(d->dir = ::fdopendir(fd))) {
         d->error = errno;

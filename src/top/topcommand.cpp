@@ -76,34 +76,34 @@ const OptionSpec optionTable[] = {
 
 const OptionSpec *findShort(QChar letter)
 {
-    for (const OptionSpec &spec : optionTable) {
-        if (spec.shortName != 0 && letter == QLatin1Char(spec.shortName))
-            return &spec;
+    for (const OptionSpec &option : optionTable) {
+        if (option.shortName != 0 && letter == QLatin1Char(option.shortName))
+            return &option;
     }
     return nullptr;
 }
 
 const OptionSpec *findLong(QStringView name)
 {
-    for (const OptionSpec &spec : optionTable) {
-        if (spec.longName && name == QLatin1String(spec.longName))
-            return &spec;
+    for (const OptionSpec &option : optionTable) {
+        if (option.longName && name == QLatin1String(option.longName))
+            return &option;
     }
     return nullptr;
 }
 
-QString displayName(const OptionSpec &spec)
+QString displayName(const OptionSpec &option)
 {
-    return spec.longName ? QLatin1String("--") + QLatin1String(spec.longName)
-                         : QString(QLatin1Char('-')) + QLatin1Char(spec.shortName);
+    return option.longName ? QLatin1String("--") + QLatin1String(option.longName)
+                         : QString(QLatin1Char('-')) + QLatin1Char(option.shortName);
 }
 
 // The values an option takes, each checked; an empty string when the value is
 // good, else the one-line complaint.
-QString applyOption(const OptionSpec &spec, const QString &value, Options &options)
+QString applyOption(const OptionSpec &option, const QString &value, Options &options)
 {
     ScanOptions &scan = options.scan;
-    switch (spec.key) {
+    switch (option.key) {
     case Key::Count: {
         bool ok = false;
         const int count = value.toInt(&ok);
@@ -310,51 +310,51 @@ Options parseArguments(const QStringList &arguments)
         if (argument.startsWith(QLatin1String("--"))) {
             const qsizetype equals = argument.indexOf(QLatin1Char('='));
             const QStringView name = QStringView(argument).mid(2, equals < 0 ? -1 : equals - 2);
-            const OptionSpec *spec = findLong(name);
-            if (!spec) {
+            const OptionSpec *option = findLong(name);
+            if (!option) {
                 return invalid(QStringLiteral("unknown option '%1'")
                                    .arg(pathcodec::escapedLine(argument.left(equals))));
             }
             QString value;
-            if (!spec->valueName && equals >= 0)
+            if (!option->valueName && equals >= 0)
                 return invalid(
-                    QStringLiteral("option '%1' takes no value").arg(displayName(*spec)));
-            if (spec->valueName) {
+                    QStringLiteral("option '%1' takes no value").arg(displayName(*option)));
+            if (option->valueName) {
                 if (equals >= 0)
                     value = argument.mid(equals + 1);
                 else if (++i < arguments.size())
                     value = arguments.at(i);
                 else
                     return invalid(QStringLiteral("option '%1' needs a value (%2)")
-                                       .arg(displayName(*spec), QLatin1String(spec->valueName)));
+                                       .arg(displayName(*option), QLatin1String(option->valueName)));
             }
-            given.append({spec, value});
+            given.append({option, value});
         } else {
             for (qsizetype k = 1; k < argument.size(); ++k) {
-                const OptionSpec *spec = findShort(argument.at(k));
-                if (!spec) {
+                const OptionSpec *option = findShort(argument.at(k));
+                if (!option) {
                     return invalid(QStringLiteral("unknown option '-%1'")
                                        .arg(pathcodec::escapedLine(argument.mid(k, 1))));
                 }
-                if (!spec->valueName) {
-                    given.append({spec, QString()});
+                if (!option->valueName) {
+                    given.append({option, QString()});
                     continue;
                 }
                 QString value = argument.mid(k + 1);
                 if (value.isEmpty()) {
                     if (++i == arguments.size())
                         return invalid(QStringLiteral("option '-%1' needs a value (%2)")
-                                           .arg(QLatin1Char(spec->shortName))
-                                           .arg(QLatin1String(spec->valueName)));
+                                           .arg(QLatin1Char(option->shortName))
+                                           .arg(QLatin1String(option->valueName)));
                     value = arguments.at(i);
                 }
-                given.append({spec, value});
+                given.append({option, value});
                 break;
             }
         }
 
-        for (const auto &[spec, value] : given) {
-            const QString error = applyOption(*spec, value, options);
+        for (const auto &[option, value] : given) {
+            const QString error = applyOption(*option, value, options);
             if (!error.isEmpty())
                 return invalid(error);
             if (options.action != Options::Scan)
@@ -407,17 +407,17 @@ QString usage()
         "U+009F as \\u0080 to \\u009f).\n"
         "\n"
         "Options:\n");
-    for (const OptionSpec &spec : optionTable) {
+    for (const OptionSpec &option : optionTable) {
         QString names;
-        if (spec.shortName)
-            names = QString(QLatin1Char('-')) + QLatin1Char(spec.shortName);
-        if (spec.shortName && spec.longName)
+        if (option.shortName)
+            names = QString(QLatin1Char('-')) + QLatin1Char(option.shortName);
+        if (option.shortName && option.longName)
             names += QLatin1String(", ");
-        if (spec.longName)
-            names += QLatin1String("--") + QLatin1String(spec.longName);
-        if (spec.valueName)
-            names += QLatin1Char(' ') + QLatin1String(spec.valueName);
-        const QStringList help = QString::fromLatin1(spec.help).split(QLatin1Char('\n'));
+        if (option.longName)
+            names += QLatin1String("--") + QLatin1String(option.longName);
+        if (option.valueName)
+            names += QLatin1Char(' ') + QLatin1String(option.valueName);
+        const QStringList help = QString::fromLatin1(option.help).split(QLatin1Char('\n'));
         text += QStringLiteral("  %1").arg(names, -24);
         if (names.size() > 24)
             text += QLatin1Char('\n') + QString(26, QLatin1Char(' '));
