@@ -1,6 +1,7 @@
 #include "scan/directoryreader.h"
 
 #include "scan/filesystemkind.h"
+#include "scan/namebatch.h"
 #include "scan/pathcodec.h"
 #include "scan/posixopen.h"
 
@@ -34,9 +35,8 @@ struct DirectoryReader::Private
     // getdents64() fills it with linux_dirent64 records, which glibc declares
     // as struct dirent64: inode, offset, record length, type, name.
     alignas(struct dirent64) char buffer[32 * 1024];
-    QString names; // the batch's decoded names, one after another
+    NameBatch names;
     std::vector<const char *> rawNames; // by position in the batch
-    std::vector<std::pair<qsizetype, qsizetype>> spans; // of each name in names
 };
 
 namespace {
@@ -103,10 +103,6 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
     d->rawNames.clear();
     if (d->fd < 0)
         return false;
-    // Names are decoded first and pointed at afterwards, once the storage
-    // has stopped growing.
-    auto &spans = d->spans;
-    spans.clear();
     while (entries.empty()) {
         const ssize_t filled = ::getdents64(d->fd, d->buffer, sizeof d->buffer);
         if (filled <= 0) {
@@ -143,15 +139,14 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
             else
                 continue; // links, fifos, sockets, devices
             entry.position = quint32(entries.size());
-            const qsizetype start = d->names.size();
-            pathcodec::appendNative(d->names, name, qsizetype(std::strlen(name)));
-            spans.emplace_back(start, d->names.size() - start);
+            d->names.add([name](QString &names) {
+                pathcodec::appendNative(names, name, qsizetype(std::strlen(name)));
+            });
             d->rawNames.push_back(name);
             entries.push_back(entry);
         }
     }
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].name = QStringView(d->names).mid(spans[i].first, spans[i].second);
+    d->names.attach(entries);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "scan/directoryreader.h"
 
 #include "scan/filesystemkind.h"
+#include "scan/namebatch.h"
 #include "scan/pathcodec.h"
 #include "scan/posixopen.h"
 
@@ -29,9 +30,8 @@ struct DirectoryReader::Private
     bool skipHidden = false;
     int error = 0;
     DirectoryInfo info;
-    QString names;
+    NameBatch names;
     std::vector<std::string> rawNames; // readdir() may reuse its entry
-    std::vector<std::pair<qsizetype, qsizetype>> spans;
 };
 
 namespace {
@@ -88,7 +88,6 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
     entries.clear();
     d->names.clear();
     d->rawNames.clear();
-    d->spans.clear();
     if (!d->dir)
         return false;
     const int fd = ::dirfd(d->dir);
@@ -122,15 +121,14 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
             continue;
         }
         entry.position = quint32(entries.size());
-        const qsizetype start = d->names.size();
         const std::size_t length = std::strlen(name);
-        pathcodec::appendNative(d->names, name, qsizetype(length));
-        d->spans.emplace_back(start, d->names.size() - start);
+        d->names.add([name, length](QString &names) {
+            pathcodec::appendNative(names, name, qsizetype(length));
+        });
         d->rawNames.emplace_back(name, length);
         entries.push_back(entry);
     }
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].name = QStringView(d->names).mid(d->spans[i].first, d->spans[i].second);
+    d->names.attach(entries);
     return !entries.empty();
 }
 

@@ -1,5 +1,7 @@
 #include "scan/directoryreader.h"
 
+#include "scan/namebatch.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -20,8 +22,7 @@ struct DirectoryReader::Private
     QString error;
     DirectoryInfo info;
     std::optional<QDirIterator> iterator;
-    QString names;
-    std::vector<std::pair<qsizetype, qsizetype>> spans;
+    NameBatch names;
 };
 
 namespace {
@@ -44,10 +45,10 @@ bool DirectoryReader::open(const QString &path, DirectoryHandle)
 {
     close();
     const QFileInfo info(path);
-    d->error = !info.exists()        ? QStringLiteral("No such file or directory")
-               : !info.isDir()       ? QStringLiteral("Not a directory")
-               : !info.isReadable()  ? QStringLiteral("Permission denied")
-                                     : QString();
+    d->error = !info.exists() ? QStringLiteral("No such file or directory")
+        : !info.isDir()       ? QStringLiteral("Not a directory")
+        : !info.isReadable()  ? QStringLiteral("Permission denied")
+                              : QString();
     if (!d->error.isEmpty())
         return false;
     d->info.mayRepeatAncestor = false;
@@ -72,7 +73,6 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
 {
     entries.clear();
     d->names.clear();
-    d->spans.clear();
     if (!d->iterator)
         return false;
     while (entries.size() < batchSize && d->iterator->hasNext()) {
@@ -93,13 +93,10 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
             continue;
         }
         entry.position = quint32(entries.size());
-        const QString name = info.fileName();
-        d->spans.emplace_back(d->names.size(), name.size());
-        d->names += name;
+        d->names.add([&info](QString &names) { names += info.fileName(); });
         entries.push_back(entry);
     }
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].name = QStringView(d->names).mid(d->spans[i].first, d->spans[i].second);
+    d->names.attach(entries);
     return !entries.empty();
 }
 

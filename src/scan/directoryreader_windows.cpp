@@ -1,5 +1,7 @@
 #include "scan/directoryreader_windows.h"
 
+#include "scan/namebatch.h"
+
 #include <QDir>
 
 // Windows lists a directory with FindFirstFileExW: each entry comes with its
@@ -135,8 +137,7 @@ struct DirectoryReader::Private
     DWORD error = ERROR_SUCCESS;
     std::wstring directory; // the open directory's extended path
     DirectoryInfo info;
-    QString names;
-    std::vector<std::pair<qsizetype, qsizetype>> spans;
+    NameBatch names;
 };
 
 namespace {
@@ -146,10 +147,9 @@ constexpr std::size_t batchSize = 256;
 QString systemMessage(DWORD error)
 {
     wchar_t *buffer = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0,
-                                        nullptr);
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
     // "Access is denied." reads as the other systems' messages do: no full stop.
     QString message = QString::fromWCharArray(buffer, qsizetype(length)).trimmed();
     LocalFree(buffer);
@@ -234,14 +234,11 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
 {
     entries.clear();
     d->names.clear();
-    d->spans.clear();
     while (entries.size() < batchSize && d->pending) {
         DirectoryEntry entry;
         if (windowslisting::entryFromFindData(d->data, d->skipHidden, entry)) {
             entry.position = quint32(entries.size());
-            const qsizetype start = d->names.size();
-            windowslisting::appendName(d->names, d->data);
-            d->spans.emplace_back(start, d->names.size() - start);
+            d->names.add([this](QString &names) { windowslisting::appendName(names, d->data); });
             entries.push_back(entry);
         }
         if (!FindNextFileW(d->find, &d->data)) {
@@ -251,8 +248,7 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
                 d->error = error;
         }
     }
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        entries[i].name = QStringView(d->names).mid(d->spans[i].first, d->spans[i].second);
+    d->names.attach(entries);
     return !entries.empty();
 }
 
