@@ -10,13 +10,11 @@
 #include "mainwindow/plaintext.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
-#include "mainwindow/statusrelay.h"
 #include "net/updateprotocol.h"
 #include "platform/platform.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
-#include "scan/walker.h"
 
 #include <QCursor>
 #include <QDateTime>
@@ -107,7 +105,6 @@ Widget::Widget(QWidget *parent)
       configwindow(nullptr),
       useargdirlist(false),
       topcount(0),
-      statusRelay(nullptr),
       trayMenu(nullptr),
       resultMenu(nullptr),
       sizeGrip(nullptr)
@@ -156,12 +153,10 @@ Widget::Widget(QWidget *parent)
     setTextColor(ui->scanstats, bodyTextColor);
     setTextColor(ui->label_3, titleTextColor);
 
-    // Every file the walker meets is reported through the relay, which keeps
-    // at most one status update waiting in the GUI thread.
-    statusRelay = new StatusRelay(this, statusRestMs);
-    connect(session->walkerThread(), &walker::walkfile, statusRelay, &StatusRelay::offer,
-            Qt::DirectConnection);
-    connect(statusRelay, &StatusRelay::pathChanged, this, &Widget::showfile);
+    // The status line takes the walk's latest path on its own beat rather
+    // than hearing of every file, which would slow the walk.
+    pathTimer.setInterval(statusPathMs);
+    connect(&pathTimer, &QTimer::timeout, this, &Widget::showRecentPath);
     connect(session.get(), &ScanSession::finished, this, &Widget::scancomplete);
     liveTimer.setInterval(liveUpdateMs);
     connect(&liveTimer, &QTimer::timeout, this, &Widget::liveUpdate);
@@ -285,6 +280,7 @@ void Widget::startScan()
     ui->scanstats->clear();
     ui->scanb->setText(tr("Stop"));
     liveTimer.start();
+    pathTimer.start();
 }
 
 QStringList Widget::scanDirList()
@@ -323,6 +319,13 @@ void Widget::showfile(const QString &path)
         label->setText(metrics.elidedText(shown, Qt::ElideMiddle, label->width()));
 }
 
+void Widget::showRecentPath()
+{
+    const QString path = session->takeRecentPath();
+    if (!path.isEmpty())
+        showfile(path);
+}
+
 void Widget::liveUpdate()
 {
     const QList<FoundFile> files = session->snapshot();
@@ -338,6 +341,7 @@ void Widget::liveUpdate()
 void Widget::scancomplete()
 {
     liveTimer.stop();
+    pathTimer.stop();
     resultActions->setScanRunning(false);
     const bool stopped = session->wasStopped();
     ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts

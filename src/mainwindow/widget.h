@@ -23,7 +23,6 @@ class QStandardItemModel;
 class ResultModel;
 class ResultsMenu;
 class ScanSession;
-class StatusRelay;
 
 namespace Ui {
 class Widget;
@@ -54,10 +53,10 @@ public:
     static bool (*systemTrayAvailable)();
     // How often the table and the figures follow a running scan.
     static constexpr int liveUpdateMs = 250;
-    // The pause between two paths in the status line: twenty a second are
-    // more than anyone reads, and each costs the GUI thread a measured and
-    // drawn text while the walk needs the processor.
-    static constexpr int statusRestMs = 50;
+    // How often the status line takes the path the walk is at: twenty a
+    // second are more than anyone reads, and each costs the GUI thread a
+    // measured and drawn text while the walk needs the processor.
+    static constexpr int statusPathMs = 50;
 
 public Q_SLOTS:
     void on_scanb_clicked();
@@ -103,6 +102,7 @@ private:
     QStringList driveList() const;
     void showEmptyResultMessage();
     void liveUpdate();
+    void showRecentPath();
     scanstatus::Figures figures() const;
     // Shows or hides the results table, growing the window to its full size
     // or shrinking it to the compact one.
@@ -134,7 +134,6 @@ private:
     int topcount;
     HttpClient updateclient;
 
-    StatusRelay *statusRelay;
     QMenu *trayMenu;
     // The results table's context menu; every action on a result goes here.
     QMenu *resultMenu;
@@ -142,6 +141,7 @@ private:
     ResultsMenu *resultActions = nullptr;
     QSizeGrip *sizeGrip;
     QTimer liveTimer;
+    QTimer pathTimer;
     // The combo item the roots were last taken from, to go back to when the
     // custom directory dialog is dismissed without an answer.
     QPersistentModelIndex lastTarget;

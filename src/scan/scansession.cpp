@@ -112,6 +112,11 @@ qint64 ScanSession::unreadableCount() const
     return scanner->unreadableCount();
 }
 
+QString ScanSession::takeRecentPath()
+{
+    return scanner->takeRecentPath();
+}
+
 qint64 ScanSession::elapsedMs() const
 {
     return active ? clock.elapsed() : finalElapsed;

@@ -57,10 +57,14 @@ public:
     qint64 byteCount() const;
     // Folders that could not be read.
     qint64 unreadableCount() const;
+    // A file path the scan met since the last call, or "" (see
+    // walker::takeRecentPath); for a progress display. Any thread.
+    QString takeRecentPath();
     // Milliseconds since the scan started, frozen when it ends.
     qint64 elapsedMs() const;
 
-    // The walker thread, whose walkfile() reports every regular file.
+    // The walker thread, whose walkfile() reports every regular file (at a
+    // cost to the walk: a display follows it with takeRecentPath()).
     walker *walkerThread() const { return scanner.get(); }
 
     // Every drive root as an absolute path ("/" on Unix), listable or not.

@@ -40,12 +40,28 @@ void walker::start(Priority priority)
     files.storeRelaxed(0);
     bytes.storeRelaxed(0);
     unreadable.storeRelaxed(0);
+    {
+        QMutexLocker lock(&recentMutex);
+        recentPath.clear();
+    }
+    recentWanted.storeRelease(1);
     QThread::start(priority);
 }
 
 void walker::stop()
 {
     stopRequested.testAndSetRelaxed(running, stopAsked);
+}
+
+QString walker::takeRecentPath()
+{
+    QString path;
+    {
+        QMutexLocker lock(&recentMutex);
+        path.swap(recentPath);
+    }
+    recentWanted.storeRelease(1);
+    return path;
 }
 
 void walker::run()
@@ -58,6 +74,10 @@ void walker::run()
         stopRequested,
         [&](const WalkedFile &file) {
             Q_EMIT walkfile(file.path);
+            if (recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0)) {
+                QMutexLocker lock(&recentMutex);
+                recentPath = file.path;
+            }
             files.fetchAndAddRelaxed(1);
             bytes.fetchAndAddRelaxed(file.size);
             if (filter.isActive() && !filter.accepts(file.name, file.size, file.modified))

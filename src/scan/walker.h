@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QAtomicInteger>
+#include <QMutex>
 #include <QStringList>
 #include <QThread>
 
@@ -45,6 +46,14 @@ public:
     // Folders that could not be listed, the roots included.
     qint64 unreadableCount() const { return unreadable.loadRelaxed(); }
 
+    // For a progress display: the path of a regular file the walk met since
+    // the previous call (the first file of the walk, for the first call), or
+    // an empty string when it has met none since. Each call asks for the next
+    // one, so following the walk this way costs a file one relaxed load,
+    // where a connection to walkfile() costs a signal emission in every walk
+    // thread. May be called from any thread.
+    QString takeRecentPath();
+
 Q_SIGNALS:
     // Emitted for every regular file, before the file is offered to the
     // ranking, in one of the walk's threads: several at once, so a receiver
@@ -65,4 +74,9 @@ private:
     QAtomicInteger<qint64> files = 0;
     QAtomicInteger<qint64> bytes = 0;
     QAtomicInteger<qint64> unreadable = 0;
+    // 1 while takeRecentPath() waits for a path; the walk thread that clears
+    // it writes recentPath.
+    QAtomicInt recentWanted = 1;
+    QMutex recentMutex;
+    QString recentPath;
 };

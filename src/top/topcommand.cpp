@@ -3,7 +3,6 @@
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
-#include "scan/walker.h"
 #include "top/terminal.h"
 
 #include <QEventLoop>
@@ -201,38 +200,6 @@ void write(FILE *stream, const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
-
-// Carries the path being walked from the walk threads to the progress line.
-// A path is copied only when the line has asked for a new one, at most once
-// per update, so a file costs one relaxed load.
-class ProgressProbe
-{
-public:
-    void fileSeen(const QString &path)
-    {
-        if (wanted.loadRelaxed() == 1 && wanted.testAndSetAcquire(1, 0)) {
-            QMutexLocker lock(&mutex);
-            latest = path;
-        }
-    }
-
-    // The directory of the last path handed over; asks for the next one.
-    QString directory()
-    {
-        QString path;
-        {
-            QMutexLocker lock(&mutex);
-            path = latest;
-        }
-        wanted.storeRelease(1);
-        return path.left(path.lastIndexOf(QLatin1Char('/')));
-    }
-
-private:
-    QAtomicInt wanted = 1;
-    QMutex mutex;
-    QString latest;
-};
 
 // Standard error, written by the progress line (the main thread) and by the
 // messages about unreadable folders (the walk threads): one writer at a time,
@@ -527,15 +494,14 @@ int run(const QStringList &arguments)
 
     // Progress on a terminal only: files seen and the current directory, ten
     // times a second at most, erased at the end.
-    ProgressProbe probe;
     QTimer ticker;
+    QString directory;
     if (errors.isTerminal()) {
-        QObject::connect(
-            session.walkerThread(), &walker::walkfile, &session,
-            [&probe](const QString &path) { probe.fileSeen(path); }, Qt::DirectConnection);
         QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
-            errors.progress(
-                progressLine(session.fileCount(), probe.directory(), terminalColumns()));
+            const QString path = session.takeRecentPath();
+            if (!path.isEmpty())
+                directory = path.left(path.lastIndexOf(QLatin1Char('/')));
+            errors.progress(progressLine(session.fileCount(), directory, terminalColumns()));
         });
         ticker.start(100);
     }

@@ -1073,6 +1073,8 @@ void tst_Widget::liveResults()
     QVERIFY(table(w)->isVisibleTo(&w));
     QVERIFY(w.scanSession()->isRunning());
     QVERIFY(w.findChild<QLabel *>("scanstats")->text().contains(" files, "));
+    // The status line follows the walk.
+    QTRY_VERIFY(status(w)->text().startsWith(tree->path() + "/"));
     const QRegularExpression sizeLine(R"(^[0-9.e+-]+ : ".*"$)");
     QCOMPARE(capturedLines.filter(sizeLine).size(), 0);
     release.release();

@@ -51,6 +51,7 @@ private Q_SLOTS:
     void signalBeforeRanking();
     void stopDuringSecondOfThreeRoots();
     void runsAgainAfterStop();
+    void recentPathFollowsTheWalk();
     void destroyWhileRunning();
 };
 
@@ -210,6 +211,30 @@ void tst_Walker::runsAgainAfterStop()
 
 // The destructor stops the walk and waits for the thread, also when it comes
 // right after start(), before the thread has begun.
+// Each takeRecentPath() hands over the file met after the previous call, and
+// asks for the next; nothing is handed over twice.
+void tst_Walker::recentPathFollowsTheWalk()
+{
+    walker w;
+    QCOMPARE(w.takeRecentPath(), QString());
+    // Each root is one folder, listed by one thread: its files come in turn.
+    QStringList seen, taken;
+    connect(
+        &w, &walker::walkfile, this,
+        [&](const QString &path) {
+            taken << w.takeRecentPath();
+            seen << path;
+        },
+        Qt::DirectConnection);
+    w.setDirs({root[1], root[2]});
+    w.start();
+    QVERIFY(w.wait(10000));
+    QCOMPARE(seen.size(), 6);
+    QCOMPARE(taken, QStringList({QString()}) + seen.mid(0, 5));
+    QCOMPARE(w.takeRecentPath(), seen.last());
+    QCOMPARE(w.takeRecentPath(), QString());
+}
+
 void tst_Walker::destroyWhileRunning()
 {
     QTemporaryDir big;
