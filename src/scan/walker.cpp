@@ -37,8 +37,8 @@ void walker::start(Priority priority)
     if (isRunning())
         return;
     stopRequested.testAndSetRelaxed(stopAsked, running);
-    files.storeRelaxed(0);
-    bytes.storeRelaxed(0);
+    files.reset();
+    bytes.reset();
     unreadable.storeRelaxed(0);
     {
         QMutexLocker lock(&recentMutex);
@@ -78,8 +78,8 @@ void walker::run()
                 QMutexLocker lock(&recentMutex);
                 recentPath = file.path;
             }
-            files.fetchAndAddRelaxed(1);
-            bytes.fetchAndAddRelaxed(file.size);
+            files.add(1);
+            bytes.add(file.size);
             if (filter.isActive() && !filter.accepts(file.name, file.size, file.modified))
                 return;
             if (file.links > 1)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scan/scanoptions.h"
+#include "scan/spreadcounter.h"
 
 #include <QAtomicInt>
 #include <QAtomicInteger>
@@ -41,8 +42,8 @@ public:
     // Counts of the running or last walk; may be read from any thread. Every
     // regular file walked counts, each of its names, whether or not the
     // filter lets it into the ranking.
-    qint64 fileCount() const { return files.loadRelaxed(); }
-    qint64 byteCount() const { return bytes.loadRelaxed(); }
+    qint64 fileCount() const { return files.total(); }
+    qint64 byteCount() const { return bytes.total(); }
     // Folders that could not be listed, the roots included.
     qint64 unreadableCount() const { return unreadable.loadRelaxed(); }
 
@@ -69,14 +70,16 @@ protected:
 private:
     QStringList dirs;
     ScanOptions scanOptions;
-    // 0: run; 1: stop() was called; 2: the object is being destroyed.
-    QAtomicInt stopRequested;
-    QAtomicInteger<qint64> files = 0;
-    QAtomicInteger<qint64> bytes = 0;
-    QAtomicInteger<qint64> unreadable = 0;
+    // Read for every entry by every walk thread, so on a cache line that no
+    // count shares. 0: run; 1: stop() was called; 2: the object is being
+    // destroyed.
+    alignas(64) QAtomicInt stopRequested;
     // 1 while takeRecentPath() waits for a path; the walk thread that clears
-    // it writes recentPath.
+    // it writes recentPath. Read for every file.
     QAtomicInt recentWanted = 1;
+    alignas(64) SpreadCounter files;
+    SpreadCounter bytes;
+    QAtomicInteger<qint64> unreadable = 0;
     QMutex recentMutex;
     QString recentPath;
 };
