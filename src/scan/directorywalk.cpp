@@ -277,13 +277,10 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 interrupted = true;
                 break;
             }
-            QString path;
-            path.reserve(prefix.size() + entry.name.size());
-            path.append(prefix).append(entry.name);
             if (entry.kind == DirectoryEntry::Kind::File) {
                 WalkedFile file;
-                file.path = std::move(path);
-                file.name = QStringView(file.path).mid(prefix.size());
+                file.folder = prefix;
+                file.name = entry.name;
                 file.size = entry.size;
                 file.modified = entry.modified;
                 file.device = entry.device;
@@ -291,6 +288,9 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 file.links = entry.links;
                 visitor(file);
             } else if (entry.kind == DirectoryEntry::Kind::Directory) {
+                QString path;
+                path.reserve(prefix.size() + entry.name.size());
+                path.append(prefix).append(entry.name);
                 if (!excludes.isEmpty() && excludes.contains(path))
                     continue;
                 Work child;

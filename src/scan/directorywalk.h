@@ -11,9 +11,10 @@
 // A regular file met by the walk, with what the system said about it.
 struct WalkedFile
 {
-    // The root as given (in QDir's form), then "/" and the names below it.
-    QString path;
-    // The file's own name, the end of path.
+    // The folder the file is in: the root as given (in QDir's form) and the
+    // names below it, ending with "/".
+    QStringView folder;
+    // The file's own name.
     QStringView name;
     qint64 size = 0;
     // Last modification, milliseconds since 1970-01-01 UTC.
@@ -22,6 +23,15 @@ struct WalkedFile
     quint64 device = 0;
     quint64 inode = 0;
     quint32 links = 0;
+
+    // folder and name, made on demand: most files are only counted. The
+    // views are valid during the visitor's call only.
+    QString path() const
+    {
+        QString path;
+        path.reserve(folder.size() + name.size());
+        return path.append(folder).append(name);
+    }
 };
 
 // Walks the trees below roots, one root at a time, and hands every regular

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QMetaMethod>
 
 namespace {
 constexpr int running = 0;
@@ -70,22 +71,33 @@ void walker::run()
     TopFileMap *ranking = TopFileMap::instance();
     LinkedFiles linked(ranking);
     const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
+    // Listeners connect before the walk starts.
+    const bool announced = isSignalConnected(QMetaMethod::fromSignal(&walker::walkfile));
     DirectoryWalk walk(
         stopRequested,
         [&](const WalkedFile &file) {
-            Q_EMIT walkfile(file.path);
-            if (recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0)) {
-                QMutexLocker lock(&recentMutex);
-                recentPath = file.path;
+            // Most files are only counted: a path is made for a listener of
+            // walkfile(), for takeRecentPath() and for a file that may get
+            // into the ranking, and for no other.
+            const bool recent =
+                recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0);
+            const bool offered = file.size >= ranking->floor() &&
+                (!filter.isActive() || filter.accepts(file.name, file.size, file.modified));
+            if (announced || recent || offered) {
+                const QString path = file.path();
+                if (announced)
+                    Q_EMIT walkfile(path);
+                if (recent) {
+                    QMutexLocker lock(&recentMutex);
+                    recentPath = path;
+                }
+                if (offered && file.links > 1)
+                    linked.offer(file.size, path, file.device, file.inode);
+                else if (offered)
+                    ranking->insert(file.size, path);
             }
             files.add(1);
             bytes.add(file.size);
-            if (filter.isActive() && !filter.accepts(file.name, file.size, file.modified))
-                return;
-            if (file.links > 1)
-                linked.offer(file.size, file.path, file.device, file.inode);
-            else
-                ranking->insert(file.size, file.path);
         },
         [this](const QString &path, const QString &reason) {
             unreadable.fetchAndAddRelaxed(1);

@@ -58,7 +58,8 @@ public:
 Q_SIGNALS:
     // Emitted for every regular file, before the file is offered to the
     // ranking, in one of the walk's threads: several at once, so a receiver
-    // connected directly must be thread-safe.
+    // connected directly must be thread-safe. Seen by receivers connected
+    // before start(); without any, the walk makes no path for most files.
     void walkfile(const QString &path);
     // A folder could not be listed; reason is the system's message, such as
     // "Permission denied". Emitted in one of the walk's threads.

@@ -174,7 +174,7 @@ void tst_DirectoryReaderWindows::walksARealTree()
     QMap<QString, WalkedFile> walked;
     DirectoryWalk walk(stop, [&](const WalkedFile &found) {
         QMutexLocker lock(&mutex);
-        walked.insert(found.path, found);
+        walked.insert(found.path(), found);
     });
     walk.walk(tmp.path());
     QCOMPARE(walked.keys(), QStringList({tmp.filePath(face), deep + "/deep.bin"}));

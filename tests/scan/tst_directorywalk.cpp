@@ -69,7 +69,7 @@ private:
             stop,
             [&](const WalkedFile &file) {
                 QMutexLocker lock(&mutex);
-                seen << file.path + QLatin1Char(' ') + QString::number(file.size);
+                seen << file.path() + QLatin1Char(' ') + QString::number(file.size);
             },
             {}, {}, threads);
         for (const QString &root : roots)
@@ -233,7 +233,7 @@ void tst_DirectoryWalk::stop()
         stopFlag,
         [&](const WalkedFile &file) {
             QMutexLocker lock(&mutex);
-            seen << file.path;
+            seen << file.path();
             stopFlag.storeRelaxed(1);
         },
         {}, {}, threads);
@@ -326,7 +326,7 @@ void tst_DirectoryWalk::deeperThanDescriptorLimit()
             stop,
             [&](const WalkedFile &file) {
                 QMutexLocker lock(&mutex);
-                seen << file.path + QLatin1Char(' ') + QString::number(file.size);
+                seen << file.path() + QLatin1Char(' ') + QString::number(file.size);
             },
             [&](const QString &path, const QString &reason) {
                 QMutexLocker lock(&mutex);
