@@ -6,7 +6,9 @@ All of them list the ten largest files, hidden entries left out. Each phase
 runs every command once to warm up, then ROUNDS rounds, each in a new
 shuffled order, and prints per command the median wall time, the median CPU
 time (user + system, the command's children included) and the peak resident
-set size, with the ratios of the medians. Beside the default vastrel-top the
+set size, with the ratios of the medians. The machine's speed drifts over a
+phase (other guests share its cores), so each ratio is also given as the
+median of the ratios within a round, whose runs lie seconds apart. Beside the default vastrel-top the
 phases time a one-thread walk (VASTREL_SCAN_THREADS=1), the reference for the
 CPU time a parallel walk may spend.
 
@@ -119,13 +121,18 @@ def run_phase(phase, commands, rounds):
         cpu[name] = statistics.median(entry["cpu"])
         print(f"  {name}: median {wall[name]:.3f} s, CPU {cpu[name]:.3f} s, "
               f"peak RSS {entry['rss'] / 1024:.1f} MB")
-    print(f"  ratio: {wall['vastrel-top'] / wall[PIPELINE]:.2f} (vastrel-top / {PIPELINE})")
+    def per_round(numerator, denominator):
+        return statistics.median(a / b for a, b in zip(numerator, denominator))
+
+    print(f"  ratio: {wall['vastrel-top'] / wall[PIPELINE]:.2f} (vastrel-top / {PIPELINE}); "
+          f"within rounds {per_round(results['vastrel-top']['wall'], results[PIPELINE]['wall']):.2f}")
     print(f"  ratio: {wall[ONE_THREAD] / wall[PIPELINE]:.2f} ({ONE_THREAD} / {PIPELINE})")
     print(f"  CPU ratio: {cpu['vastrel-top'] / cpu[ONE_THREAD]:.2f} (vastrel-top / {ONE_THREAD})")
     if window_scan:
         scan_median = statistics.median(window_scan)
         print(f"  main window, Scan to Scan Complete!: median {scan_median:.3f} s")
-        print(f"  ratio: {scan_median / wall['vastrel-top']:.2f} (main window scan / vastrel-top)")
+        print(f"  ratio: {scan_median / wall['vastrel-top']:.2f} (main window scan / vastrel-top); "
+              f"within rounds {per_round(window_scan, results['vastrel-top']['wall']):.2f}")
     print(f"  same top ten: {'yes' if same else 'NO'}")
     return same
 
