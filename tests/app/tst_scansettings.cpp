@@ -1,5 +1,6 @@
 #include "app/scansettings.h"
 #include "app/settings.h"
+#include "support/sandbox.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,12 +53,19 @@ private:
     QString iniPath() const { return app->filePath(QStringLiteral("Vastrel.ini")); }
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void roundTripBesideOlderKeys();
     void badValuesGiveDefaults_data();
     void badValuesGiveDefaults();
 };
+
+void tst_ScanSettings::initTestCase()
+{
+    // QStandardPaths' own sandbox on top: its writable places below ~/.qttest.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void tst_ScanSettings::init()
 {
@@ -143,17 +151,6 @@ void tst_ScanSettings::badValuesGiveDefaults()
 }
 
 // The per-user configuration directory must never be the real one.
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication app(argc, argv);
-    tst_ScanSettings test;
-    return QTest::qExec(&test, argc, argv);
-}
+VASTREL_SANDBOXED_TEST_GUILESS_MAIN(tst_ScanSettings)
 
 #include "tst_scansettings.moc"

@@ -1,4 +1,6 @@
 #include "app/settings.h"
+#include "support/messagecapture.h"
+#include "support/sandbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,14 +12,6 @@
 #include <memory>
 
 namespace {
-
-QStringList debugMessages;
-
-void collect(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type == QtDebugMsg)
-        debugMessages << message;
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -56,6 +50,7 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
     void firstRun();
@@ -66,6 +61,12 @@ private Q_SLOTS:
     void location_data();
     void location();
 };
+
+void tst_Settings::initTestCase()
+{
+    // QStandardPaths' own sandbox on top: its writable places below ~/.qttest.
+    QStandardPaths::setTestModeEnabled(true);
+}
 
 void tst_Settings::init()
 {
@@ -84,10 +85,12 @@ void tst_Settings::cleanup()
 void tst_Settings::firstRun()
 {
     const QString beside = appFile(QStringLiteral("Vastrel.ini"));
-    debugMessages.clear();
-    qInstallMessageHandler(collect);
-    settings::initSetting();
-    qInstallMessageHandler(nullptr);
+    QStringList debugMessages;
+    {
+        testsupport::MessageCapture capture;
+        settings::initSetting();
+        debugMessages = capture.take();
+    }
 
     QCOMPARE(debugMessages, QStringList {QLatin1Char('"') + appPath() + QLatin1Char('"')});
     QCOMPARE(settings::filePath(), beside);
@@ -225,17 +228,6 @@ void tst_Settings::location()
 
 // The per-user configuration directory must never be the real one: HOME and
 // XDG_CONFIG_HOME point into a temporary directory before Qt starts.
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(QStringLiteral(".config")).toLocal8Bit());
-    QCoreApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    tst_Settings test;
-    return QTest::qExec(&test, argc, argv);
-}
+VASTREL_SANDBOXED_TEST_GUILESS_MAIN(tst_Settings)
 
 #include "tst_settings.moc"

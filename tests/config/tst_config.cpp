@@ -2,10 +2,11 @@
 #include "config/config.h"
 #include "fakeupdateserver.h"
 #include "net/httpclient.h"
+#include "support/sandbox.h"
+#include "support/urlcatcher.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,18 +22,6 @@
 
 #include <memory>
 
-// Takes the place of the desktop's URL handler, so nothing is really opened.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 // The configuration window: its form, "Apply" and the settings file, closing,
 // and the update check and feedback against a scripted server on 127.0.0.1.
 class tst_Config : public QObject
@@ -43,7 +32,8 @@ private:
     // A fresh application directory for every case, so no settings file is
     // ever read from QSettings' cache of an earlier case.
     std::unique_ptr<QTemporaryDir> appDir;
-    UrlCatcher catcher;
+    // Every scheme a link in the window could have: nothing is really opened.
+    testsupport::UrlCatcher catcher {{"http", "https", "file", "ftp", "smb", "javascript"}};
 
     QString iniPath() const { return appDir->filePath(QStringLiteral("Vastrel.ini")); }
     QString iniValue(const QString &key) const
@@ -68,7 +58,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase();
     void init();
     void cleanupTestCase();
 
@@ -91,26 +80,18 @@ private Q_SLOTS:
     void textFitsAtEveryFontSize();
 };
 
-void tst_Config::initTestCase()
-{
-    for (const char *scheme : {"http", "https", "file", "ftp", "smb", "javascript"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &catcher, "open");
-}
-
 void tst_Config::init()
 {
     appDir = std::make_unique<QTemporaryDir>();
     QVERIFY(appDir->isValid());
     settings::setApplicationDirOverride(appDir->path());
     settings::initSetting();
-    catcher.opened.clear();
+    catcher.urls.clear();
     qunsetenv("VASTREL_UPDATE_HOST");
 }
 
 void tst_Config::cleanupTestCase()
 {
-    for (const char *scheme : {"http", "https", "file", "ftp", "smb", "javascript"})
-        QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
     settings::setApplicationDirOverride(QString());
 }
 
@@ -373,7 +354,7 @@ void tst_Config::updateAnswer()
     auto *now = child<QPushButton>(config, "updatenowb");
     QCOMPARE(!now->isHidden(), updateNow);
     now->click();
-    QCOMPARE(catcher.opened, opened.isEmpty() ? QList<QUrl> {} : QList<QUrl> {QUrl(opened)});
+    QCOMPARE(catcher.urls, opened.isEmpty() ? QList<QUrl> {} : QList<QUrl> {QUrl(opened)});
 }
 
 void tst_Config::updateCheckFails()
@@ -469,8 +450,6 @@ void tst_Config::sendClearsLastResult()
     QCOMPARE(shownWhilePending, QStringList(4, QString()));
 }
 
-// HOME and XDG_CONFIG_HOME point into a temporary directory before Qt starts,
-// so no settings can reach the real home directory.
 // What a server answers or an error says is shown as it is: markup neither
 // formats the label nor loads a picture.
 void tst_Config::outsideTextShownLiterally_data()
@@ -551,16 +530,8 @@ void tst_Config::textFitsAtEveryFontSize()
     QApplication::setFont(original);
 }
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(QStringLiteral(".config")).toLocal8Bit());
-    QApplication app(argc, argv);
-    tst_Config test;
-    return QTest::qExec(&test, argc, argv);
-}
+// HOME and XDG_CONFIG_HOME point into a temporary directory before Qt starts,
+// so no settings can reach the real home directory.
+VASTREL_SANDBOXED_TEST_MAIN(tst_Config)
 
 #include "tst_config.moc"

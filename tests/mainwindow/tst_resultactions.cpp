@@ -1,6 +1,7 @@
 #include "mainwindow/resultactions.h"
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
+#include "support/sandbox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,8 +89,12 @@ private Q_SLOTS:
 
 void tst_ResultActions::initTestCase()
 {
+    QStandardPaths::setTestModeEnabled(true);
     QVERIFY(dir.isValid());
 #ifdef Q_OS_LINUX
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QVERIFY2(data.startsWith(QDir::homePath()), qPrintable(data));
+    QVERIFY(QDir().mkpath(data));
     // A file on another file system than HOME would be trashed into a
     // .Trash-$uid at that file system's root: never run there.
     if (QStorageInfo(dir.path()) != QStorageInfo(QDir::homePath()))
@@ -217,22 +222,6 @@ void tst_ResultActions::fileUrlKeepsEveryByte()
 
 // HOME and XDG_DATA_HOME point into a temporary directory before Qt starts,
 // so the trash every case uses is a private one.
-int main(int argc, char *argv[])
-{
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath("data")));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication app(argc, argv);
-#ifdef Q_OS_LINUX
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!data.startsWith(home.path()) || !QDir().mkpath(data))
-        return 1;
-#endif
-    tst_ResultActions test;
-    return QTest::qExec(&test, argc, argv);
-}
+VASTREL_SANDBOXED_TEST_GUILESS_MAIN(tst_ResultActions)
 
 #include "tst_resultactions.moc"

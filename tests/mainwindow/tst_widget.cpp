@@ -9,11 +9,13 @@
 #include "mainwindow/resultmodel.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
+#include "support/messagecapture.h"
+#include "support/sandbox.h"
+#include "support/urlcatcher.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
@@ -46,28 +48,6 @@
 #endif
 
 namespace {
-
-// Debug lines written while a test runs.
-QStringList capturedLines;
-QtMessageHandler previousHandler = nullptr;
-
-void captureMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type == QtDebugMsg)
-        capturedLines << message;
-    else if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-// Receives every URL the program asks the desktop to open.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public Q_SLOTS:
-    void open(const QUrl &url) { urls << url; }
-};
 
 void writeFile(const QString &path, qint64 size)
 {
@@ -176,10 +156,11 @@ private:
         }
     }
 
-    static QStringList walkLines()
+    QStringList walkLines() const
     {
         QStringList lines;
-        for (const QString &line : std::as_const(capturedLines)) {
+        const QStringList all = log->lines();
+        for (const QString &line : all) {
             if (line.startsWith("walk! "))
                 lines << line.mid(6);
         }
@@ -207,11 +188,14 @@ private:
 
     QString sandbox;
     std::unique_ptr<QTemporaryDir> tree;
+    // Debug lines written while the test runs.
+    std::unique_ptr<testsupport::MessageCapture> log;
 
 private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void construction();
     void commandLineScan();
@@ -254,7 +238,7 @@ private Q_SLOTS:
 
 void tst_Widget::initTestCase()
 {
-    previousHandler = qInstallMessageHandler(captureMessage);
+    log = std::make_unique<testsupport::MessageCapture>();
     QVERIFY(QDir().mkpath(sandbox + "/app"));
     settings::setApplicationDirOverride(sandbox + "/app");
 }
@@ -262,7 +246,7 @@ void tst_Widget::initTestCase()
 void tst_Widget::init()
 {
     resetSettings();
-    capturedLines.clear();
+    log->clear();
     tree = std::make_unique<QTemporaryDir>();
     QVERIFY(tree->isValid());
     Widget::systemTrayAvailable = [] {
@@ -280,6 +264,11 @@ void tst_Widget::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void tst_Widget::cleanupTestCase()
+{
+    log.reset();
+}
+
 void tst_Widget::construction()
 {
     Widget w;
@@ -294,7 +283,7 @@ void tst_Widget::construction()
     QCOMPARE(items.last(), QString("Custom Scan"));
     QVERIFY(items.contains(QDir::rootPath())); // "/", or the system drive on Windows
     QCOMPARE(shownToolTip(combo(w)->toolTip()), QString("All Disks"));
-    QVERIFY(!capturedLines.contains("set ture"));
+    QVERIFY(!log->lines().contains("set ture"));
 }
 
 // A directory handed over on the command line is scanned at once; the table
@@ -330,14 +319,14 @@ void tst_Widget::commandLineScan()
     QCOMPARE(table(w)->model()->headerData(0, Qt::Horizontal).toString(), QString("Size(Mb)"));
     QCOMPARE(table(w)->model()->headerData(1, Qt::Horizontal).toString(), QString("Path"));
 
-    QCOMPARE(capturedLines.count("set ture"), 1);
-    QVERIFY(capturedLines.contains(QString("(\"%1\")").arg(root)));
+    QCOMPARE(log->lines().count("set ture"), 1);
+    QVERIFY(log->lines().contains(QString("(\"%1\")").arg(root)));
     QCOMPARE(walkLines(), QStringList {root});
     // One size line per row while the ranking hands out its entries, one
     // while the table is filled.
     const QRegularExpression sizeLine(R"(^[0-9.e+-]+ : ".*"$)");
-    QCOMPARE(capturedLines.filter(sizeLine).size(), 2 * 5);
-    QVERIFY(capturedLines.contains(QString("117.738 : \"%1/sub/deeper/big.bin\"").arg(root)));
+    QCOMPARE(log->lines().filter(sizeLine).size(), 2 * 5);
+    QVERIFY(log->lines().contains(QString("117.738 : \"%1/sub/deeper/big.bin\"").arg(root)));
 }
 
 // The command-line directory becomes the combo's current item; choosing
@@ -492,8 +481,8 @@ void tst_Widget::customListsInTheCombo()
         dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    QVERIFY(capturedLines.contains('"' + ab + '"'));
-    QVERIFY(capturedLines.contains('"' + c + '"'));
+    QVERIFY(log->lines().contains('"' + ab + '"'));
+    QVERIFY(log->lines().contains('"' + c + '"'));
     QCOMPARE(dircombo->itemText(custom + 1), c);
     QCOMPARE(dircombo->itemText(custom + 2), ab);
     QCOMPARE(dircombo->currentIndex(), custom + 1);
@@ -501,9 +490,9 @@ void tst_Widget::customListsInTheCombo()
 
     dircombo->setCurrentIndex(custom + 2);
     QCOMPARE(shownToolTip(dircombo->toolTip()), ab);
-    capturedLines.clear();
+    log->clear();
     QVERIFY(scanToCompletion(w));
-    QVERIFY(capturedLines.contains("(\"" + r + "a\", \"" + r + "b\")"));
+    QVERIFY(log->lines().contains("(\"" + r + "a\", \"" + r + "b\")"));
     QCOMPARE(walkLines(), QStringList({r + "a", r + "b"}));
 }
 
@@ -571,7 +560,7 @@ void tst_Widget::scanWalksTheChosenList()
     dialog->findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Ok)->click();
     QCOMPARE(combo(w)->currentText(), first + ";" + second);
 
-    capturedLines.clear();
+    log->clear();
     QVERIFY(scanToCompletion(w));
     QCOMPARE(walkLines(), QStringList({first, second}));
     QCOMPARE(rowsOf(w, 1), QStringList {second + "/s.bin"});
@@ -734,24 +723,22 @@ void tst_Widget::showInFolder()
 {
     const QString name = tree->path() + "/with #hash %41, comma.bin";
     writeFile(name, 10);
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    testsupport::UrlCatcher catcher;
 
     Widget w;
     w.setArgDirList({tree->path()});
     QVERIFY(scanToCompletion(w));
     QAction *showInFolder = w.findChild<QAction *>("actionOpen_in_Dir");
-    capturedLines.clear();
+    log->clear();
     table(w)->setCurrentIndex(QModelIndex());
     showInFolder->trigger();
-    QCOMPARE(capturedLines, QStringList {"\"\""});
+    QCOMPARE(log->lines(), QStringList {"\"\""});
 
     table(w)->setCurrentIndex(table(w)->model()->index(0, 0));
     showInFolder->trigger();
-    QCOMPARE(capturedLines.size(), 3);
-    QCOMPARE(capturedLines.at(1), QString("\"%1\"").arg(name));
+    QCOMPARE(log->lines().size(), 3);
+    QCOMPARE(log->lines().at(1), QString("\"%1\"").arg(name));
     QTRY_COMPARE_WITH_TIMEOUT(catcher.urls.size(), 1, 10000);
-    QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(tree->path()));
 #ifdef Q_OS_WIN
     // Explorer by its full path, the file selected, the path quoted whole.
@@ -793,13 +780,13 @@ void tst_Widget::registersFileManagerEntries()
                           nullptr, RRF_RT_REG_SZ, nullptr, value, &size),
              LONG(ERROR_SUCCESS));
     QVERIFY(QString::fromWCharArray(value).endsWith("\\Vastrel.exe\" \"%1\""));
-    QVERIFY(capturedLines.filter("Vastrel.exe").size() >= 1);
+    QVERIFY(log->lines().filter("Vastrel.exe").size() >= 1);
 #else
     const QString data = qEnvironmentVariable("XDG_DATA_HOME");
     QVERIFY(data.startsWith(sandbox));
     QVERIFY(QFile::exists(data + "/nautilus/scripts/Find Vastrel Here"));
     const QString program = QCoreApplication::applicationFilePath();
-    QVERIFY(capturedLines.filter(program).size() >= 1);
+    QVERIFY(log->lines().filter(program).size() >= 1);
 #endif
 }
 
@@ -828,7 +815,7 @@ void tst_Widget::startUpUpdateCheck()
     resetSettings(true);
 
     Widget w;
-    QTRY_VERIFY(capturedLines.contains(logged));
+    QTRY_VERIFY(log->lines().contains(logged));
     QCOMPARE(server.requests().first(), QString("/vastrel/checkupdate"));
     if (opensConfig) {
         QTRY_COMPARE(topLevel<Config>().size(), 1);
@@ -867,8 +854,7 @@ void tst_Widget::noStartUpCheckWhenSwitchedOff()
 void tst_Widget::resultsAreReadOnly()
 {
     writeFile(tree->path() + "/a.bin", 2048);
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    testsupport::UrlCatcher catcher;
     Widget w;
     QVERIFY(scanShown(w, tree->path()));
     const QStringList before = rowsOf(w, 0) + rowsOf(w, 1);
@@ -880,7 +866,6 @@ void tst_Widget::resultsAreReadOnly()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     QCOMPARE(rowsOf(w, 0) + rowsOf(w, 1), before);
-    QDesktopServices::unsetUrlHandler("file");
 }
 
 // A long path stays on one line, readable by scrolling sideways and in full
@@ -1001,8 +986,7 @@ void tst_Widget::enterAndDoubleClickShowInFolder()
 {
     QFETCH(bool, doubleClick);
     writeFile(tree->path() + "/a.bin", 10);
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    testsupport::UrlCatcher catcher;
     Widget w;
     QVERIFY(scanShown(w, tree->path()));
     QTableView *view = table(w);
@@ -1020,7 +1004,6 @@ void tst_Widget::enterAndDoubleClickShowInFolder()
     QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(tree->path()));
     QVERIFY(!w.scanSession()->isRunning()); // Enter on a row starts no scan
     QCOMPARE(finished.size(), 0);
-    QDesktopServices::unsetUrlHandler("file");
 }
 
 // Back from the tray the window is where it was, even if it was moved
@@ -1067,7 +1050,7 @@ void tst_Widget::liveResults()
             },
             Qt::DirectConnection);
     QSignalSpy finished(w.scanSession(), &ScanSession::finished);
-    capturedLines.clear();
+    log->clear();
     button(w, "scanb")->click();
     QTRY_VERIFY_WITH_TIMEOUT(table(w)->model()->rowCount() >= 1, 10000);
     QVERIFY(table(w)->isVisibleTo(&w));
@@ -1076,11 +1059,11 @@ void tst_Widget::liveResults()
     // The status line follows the walk.
     QTRY_VERIFY(status(w)->text().startsWith(tree->path() + "/"));
     const QRegularExpression sizeLine(R"(^[0-9.e+-]+ : ".*"$)");
-    QCOMPARE(capturedLines.filter(sizeLine).size(), 0);
+    QCOMPARE(log->lines().filter(sizeLine).size(), 0);
     release.release();
     QVERIFY(finished.wait(20000));
     QCOMPARE(rowsOf(w, 0).size(), 20);
-    QCOMPARE(capturedLines.filter(sizeLine).size(), 2 * 20);
+    QCOMPARE(log->lines().filter(sizeLine).size(), 2 * 20);
 }
 
 // A click on a header sorts by it: sizes by their bytes, paths by their text.
@@ -1155,13 +1138,9 @@ int main(int argc, char *argv[])
 {
     // Everything the window writes (settings, file manager entries) stays in
     // a sandbox, and nothing reaches a real session bus or update server.
-    QTemporaryDir sandbox;
+    testsupport::Sandbox sandbox;
     if (!sandbox.isValid())
         return 1;
-    qputenv("HOME", sandbox.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (sandbox.path() + "/config").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (sandbox.path() + "/data").toLocal8Bit());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + sandbox.path().toLocal8Bit() + "/no-bus");
     qputenv("VASTREL_UPDATE_HOST", "127.0.0.1:9");
 #ifdef Q_OS_WIN
     WindowsSandbox windows;

@@ -7,6 +7,8 @@
 #include "platform/menuentries.h"
 #include "platform/platform.h"
 #include "scan/pathcodec.h"
+#include "support/messagecapture.h"
+#include "support/urlcatcher.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -14,7 +16,6 @@
 #include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,41 +55,7 @@ signals:
     void called();
 };
 
-// Receives what QDesktopServices::openUrl would hand to the desktop.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 namespace {
-
-QList<QPair<QtMsgType, QString>> messages;
-
-void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    messages << qMakePair(type, text);
-}
-
-// Collects the messages written while it lives.
-class MessageCapture
-{
-public:
-    MessageCapture()
-    {
-        messages.clear();
-        previous = qInstallMessageHandler(recordMessage);
-    }
-    ~MessageCapture() { qInstallMessageHandler(previous); }
-
-private:
-    QtMessageHandler previous;
-};
 
 bool isExecutable(const QString &path)
 {
@@ -138,7 +105,8 @@ private:
     QProcess bus;
     std::unique_ptr<QDBusConnection> fakeConnection;
     FakeFileManager fake;
-    UrlCatcher catcher;
+    // What would be opened when no file manager answers.
+    testsupport::UrlCatcher catcher;
 };
 
 void TestPlatform::initTestCase()
@@ -176,8 +144,6 @@ void TestPlatform::initTestCase()
     QVERIFY(fakeConnection->isConnected());
     QVERIFY(fakeConnection->registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fake,
                                            QDBusConnection::ExportAllSlots));
-
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
 }
 
 void TestPlatform::init()
@@ -203,7 +169,6 @@ void TestPlatform::cleanup()
 
 void TestPlatform::cleanupTestCase()
 {
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     fakeConnection.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("fake"));
     bus.terminate();
@@ -291,13 +256,15 @@ void TestPlatform::registrationWritesEntries()
 {
     const QString dataHome = tmp.filePath(QStringLiteral("data"));
     const QString program = QCoreApplication::applicationFilePath();
+    QList<testsupport::CapturedMessage> messages;
     {
-        MessageCapture capture;
+        testsupport::MessageCapture capture;
         platform::registerDirectoryVerb();
+        messages = capture.takeAll();
     }
     QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages.first().first, QtDebugMsg);
-    QCOMPARE(messages.first().second, QLatin1Char('"') + program + QStringLiteral(" %f\""));
+    QCOMPARE(messages.first().type, QtDebugMsg);
+    QCOMPARE(messages.first().text, QLatin1Char('"') + program + QStringLiteral(" %f\""));
 
     const QDir home(dataHome);
     const QString dolphin = home.filePath(platform::dolphinServiceMenuPath());
@@ -353,14 +320,16 @@ void TestPlatform::unwritableDataHomeIsSilent()
 
     const QByteArray saved = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
+    QList<testsupport::CapturedMessage> messages;
     {
-        MessageCapture capture;
+        testsupport::MessageCapture capture;
         QVERIFY(!menuentries::write(dataHome, QStringLiteral("/usr/bin/vastrel")));
         platform::registerDirectoryVerb();
+        messages = capture.takeAll();
     }
     qputenv("XDG_DATA_HOME", saved);
     QCOMPARE(messages.size(), 1); // only the command
-    QCOMPARE(messages.first().first, QtDebugMsg);
+    QCOMPARE(messages.first().type, QtDebugMsg);
     QVERIFY(QFileInfo(blocker.fileName()).isFile());
 }
 

@@ -1,10 +1,12 @@
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
+#include "support/lockedtree.h"
+#include "support/messagecapture.h"
+#include "support/withoutoverride.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QMutex>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,10 +14,7 @@
 #include <fcntl.h>
 #include <cerrno>
 #include <cstring>
-#include <linux/capability.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 // A scan as a front end drives it, on a real tree below T:
@@ -26,41 +25,6 @@
 //   .hid/inner.iso 9900
 using Files = QList<QPair<qint64, QString>>;
 Q_DECLARE_METATYPE(Files)
-
-namespace {
-
-// Drops the permission checks root skips (CAP_DAC_OVERRIDE and
-// CAP_DAC_READ_SEARCH) from the calling thread's effective set, and from the
-// threads it starts meanwhile, so that root meets a folder it cannot read.
-// Restores them when destroyed.
-class WithoutOverride
-{
-public:
-    WithoutOverride()
-    {
-        if (::geteuid() != 0)
-            return;
-        if (::syscall(SYS_capget, &header, saved) != 0)
-            return;
-        __user_cap_data_struct lowered[2] = {saved[0], saved[1]};
-        lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        dropped = ::syscall(SYS_capset, &header, lowered) == 0;
-    }
-    ~WithoutOverride()
-    {
-        if (dropped)
-            ::syscall(SYS_capset, &header, saved);
-    }
-    // True when permissions now apply to this thread.
-    bool applies() const { return ::geteuid() != 0 || dropped; }
-
-private:
-    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct saved[2] {};
-    bool dropped = false;
-};
-
-} // namespace
 
 class tst_ScanSession : public QObject
 {
@@ -298,23 +262,18 @@ void tst_ScanSession::rootsMadeAbsoluteAndClean()
 // ranking's debug lines.
 void tst_ScanSession::snapshotMatchesResults()
 {
-    static QStringList lines;
-    lines.clear();
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
-        lines << message;
-    });
+    testsupport::MessageCapture capture;
     ScanSession session;
     session.setRoots({base});
     session.setResultCount(4);
     QSignalSpy finished(&session, &ScanSession::finished);
     QVERIFY(session.start());
     QVERIFY(finished.wait(20000));
-    const qsizetype walkLines = lines.size();
+    const qsizetype walkLines = capture.messages().size();
     const QList<FoundFile> live = session.snapshot();
-    const qsizetype afterSnapshot = lines.size();
+    const qsizetype afterSnapshot = capture.messages().size();
     const QList<FoundFile> final = session.results();
-    const qsizetype afterResults = lines.size();
-    qInstallMessageHandler(nullptr);
+    const qsizetype afterResults = capture.messages().size();
     QCOMPARE(afterSnapshot, walkLines);
     QCOMPARE(afterResults, walkLines + 4);
     QCOMPARE(live.size(), 4);
@@ -356,17 +315,8 @@ void tst_ScanSession::stopRightAfterStart()
 
 void tst_ScanSession::unreadableFolderReported()
 {
-    QTemporaryDir dir;
+    testsupport::LockedTree dir;
     QVERIFY(dir.isValid());
-    QVERIFY(QDir(dir.path()).mkpath("locked/inner"));
-    QVERIFY(QDir(dir.path()).mkpath("open"));
-    for (const char *name : {"/locked/secret.bin", "/locked/inner/deeper.bin", "/open/seen.bin"}) {
-        QFile file(dir.path() + QLatin1String(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(10));
-    }
-    const QByteArray locked = QFile::encodeName(dir.path() + "/locked");
-    QCOMPARE(::chmod(locked.constData(), 0), 0);
 
     ScanSession session;
     session.setRoots({dir.path()});
@@ -374,14 +324,14 @@ void tst_ScanSession::unreadableFolderReported()
     Files files;
     {
         // The walker's threads start inside the scan, so they inherit it.
-        WithoutOverride permissions;
+        testsupport::WithoutOverride permissions;
         if (!permissions.applies()) {
-            QCOMPARE(::chmod(locked.constData(), 0755), 0);
+            QVERIFY(dir.unlock());
             QSKIP("cannot give up root's permission checks here");
         }
         files = scan(session);
     }
-    QCOMPARE(::chmod(locked.constData(), 0755), 0);
+    QVERIFY(dir.unlock());
     QCOMPARE(files, (Files {{10, dir.path() + "/open/seen.bin"}}));
     QCOMPARE(session.unreadableCount(), 1);
     QCOMPARE(unreadable.size(), 1);

@@ -1,9 +1,11 @@
 #include "scan/topfilemap.h"
+#include "support/messagecapture.h"
 
 #include <QTest>
 
 #include <climits>
 #include <limits>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -14,12 +16,8 @@ class tst_TopFileMap : public QObject
     Q_OBJECT
 
 private:
-    static QStringList debugLines;
-    static void collectDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        if (type == QtDebugMsg)
-            debugLines << message;
-    }
+    // The debug lines of the running case.
+    std::unique_ptr<testsupport::MessageCapture> log;
 
     static void offer(TopFileMap *ranking, const QList<qint64> &sizes, int &next)
     {
@@ -57,8 +55,6 @@ private Q_SLOTS:
     void sameResultWhateverTheThreads();
 };
 
-QStringList tst_TopFileMap::debugLines;
-
 // Runs first, before any case has set a capacity.
 void tst_TopFileMap::freshRanking()
 {
@@ -66,7 +62,7 @@ void tst_TopFileMap::freshRanking()
     QCOMPARE(TopFileMap::instance(), ranking);
     QVERIFY(ranking->map().isEmpty());
     QVERIFY(ranking->top(10).isEmpty());
-    QVERIFY(debugLines.isEmpty());
+    QVERIFY(log->lines().isEmpty());
 
     // Capacity 1000: the 1001st file evicts the smallest.
     for (int i = 1; i <= 1001; ++i)
@@ -78,13 +74,12 @@ void tst_TopFileMap::freshRanking()
 void tst_TopFileMap::init()
 {
     TopFileMap::instance()->clear();
-    debugLines.clear();
-    qInstallMessageHandler(collectDebug);
+    log = std::make_unique<testsupport::MessageCapture>();
 }
 
 void tst_TopFileMap::cleanup()
 {
-    qInstallMessageHandler(nullptr);
+    log.reset();
 }
 
 void tst_TopFileMap::insert_data()
@@ -130,7 +125,7 @@ void tst_TopFileMap::insert()
     int next = 0;
     offer(ranking, sizes, next);
     QCOMPARE(largestFirst(ranking->map()), expected);
-    QVERIFY(debugLines.isEmpty());
+    QVERIFY(log->lines().isEmpty());
 }
 
 void tst_TopFileMap::capacityChange_data()
@@ -220,7 +215,7 @@ void tst_TopFileMap::top()
 
     const QMultiMap<qint64, QString> result = ranking->top(n);
     QCOMPARE(largestFirst(result), expected);
-    QCOMPARE(debugLines, lines);
+    QCOMPARE(log->lines(), lines);
     QCOMPARE(ranking->map(), held);
 }
 

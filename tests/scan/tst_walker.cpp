@@ -1,5 +1,6 @@
 #include "scan/topfilemap.h"
 #include "scan/walker.h"
+#include "support/messagecapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 // The walker thread over real trees: what it emits and logs, in which order,
 // and how stopping and destruction end a walk. Three roots r1, r2 and r3 hold
@@ -20,20 +23,8 @@ private:
     QTemporaryDir tree;
     QString root[3];
 
-    static QMutex logMutex;
-    static QStringList log;
-    static void collectDebug(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        if (type != QtDebugMsg)
-            return;
-        QMutexLocker lock(&logMutex);
-        log << message;
-    }
-    static QStringList takeLog()
-    {
-        QMutexLocker lock(&logMutex);
-        return std::exchange(log, {});
-    }
+    // The debug lines of the running case.
+    std::unique_ptr<testsupport::MessageCapture> log;
 
     static QStringList heldPaths()
     {
@@ -55,9 +46,6 @@ private Q_SLOTS:
     void destroyWhileRunning();
 };
 
-QMutex tst_Walker::logMutex;
-QStringList tst_Walker::log;
-
 void tst_Walker::initTestCase()
 {
     QVERIFY(tree.isValid());
@@ -78,13 +66,12 @@ void tst_Walker::init()
 {
     TopFileMap::instance()->clear();
     TopFileMap::instance()->setCapacity(1000);
-    takeLog();
-    qInstallMessageHandler(collectDebug);
+    log = std::make_unique<testsupport::MessageCapture>();
 }
 
 void tst_Walker::cleanup()
 {
-    qInstallMessageHandler(nullptr);
+    log.reset();
 }
 
 void tst_Walker::walk_data()
@@ -133,7 +120,7 @@ void tst_Walker::walk()
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
     QCOMPARE(emitted.loadRelaxed(), files);
     QCOMPARE(TopFileMap::instance()->map().size(), files);
-    QCOMPARE(takeLog(), fill(messages));
+    QCOMPARE(log->take(), fill(messages));
 }
 
 void tst_Walker::signalBeforeRanking()
@@ -184,7 +171,7 @@ void tst_Walker::stopDuringSecondOfThreeRoots()
     QCOMPARE(seen.size(), 4);
     QVERIFY(seen.last().startsWith(root[1]));
     QCOMPARE(heldPaths().size(), 4);
-    QCOMPARE(takeLog(),
+    QCOMPARE(log->take(),
              (QStringList {"walk! " + root[0], "walk! " + root[1], "walk! " + root[2], "4"}));
 }
 
