@@ -15,11 +15,11 @@ namespace testsupport {
 // removed even when a test ends early.
 class LockedTree
 {
+    Q_DISABLE_COPY(LockedTree)
+
 public:
     LockedTree();
     ~LockedTree();
-    LockedTree(const LockedTree &) = delete;
-    LockedTree &operator=(const LockedTree &) = delete;
 
     // True when the whole tree was made and T/locked locked.
     bool isValid() const { return m_valid; }

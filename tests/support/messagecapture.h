@@ -23,11 +23,11 @@ struct CapturedMessage
 // or a test function) and destroy it before QTest ends.
 class MessageCapture
 {
+    Q_DISABLE_COPY(MessageCapture)
+
 public:
     MessageCapture();
     ~MessageCapture();
-    MessageCapture(const MessageCapture &) = delete;
-    MessageCapture &operator=(const MessageCapture &) = delete;
 
     // The debug lines recorded so far, in the order they were written.
     QStringList lines() const;

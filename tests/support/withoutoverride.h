@@ -2,6 +2,8 @@
 
 // Linux only: capabilities are a Linux feature.
 
+#include <QtGlobal>
+
 #include <linux/capability.h>
 
 namespace testsupport {
@@ -12,11 +14,11 @@ namespace testsupport {
 // Restores them when destroyed.
 class WithoutOverride
 {
+    Q_DISABLE_COPY(WithoutOverride)
+
 public:
     WithoutOverride();
     ~WithoutOverride();
-    WithoutOverride(const WithoutOverride &) = delete;
-    WithoutOverride &operator=(const WithoutOverride &) = delete;
 
     // True when permissions now apply to this thread.
     bool applies() const;
