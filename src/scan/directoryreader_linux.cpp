@@ -20,12 +20,6 @@
 // from statx() whether a directory is the root of a mount, the only place
 // where a loop can start.
 
-void releaseDirectoryHandle(DirectoryHandle handle)
-{
-    if (handle.isValid())
-        ::close(int(handle.value));
-}
-
 struct DirectoryReader::Private
 {
     int fd = -1;
@@ -114,7 +108,7 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
             const auto *raw = reinterpret_cast<const struct dirent64 *>(d->buffer + position);
             position += raw->d_reclen;
             const char *name = raw->d_name;
-            if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            if (isDotOrDotDot(name))
                 continue;
             DirectoryEntry entry;
             entry.hidden = name[0] == '.';
@@ -126,11 +120,8 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
                 if (::fstatat(d->fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                     continue; // vanished since the listing
                 type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_UNKNOWN;
-                entry.size = st.st_size;
-                entry.modified = milliseconds(st.st_mtim);
-                entry.device = st.st_dev;
-                entry.inode = st.st_ino;
-                entry.links = quint32(st.st_nlink);
+                if (type == DT_REG)
+                    setFileEntry(entry, st, milliseconds(st.st_mtim));
             }
             if (type == DT_REG)
                 entry.kind = DirectoryEntry::Kind::File;

@@ -18,12 +18,6 @@
 // and stat regular files with fstatat(). They cannot tell a mount root, so
 // every directory is checked against its ancestors.
 
-void releaseDirectoryHandle(DirectoryHandle handle)
-{
-    if (handle.isValid())
-        ::close(int(handle.value));
-}
-
 struct DirectoryReader::Private
 {
     DIR *dir = nullptr;
@@ -99,7 +93,7 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
             break;
         }
         const char *name = raw->d_name;
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+        if (isDotOrDotDot(name))
             continue;
         DirectoryEntry entry;
         entry.hidden = name[0] == '.';
@@ -109,12 +103,7 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
         if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         if (S_ISREG(st.st_mode)) {
-            entry.kind = DirectoryEntry::Kind::File;
-            entry.size = st.st_size;
-            entry.modified = qint64(st.st_mtime) * 1000;
-            entry.device = quint64(st.st_dev);
-            entry.inode = quint64(st.st_ino);
-            entry.links = quint32(st.st_nlink);
+            setFileEntry(entry, st, qint64(st.st_mtime) * 1000);
         } else if (S_ISDIR(st.st_mode)) {
             entry.kind = DirectoryEntry::Kind::Directory;
         } else {
@@ -136,8 +125,8 @@ DirectoryHandle DirectoryReader::openChild(const DirectoryEntry &entry)
 {
     if (!d->dir || entry.position >= d->rawNames.size())
         return {};
-    const int fd = ::openat(::dirfd(d->dir), d->rawNames[entry.position].c_str(),
-                            O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd =
+        openDirectoryAt(::dirfd(d->dir), d->rawNames[entry.position].c_str(), O_RDONLY | O_NOFOLLOW);
     return fd < 0 ? DirectoryHandle() : DirectoryHandle {fd};
 }
 

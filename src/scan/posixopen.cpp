@@ -1,9 +1,26 @@
 #include "scan/posixopen.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+
+void releaseDirectoryHandle(DirectoryHandle handle)
+{
+    if (handle.isValid())
+        ::close(int(handle.value));
+}
+
+void setFileEntry(DirectoryEntry &entry, const struct stat &st, qint64 modified)
+{
+    entry.kind = DirectoryEntry::Kind::File;
+    entry.size = st.st_size;
+    entry.modified = modified;
+    entry.device = quint64(st.st_dev);
+    entry.inode = quint64(st.st_ino);
+    entry.links = quint32(st.st_nlink);
+}
 
 int openDirectoryAt(int at, const char *path, int flags)
 {
