@@ -5,13 +5,6 @@
 
 LinkedFiles::LinkedFiles(TopFileMap *ranking) : ranking(ranking) { }
 
-void LinkedFiles::clear()
-{
-    QMutexLocker lock(&mutex);
-    seen.clear();
-    pruneAt = 1024;
-}
-
 // The lock is held while the ranking changes, so that a name and the one
 // that replaces it never pass each other.
 void LinkedFiles::offer(qint64 size, const QString &path, quint64 device, quint64 inode)

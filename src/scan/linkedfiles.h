@@ -18,7 +18,6 @@ public:
 
     // Offers one name of a file with more than one name.
     void offer(qint64 size, const QString &path, quint64 device, quint64 inode);
-    void clear();
 
 private:
     struct Key

@@ -28,14 +28,13 @@ public:
 
     // The roots of the next scan; start() makes them absolute and clean.
     void setRoots(const QStringList &roots);
-    QStringList roots() const { return rootList; }
     // How many results the next scan keeps; the ranking holds 100 more.
     void setResultCount(int count);
     int resultCount() const { return count; }
     void setOptions(const ScanOptions &options);
     ScanOptions options() const { return scanOptions; }
 
-    // Starts a scan of roots(); false, changing nothing, while one runs
+    // Starts a scan of the roots; false, changing nothing, while one runs
     // (until its finished() has been emitted).
     bool start();
     // Asks the running scan to end; a stop that comes right after start() is

@@ -37,7 +37,6 @@ public:
     void start(Priority priority = InheritPriority);
     // Asks the running walk to end before its next directory entry; returns at once.
     void stop();
-    bool stopWasRequested() const { return stopRequested.loadRelaxed() != 0; }
 
     // Counts of the running or last walk; may be read from any thread. Every
     // regular file walked counts, each of its names, whether or not the
