@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 #include "mainwindow/widget.h"
-#include "platform/platform.h"
+#include "scan/localpaths.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,10 +21,10 @@ int main(int argc, char *argv[])
     // application object has taken its own options out of argc and argv. A
     // relative one means the caller's directory, which the scan's results
     // must not depend on.
-    const QStringList arguments = platform::commandLineArguments(argc, argv);
+    const QStringList arguments = localpaths::commandLineArguments(argc, argv);
     if (arguments.size() > 1) {
         window.setArgDirList(
-            {commandline::directoryArgument(arguments.at(1), platform::currentDirectory())});
+            {commandline::directoryArgument(arguments.at(1), localpaths::currentDirectory())});
         window.on_scanb_clicked();
     }
     return app.exec();

@@ -57,9 +57,7 @@ QStringList readList(const QSettings &file, const QString &key)
 
 ScanOptions defaults()
 {
-    ScanOptions options;
-    options.skipNetwork = true;
-    return options;
+    return defaultScanOptions();
 }
 
 QStringList cleanTypes(const QStringList &types)

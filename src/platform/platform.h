@@ -11,15 +11,6 @@
 // file needs to know which system it runs on.
 namespace platform {
 
-// The command-line arguments as text, the program first, as the application
-// object left argc and argv: on Unix decoded from their bytes with
-// pathcodec::fromNative, so a directory whose name is not valid UTF-8 keeps
-// every byte; on Windows Qt's own, taken from the wide command line.
-QStringList commandLineArguments(int argc, char *argv[]);
-
-// The current directory, decoded the same way.
-QString currentDirectory();
-
 // One-line description of what revealFile(path) asks the system to do, for the
 // debug channel: the Explorer command line on Windows, the D-Bus call and the
 // file's URL on Linux. Empty for an empty path.

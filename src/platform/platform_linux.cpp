@@ -6,7 +6,6 @@
 
 #include "platform/commands.h"
 #include "platform/menuentries.h"
-#include "scan/pathcodec.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -18,9 +17,6 @@
 #include <QDir>
 #include <QStringList>
 
-#include <cstdlib>
-#include <memory>
-#include <unistd.h>
 
 namespace platform {
 
@@ -31,21 +27,6 @@ namespace {
 constexpr int showItemsTimeoutMs = 3000;
 
 } // namespace
-
-QStringList commandLineArguments(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << pathcodec::fromNative(QByteArray(argv[i]));
-    return arguments;
-}
-
-QString currentDirectory()
-{
-    // glibc allocates a buffer of the size needed.
-    const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? pathcodec::fromNative(QByteArray(cwd.get())) : QDir::currentPath();
-}
 
 QString revealCommand(const QString &path)
 {

@@ -59,18 +59,6 @@ void setDetachedStartForTests(DetachedStart start)
     detachedStart() = std::move(start);
 }
 
-// Qt reads the arguments from the wide command line itself; argv holds them
-// in the ANSI code page, which loses every character outside it.
-QStringList commandLineArguments(int, char *[])
-{
-    return QCoreApplication::arguments();
-}
-
-QString currentDirectory()
-{
-    return QDir::currentPath();
-}
-
 QString revealCommand(const QString &path)
 {
     return explorerCommandLine(windowsDirectory(), path);

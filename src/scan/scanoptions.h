@@ -31,3 +31,13 @@ struct ScanOptions
     // Only files not modified for this many days; 0: any.
     int olderThanDays = 0;
 };
+
+// What the program scans unless the user says otherwise, in the window and
+// in vastrel-top alike: the defaults above, except that network file systems
+// met below a root are left out: a scan of "/" must not crawl a share.
+inline ScanOptions defaultScanOptions()
+{
+    ScanOptions options;
+    options.skipNetwork = true;
+    return options;
+}

@@ -1,5 +1,6 @@
 #include "scan/scansession.h"
 
+#include "scan/localpaths.h"
 #include "scan/topfilemap.h"
 #include "scan/walker.h"
 
@@ -150,5 +151,5 @@ QStringList ScanSession::readableDriveRoots()
 
 QString ScanSession::cleanRoot(const QString &root)
 {
-    return QDir::cleanPath(QDir::current().absoluteFilePath(root));
+    return localpaths::absoluteClean(root, localpaths::currentDirectory());
 }

@@ -1,4 +1,4 @@
-#include "top/terminal.h"
+#include "scan/localpaths.h"
 #include "top/topcommand.h"
 
 #include <QCoreApplication>
@@ -6,5 +6,5 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    return topcommand::run(commandLineArguments(argc, argv));
+    return topcommand::run(localpaths::commandLineArguments(argc, argv));
 }

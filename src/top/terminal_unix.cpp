@@ -8,15 +8,6 @@
 
 #include <cerrno>
 
-QStringList commandLineArguments(int argc, char **argv)
-{
-    QStringList arguments;
-    arguments.reserve(argc);
-    for (int i = 0; i < argc; ++i)
-        arguments << pathcodec::fromNative(QByteArray(argv[i]));
-    return arguments;
-}
-
 QString directoryProblem(const QString &dir)
 {
     if (dir.isEmpty())

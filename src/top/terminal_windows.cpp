@@ -8,12 +8,6 @@
 #include <io.h>
 #include <stdio.h>
 
-// Windows hands the program its arguments as UTF-16, which Qt keeps exactly.
-QStringList commandLineArguments(int, char **)
-{
-    return QCoreApplication::arguments();
-}
-
 QString directoryProblem(const QString &dir)
 {
     const QFileInfo info(dir);

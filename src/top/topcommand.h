@@ -17,16 +17,6 @@
 // is), 2 for bad options.
 namespace topcommand {
 
-// What vastrel-top counts unless told otherwise: the window's defaults, so
-// scripts and the window agree. Network file systems met below a root are
-// left out (--network walks them): a scan of "/" must not crawl a share.
-inline ScanOptions defaultScanOptions()
-{
-    ScanOptions options;
-    options.skipNetwork = true;
-    return options;
-}
-
 // What the command line asks for.
 struct Options
 {
@@ -38,6 +28,8 @@ struct Options
     bool nullTerminated = false;
     // Sizes in bytes rather than megabytes (--bytes).
     bool exactBytes = false;
+    // The window's defaults, so scripts and the window agree (--network
+    // walks network file systems).
     ScanOptions scan = defaultScanOptions();
     QString error; // for Invalid: one line, without the program name
 };

@@ -6,6 +6,7 @@
 #include "platform/commands.h"
 #include "platform/menuentries.h"
 #include "platform/platform.h"
+#include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 #include "support/messagecapture.h"
 #include "support/urlcatcher.h"
@@ -362,14 +363,14 @@ void TestPlatform::namesKeepTheirBytes()
     QCOMPARE(::mkdir(dir.constData(), 0700), 0);
     const QByteArray previous = QFile::encodeName(QDir::currentPath());
     QCOMPARE(::chdir(dir.constData()), 0);
-    const QString current = platform::currentDirectory();
+    const QString current = localpaths::currentDirectory();
     QCOMPARE(::chdir(previous.constData()), 0);
     QCOMPARE(::rmdir(dir.constData()), 0);
     QCOMPARE(pathcodec::toNative(current), dir);
 
     QByteArray program("vastrel"), argument = name, extra("--ignored");
     char *argv[] = {program.data(), argument.data(), extra.data(), nullptr};
-    const QStringList arguments = platform::commandLineArguments(3, argv);
+    const QStringList arguments = localpaths::commandLineArguments(3, argv);
     QCOMPARE(arguments.size(), 3);
     QCOMPARE(arguments.first(), QStringLiteral("vastrel"));
     QCOMPARE(pathcodec::toNative(arguments.at(1)), name);
