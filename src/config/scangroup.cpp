@@ -3,6 +3,7 @@
 
 #include "app/scansettings.h"
 #include "customdir/directorychooser.h"
+#include "mainwindow/plaintext.h"
 #include "scan/pathcodec.h"
 
 #include <QDir>
@@ -163,9 +164,8 @@ void ScanGroup::appendExclude(const QString &path)
     auto *item = new QListWidgetItem(pathcodec::displayText(clean), ui->excludelist);
     item->setData(Qt::UserRole, clean);
     // Long paths are elided in the list; the tool tip shows the whole path,
-    // escaped and marked as rich text so it is never read as markup.
-    item->setToolTip(QStringLiteral("<p style='white-space:pre'>") +
-                     pathcodec::displayText(clean).toHtmlEscaped() + QStringLiteral("</p>"));
+    // never read as markup.
+    item->setToolTip(plaintext::toolTip(pathcodec::displayText(clean)));
 }
 
 void ScanGroup::removeSelectedExcludes()

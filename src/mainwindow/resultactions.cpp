@@ -1,5 +1,6 @@
 #include "mainwindow/resultactions.h"
 
+#include "mainwindow/scanstatus.h"
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
@@ -110,8 +111,7 @@ QString humanSize(qint64 bytes)
     if (bytes < 1024)
         return tr("%1 bytes").arg(bytes);
     // Traditional units are powers of 1024 named KB, MB, GB, as the table's MB.
-    return QLocale::c()
-        .formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat)
+    return scanstatus::bytesText(bytes, QLocale::c())
         .replace(QStringLiteral("kB"), QStringLiteral("KB"));
 }
 
@@ -180,6 +180,16 @@ QString changeSinceScan(const FoundFile &file, const QDateTime &scanStarted)
     return QString();
 }
 
+namespace {
+
+// Nothing is left under the name, not even a dangling symbolic link.
+bool vanished(const QString &path)
+{
+    return !QFileInfo(path).isSymbolicLink() && !QFileInfo::exists(path);
+}
+
+} // namespace
+
 TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted)
 {
     TrashReport report;
@@ -196,7 +206,7 @@ TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStar
                   tr("its name holds bytes that are not text, which the trash cannot take"));
             continue;
         }
-        if (!QFileInfo(file.path).isSymbolicLink() && !QFileInfo::exists(file.path)) {
+        if (vanished(file.path)) {
             leave(TrashProblem::Vanished, tr("it is no longer there"));
             continue;
         }
@@ -212,7 +222,7 @@ TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStar
         QString reason;
         if (!trashFile(file.path, &reason)) {
             // Gone between the check and the move: another program took it.
-            if (!QFileInfo::exists(file.path) && !QFileInfo(file.path).isSymbolicLink())
+            if (vanished(file.path))
                 leave(TrashProblem::Vanished, tr("it is no longer there"));
             else
                 leave(TrashProblem::NotTrashable, reason);

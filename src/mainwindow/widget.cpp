@@ -20,7 +20,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLoggingCategory>

@@ -99,6 +99,8 @@ QString HttpClient::timedOutText(int milliseconds)
         .arg(QString::number(milliseconds / 1000.0));
 }
 
+// By hand rather than QByteArray::toPercentEncoding(), which always encodes
+// "%" and so would encode again a query the caller has encoded already.
 QByteArray HttpClient::requestTarget(const QString &path)
 {
     static const QByteArray unsafe("#\"<>\\^`{|}");

@@ -33,7 +33,6 @@ public:
     // any other unfinished answer has failed.
     State close();
 
-    State state() const { return current; }
     Failure failure() const { return why; }
     // Status code and reason phrase of the final answer, once its head is read.
     int statusCode() const { return status; }
