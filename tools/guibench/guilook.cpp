@@ -4,29 +4,20 @@
 // those settings (screenshots under Xvfb). Settings and file-manager entries
 // go to a throwaway directory; nothing is sent to an update server.
 
-#include "app/settings.h"
+#include "guisandbox.h"
 #include "mainwindow/widget.h"
 
 #include <QApplication>
 #include <QPushButton>
-#include <QSettings>
 #include <QStyleFactory>
-#include <QTemporaryDir>
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir sandbox;
+    const GuiSandbox sandbox(false);
     if (!sandbox.isValid())
         return 1;
-    qputenv("XDG_DATA_HOME", sandbox.path().toLocal8Bit());
     QApplication app(argc, argv);
-    settings::setApplicationDirOverride(sandbox.path());
-    {
-        QSettings ini(sandbox.path() + "/Vastrel.ini", QSettings::IniFormat);
-        ini.setValue("init", true);
-        ini.setValue("autoupdatecheck", false);
-        ini.setValue("topnumber", 100);
-    }
+    sandbox.writeSettings(100);
 
     const QStringList args = QCoreApplication::arguments();
     if (args.contains("--dark")) {

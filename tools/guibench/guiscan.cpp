@@ -7,16 +7,14 @@
 // results), which leaves out the window's own start-up. Live results are on,
 // as in the program.
 
-#include "app/settings.h"
+#include "guisandbox.h"
 #include "mainwindow/widget.h"
 #include "scan/scansession.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QTableView>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -26,13 +24,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: vastrel-guiscan DIR\n");
         return 2;
     }
-    QTemporaryDir sandbox;
+    const GuiSandbox sandbox(true);
     if (!sandbox.isValid())
         return 1;
-    qputenv("HOME", sandbox.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", sandbox.path().toLocal8Bit());
-    qputenv("XDG_DATA_HOME", sandbox.path().toLocal8Bit());
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
@@ -41,14 +35,8 @@ int main(int argc, char *argv[])
     });
 
     QApplication app(argc, argv);
-    settings::setApplicationDirOverride(sandbox.path());
-    {
-        QSettings ini(sandbox.path() + "/Vastrel.ini", QSettings::IniFormat);
-        ini.setValue("init", true);
-        ini.setValue("autoupdatecheck", false);
-        // Ten rows, as the benchmark's vastrel-top -n 10.
-        ini.setValue("topnumber", 10);
-    }
+    // Ten rows, as the benchmark's vastrel-top -n 10.
+    sandbox.writeSettings(10);
 
     Widget window;
     window.show();
