@@ -46,9 +46,20 @@ QString windowsDirectory()
     return QString::fromWCharArray(buffer, int(length));
 }
 
+// Starts program on its own with arguments exactly as given: QProcess would
+// otherwise quote the whole "/select,<path>" argument, which Explorer does
+// not accept.
+bool startExplorer(const QString &program, const QString &arguments)
+{
+    QProcess explorer;
+    explorer.setProgram(program);
+    explorer.setNativeArguments(arguments);
+    return explorer.startDetached();
+}
+
 DetachedStart &detachedStart()
 {
-    static DetachedStart start;
+    static DetachedStart start = startExplorer;
     return start;
 }
 
@@ -56,7 +67,7 @@ DetachedStart &detachedStart()
 
 void setDetachedStartForTests(DetachedStart start)
 {
-    detachedStart() = std::move(start);
+    detachedStart() = start ? std::move(start) : DetachedStart(startExplorer);
 }
 
 QString revealCommand(const QString &path)
@@ -69,20 +80,10 @@ void revealFile(const QString &path)
     if (path.isEmpty())
         return;
     // Explorer by its full path, never by bare name, which Windows would look
-    // up in the program's folder and the current folder first. Native
-    // arguments reach it exactly as built: QProcess would otherwise quote the
-    // whole "/select,<path>" argument, which Explorer does not accept.
+    // up in the program's folder and the current folder first.
     const QString program = explorerProgram(windowsDirectory());
-    const QString arguments = explorerSelectArguments(path);
-    bool started = false;
-    if (!program.isEmpty() && detachedStart()) {
-        started = detachedStart()(program, arguments);
-    } else if (!program.isEmpty()) {
-        QProcess explorer;
-        explorer.setProgram(program);
-        explorer.setNativeArguments(arguments);
-        started = explorer.startDetached();
-    }
+    const bool started =
+        !program.isEmpty() && detachedStart()(program, explorerSelectArguments(path));
     if (!started)
         QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
 }
