@@ -60,12 +60,17 @@ ScanOptions defaults()
     return defaultScanOptions();
 }
 
-QStringList cleanTypes(const QStringList &types)
+QStringList typeWords(const QString &entry)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
+    return entry.split(separators, Qt::SkipEmptyParts);
+}
+
+QStringList cleanTypes(const QStringList &types)
+{
     QStringList words;
     for (const QString &entry : types)
-        words << entry.split(separators, Qt::SkipEmptyParts);
+        words << typeWords(entry);
     QStringList clean;
     for (QString type : words) {
         type = type.toLower();

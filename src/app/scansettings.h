@@ -37,5 +37,7 @@ void save(const ScanOptions &options);
 // taken in lower case without leading "*." or dots, once. A word with a path
 // separator or a wildcard is not an extension and is left out.
 QStringList cleanTypes(const QStringList &types);
+// The words of one such entry, as they were typed.
+QStringList typeWords(const QString &entry);
 
 } // namespace scansettings

@@ -7,7 +7,6 @@
 #include "scan/pathcodec.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <cmath>
 
@@ -18,12 +17,6 @@ constexpr int unitCount = 5; // bytes, KB, MB, GB, TB
 qint64 unitBytes(int unit)
 {
     return qint64(1) << (10 * unit);
-}
-
-QStringList typeWords(const QString &text)
-{
-    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
-    return text.split(separators, Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -136,7 +129,7 @@ QStringList ScanGroup::typesIn(const QString &text)
 QStringList ScanGroup::rejectedTypesIn(const QString &text)
 {
     QStringList rejected;
-    for (const QString &word : typeWords(text)) {
+    for (const QString &word : scansettings::typeWords(text)) {
         if (scansettings::cleanTypes({word}).isEmpty())
             rejected << word;
     }
