@@ -65,6 +65,8 @@ if [ -z "$tree" ]; then
     tree=/tmp/vastrel-bench-tree
     [ "$files" -eq 300000 ] || tree=/tmp/vastrel-bench-tree-$files
 fi
+# timeit.py refuses the cold phase without root too (it is also run alone);
+# asking here fails at once, before the build and the tree.
 if [ "$phases" = cold ] && [ "$(id -u)" -ne 0 ]; then
     echo "bench-scan: --cold drops the page cache, which needs root" >&2
     exit 2
