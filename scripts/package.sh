@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package vastrel_2.0.0_amd64.deb with CPack and checks it.
+# Builds the Debian package vastrel_VERSION_amd64.deb with CPack and checks it
+# (VERSION: that of project() in CMakeLists.txt).
 #   scripts/package.sh         build in build-package/, leave the .deb in the
 #                              repository's root, check its desktop entry,
 #                              AppStream file and manual pages, run lintian
@@ -9,6 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 source scripts/deps.sh
+source scripts/trypackage.sh
 
 try=0
 case "${1:-}" in
@@ -29,10 +31,11 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" \
+cmake --build "$build" -j "$vastrel_jobs" \
     --target vastrel vastrel-top vastrel_man_pages vastrel_changelog
 (cd "$build" && cpack -G DEB)
-deb=vastrel_2.0.0_amd64.deb
+version=$(project_version "$build")
+deb=vastrel_${version}_amd64.deb
 mv "$build/$deb" "$root/$deb"
 echo "vastrel: made $deb" >&2
 dpkg-deb --field "$deb" Package Version Architecture Depends Recommends Installed-Size
@@ -62,31 +65,27 @@ echo "vastrel: lintian found no errors" >&2
 
 # Install it as a user would, try the installed programs, remove it again.
 # A vastrel package that was there before is left alone.
-if dpkg-query -W -f='${Status}' vastrel 2>/dev/null | grep -q 'install ok installed'; then
+if package_installed vastrel; then
     echo "vastrel: a vastrel package is already installed; not trying this one over it" >&2
     exit 1
 fi
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "$root/$deb" >&2
-trap 'rm -rf "$contents"; "${sudo[@]}" apt-get remove -y -q --purge vastrel >&2' EXIT
+as_root apt-get install -y -q --no-install-recommends "$root/$deb" >&2
+trap 'rm -rf "$contents"; as_root apt-get remove -y -q --purge vastrel >&2' EXIT
 
-version=$(/usr/bin/vastrel-top --version)
-echo "installed vastrel-top --version: $version"
-[ "$version" = "vastrel-top 2.0.0" ] || { echo "vastrel: unexpected version" >&2; exit 1; }
+# Assigned first, so that a program that fails ends the script (set -e).
+reported=$(/usr/bin/vastrel-top --version)
+check_top_version "installed vastrel-top" "$reported" "$version" "unexpected version"
 if ldd /usr/bin/vastrel | grep 'not found'; then
     echo "vastrel: the installed vastrel misses libraries" >&2
     exit 1
 fi
 
+# The tree, plus a hidden folder whose larger file must not be listed.
 tree=$contents/tree
-mkdir -p "$tree/sub" "$tree/.hidden"
-head -c 3000000 /dev/zero > "$tree/sub/big.bin"
-head -c 1000 /dev/zero > "$tree/small.txt"
+make_try_tree "$tree"
+mkdir -p "$tree/.hidden"
 head -c 5000000 /dev/zero > "$tree/.hidden/skipped.bin"
 scan=$(/usr/bin/vastrel-top -n 5 "$tree")
-echo "$scan"
-expected=$(printf '2.86102\t%s/sub/big.bin\n0.000953674\t%s/small.txt' "$tree" "$tree")
-[ "$scan" = "$expected" ] || { echo "vastrel: the installed vastrel-top did not list the tree as expected" >&2; exit 1; }
+check_top_scan "$scan" "$tree" "the installed vastrel-top did not list the tree as expected"
 echo "vastrel: the installed package scans; removing it" >&2

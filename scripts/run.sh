@@ -17,7 +17,7 @@ source scripts/deps.sh
 
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}"
 cmake -S . -B build >/dev/null
-cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target vastrel vastrel-top
+cmake --build build -j "$vastrel_jobs" --target vastrel vastrel-top
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "vastrel: no display; run it under a virtual one (xvfb-run -a scripts/run.sh [DIR]) or use the terminal front end (build/src/top/vastrel-top [-n N] [DIR...])" >&2

@@ -16,7 +16,6 @@ esac
 
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}"
 
-jobs=$(nproc 2>/dev/null || echo 2)
 if [ $sanitize -eq 1 ]; then
     dir=build-sanitize
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DVASTREL_SANITIZE=ON
@@ -27,6 +26,6 @@ else
     dir=build
     cmake -S . -B "$dir"
 fi
-cmake --build "$dir" -j "$jobs"
+cmake --build "$dir" -j "$vastrel_jobs"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+ctest --test-dir "$dir" --output-on-failure -j "$vastrel_jobs"

@@ -2,8 +2,10 @@
 # Cross-builds Vastrel for Windows x64 with MinGW-w64 and runs every test
 # program under Wine on the offscreen platform.
 #   scripts/windows.sh             build into build-windows/ and run the tests
-#   scripts/windows.sh --package   then make vastrel-2.0.0-windows-x64.zip and
-#                                  try it in a fresh Wine prefix
+#   scripts/windows.sh --package   then make vastrel-VERSION-windows-x64.zip
+#                                  (VERSION: that of project() in
+#                                  CMakeLists.txt) and try it in a fresh
+#                                  Wine prefix
 #
 # The Qt for MinGW comes as a tarball (qt-6.4.2-mingw-w64.tar.xz, made by
 # build-qt-mingw.sh from Debian's own qt6-base source) in a folder that also
@@ -18,6 +20,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 source scripts/deps.sh
+source scripts/trypackage.sh
 
 package=0
 case "${1:-}" in
@@ -77,7 +80,6 @@ else
 fi
 [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] || { echo "vastrel: no Qt 6 in $qt" >&2; exit 1; }
 
-jobs=$(nproc 2>/dev/null || echo 2)
 build=build-windows
 wineprefix=$root/$build/wine
 cmake -S . -B "$build" \
@@ -88,7 +90,7 @@ cmake -S . -B "$build" \
     -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     "-DCMAKE_CROSSCOMPILING_EMULATOR=$root/tools/wine-run.sh;$wineprefix;$qt/bin"
-cmake --build "$build" -j "$jobs"
+cmake --build "$build" -j "$vastrel_jobs"
 
 # One wineserver for the whole run: started before the tests (a server that
 # the first test starts would keep CTest's output pipe open until it ends) and
@@ -105,14 +107,15 @@ stop_wine() {
 trap 'stop_wine "$wineprefix"' EXIT
 start_wine "$wineprefix"
 
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j "$vastrel_jobs"
 
 [ $package -eq 1 ] || exit 0
 
 # The zip: both programs, the Qt and MinGW runtime DLLs and the plugins, laid
 # out as the programs look for them (install rules of the Windows build).
 (cd "$build" && cpack -G ZIP -C Release)
-zip=vastrel-2.0.0-windows-x64.zip
+version=$(project_version "$build")
+zip=vastrel-${version}-windows-x64.zip
 mv "$build/$zip" "$root/$zip"
 echo "vastrel: made $zip" >&2
 
@@ -123,9 +126,7 @@ trap 'stop_wine "$wineprefix"; stop_wine "$try/prefix"; rm -rf "$try"' EXIT
 start_wine "$try/prefix"
 unzip -q "$zip" -d "$try"
 app=$try/${zip%.zip}
-mkdir -p "$try/tree/sub"
-head -c 3000000 /dev/zero > "$try/tree/sub/big.bin"
-head -c 1000 /dev/zero > "$try/tree/small.txt"
+make_try_tree "$try/tree"
 run() { WINEPREFIX=$try/prefix wine "$@" | tr -d '\r'; }
 
 # Every DLL a program or plugin of the zip imports is in the zip or is part of
@@ -145,22 +146,20 @@ while IFS= read -r binary; do
 done < <(find "$app" -iname '*.exe' -o -iname '*.dll')
 [ $missing -eq 0 ]
 
-version=$(run "$app/vastrel-top.exe" --version)
-echo "vastrel-top.exe --version: $version"
-[ "$version" = "vastrel-top 2.0.0" ] || { echo "vastrel: unexpected version from the zip" >&2; exit 1; }
+reported=$(run "$app/vastrel-top.exe" --version)
+check_top_version "vastrel-top.exe" "$reported" "$version" "unexpected version from the zip"
 
 scan=$(run "$app/vastrel-top.exe" -n 5 'Z:'"${try//\//\\}"'\tree')
-echo "$scan"
-expected=$(printf '2.86102\tZ:%s/tree/sub/big.bin\n0.000953674\tZ:%s/tree/small.txt' "$try" "$try")
-[ "$scan" = "$expected" ] || { echo "vastrel: the zip's scan did not list the two files as expected" >&2; exit 1; }
+check_top_scan "$scan" "Z:$try/tree" "the zip's scan did not list the two files as expected"
 
 # The window program: started on the offscreen platform (its plugin taken
-# from the Qt build: the zip carries only the windows one), it writes its
+# from the Qt build: the zip carries only the windows one) by wine-run.sh,
+# which hands the QT_* variables on and names the fonts; its DLL folder is
+# the zip's own, so still nothing from the build is on PATH. It writes its
 # settings file beside itself and registers the Explorer verb. Then the
 # prefix is ended, and the program with it.
-WINEPREFIX=$try/prefix WINEQT_QPA_PLATFORM=offscreen WINEQT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins" \
-    WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\dejavu' VASTREL_UPDATE_HOST=127.0.0.1:9 \
-    wine "$app/vastrel.exe" </dev/null >/dev/null 2>&1 &
+QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="Z:${qt//\//\\}\\plugins" VASTREL_UPDATE_HOST=127.0.0.1:9 \
+    tools/wine-run.sh "$try/prefix" "$app" "$app/vastrel.exe" </dev/null >/dev/null 2>&1 &
 expected_verb="\"Z:${app//\//\\}\\Vastrel.exe\" \"%1\""
 verb=
 for _ in $(seq 1 120); do

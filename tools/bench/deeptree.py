@@ -13,25 +13,20 @@ usage: deeptree.py VASTREL_TOP DIR [DEPTH]
 """
 import os
 import resource
-import subprocess
 import sys
-import tempfile
 import time
 
+from benchcommon import mark_built, run_timed, tree_is_built
+
 BOTTOM_SIZE = 900 * 2**20
+MARKER = ".vastrel-deep-tree"
 
 
 def build(top, depth):
-    marker = os.path.join(top, ".vastrel-deep-tree")
     version = f"vastrel-deep-tree {depth}"
-    try:
-        with open(marker) as f:
-            if f.read().strip() == version:
-                return
-    except FileNotFoundError:
-        pass
-    if os.path.exists(top) and os.listdir(top):
-        sys.exit(f"deeptree: {top} exists and is not a deep benchmark tree; remove it or choose another")
+    if tree_is_built(top, MARKER, version,
+                     f"deeptree: {top} exists and is not a deep benchmark tree; remove it or choose another"):
+        return
     os.makedirs(top, exist_ok=True)
     fd = os.open(top, os.O_RDONLY | os.O_DIRECTORY)
     for level in range(1, depth + 1):
@@ -47,8 +42,7 @@ def build(top, depth):
     os.ftruncate(bottom, BOTTOM_SIZE)
     os.close(bottom)
     os.close(fd)
-    with open(marker, "w") as f:
-        f.write(version + "\n")
+    mark_built(top, MARKER, version)
 
 
 def lower_limit():
@@ -64,19 +58,12 @@ def main():
     started = time.perf_counter()
     build(tree, depth)
     print(f"deep tree: {tree}, {depth} levels (ready in {time.perf_counter() - started:.1f} s)")
-    with tempfile.NamedTemporaryFile("r") as report:
-        started = time.perf_counter()
-        done = subprocess.run(["/usr/bin/time", "-f", "%U %S %M", "-o", report.name,
-                               top_program, "-n", "5", tree],
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                              preexec_fn=lower_limit)
-        wall = time.perf_counter() - started
-        user, system, rss = report.read().split()[-3:]
+    wall, cpu, rss, done = run_timed([top_program, "-n", "5", tree], preexec_fn=lower_limit)
     lines = done.stdout.decode(errors="replace").splitlines()
     found = any(line.endswith("/bottom-900m.img") and line.startswith("900\t") for line in lines)
     print(f"descriptor limit 256: exit {done.returncode}, bottom file listed: {'yes' if found else 'NO'}, "
-          f"{len(lines)} rows, {wall:.3f} s, CPU {float(user) + float(system):.3f} s, "
-          f"peak RSS {int(rss) / 1024:.1f} MB")
+          f"{len(lines)} rows, {wall:.3f} s, CPU {cpu:.3f} s, "
+          f"peak RSS {rss / 1024:.1f} MB")
     if done.returncode != 0 or not found:
         sys.exit(1)
 

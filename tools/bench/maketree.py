@@ -14,7 +14,10 @@ import os
 import random
 import sys
 
+from benchcommon import mark_built, tree_is_built
+
 VERSION = "vastrel-bench-tree 1"
+MARKER = ".vastrel-bench-tree"
 DIRECTORIES = 20000
 FILES = 300000
 MAX_DEPTH = 8
@@ -30,16 +33,10 @@ def main():
     directories = DIRECTORIES if files_wanted == FILES else max(files_wanted // 15, 100)
     version = VERSION if files_wanted == FILES else f"{VERSION} files={files_wanted}"
     top = os.path.abspath(args[0])
-    marker = os.path.join(top, ".vastrel-bench-tree")
-    try:
-        with open(marker) as f:
-            if f.read().strip() == version:
-                print(f"tree: {top} (already built)")
-                return
-    except FileNotFoundError:
-        pass
-    if os.path.exists(top) and os.listdir(top):
-        sys.exit(f"maketree: {top} exists and is not a benchmark tree; remove it or choose another")
+    if tree_is_built(top, MARKER, version,
+                     f"maketree: {top} exists and is not a benchmark tree; remove it or choose another"):
+        print(f"tree: {top} (already built)")
+        return
 
     rng = random.Random(20240501)
     os.makedirs(top, exist_ok=True)
@@ -85,8 +82,7 @@ def main():
         os.symlink(target, os.path.join(parent, f"link-{i:04d}"))
     os.symlink(top, os.path.join(dirs[-1][0], "loop"))
 
-    with open(marker, "w") as f:
-        f.write(version + "\n")
+    mark_built(top, MARKER, version)
     print(f"tree: {top} (built: {files_wanted + 6} files, {directories} directories)")
 
 

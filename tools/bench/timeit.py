@@ -26,8 +26,9 @@ import re
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
+
+from benchcommon import run_timed
 
 ONE_THREAD = "vastrel-top, 1 thread"
 PIPELINE = "find|sort|head"
@@ -40,21 +41,13 @@ def drop_caches():
 
 
 def timed(argv, env=None):
-    """Runs argv under GNU time; returns (wall s, CPU s, peak RSS KiB, stdout, stderr).
-
-    The peak RSS is that of the largest process of the command. GNU time is
-    used because a child forked from Python would inherit Python's own peak.
-    """
-    with tempfile.NamedTemporaryFile("r") as report:
-        start = time.perf_counter()
-        done = subprocess.run(["/usr/bin/time", "-f", "%U %S %M", "-o", report.name] + argv,
-                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env)
-        seconds = time.perf_counter() - start
-        if done.returncode != 0:
-            sys.exit(f"timeit: {argv[0]} exited with {done.returncode}: "
-                     f"{done.stderr.decode(errors='replace')[-300:]}")
-        user, system, rss = report.read().split()[-3:]
-        return seconds, float(user) + float(system), int(rss), done.stdout, done.stderr
+    """Runs argv under GNU time (run_timed); returns (wall s, CPU s, peak RSS KiB,
+    stdout, stderr), and ends the benchmark if the command failed."""
+    seconds, cpu, rss, done = run_timed(argv, env)
+    if done.returncode != 0:
+        sys.exit(f"timeit: {argv[0]} exited with {done.returncode}: "
+                 f"{done.stderr.decode(errors='replace')[-300:]}")
+    return seconds, cpu, rss, done.stdout, done.stderr
 
 
 def scan_seconds(stderr):
