@@ -1,5 +1,6 @@
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
+#include "scan/walker.h"
 #include "support/lockedtree.h"
 #include "support/messagecapture.h"
 #include "support/withoutoverride.h"
@@ -7,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -302,13 +304,25 @@ void tst_ScanSession::stopRightAfterStart()
     ScanSession session;
     session.setRoots({dir.path()});
     QSignalSpy finished(&session, &ScanSession::finished);
+    // Walk threads wait at their first file until the stop has been given,
+    // so a busy machine cannot let a whole walk slip in before it.
+    QSemaphore gate;
+    connect(session.walkerThread(), &walker::walkfile, this,
+            [&](const QString &) {
+                gate.acquire();
+                gate.release();
+            },
+            Qt::DirectConnection);
     for (int pair = 0; pair < 50; ++pair) {
         QVERIFY(session.start());
         session.stop();
+        gate.release();
         QVERIFY(finished.wait(20000));
+        gate.acquire(); // closed again for the next pair
         QVERIFY(session.wasStopped());
         QVERIFY2(session.fileCount() < files, qPrintable(QString::number(session.fileCount())));
     }
+    gate.release();
     QVERIFY(session.start());
     QVERIFY(finished.wait(20000));
     QCOMPARE(session.fileCount(), files);
