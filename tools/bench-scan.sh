@@ -4,8 +4,10 @@
 # one-thread walk, a full scan of TREE in the main window run offscreen
 # (`vastrel-guiscan TREE`, status updates included) and
 #   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
-# taking turns in a shuffled order, and prints for each the median wall time,
-# the median CPU time, the peak RSS, and the ratios.
+# and the least walk that reads every size (vastrel-floorwalk: getdents64 and
+# fstatat on the scan's thread count, nothing kept), taking turns in a
+# shuffled order, and prints for each the median wall time, the median CPU
+# time, the peak RSS, and the ratios.
 #
 # By default it runs two phases with a warm cache: "quiet", then "hog", with a
 # busy loop pinned to CPU 0 (started and stopped by the script).
@@ -75,11 +77,12 @@ fi
 source scripts/deps.sh
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
-cmake --build "$build" --target vastrel-top vastrel-guiscan >/dev/null
+cmake --build "$build" --target vastrel-top vastrel-guiscan vastrel-floorwalk >/dev/null
 if [ $deep -eq 1 ]; then
     exec python3 tools/bench/deeptree.py "$build/src/top/vastrel-top" /tmp/vastrel-deep-tree
 fi
 python3 tools/bench/maketree.py "$tree" --files "$files"
 echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 python3 tools/bench/timeit.py "$build/src/top/vastrel-top" \
-    "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds" "$phases" "${window[@]}"
+    "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds" "$phases" "${window[@]}" \
+    --floor "$build/tools/bench/vastrel-floorwalk"

@@ -10,7 +10,9 @@ set size, with the ratios of the medians. The machine's speed drifts over a
 phase (other guests share its cores), so each ratio is also given as the
 median of the ratios within a round, whose runs lie seconds apart. Beside the default vastrel-top the
 phases time a one-thread walk (VASTREL_SCAN_THREADS=1), the reference for the
-CPU time a parallel walk may spend.
+CPU time a parallel walk may spend, and with --floor the least walk that reads
+every size (vastrel-floorwalk: getdents64 and fstatat, nothing kept), which
+shows how far the scan is from what the machine allows.
 
 Phases:
   quiet  warm cache, nothing else started
@@ -19,6 +21,7 @@ Phases:
   cold   the page cache dropped before every run (needs root)
 
 usage: timeit.py VASTREL_TOP VASTREL_GUISCAN TREE ROUNDS PHASE[,PHASE...] [--no-window]
+                 [--floor VASTREL_FLOORWALK]
 """
 import os
 import random
@@ -32,6 +35,7 @@ from benchcommon import run_timed
 
 ONE_THREAD = "vastrel-top, 1 thread"
 PIPELINE = "find|sort|head"
+FLOOR = "walk floor"
 
 
 def drop_caches():
@@ -101,7 +105,7 @@ def run_phase(phase, commands, rounds):
         return [line.split(separator, 1)[1] for line in outputs[name].decode().splitlines()]
 
     theirs = paths(PIPELINE, " ")
-    same = all(paths(name, "\t") == theirs for name in commands if name != PIPELINE)
+    same = all(paths(name, "\t") == theirs for name in commands if name not in (PIPELINE, FLOOR))
 
     load = os.getloadavg()[0]
     print(f"phase {phase}: {rounds} rounds, shuffled, "
@@ -121,6 +125,10 @@ def run_phase(phase, commands, rounds):
           f"within rounds {per_round(results['vastrel-top']['wall'], results[PIPELINE]['wall']):.2f}")
     print(f"  ratio: {wall[ONE_THREAD] / wall[PIPELINE]:.2f} ({ONE_THREAD} / {PIPELINE})")
     print(f"  CPU ratio: {cpu['vastrel-top'] / cpu[ONE_THREAD]:.2f} (vastrel-top / {ONE_THREAD})")
+    if FLOOR in wall:
+        print(f"  ratio: {wall[FLOOR] / wall[PIPELINE]:.2f} ({FLOOR} / {PIPELINE}); "
+              f"vastrel-top / {FLOOR}: {wall['vastrel-top'] / wall[FLOOR]:.2f}, "
+              f"within rounds {per_round(results['vastrel-top']['wall'], results[FLOOR]['wall']):.2f}")
     if window_scan:
         scan_median = statistics.median(window_scan)
         print(f"  main window, Scan to Scan Complete!: median {scan_median:.3f} s")
@@ -134,6 +142,13 @@ def main():
     args = sys.argv[1:]
     window = "--no-window" not in args
     args = [arg for arg in args if arg != "--no-window"]
+    floor = None
+    if "--floor" in args:
+        at = args.index("--floor")
+        if at + 1 >= len(args):
+            sys.exit(__doc__.strip())
+        floor = args[at + 1]
+        del args[at:at + 2]
     if len(args) != 5:
         sys.exit(__doc__.strip())
     top, guiscan = args[0], args[1]
@@ -152,6 +167,8 @@ def main():
                     "find \"$1\" -name '.*' -prune -o -type f -printf '%s %p\\n' | sort -nr | head -10",
                     "sh", tree], None),
     }
+    if floor:
+        commands[FLOOR] = ([floor, tree], None)
     if window:
         # The window's default count is 10, as vastrel-top's -n 10 here.
         commands["main window"] = ([guiscan, tree], None)
