@@ -4,8 +4,8 @@
 # one-thread walk, a full scan of TREE in the main window run offscreen
 # (`vastrel-guiscan TREE`, status updates included) and
 #   find TREE -name '.*' -prune -o -type f -printf '%s %p\n' | sort -nr | head -10
-# and the least walk that reads every size (vastrel-floorwalk: getdents64 and
-# fstatat on the scan's thread count, nothing kept), taking turns in a
+# and a bare walk that reads every size and nothing else (vastrel-floorwalk:
+# getdents64 and fstatat on the scan's thread count), taking turns in a
 # shuffled order, and prints for each the median wall time, the median CPU
 # time, the peak RSS, and the ratios.
 #

@@ -10,9 +10,9 @@ set size, with the ratios of the medians. The machine's speed drifts over a
 phase (other guests share its cores), so each ratio is also given as the
 median of the ratios within a round, whose runs lie seconds apart. Beside the default vastrel-top the
 phases time a one-thread walk (VASTREL_SCAN_THREADS=1), the reference for the
-CPU time a parallel walk may spend, and with --floor the least walk that reads
-every size (vastrel-floorwalk: getdents64 and fstatat, nothing kept), which
-shows how far the scan is from what the machine allows.
+CPU time a parallel walk may spend, and with --floor a bare walk that reads
+every size and does nothing else (vastrel-floorwalk: getdents64 and fstatat),
+which shows what the scan's own work costs on top of the system calls.
 
 Phases:
   quiet  warm cache, nothing else started
