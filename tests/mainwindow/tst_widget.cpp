@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSemaphore>
 #include <QTextDocument>
@@ -424,13 +425,16 @@ void tst_Widget::stopRightAfterScan()
 {
     QFETCH(QString, how);
     makeTree(tree->path(), 40, 100);
+    // Every walk thread waits at its first file until the stop has been
+    // given, so a busy machine cannot let the whole walk slip in before it.
+    // The gate outlives the window and is opened for good before the window
+    // goes, also when a check fails half-way.
+    QSemaphore gate;
     Widget w;
+    const auto openGate = qScopeGuard([&gate] { gate.release(1 << 20); });
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.setArgDirList({tree->path()});
-    // Every walk thread waits at its first file until the stop has been
-    // given, so a busy machine cannot let the whole walk slip in before it.
-    QSemaphore gate;
     connect(w.scanSession()->walkerThread(), &walker::walkfile, this,
             [&](const QString &) {
                 gate.acquire();

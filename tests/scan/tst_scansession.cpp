@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -301,12 +302,15 @@ void tst_ScanSession::stopRightAfterStart()
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
     }
+    // Walk threads wait at their first file until the stop has been given,
+    // so a busy machine cannot let a whole walk slip in before it. The gate
+    // outlives the session and is opened for good before the session goes,
+    // also when a check fails half-way.
+    QSemaphore gate;
     ScanSession session;
+    const auto openGate = qScopeGuard([&gate] { gate.release(1 << 20); });
     session.setRoots({dir.path()});
     QSignalSpy finished(&session, &ScanSession::finished);
-    // Walk threads wait at their first file until the stop has been given,
-    // so a busy machine cannot let a whole walk slip in before it.
-    QSemaphore gate;
     connect(session.walkerThread(), &walker::walkfile, this,
             [&](const QString &) {
                 gate.acquire();
