@@ -55,11 +55,6 @@ QStringList readList(const QSettings &file, const QString &key)
 
 } // namespace
 
-ScanOptions defaults()
-{
-    return defaultScanOptions();
-}
-
 QStringList typeWords(const QString &entry)
 {
     static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
@@ -89,7 +84,7 @@ QStringList cleanTypes(const QStringList &types)
 
 ScanOptions load(const QSettings &file)
 {
-    const ScanOptions fallback = defaults();
+    const ScanOptions fallback = defaultScanOptions();
     ScanOptions options;
     options.includeHidden = readBool(file, includeHiddenKey, fallback.includeHidden);
     options.oneFileSystem = readBool(file, oneFileSystemKey, fallback.oneFileSystem);

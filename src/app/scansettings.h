@@ -21,10 +21,9 @@ class QSettings;
 // do not know the group leave it alone.
 namespace scansettings {
 
-// The options a file without any of these keys stands for: hidden names
-// left out, file systems crossed, network file systems skipped, no filter.
-ScanOptions defaults();
-
+// A key missing from the file takes its value from defaultScanOptions():
+// hidden names left out, file systems crossed, network file systems
+// skipped, no filter.
 ScanOptions load(const QSettings &file);
 void save(QSettings &file, const ScanOptions &options);
 

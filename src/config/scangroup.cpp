@@ -46,7 +46,7 @@ ScanGroup::ScanGroup(QWidget *parent) : QGroupBox(parent), ui(std::make_unique<U
     connect(ui->typesedit, &QLineEdit::textChanged, this, &ScanGroup::updateTypesNote);
     connect(ui->typesb, &QCheckBox::toggled, this, &ScanGroup::updateTypesNote);
 
-    setOptions(scansettings::defaults());
+    setOptions(defaultScanOptions());
 }
 
 ScanGroup::~ScanGroup() = default;

@@ -14,9 +14,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDebug>
 #include <QDesktopServices>
-#include <QDir>
 #include <QStringList>
-
 
 namespace platform {
 

@@ -1,6 +1,5 @@
 #include "top/terminal.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <windows.h>

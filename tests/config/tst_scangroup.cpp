@@ -151,7 +151,7 @@ void tst_ScanGroup::showsWhatItIsGiven()
     // A size no unit shows exactly (written by hand) comes back to a tenth.
     QCOMPARE(ScanGroup::sizeInUnit(1234567).value, 1205.6);
 
-    group->setOptions(scansettings::defaults());
+    group->setOptions(defaultScanOptions());
     const ScanOptions none = group->options();
     QVERIFY(none.minSize == 0 && none.types.isEmpty() && none.olderThanDays == 0);
     QVERIFY(none.excludes.isEmpty() && none.skipNetwork);
