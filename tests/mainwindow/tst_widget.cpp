@@ -12,6 +12,7 @@
 #include "support/messagecapture.h"
 #include "support/sandbox.h"
 #include "support/urlcatcher.h"
+#include "support/walkgate.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,7 +26,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSemaphore>
 #include <QTextDocument>
@@ -425,22 +425,13 @@ void tst_Widget::stopRightAfterScan()
 {
     QFETCH(QString, how);
     makeTree(tree->path(), 40, 100);
+    Widget w;
     // Every walk thread waits at its first file until the stop has been
     // given, so a busy machine cannot let the whole walk slip in before it.
-    // The gate outlives the window and is opened for good before the window
-    // goes, also when a check fails half-way.
-    QSemaphore gate;
-    Widget w;
-    const auto openGate = qScopeGuard([&gate] { gate.release(1 << 20); });
+    testsupport::WalkGate gate(w.scanSession()->walkerThread());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.setArgDirList({tree->path()});
-    connect(w.scanSession()->walkerThread(), &walker::walkfile, this,
-            [&](const QString &) {
-                gate.acquire();
-                gate.release();
-            },
-            Qt::DirectConnection);
     QPushButton *scanb = button(w, "scanb");
     QSignalSpy finished(w.scanSession(), &ScanSession::finished);
     QTest::mouseClick(scanb, Qt::LeftButton);
@@ -450,7 +441,7 @@ void tst_Widget::stopRightAfterScan()
         QTest::keyClick(&w, Qt::Key_Escape);
     QCOMPARE(scanb->text(), QString("Scan"));
     QVERIFY(!scanb->isEnabled());
-    gate.release();
+    gate.open();
     QVERIFY(finished.wait(20000));
     QVERIFY(scanb->isEnabled());
     QVERIFY(w.scanSession()->wasStopped());

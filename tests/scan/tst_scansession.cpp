@@ -1,15 +1,13 @@
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
-#include "scan/walker.h"
 #include "support/lockedtree.h"
 #include "support/messagecapture.h"
+#include "support/walkgate.h"
 #include "support/withoutoverride.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -302,31 +300,22 @@ void tst_ScanSession::stopRightAfterStart()
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
     }
-    // Walk threads wait at their first file until the stop has been given,
-    // so a busy machine cannot let a whole walk slip in before it. The gate
-    // outlives the session and is opened for good before the session goes,
-    // also when a check fails half-way.
-    QSemaphore gate;
     ScanSession session;
-    const auto openGate = qScopeGuard([&gate] { gate.release(1 << 20); });
+    // Walk threads wait at their first file until the stop has been given,
+    // so a busy machine cannot let a whole walk slip in before it.
+    testsupport::WalkGate gate(session.walkerThread());
     session.setRoots({dir.path()});
     QSignalSpy finished(&session, &ScanSession::finished);
-    connect(session.walkerThread(), &walker::walkfile, this,
-            [&](const QString &) {
-                gate.acquire();
-                gate.release();
-            },
-            Qt::DirectConnection);
     for (int pair = 0; pair < 50; ++pair) {
         QVERIFY(session.start());
         session.stop();
-        gate.release();
+        gate.open();
         QVERIFY(finished.wait(20000));
-        gate.acquire(); // closed again for the next pair
+        gate.close();
         QVERIFY(session.wasStopped());
         QVERIFY2(session.fileCount() < files, qPrintable(QString::number(session.fileCount())));
     }
-    gate.release();
+    gate.open();
     QVERIFY(session.start());
     QVERIFY(finished.wait(20000));
     QCOMPARE(session.fileCount(), files);
