@@ -1,7 +1,7 @@
 #include "config/config.h"
 
-#include "app/scansettings.h"
-#include "app/settings.h"
+#include "settings/scansettings.h"
+#include "settings/settings.h"
 #include "config/countvalidator.h"
 #include "config/scangroup.h"
 #include "net/updateprotocol.h"

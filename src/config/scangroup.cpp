@@ -1,9 +1,9 @@
 #include "config/scangroup.h"
 #include "ui_scangroup.h"
 
-#include "app/scansettings.h"
-#include "customdir/directorychooser.h"
-#include "mainwindow/plaintext.h"
+#include "settings/scansettings.h"
+#include "widgets/directorychooser.h"
+#include "widgets/plaintext.h"
 #include "scan/pathcodec.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "customdir/customdir.h"
 
-#include "customdir/directorychooser.h"
+#include "widgets/directorychooser.h"
 #include "ui_customdir.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "mainwindow/resultmodel.h"
 
-#include "mainwindow/plaintext.h"
+#include "widgets/plaintext.h"
 #include "mainwindow/scanstatus.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"

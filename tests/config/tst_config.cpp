@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "config/config.h"
 #include "fakeupdateserver.h"
 #include "net/httpclient.h"

@@ -1,5 +1,5 @@
-#include "app/scansettings.h"
-#include "app/settings.h"
+#include "settings/scansettings.h"
+#include "settings/settings.h"
 #include "support/sandbox.h"
 
 #include <QDir>

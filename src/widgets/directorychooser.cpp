@@ -1,4 +1,4 @@
-#include "customdir/directorychooser.h"
+#include "widgets/directorychooser.h"
 
 namespace directorychooser {
 

@@ -1,6 +1,6 @@
-#include "app/scansettings.h"
+#include "settings/scansettings.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "mainwindow/plaintext.h"
+#include "widgets/plaintext.h"
 
 namespace plaintext {
 
