@@ -3,6 +3,7 @@
 #include "fakeupdateserver.h"
 #include "net/httpclient.h"
 #include "support/sandbox.h"
+#include "support/settingsdir.h"
 #include "support/urlcatcher.h"
 
 #include <QApplication>
@@ -29,17 +30,12 @@ class tst_Config : public QObject
     Q_OBJECT
 
 private:
-    // A fresh application directory for every case, so no settings file is
-    // ever read from QSettings' cache of an earlier case.
-    std::unique_ptr<QTemporaryDir> appDir;
+    std::unique_ptr<testsupport::SettingsDir> appDir;
     // Every scheme a link in the window could have: nothing is really opened.
     testsupport::UrlCatcher catcher {{"http", "https", "file", "ftp", "smb", "javascript"}};
 
-    QString iniPath() const { return appDir->filePath(QStringLiteral("Vastrel.ini")); }
-    QString iniValue(const QString &key) const
-    {
-        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
-    }
+    QString iniPath() const { return appDir->iniPath(); }
+    QString iniValue(const QString &key) const { return appDir->value(key).toString(); }
     template<class T> static T *child(const Config &config, const char *name)
     {
         T *found = config.findChild<T *>(QLatin1String(name));
@@ -82,9 +78,8 @@ private Q_SLOTS:
 
 void tst_Config::init()
 {
-    appDir = std::make_unique<QTemporaryDir>();
+    appDir = std::make_unique<testsupport::SettingsDir>();
     QVERIFY(appDir->isValid());
-    settings::setApplicationDirOverride(appDir->path());
     settings::initSetting();
     catcher.urls.clear();
     qunsetenv("VASTREL_UPDATE_HOST");
@@ -92,7 +87,7 @@ void tst_Config::init()
 
 void tst_Config::cleanupTestCase()
 {
-    settings::setApplicationDirOverride(QString());
+    appDir.reset();
 }
 
 void tst_Config::firstOpening()

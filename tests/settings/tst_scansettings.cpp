@@ -1,12 +1,12 @@
 #include "settings/scansettings.h"
 #include "settings/settings.h"
 #include "support/sandbox.h"
+#include "support/settingsdir.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -48,9 +48,8 @@ class tst_ScanSettings : public QObject
     Q_OBJECT
 
 private:
-    // A fresh directory per case: QSettings caches files by path.
-    std::unique_ptr<QTemporaryDir> app;
-    QString iniPath() const { return app->filePath(QStringLiteral("Vastrel.ini")); }
+    std::unique_ptr<testsupport::SettingsDir> app;
+    QString iniPath() const { return app->iniPath(); }
 
 private Q_SLOTS:
     void initTestCase();
@@ -69,15 +68,14 @@ void tst_ScanSettings::initTestCase()
 
 void tst_ScanSettings::init()
 {
-    app = std::make_unique<QTemporaryDir>();
+    app = std::make_unique<testsupport::SettingsDir>();
     QVERIFY(app->isValid());
-    settings::setApplicationDirOverride(app->path());
     QCOMPARE(settings::filePath(), iniPath());
 }
 
 void tst_ScanSettings::cleanup()
 {
-    settings::setApplicationDirOverride(QString());
+    app.reset();
 }
 
 void tst_ScanSettings::roundTripBesideOlderKeys()

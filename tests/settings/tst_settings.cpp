@@ -1,12 +1,12 @@
 #include "settings/settings.h"
 #include "support/messagecapture.h"
 #include "support/sandbox.h"
+#include "support/settingsdir.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -37,10 +37,7 @@ class tst_Settings : public QObject
     Q_OBJECT
 
 private:
-    // A fresh directory for every case: QSettings caches a file by path and
-    // rereads it only when its size or time stamp changed, which two files
-    // written within one clock tick may not show.
-    std::unique_ptr<QTemporaryDir> app;
+    std::unique_ptr<testsupport::SettingsDir> app;
     QString appPath() const { return app->path(); }
     QString appFile(const QString &name) const { return app->filePath(name); }
     QString fallbackFile() const
@@ -70,15 +67,14 @@ void tst_Settings::initTestCase()
 
 void tst_Settings::init()
 {
-    app = std::make_unique<QTemporaryDir>();
+    app = std::make_unique<testsupport::SettingsDir>();
     QVERIFY(app->isValid());
     QDir(QFileInfo(fallbackFile()).absolutePath()).removeRecursively();
-    settings::setApplicationDirOverride(appPath());
 }
 
 void tst_Settings::cleanup()
 {
-    settings::setApplicationDirOverride(QString());
+    app.reset();
     QDir(QFileInfo(fallbackFile()).absolutePath()).removeRecursively();
 }
 
