@@ -13,7 +13,9 @@
 namespace pathcodec {
 
 // The bytes of a local file name as text: UTF-8, with every undecodable byte
-// as U+DC00 + byte. Valid UTF-8 decodes as QString::fromUtf8 would.
+// as U+DC00 + byte. Each valid UTF-8 sequence is its one character, wherever
+// it stands: a U+FEFF is kept (QString::fromUtf8 drops one at the start), so
+// are the noncharacters.
 QString fromNative(const QByteArray &bytes);
 QString fromNative(const char *bytes, qsizetype length);
 // Appends fromNative(bytes, length) to text without a temporary string.

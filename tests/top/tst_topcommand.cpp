@@ -136,6 +136,7 @@ private Q_SLOTS:
     void filters();
     void unreadableFolderNamed();
     void undecodableNames();
+    void byteOrderMarkKept();
     void debugLinesOnRequest();
 };
 
@@ -522,6 +523,22 @@ void tst_TopCommand::undecodableNames()
 #else
     QSKIP("file names are bytes on Unix only");
 #endif
+}
+
+// Two names that differ by a U+FEFF alone are two files, each written with
+// its own bytes.
+void tst_TopCommand::byteOrderMarkKept()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString marked = dir.path() + "/thesis" + QChar(0xfeff) + ".pdf";
+    makeFile(dir.path() + "/thesis.pdf", 1 << 20);
+    makeFile(marked, 1 << 20);
+    const Run run = runTop({"-0", dir.path()});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray base = QFile::encodeName(dir.path());
+    QCOMPARE(run.out, "1\t" + base + "/thesis.pdf" + '\0' + "1\t" + base +
+                 "/thesis\xef\xbb\xbf.pdf" + '\0');
 }
 
 void tst_TopCommand::debugLinesOnRequest()
