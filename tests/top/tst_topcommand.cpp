@@ -537,8 +537,8 @@ void tst_TopCommand::byteOrderMarkKept()
     const Run run = runTop({"-0", dir.path()});
     QCOMPARE(run.exitCode, 0);
     const QByteArray base = QFile::encodeName(dir.path());
-    QCOMPARE(run.out, "1\t" + base + "/thesis.pdf" + '\0' + "1\t" + base +
-                 "/thesis\xef\xbb\xbf.pdf" + '\0');
+    QCOMPARE(run.out,
+             "1\t" + base + "/thesis.pdf" + '\0' + "1\t" + base + "/thesis\xef\xbb\xbf.pdf" + '\0');
 }
 
 void tst_TopCommand::debugLinesOnRequest()
