@@ -83,14 +83,7 @@ bool ScanSession::isRunning() const
 
 QList<FoundFile> ScanSession::results() const
 {
-    const QMultiMap<qint64, QString> top = TopFileMap::instance()->top(count);
-    QList<FoundFile> list;
-    list.reserve(top.size());
-    for (auto it = top.cend(); it != top.cbegin();) {
-        --it;
-        list.append({it.key(), it.value()});
-    }
-    return list;
+    return TopFileMap::instance()->topFiles(count);
 }
 
 QList<FoundFile> ScanSession::snapshot() const

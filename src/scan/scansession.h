@@ -45,8 +45,9 @@ public:
     bool wasStopped() const { return stopped; }
 
     // The resultCount() largest files of the last scan, largest first, equal
-    // sizes in the byte order of their paths; read once the scan has finished
-    // (writes the ranking's debug lines).
+    // sizes in the byte order of their paths, each with the device and inode
+    // the walk met it with; read once the scan has finished (writes the
+    // ranking's debug lines).
     QList<FoundFile> results() const;
     // The same, read while the scan runs, without debug lines.
     QList<FoundFile> snapshot() const;

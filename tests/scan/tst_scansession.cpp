@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // A scan as a front end drives it, on a real tree below T:
@@ -56,6 +57,17 @@ private:
         for (const FoundFile &file : session.results())
             files.append({file.size, file.path});
         return files;
+    }
+
+    // Whether the file carries the device and inode its path has now.
+    static bool identityMatches(const FoundFile &file)
+    {
+        struct stat status
+        {
+        };
+        return ::lstat(pathcodec::toNative(file.path).constData(), &status) == 0 &&
+            file.device == quint64(status.st_dev) && file.inode == quint64(status.st_ino) &&
+            file.inode != 0;
     }
 
 private Q_SLOTS:
@@ -223,6 +235,11 @@ void tst_ScanSession::hardLinksOnce()
                                         {6000, dir.path() + "/mm/other.bin"}}));
         QCOMPARE(session.fileCount(), 5);
     }
+    // The name kept carries the identity the links share.
+    const QList<FoundFile> results = session.results();
+    QCOMPARE(results.size(), 2);
+    for (const FoundFile &found : results)
+        QVERIFY2(identityMatches(found), qPrintable(found.path));
 }
 
 void tst_ScanSession::counts()
@@ -282,6 +299,9 @@ void tst_ScanSession::snapshotMatchesResults()
     for (qsizetype i = 0; i < live.size(); ++i) {
         QCOMPARE(live.at(i).size, final.at(i).size);
         QCOMPARE(live.at(i).path, final.at(i).path);
+        // Each with the device and inode the walk met it with.
+        QVERIFY2(identityMatches(live.at(i)), qPrintable(live.at(i).path));
+        QVERIFY2(identityMatches(final.at(i)), qPrintable(final.at(i).path));
     }
 }
 
