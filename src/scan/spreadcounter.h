@@ -22,8 +22,7 @@ public:
         qint64 current = value.loadRelaxed();
         // Each thread has a cell of its own, so this nearly always succeeds
         // at once, at the cost of the one atomic addition it replaces.
-        while (!value.testAndSetRelaxed(current, saturatedSum(current, amount), current)) {
-        }
+        while (!value.testAndSetRelaxed(current, saturatedSum(current, amount), current)) { }
     }
 
     qint64 total() const
