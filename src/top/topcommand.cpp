@@ -1,5 +1,6 @@
 #include "top/topcommand.h"
 
+#include "scan/filetypes.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
@@ -62,8 +63,10 @@ const OptionSpec optionTable[] = {
      "only files of at least SIZE bytes; a K, M, G or T\n"
      "suffix counts in KiB, MiB, GiB or TiB (10M, 1.5G)"},
     {Key::Type, 0, "type", "EXT[,EXT...]",
-     "only files with one of these extensions, without\n"
-     "the dot, in any case (mkv,mp4,iso; repeatable)"},
+     "only files with one of these extensions, in any\n"
+     "case, with or without \".\" or \"*.\", separated by\n"
+     "commas, semicolons or blanks (mkv,.mp4,*.iso;\n"
+     "repeatable)"},
     {Key::OlderThan, 0, "older-than", "DAYS", "only files not modified for DAYS days"},
     {Key::Null, '0', "null", nullptr,
      "end each record with NUL, not a newline, and write\n"
@@ -142,16 +145,14 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         return QString();
     }
     case Key::Type: {
-        for (QString type : value.split(QLatin1Char(','))) {
-            type = type.trimmed();
-            if (type.startsWith(QLatin1Char('.')))
-                type.remove(0, 1);
-            if (type.isEmpty() || type.contains(QLatin1Char('/'))) {
-                return QStringLiteral("invalid type list '%1': extensions separated by commas are "
-                                      "needed, such as mkv,mp4")
-                    .arg(pathcodec::escapedLine(value));
-            }
-            type = type.toLower();
+        // Read as the window reads its field, but a word that is no
+        // extension is refused rather than left out.
+        if (filetypes::words(value).isEmpty() || !filetypes::rejectedWords(value).isEmpty()) {
+            return QStringLiteral("invalid type list '%1': extensions separated by commas, "
+                                  "semicolons or blanks are needed, such as mkv,mp4")
+                .arg(pathcodec::escapedLine(value));
+        }
+        for (const QString &type : filetypes::extensions({value})) {
             if (!scan.types.contains(type))
                 scan.types << type;
         }

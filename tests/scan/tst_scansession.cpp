@@ -145,6 +145,9 @@ void tst_ScanSession::filters_data()
     options.types = {".MP4", " dat "};
     QTest::newRow("types with dot and blanks")
         << options << QStringList {"clip.mp4", "a.dat", "b.dat", "c.dat"};
+    options.types = {"*.MKV; .iso"};
+    QTest::newRow("types as typed in the window")
+        << options << QStringList {"big.iso", "movie.MKV", "skip/x.iso"};
     options.types = {"so"};
     QTest::newRow("a type is a whole extension") << options << QStringList {};
     options = {};

@@ -198,13 +198,16 @@ void tst_TopCommand::parseArguments_data()
         << QStringList {"--min-size=1.5G", "--type",       "MKV,.mp4",
                         "--type=iso,mkv",  "--older-than", "30"}
         << "n=10 min=1610612736 older=30 types=mkv|mp4|iso";
+    QTest::newRow("types as the window takes them")
+        << QStringList {"--type", "*.bin", "--type=bin txt", "--type", ".BIN;.txt,;*.Iso"}
+        << "n=10 types=bin|txt|iso";
     QTest::newRow("--help wins") << QStringList {"/a", "--help", "-q"} << "help";
     QTest::newRow("-h among switches") << QStringList {"-ah"} << "help";
     QTest::newRow("--version") << QStringList {"--version"} << "version";
     QTest::newRow("an error before --help") << QStringList {"-n", "0", "--help"} << "invalid";
     for (const char *bad : {"-n 0", "-n -4", "-n 2147483548", "-n ten", "-n5x", "/a -n", "--top=5",
                             "-aq", "--all=yes", "--exclude", "--exclude=", "--min-size 10X",
-                            "--type mkv,,iso", "--older-than -2"})
+                            "--type mkv,a/b", "--type=,;", "--type *", "--older-than -2"})
         QTest::newRow(bad) << QString(bad).split(' ') << "invalid";
 }
 
@@ -423,6 +426,8 @@ void tst_TopCommand::filters_data()
         << QStringList {"--min-size", "4M"} << "x.bin old.iso y.bin disk.iso";
     QTest::newRow("--type in any case, -a")
         << QStringList {"--type", "mkv,ISO", "-a"} << ".hidden.mkv old.iso disk.iso movie.MKV";
+    QTest::newRow("--type with \"*.\", semicolons and blanks")
+        << QStringList {"--type", "*.MKV; .iso"} << "old.iso disk.iso movie.MKV";
     QTest::newRow("--older-than") << QStringList {"--older-than", "30"}
                                   << "old.iso disk.iso movie.MKV";
     QTest::newRow("together") << QStringList {"--older-than=50", "--type=iso,mkv",
