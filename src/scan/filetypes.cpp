@@ -17,7 +17,8 @@ QString extension(const QString &word)
         type.remove(0, 2);
     while (type.startsWith(QLatin1Char('.')))
         type.remove(0, 1);
-    for (const QChar c : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char('*'), QLatin1Char('?')}) {
+    for (const QChar c :
+         {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char('*'), QLatin1Char('?')}) {
         if (type.contains(c))
             return QString();
     }

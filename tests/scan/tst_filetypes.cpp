@@ -19,15 +19,14 @@ void tst_FileTypes::extensions_data()
     QTest::addColumn<QStringList>("rejected");
 
     QTest::newRow("plain") << "mkv" << QStringList {"mkv"} << QStringList {};
-    QTest::newRow("dot, star-dot, case") << "*.MKV .Iso mp4"
-                                         << QStringList {"mkv", "iso", "mp4"} << QStringList {};
-    QTest::newRow("commas, semicolons, runs of them") << "bin,txt;; ,gz"
-                                                      << QStringList {"bin", "txt", "gz"}
-                                                      << QStringList {};
+    QTest::newRow("dot, star-dot, case")
+        << "*.MKV .Iso mp4" << QStringList {"mkv", "iso", "mp4"} << QStringList {};
+    QTest::newRow("commas, semicolons, runs of them")
+        << "bin,txt;; ,gz" << QStringList {"bin", "txt", "gz"} << QStringList {};
     QTest::newRow("each once") << "mkv .MKV *.mkv" << QStringList {"mkv"} << QStringList {};
     QTest::newRow("inner dots kept") << "tar.gz" << QStringList {"tar.gz"} << QStringList {};
-    QTest::newRow("no extensions")
-        << "a/b, *, ?.x, .., c\\d" << QStringList {} << QStringList {"a/b", "*", "?.x", "..", "c\\d"};
+    QTest::newRow("no extensions") << "a/b, *, ?.x, .., c\\d" << QStringList {}
+                                   << QStringList {"a/b", "*", "?.x", "..", "c\\d"};
     QTest::newRow("nothing") << " ;, " << QStringList {} << QStringList {};
 }
 
