@@ -473,7 +473,9 @@ int run(const QStringList &arguments)
     QStringList roots;
     for (const QString &dir :
          options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs) {
-        const QString problem = directoryProblem(dir);
+        // "." in a removed directory would otherwise stand for "/".
+        const bool unfound = !dir.isEmpty() && ScanSession::cleanRoot(dir).isEmpty();
+        const QString problem = unfound ? qt_error_string(ENOENT) : directoryProblem(dir);
         if (problem.isEmpty())
             roots << dir;
         else

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void hardLinksOnce();
     void counts();
     void rootsMadeAbsoluteAndClean();
+    void relativeRootWithoutCurrentDirectory();
     void snapshotMatchesResults();
     void stopRightAfterStart();
     void unreadableFolderReported();
@@ -278,6 +280,30 @@ void tst_ScanSession::rootsMadeAbsoluteAndClean()
     const Files files = scan(session);
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(files, (Files {{5000, base + "/skip/x.iso"}, {500, base + "/sub/deeper/z.bin"}}));
+}
+
+// In a removed current directory "." cannot be made absolute: it is reported
+// as a folder not found, and nothing is walked in its place.
+void tst_ScanSession::relativeRootWithoutCurrentDirectory()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString gone = dir.path() + "/gone";
+    QVERIFY(QDir().mkdir(gone));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(gone));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
+    QVERIFY(QDir().rmdir(gone));
+
+    ScanSession session;
+    session.setRoots({".", base + "/sub"});
+    QSignalSpy unreadable(&session, &ScanSession::folderUnreadable);
+    QCOMPARE(scan(session), (Files {{500, base + "/sub/deeper/z.bin"}}));
+    QCOMPARE(session.fileCount(), 1);
+    QCOMPARE(session.unreadableCount(), 1);
+    QCOMPARE(unreadable.size(), 1);
+    QCOMPARE(unreadable.at(0).at(0).toString(), QString("."));
+    QCOMPARE(unreadable.at(0).at(1).toString(), QString::fromLocal8Bit(std::strerror(ENOENT)));
 }
 
 // After the walk the live view gives what results() gives, without the

@@ -137,6 +137,7 @@ private Q_SLOTS:
     void unreadableFolderNamed();
     void undecodableNames();
     void byteOrderMarkKept();
+    void removedCurrentDirectory();
     void debugLinesOnRequest();
 };
 
@@ -544,6 +545,28 @@ void tst_TopCommand::byteOrderMarkKept()
     const QByteArray base = QFile::encodeName(dir.path());
     QCOMPARE(run.out,
              "1\t" + base + "/thesis.pdf" + '\0' + "1\t" + base + "/thesis\xef\xbb\xbf.pdf" + '\0');
+}
+
+// Started in a directory that was removed, "." and ".." name nothing: they
+// are reported as not found, never walked as "/".
+void tst_TopCommand::removedCurrentDirectory()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString gone = dir.path() + "/gone";
+    QVERIFY(QDir().mkdir(gone));
+    const QStringList shell {"/bin/sh", "-c", R"sh(cd "$1" && rmdir "$1" && shift && exec "$0" "$@")sh"};
+    for (const QString &relative : {QStringLiteral("."), QStringLiteral("..")}) {
+        QVERIFY(QDir().mkpath(gone));
+        const Run run = runTop({gone, "-n1", relative, tree.path() + "/sub"}, false, shell);
+        QCOMPARE(run.err, "vastrel-top: " + relative + ": No such file or directory\n");
+        QCOMPARE(run.out, QFile::encodeName("1\t" + tree.path() + "/sub/mid.bin\n"));
+        QCOMPARE(run.exitCode, 1);
+    }
+#else
+    QSKIP("a directory in use cannot be removed on Windows");
+#endif
 }
 
 void tst_TopCommand::debugLinesOnRequest()
