@@ -38,9 +38,10 @@ void tst_CommandLine::directoryArgument_data()
     QTest::newRow("empty names nothing") << "" << here << "";
     // The current directory was removed: a relative argument stays as given
     // (the scan reports it not found), never the root or another folder.
-    QTest::newRow("no current directory: . kept") << "." << "" << ".";
-    QTest::newRow("no current directory: .. kept") << ".." << "" << "..";
-    QTest::newRow("no current directory: absolute still cleaned") << "/etc/./x/" << "" << "/etc/x";
+    QTest::newRow("no current directory: . kept") << "." << QString() << ".";
+    QTest::newRow("no current directory: .. kept") << ".." << QString() << "..";
+    QTest::newRow("no current directory: absolute still cleaned")
+        << "/etc/./x/" << QString() << "/etc/x";
 #endif
 }
 

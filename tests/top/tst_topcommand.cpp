@@ -556,7 +556,8 @@ void tst_TopCommand::removedCurrentDirectory()
     QVERIFY(dir.isValid());
     const QString gone = dir.path() + "/gone";
     QVERIFY(QDir().mkdir(gone));
-    const QStringList shell {"/bin/sh", "-c", R"sh(cd "$1" && rmdir "$1" && shift && exec "$0" "$@")sh"};
+    const QStringList shell {"/bin/sh", "-c",
+                             R"sh(cd "$1" && rmdir "$1" && shift && exec "$0" "$@")sh"};
     for (const QString &relative : {QStringLiteral("."), QStringLiteral("..")}) {
         QVERIFY(QDir().mkpath(gone));
         const Run run = runTop({gone, "-n1", relative, tree.path() + "/sub"}, false, shell);
