@@ -4,6 +4,7 @@
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
+#include "scan/standardstreams.h"
 #include "top/terminal.h"
 
 #include <QEventLoop>
@@ -200,6 +201,28 @@ QByteArray toTerminal(const QString &text)
 void write(FILE *stream, const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// Writes bytes to standard output; 0, or the reason it failed. Output to a
+// standard output that was closed at start fails as coreutils report it,
+// "Bad file descriptor"; with nothing to write there is no failure.
+int writeOutput(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return 0;
+    if (standardstreams::wasClosed(standardstreams::Output))
+        return EBADF;
+    errno = 0;
+    write(stdout, bytes);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return errno != 0 ? errno : EIO;
+    return 0;
+}
+
+QString writeError(int error)
+{
+    return programName + QLatin1String(": write error: ") + qt_error_string(error) +
+        QLatin1Char('\n');
 }
 
 // Standard error, written by the progress line (the main thread) and by the
@@ -451,15 +474,16 @@ int run(const QStringList &arguments)
     const Options options = parseArguments(arguments.mid(1));
     switch (options.action) {
     case Options::Help:
-        write(stdout, toTerminal(usage()));
-        std::fflush(stdout);
+    case Options::Version: {
+        const QString text = options.action == Options::Help
+            ? usage()
+            : programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) + QLatin1Char('\n');
+        if (const int error = writeOutput(toTerminal(text))) {
+            write(stderr, toTerminal(writeError(error)));
+            return 1;
+        }
         return 0;
-    case Options::Version:
-        write(stdout,
-              toTerminal(programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) +
-                         QLatin1Char('\n')));
-        std::fflush(stdout);
-        return 0;
+    }
     case Options::Invalid:
         write(stderr,
               toTerminal(programName + QLatin1String(": ") + options.error + QLatin1String("\n\n") +
@@ -514,10 +538,9 @@ int run(const QStringList &arguments)
     ticker.stop();
     errors.endProgress();
 
-    write(stdout, formatResults(session.results(), options.nullTerminated, options.exactBytes));
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        errors.message(programName + QLatin1String(": write error: ") + qt_error_string(errno) +
-                       QLatin1Char('\n'));
+    if (const int error = writeOutput(
+            formatResults(session.results(), options.nullTerminated, options.exactBytes))) {
+        errors.message(writeError(error));
         return 1;
     }
     return errors.messageCount() > 0 || session.unreadableCount() > 0 ? 1 : 0;

@@ -138,6 +138,8 @@ private Q_SLOTS:
     void undecodableNames();
     void byteOrderMarkKept();
     void removedCurrentDirectory();
+    void closedStandardOutput_data();
+    void closedStandardOutput();
     void debugLinesOnRequest();
 };
 
@@ -567,6 +569,44 @@ void tst_TopCommand::removedCurrentDirectory()
     }
 #else
     QSKIP("a directory in use cannot be removed on Windows");
+#endif
+}
+
+void tst_TopCommand::closedStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+
+    const QString badDescriptor = "vastrel-top: write error: Bad file descriptor\n";
+    QTest::newRow("records") << QStringList {"%T"} << 1 << badDescriptor;
+    QTest::newRow("one record") << QStringList {"-n1", "%T/sub"} << 1 << badDescriptor;
+    QTest::newRow("--version") << QStringList {"--version"} << 1 << badDescriptor;
+    QTest::newRow("nothing to write") << QStringList {"%T/empty"} << 0 << QString();
+}
+
+// Started with standard output closed, the program writes its records into
+// nothing else and says so, as coreutils do.
+void tst_TopCommand::closedStandardOutput()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("VASTREL_DEBUG"));
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    process.start(QStringLiteral(VASTREL_TOP_PATH), fill(arguments));
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err);
+    QCOMPARE(process.exitCode(), exitCode);
+#else
+    QSKIP("descriptors are handed out this way on Unix only");
 #endif
 }
 
