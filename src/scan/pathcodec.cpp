@@ -60,7 +60,9 @@ int decodeSequence(const unsigned char *s, qsizetype left, char32_t &value)
     return length;
 }
 
-QString escape(const QString &path, bool escapeBackslash)
+enum class Escapes { Bytes, Display, Line };
+
+QString escape(const QString &path, Escapes escapes)
 {
     QString text;
     text.reserve(path.size());
@@ -69,6 +71,8 @@ QString escape(const QString &path, bool escapeBackslash)
         const char16_t c = qc.unicode();
         if (isEscapedAt(path, i)) {
             text += QStringLiteral("\\x%1").arg(unsigned(c - byteBase), 2, 16, QLatin1Char('0'));
+        } else if (escapes == Escapes::Bytes) {
+            text += qc;
         } else if (c == '\n') {
             text += QLatin1String("\\n");
         } else if (c == '\t') {
@@ -81,7 +85,7 @@ QString escape(const QString &path, bool escapeBackslash)
             // A C1 control character is valid text, two bytes in UTF-8: written
             // as \u0085 so it cannot be taken for the undecodable byte \x85.
             text += QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
-        } else if (c == '\\' && escapeBackslash) {
+        } else if (c == '\\' && escapes == Escapes::Line) {
             text += QLatin1String("\\\\");
         } else {
             text += qc;
@@ -246,14 +250,19 @@ bool hasUndecodable(const QString &path)
     return false;
 }
 
+QString bytesEscaped(const QString &path)
+{
+    return escape(path, Escapes::Bytes);
+}
+
 QString displayText(const QString &path)
 {
-    return escape(path, false);
+    return escape(path, Escapes::Display);
 }
 
 QString escapedLine(const QString &path)
 {
-    return escape(path, true);
+    return escape(path, Escapes::Line);
 }
 
 } // namespace pathcodec

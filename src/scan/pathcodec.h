@@ -37,6 +37,10 @@ inline bool nativeLess(QStringView a, QStringView b)
 // True when the path holds a byte that fromNative could not decode.
 bool hasUndecodable(const QString &path);
 
+// The path with only its undecodable bytes written as \xFF, every character
+// as it is (control characters too): the exact name as text.
+QString bytesEscaped(const QString &path);
+
 // The path as it is shown on one line: undecodable bytes as \xFF, control
 // characters as \n, \t, \r or \x1b (C1 controls as \u0085); everything else
 // as it is.

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "scan/sizetext.h"
+
 #include <QAtomicInteger>
 #include <QtGlobal>
 
 #include <array>
 #include <atomic>
-#include <limits>
 
 // A running total that many threads add to at once, such as the files a walk
 // has seen. Each thread adds to a cell on a cache line of its own, so the
@@ -31,18 +32,6 @@ public:
         for (const Cell &cell : cells)
             sum = saturatedSum(sum, cell.value.loadRelaxed());
         return sum;
-    }
-
-    // a + b, or the qint64 limit it would pass.
-    static qint64 saturatedSum(qint64 a, qint64 b)
-    {
-        constexpr qint64 largest = std::numeric_limits<qint64>::max();
-        constexpr qint64 lowest = std::numeric_limits<qint64>::min();
-        if (b > 0 && a > largest - b)
-            return largest;
-        if (b < 0 && a < lowest - b)
-            return lowest;
-        return a + b;
     }
 
     // Call only while nobody adds.
