@@ -26,7 +26,7 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
 
     {
         const auto file = settings::open();
-        appliedCount = file->value(QStringLiteral("topnumber"), 100).toInt();
+        appliedCount = settings::topNumber();
         const bool autoCheck = file->value(QStringLiteral("autoupdatecheck"), true).toBool();
         ui->customtopb->setText(QString::number(appliedCount));
         ui->autocheckupdateb->setChecked(autoCheck);

@@ -92,14 +92,7 @@ QString csvField(const QString &text)
 // form the table shows them.
 QString csvPath(const QString &path)
 {
-    if (!pathcodec::hasUndecodable(path))
-        return path;
-    QString text;
-    for (const QChar c : path) {
-        const QString one(c);
-        text += pathcodec::hasUndecodable(one) ? pathcodec::displayText(one) : one;
-    }
-    return text;
+    return pathcodec::bytesEscaped(path);
 }
 
 } // namespace
@@ -120,7 +113,7 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
     qint64 total = 0;
     QStringList lines;
     for (const FoundFile &file : files) {
-        total += file.size;
+        total = saturatedSum(total, file.size);
         lines << fileLine(file);
     }
 
@@ -229,7 +222,7 @@ TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStar
             continue;
         }
         report.trashed.append(i);
-        report.bytesTrashed += file.size;
+        report.bytesTrashed = saturatedSum(report.bytesTrashed, file.size);
     }
     return report;
 }

@@ -45,8 +45,9 @@ public:
     bool wasStopped() const { return stopped; }
 
     // The resultCount() largest files of the last scan, largest first, equal
-    // sizes in the byte order of their paths; read once the scan has finished
-    // (writes the ranking's debug lines).
+    // sizes in the byte order of their paths, each with the device and inode
+    // the walk met it with; read once the scan has finished (writes the
+    // ranking's debug lines).
     QList<FoundFile> results() const;
     // The same, read while the scan runs, without debug lines.
     QList<FoundFile> snapshot() const;
@@ -54,7 +55,7 @@ public:
     // Counts of the running or last scan.
     qint64 fileCount() const;
     qint64 byteCount() const;
-    // Folders that could not be read.
+    // Folders that could not be read, roots that could not be found included.
     qint64 unreadableCount() const;
     // A file path the scan met since the last call, or "" (see
     // walker::takeRecentPath); for a progress display. Any thread.
@@ -70,7 +71,9 @@ public:
     static QStringList allDriveRoots();
     // The drive roots that can be listed and hold at least one visible entry.
     static QStringList readableDriveRoots();
-    // A root made absolute (against the current directory) and clean.
+    // A root made absolute (against the current directory) and clean; empty
+    // for a relative one when there is no current directory (it was
+    // removed). start() reports such a root as a folder not found.
     static QString cleanRoot(const QString &root);
 
 Q_SIGNALS:
@@ -88,6 +91,8 @@ private:
     int count = 10;
     ScanOptions scanOptions;
     bool stopped = false;
+    // Relative roots of the scan that could not be made absolute.
+    qint64 unfoundRoots = 0;
     // From start() until finished() is emitted: the thread may already have
     // ended while its finished signal is still on its way.
     bool active = false;

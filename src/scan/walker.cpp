@@ -94,7 +94,7 @@ void walker::run()
                 if (offered && file.links > 1)
                     linked.offer(file.size, path, file.device, file.inode);
                 else if (offered)
-                    ranking->insert(file.size, path);
+                    ranking->insert(file.size, path, file.device, file.inode);
             }
             files.add(1);
             bytes.add(file.size);
@@ -108,5 +108,5 @@ void walker::run()
         qDebug("walk! %s", root.toLatin1().constData());
         walk.walk(root);
     }
-    qDebug() << ranking->map().size();
+    qDebug() << ranking->size();
 }

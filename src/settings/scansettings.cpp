@@ -1,9 +1,9 @@
 #include "settings/scansettings.h"
 
 #include "settings/settings.h"
+#include "scan/filetypes.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QSettings>
 
 #include <limits>
@@ -55,33 +55,6 @@ QStringList readList(const QSettings &file, const QString &key)
 
 } // namespace
 
-QStringList typeWords(const QString &entry)
-{
-    static const QRegularExpression separators(QStringLiteral("[\\s,;]+"));
-    return entry.split(separators, Qt::SkipEmptyParts);
-}
-
-QStringList cleanTypes(const QStringList &types)
-{
-    QStringList words;
-    for (const QString &entry : types)
-        words << typeWords(entry);
-    QStringList clean;
-    for (QString type : words) {
-        type = type.toLower();
-        if (type.startsWith(QLatin1String("*.")))
-            type.remove(0, 2);
-        while (type.startsWith(QLatin1Char('.')))
-            type.remove(0, 1);
-        if (type.isEmpty() || type.contains(QLatin1Char('/')) || type.contains(QLatin1Char('\\')) ||
-            type.contains(QLatin1Char('*')) || type.contains(QLatin1Char('?')))
-            continue;
-        if (!clean.contains(type))
-            clean << type;
-    }
-    return clean;
-}
-
 ScanOptions load(const QSettings &file)
 {
     const ScanOptions fallback = defaultScanOptions();
@@ -99,7 +72,7 @@ ScanOptions load(const QSettings &file)
         }
     }
     options.minSize = readCount(file, minSizeKey, std::numeric_limits<qint64>::max(), 0);
-    options.types = cleanTypes(readList(file, typesKey));
+    options.types = filetypes::extensions(readList(file, typesKey));
     options.olderThanDays = int(readCount(file, olderThanDaysKey, maxDays, 0));
     return options;
 }
@@ -111,7 +84,7 @@ void save(QSettings &file, const ScanOptions &options)
     file.setValue(skipNetworkKey, options.skipNetwork);
     file.setValue(excludeKey, options.excludes);
     file.setValue(minSizeKey, qMax<qint64>(options.minSize, 0));
-    file.setValue(typesKey, cleanTypes(options.types));
+    file.setValue(typesKey, filetypes::extensions(options.types));
     file.setValue(olderThanDaysKey, qBound(0, options.olderThanDays, maxDays));
 }
 

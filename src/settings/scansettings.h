@@ -31,12 +31,4 @@ void save(QSettings &file, const ScanOptions &options);
 ScanOptions load();
 void save(const ScanOptions &options);
 
-// Extensions as they are kept: each entry may hold several words separated
-// by blanks, commas or semicolons ("mkv mp4", "*.MKV; .iso"); each word is
-// taken in lower case without leading "*." or dots, once. A word with a path
-// separator or a wildcard is not an extension and is left out.
-QStringList cleanTypes(const QStringList &types);
-// The words of one such entry, as they were typed.
-QStringList typeWords(const QString &entry);
-
 } // namespace scansettings

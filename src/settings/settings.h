@@ -30,7 +30,8 @@ void initSetting();
 bool autoUpdateCheck();
 
 // The saved result count ("topnumber"; 100 when missing or not a number), as
-// the file holds it: callers keep it within their own bounds.
+// the file holds it: callers keep it within their own bounds. The one reading
+// of the key, for the main window and the configuration field alike.
 int topNumber();
 
 // Replaces the application directory for tests; empty restores the real one.

@@ -1,8 +1,10 @@
 #include "top/topcommand.h"
 
+#include "scan/filetypes.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
+#include "scan/standardstreams.h"
 #include "top/terminal.h"
 
 #include <QEventLoop>
@@ -62,8 +64,10 @@ const OptionSpec optionTable[] = {
      "only files of at least SIZE bytes; a K, M, G or T\n"
      "suffix counts in KiB, MiB, GiB or TiB (10M, 1.5G)"},
     {Key::Type, 0, "type", "EXT[,EXT...]",
-     "only files with one of these extensions, without\n"
-     "the dot, in any case (mkv,mp4,iso; repeatable)"},
+     "only files with one of these extensions, in any\n"
+     "case, with or without \".\" or \"*.\", separated by\n"
+     "commas, semicolons or blanks (mkv,.mp4,*.iso;\n"
+     "repeatable)"},
     {Key::OlderThan, 0, "older-than", "DAYS", "only files not modified for DAYS days"},
     {Key::Null, '0', "null", nullptr,
      "end each record with NUL, not a newline, and write\n"
@@ -142,16 +146,14 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         return QString();
     }
     case Key::Type: {
-        for (QString type : value.split(QLatin1Char(','))) {
-            type = type.trimmed();
-            if (type.startsWith(QLatin1Char('.')))
-                type.remove(0, 1);
-            if (type.isEmpty() || type.contains(QLatin1Char('/'))) {
-                return QStringLiteral("invalid type list '%1': extensions separated by commas are "
-                                      "needed, such as mkv,mp4")
-                    .arg(pathcodec::escapedLine(value));
-            }
-            type = type.toLower();
+        // Read as the window reads its field, but a word that is no
+        // extension is refused rather than left out.
+        if (filetypes::words(value).isEmpty() || !filetypes::rejectedWords(value).isEmpty()) {
+            return QStringLiteral("invalid type list '%1': extensions separated by commas, "
+                                  "semicolons or blanks are needed, such as mkv,mp4")
+                .arg(pathcodec::escapedLine(value));
+        }
+        for (const QString &type : filetypes::extensions({value})) {
             if (!scan.types.contains(type))
                 scan.types << type;
         }
@@ -199,6 +201,28 @@ QByteArray toTerminal(const QString &text)
 void write(FILE *stream, const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+// Writes bytes to standard output; 0, or the reason it failed. Output to a
+// standard output that was closed at start fails as coreutils report it,
+// "Bad file descriptor"; with nothing to write there is no failure.
+int writeOutput(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return 0;
+    if (standardstreams::wasClosed(standardstreams::Output))
+        return EBADF;
+    errno = 0;
+    write(stdout, bytes);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return errno != 0 ? errno : EIO;
+    return 0;
+}
+
+QString writeError(int error)
+{
+    return programName + QLatin1String(": write error: ") + qt_error_string(error) +
+        QLatin1Char('\n');
 }
 
 // Standard error, written by the progress line (the main thread) and by the
@@ -450,15 +474,16 @@ int run(const QStringList &arguments)
     const Options options = parseArguments(arguments.mid(1));
     switch (options.action) {
     case Options::Help:
-        write(stdout, toTerminal(usage()));
-        std::fflush(stdout);
+    case Options::Version: {
+        const QString text = options.action == Options::Help
+            ? usage()
+            : programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) + QLatin1Char('\n');
+        if (const int error = writeOutput(toTerminal(text))) {
+            write(stderr, toTerminal(writeError(error)));
+            return 1;
+        }
         return 0;
-    case Options::Version:
-        write(stdout,
-              toTerminal(programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) +
-                         QLatin1Char('\n')));
-        std::fflush(stdout);
-        return 0;
+    }
     case Options::Invalid:
         write(stderr,
               toTerminal(programName + QLatin1String(": ") + options.error + QLatin1String("\n\n") +
@@ -472,7 +497,9 @@ int run(const QStringList &arguments)
     QStringList roots;
     for (const QString &dir :
          options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs) {
-        const QString problem = directoryProblem(dir);
+        // "." in a removed directory would otherwise stand for "/".
+        const bool unfound = !dir.isEmpty() && ScanSession::cleanRoot(dir).isEmpty();
+        const QString problem = unfound ? qt_error_string(ENOENT) : directoryProblem(dir);
         if (problem.isEmpty())
             roots << dir;
         else
@@ -511,10 +538,9 @@ int run(const QStringList &arguments)
     ticker.stop();
     errors.endProgress();
 
-    write(stdout, formatResults(session.results(), options.nullTerminated, options.exactBytes));
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        errors.message(programName + QLatin1String(": write error: ") + qt_error_string(errno) +
-                       QLatin1Char('\n'));
+    if (const int error = writeOutput(
+            formatResults(session.results(), options.nullTerminated, options.exactBytes))) {
+        errors.message(writeError(error));
         return 1;
     }
     return errors.messageCount() > 0 || session.unreadableCount() > 0 ? 1 : 0;

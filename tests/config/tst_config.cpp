@@ -202,6 +202,10 @@ void tst_Config::apply_data()
                                          << "-" << true << L {50000} << "50000"
                                          << "2"
                                          << "50000";
+    QTest::newRow("not a number in the file, read as the window reads it")
+        << QByteArray("[General]\ninit=true\ntopnumber=abc\n") << "-" << true << L {100} << "100"
+        << "2"
+        << "100";
 }
 
 void tst_Config::apply()

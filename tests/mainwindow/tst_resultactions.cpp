@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -189,6 +191,10 @@ void tst_ResultActions::confirmation()
     QCOMPARE(two.question, QString("Move 2 files, 3.5 GB in all, to the trash?"));
     QCOMPARE(two.fileList, QString("/data/a.iso (3.0 GB)\n/data/b\\xfe (512.0 MB)"));    // A long selection is summed up; the details name every file.
     QCOMPARE(trashConfirmation(QList<FoundFile>(40, {1, "/f"})).details.count("/f (1 byte)"), 40);
+    // The total stops at the largest size rather than wrap.
+    const qint64 largest = std::numeric_limits<qint64>::max();
+    QCOMPARE(trashConfirmation({{largest, "/a"}, {1, "/b"}}).question,
+             QString("Move 2 files, 8.0 EB in all, to the trash?"));
 }
 
 void tst_ResultActions::csvQuotesAndEscapes()
@@ -199,13 +205,15 @@ void tst_ResultActions::csvQuotesAndEscapes()
         {1048576, "/data/say \"hi\".txt"},
         {0, "/data/two\nlines"},
         {1536, pathcodec::fromNative("/data/caf\xc3\xa9-\xff.bin")},
+        {1, pathcodec::fromNative("/data/\xf0\x9f\x92\x80-\xff")},
     };
     const QByteArray expected = "Size (bytes),Size (MB),Path\r\n"
                                 "123456789,117.738,/data/plain.iso\r\n"
                                 "1572864,1.5,\"/data/a,b.mkv\"\r\n"
                                 "1048576,1,\"/data/say \"\"hi\"\".txt\"\r\n"
                                 "0,0,\"/data/two\nlines\"\r\n"
-                                "1536,0.00146484,/data/caf\xc3\xa9-\\xff.bin\r\n";
+                                "1536,0.00146484,/data/caf\xc3\xa9-\\xff.bin\r\n"
+                                "1,9.53674e-07,/data/\xf0\x9f\x92\x80-\\xff\r\n";
     QCOMPARE(csv(files), expected);
     QString error;
     QVERIFY(saveCsv(path("list.csv"), files, &error));

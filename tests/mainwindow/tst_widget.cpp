@@ -1,12 +1,14 @@
+#include "app/commandline.h"
 #include "settings/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
 #include "widgets/directorychooser.h"
 #include "fakeupdateserver.h"
+#include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/widget.h"
 #include "net/httpclient.h"
-#include "mainwindow/resultmodel.h"
+#include "scan/localpaths.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
 #include "support/messagecapture.h"
@@ -19,6 +21,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -26,18 +29,18 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSemaphore>
-#include <QTextDocument>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QHeaderView>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -204,6 +207,7 @@ private Q_SLOTS:
     void resultCount_data();
     void resultCount();
     void emptyResult();
+    void removedCurrentDirectory();
     void stopRightAfterScan_data();
     void stopRightAfterScan();
     void destroyDuringWalk();
@@ -409,6 +413,35 @@ void tst_Widget::emptyResult()
     box->close();
     QCoreApplication::processEvents();
     QCOMPARE(lastClosed.size(), 0);
+}
+
+// "." given on the command line in a directory that was removed is scanned
+// as a folder that is not there, not as "/".
+void tst_Widget::removedCurrentDirectory()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString gone = dir.path() + "/gone";
+    QVERIFY(QDir().mkdir(gone));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(gone));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
+    QVERIFY(QDir().rmdir(gone));
+
+    Widget w;
+    w.setArgDirList({commandline::directoryArgument(".", localpaths::currentDirectory())});
+    QVERIFY(scanToCompletion(w));
+    QCOMPARE(w.scanSession()->fileCount(), 0);
+    QCOMPARE(w.scanSession()->unreadableCount(), 1);
+    QVERIFY2(status(w)->text().endsWith("1 folder could not be read"),
+             qPrintable(status(w)->text()));
+    QTRY_COMPARE(topLevel<QMessageBox>().size(), 1);
+    QCOMPARE(topLevel<QMessageBox>().first()->text(),
+             QString("There is NO file in your selected Dir!"));
+#else
+    QSKIP("a directory in use cannot be removed on Windows");
+#endif
 }
 
 // A stop that comes at once after the start (a second click, a double

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // A scan as a front end drives it, on a real tree below T:
@@ -58,6 +60,17 @@ private:
         return files;
     }
 
+    // Whether the file carries the device and inode its path has now.
+    static bool identityMatches(const FoundFile &file)
+    {
+        struct stat status
+        {
+        };
+        return ::lstat(pathcodec::toNative(file.path).constData(), &status) == 0 &&
+            file.device == quint64(status.st_dev) && file.inode == quint64(status.st_ino) &&
+            file.inode != 0;
+    }
+
 private Q_SLOTS:
     void initTestCase();
     void filters_data();
@@ -66,6 +79,7 @@ private Q_SLOTS:
     void hardLinksOnce();
     void counts();
     void rootsMadeAbsoluteAndClean();
+    void relativeRootWithoutCurrentDirectory();
     void snapshotMatchesResults();
     void stopRightAfterStart();
     void unreadableFolderReported();
@@ -133,6 +147,9 @@ void tst_ScanSession::filters_data()
     options.types = {".MP4", " dat "};
     QTest::newRow("types with dot and blanks")
         << options << QStringList {"clip.mp4", "a.dat", "b.dat", "c.dat"};
+    options.types = {"*.MKV; .iso"};
+    QTest::newRow("types as typed in the window")
+        << options << QStringList {"big.iso", "movie.MKV", "skip/x.iso"};
     options.types = {"so"};
     QTest::newRow("a type is a whole extension") << options << QStringList {};
     options = {};
@@ -223,6 +240,11 @@ void tst_ScanSession::hardLinksOnce()
                                         {6000, dir.path() + "/mm/other.bin"}}));
         QCOMPARE(session.fileCount(), 5);
     }
+    // The name kept carries the identity the links share.
+    const QList<FoundFile> results = session.results();
+    QCOMPARE(results.size(), 2);
+    for (const FoundFile &found : results)
+        QVERIFY2(identityMatches(found), qPrintable(found.path));
 }
 
 void tst_ScanSession::counts()
@@ -260,6 +282,30 @@ void tst_ScanSession::rootsMadeAbsoluteAndClean()
     QCOMPARE(files, (Files {{5000, base + "/skip/x.iso"}, {500, base + "/sub/deeper/z.bin"}}));
 }
 
+// In a removed current directory "." cannot be made absolute: it is reported
+// as a folder not found, and nothing is walked in its place.
+void tst_ScanSession::relativeRootWithoutCurrentDirectory()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString gone = dir.path() + "/gone";
+    QVERIFY(QDir().mkdir(gone));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(gone));
+    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
+    QVERIFY(QDir().rmdir(gone));
+
+    ScanSession session;
+    session.setRoots({".", base + "/sub"});
+    QSignalSpy unreadable(&session, &ScanSession::folderUnreadable);
+    QCOMPARE(scan(session), (Files {{500, base + "/sub/deeper/z.bin"}}));
+    QCOMPARE(session.fileCount(), 1);
+    QCOMPARE(session.unreadableCount(), 1);
+    QCOMPARE(unreadable.size(), 1);
+    QCOMPARE(unreadable.at(0).at(0).toString(), QString("."));
+    QCOMPARE(unreadable.at(0).at(1).toString(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
 // After the walk the live view gives what results() gives, without the
 // ranking's debug lines.
 void tst_ScanSession::snapshotMatchesResults()
@@ -282,6 +328,9 @@ void tst_ScanSession::snapshotMatchesResults()
     for (qsizetype i = 0; i < live.size(); ++i) {
         QCOMPARE(live.at(i).size, final.at(i).size);
         QCOMPARE(live.at(i).path, final.at(i).path);
+        // Each with the device and inode the walk met it with.
+        QVERIFY2(identityMatches(live.at(i)), qPrintable(live.at(i).path));
+        QVERIFY2(identityMatches(final.at(i)), qPrintable(final.at(i).path));
     }
 }
 

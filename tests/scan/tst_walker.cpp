@@ -242,26 +242,28 @@ void tst_Walker::destroyWhileRunning()
 
     for (const bool holdFirstFile : {false, true}) {
         QAtomicInt emitted(0);
-        QAtomicInt deleting(0);
+        QSemaphore deleting;
         QSemaphore firstFile;
         auto w = std::make_unique<walker>();
         connect(
             w.get(), &walker::walkfile, this,
             [&](const QString &) {
-                if (emitted.fetchAndAddRelaxed(1) != 0 || !holdFirstFile)
+                emitted.fetchAndAddRelaxed(1);
+                if (!holdFirstFile)
                     return;
-                // Keep the walk at its first file until the destructor is on its way.
+                // Keep every walk thread at its first file until the destructor
+                // is on its way: a busy machine may wake this thread only after
+                // a quick walk of the whole tree.
                 firstFile.release();
-                const QDeadlineTimer deadline(10000);
-                while (deleting.loadAcquire() == 0 && !deadline.hasExpired())
-                    QThread::yieldCurrentThread();
+                if (deleting.tryAcquire(1, 10000))
+                    deleting.release(); // for the next thread
             },
             Qt::DirectConnection);
         w->setDirs({big.path()});
         w->start();
         if (holdFirstFile)
             QVERIFY(firstFile.tryAcquire(1, 10000));
-        deleting.storeRelease(1);
+        deleting.release();
         w.reset();
         QVERIFY2(emitted.loadRelaxed() < files / 2,
                  qPrintable(QString::number(emitted.loadRelaxed())));

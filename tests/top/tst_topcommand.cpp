@@ -136,6 +136,10 @@ private Q_SLOTS:
     void filters();
     void unreadableFolderNamed();
     void undecodableNames();
+    void byteOrderMarkKept();
+    void removedCurrentDirectory();
+    void closedStandardOutput_data();
+    void closedStandardOutput();
     void debugLinesOnRequest();
 };
 
@@ -197,13 +201,16 @@ void tst_TopCommand::parseArguments_data()
         << QStringList {"--min-size=1.5G", "--type",       "MKV,.mp4",
                         "--type=iso,mkv",  "--older-than", "30"}
         << "n=10 min=1610612736 older=30 types=mkv|mp4|iso";
+    QTest::newRow("types as the window takes them")
+        << QStringList {"--type", "*.bin", "--type=bin txt", "--type", ".BIN;.txt,;*.Iso"}
+        << "n=10 types=bin|txt|iso";
     QTest::newRow("--help wins") << QStringList {"/a", "--help", "-q"} << "help";
     QTest::newRow("-h among switches") << QStringList {"-ah"} << "help";
     QTest::newRow("--version") << QStringList {"--version"} << "version";
     QTest::newRow("an error before --help") << QStringList {"-n", "0", "--help"} << "invalid";
     for (const char *bad : {"-n 0", "-n -4", "-n 2147483548", "-n ten", "-n5x", "/a -n", "--top=5",
                             "-aq", "--all=yes", "--exclude", "--exclude=", "--min-size 10X",
-                            "--type mkv,,iso", "--older-than -2"})
+                            "--type mkv,a/b", "--type=,;", "--type *", "--older-than -2"})
         QTest::newRow(bad) << QString(bad).split(' ') << "invalid";
 }
 
@@ -422,6 +429,8 @@ void tst_TopCommand::filters_data()
         << QStringList {"--min-size", "4M"} << "x.bin old.iso y.bin disk.iso";
     QTest::newRow("--type in any case, -a")
         << QStringList {"--type", "mkv,ISO", "-a"} << ".hidden.mkv old.iso disk.iso movie.MKV";
+    QTest::newRow("--type with \"*.\", semicolons and blanks")
+        << QStringList {"--type", "*.MKV; .iso"} << "old.iso disk.iso movie.MKV";
     QTest::newRow("--older-than") << QStringList {"--older-than", "30"}
                                   << "old.iso disk.iso movie.MKV";
     QTest::newRow("together") << QStringList {"--older-than=50", "--type=iso,mkv",
@@ -521,6 +530,83 @@ void tst_TopCommand::undecodableNames()
     QCOMPARE(run.exitCode, 0);
 #else
     QSKIP("file names are bytes on Unix only");
+#endif
+}
+
+// Two names that differ by a U+FEFF alone are two files, each written with
+// its own bytes.
+void tst_TopCommand::byteOrderMarkKept()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString marked = dir.path() + "/thesis" + QChar(0xfeff) + ".pdf";
+    makeFile(dir.path() + "/thesis.pdf", 1 << 20);
+    makeFile(marked, 1 << 20);
+    const Run run = runTop({"-0", dir.path()});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray base = QFile::encodeName(dir.path());
+    QCOMPARE(run.out,
+             "1\t" + base + "/thesis.pdf" + '\0' + "1\t" + base + "/thesis\xef\xbb\xbf.pdf" + '\0');
+}
+
+// Started in a directory that was removed, "." and ".." name nothing: they
+// are reported as not found, never walked as "/".
+void tst_TopCommand::removedCurrentDirectory()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString gone = dir.path() + "/gone";
+    QVERIFY(QDir().mkdir(gone));
+    const QStringList shell {"/bin/sh", "-c",
+                             R"sh(cd "$1" && rmdir "$1" && shift && exec "$0" "$@")sh"};
+    for (const QString &relative : {QStringLiteral("."), QStringLiteral("..")}) {
+        QVERIFY(QDir().mkpath(gone));
+        const Run run = runTop({gone, "-n1", relative, tree.path() + "/sub"}, false, shell);
+        QCOMPARE(run.err, "vastrel-top: " + relative + ": No such file or directory\n");
+        QCOMPARE(run.out, QFile::encodeName("1\t" + tree.path() + "/sub/mid.bin\n"));
+        QCOMPARE(run.exitCode, 1);
+    }
+#else
+    QSKIP("a directory in use cannot be removed on Windows");
+#endif
+}
+
+void tst_TopCommand::closedStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+
+    const QString badDescriptor = "vastrel-top: write error: Bad file descriptor\n";
+    QTest::newRow("records") << QStringList {"%T"} << 1 << badDescriptor;
+    QTest::newRow("one record") << QStringList {"-n1", "%T/sub"} << 1 << badDescriptor;
+    QTest::newRow("--version") << QStringList {"--version"} << 1 << badDescriptor;
+    QTest::newRow("nothing to write") << QStringList {"%T/empty"} << 0 << QString();
+}
+
+// Started with standard output closed, the program writes its records into
+// nothing else and says so, as coreutils do.
+void tst_TopCommand::closedStandardOutput()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("VASTREL_DEBUG"));
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    process.start(QStringLiteral(VASTREL_TOP_PATH), fill(arguments));
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err);
+    QCOMPARE(process.exitCode(), exitCode);
+#else
+    QSKIP("descriptors are handed out this way on Unix only");
 #endif
 }
 
