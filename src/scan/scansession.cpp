@@ -10,7 +10,8 @@
 
 #include <limits>
 
-ScanSession::ScanSession(QObject *parent) : QObject(parent), scanner(std::make_unique<walker>())
+ScanSession::ScanSession(QObject *parent)
+    : QObject(parent), ranking(TopFileMap::instance()), scanner(std::make_unique<walker>(ranking))
 {
     connect(scanner.get(), &QThread::finished, this, &ScanSession::walkFinished);
     connect(scanner.get(), &walker::folderUnreadable, this, &ScanSession::folderUnreadable,
@@ -48,7 +49,6 @@ bool ScanSession::start()
         if (!root.isEmpty())
             roots << cleanRoot(root);
     }
-    TopFileMap *ranking = TopFileMap::instance();
     ranking->clear();
     // The ranking keeps a margin of 100 beyond the rows asked for, inside int.
     ranking->setCapacity(int(qMin<qint64>(qint64(count) + 100, std::numeric_limits<int>::max())));
@@ -83,7 +83,7 @@ bool ScanSession::isRunning() const
 
 QList<FoundFile> ScanSession::results() const
 {
-    const QMultiMap<qint64, QString> top = TopFileMap::instance()->top(count);
+    const QMultiMap<qint64, QString> top = ranking->top(count);
     QList<FoundFile> list;
     list.reserve(top.size());
     for (auto it = top.cend(); it != top.cbegin();) {
@@ -95,7 +95,12 @@ QList<FoundFile> ScanSession::results() const
 
 QList<FoundFile> ScanSession::snapshot() const
 {
-    return TopFileMap::instance()->snapshot(count);
+    return ranking->snapshot(count);
+}
+
+bool ScanSession::outOfMemory() const
+{
+    return scanner->outOfMemory();
 }
 
 qint64 ScanSession::fileCount() const

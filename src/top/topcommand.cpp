@@ -510,6 +510,9 @@ int run(const QStringList &arguments)
     loop.exec();
     ticker.stop();
     errors.endProgress();
+    // What was found before memory ran out is still listed.
+    if (session.outOfMemory())
+        errors.message(programName + QLatin1String(": out of memory\n"));
 
     write(stdout, formatResults(session.results(), options.nullTerminated, options.exactBytes));
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
