@@ -335,12 +335,13 @@ void DirectoryWalk::walk(const QString &root)
 
 void DirectoryWalk::Private::walkAlone(Work first)
 {
-    DirectoryReader reader;
-    reader.setSkipHidden(!options.includeHidden);
+    std::unique_ptr<DirectoryReader> readerHeld;
     std::vector<DirectoryEntry> entries;
     std::vector<Work> pending;
     std::vector<Work> found;
     try {
+        readerHeld = std::make_unique<DirectoryReader>();
+        readerHeld->setSkipHidden(!options.includeHidden);
         pending.push_back(std::move(first));
         while (!pending.empty()) {
             Work work = std::move(pending.back());
@@ -348,13 +349,14 @@ void DirectoryWalk::Private::walkAlone(Work first)
             if (stopped())
                 discard(work);
             else
-                process(work, reader, entries, found);
+                process(work, *readerHeld, entries, found);
             for (Work &child : found)
                 pending.push_back(std::move(child));
             found.clear();
         }
     } catch (const std::bad_alloc &) {
-        reader.close();
+        if (readerHeld)
+            readerHeld->close();
         discard(found);
         discard(pending);
         ranOutOfMemory();
@@ -363,7 +365,14 @@ void DirectoryWalk::Private::walkAlone(Work first)
 
 void DirectoryWalk::Private::run()
 {
-    DirectoryReader reader;
+    std::unique_ptr<DirectoryReader> readerHeld;
+    try {
+        readerHeld = std::make_unique<DirectoryReader>();
+    } catch (const std::bad_alloc &) {
+        ranOutOfMemory(); // this thread takes no part
+        return;
+    }
+    DirectoryReader &reader = *readerHeld;
     reader.setSkipHidden(!options.includeHidden);
     std::vector<DirectoryEntry> entries;
     std::vector<Work> found;
