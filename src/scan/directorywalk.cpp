@@ -293,7 +293,9 @@ void DirectoryWalk::Private::startPool(const std::shared_ptr<Private> &self)
     } catch (const std::system_error &) {
     } catch (const std::bad_alloc &) {
     }
-    alone = threads.empty();
+    // Written only where no thread of the pool runs to read it.
+    if (threads.empty())
+        alone = true;
 }
 
 void DirectoryWalk::walk(const QString &root)
