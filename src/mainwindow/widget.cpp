@@ -342,9 +342,10 @@ void Widget::scancomplete()
     liveTimer.stop();
     pathTimer.stop();
     resultActions->setScanRunning(false);
-    const bool stopped = session->wasStopped();
+    const bool stopped = session->wasStopped() || session->outOfMemory();
     ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
-    ui->currentfile->setText(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
+    ui->currentfile->setText((session->outOfMemory() ? tr("Out of memory. ") : QString()) +
+                             scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
     ui->scanstats->clear();
     ui->scanb->setText(QStringLiteral("Scan"));
     ui->scanb->setEnabled(true);

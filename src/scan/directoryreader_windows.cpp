@@ -127,6 +127,12 @@ qint64 millisecondsSinceEpoch(const FILETIME &time)
 
 void releaseDirectoryHandle(DirectoryHandle) { }
 
+// Handles have no per-process limit that a walk could meet.
+int availableDescriptors()
+{
+    return -1;
+}
+
 struct DirectoryReader::Private
 {
     HANDLE find = INVALID_HANDLE_VALUE;
@@ -269,4 +275,14 @@ void DirectoryReader::close()
 QString DirectoryReader::errorString() const
 {
     return d->error == ERROR_SUCCESS ? QString() : systemMessage(d->error);
+}
+
+bool DirectoryReader::outOfDescriptors() const
+{
+    return false;
+}
+
+QString DirectoryReader::errorText(int code)
+{
+    return systemMessage(DWORD(code));
 }

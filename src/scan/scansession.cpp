@@ -11,7 +11,8 @@
 #include <cerrno>
 #include <limits>
 
-ScanSession::ScanSession(QObject *parent) : QObject(parent), scanner(std::make_unique<walker>())
+ScanSession::ScanSession(QObject *parent)
+    : QObject(parent), ranking(TopFileMap::instance()), scanner(std::make_unique<walker>(ranking))
 {
     connect(scanner.get(), &QThread::finished, this, &ScanSession::walkFinished);
     connect(scanner.get(), &walker::folderUnreadable, this, &ScanSession::folderUnreadable,
@@ -56,7 +57,6 @@ bool ScanSession::start()
         else
             roots << clean;
     }
-    TopFileMap *ranking = TopFileMap::instance();
     ranking->clear();
     // The ranking keeps a margin of 100 beyond the rows asked for, inside int.
     ranking->setCapacity(int(qMin<qint64>(qint64(count) + 100, std::numeric_limits<int>::max())));
@@ -95,12 +95,17 @@ bool ScanSession::isRunning() const
 
 QList<FoundFile> ScanSession::results() const
 {
-    return TopFileMap::instance()->topFiles(count);
+    return ranking->topFiles(count);
 }
 
 QList<FoundFile> ScanSession::snapshot() const
 {
-    return TopFileMap::instance()->snapshot(count);
+    return ranking->snapshot(count);
+}
+
+bool ScanSession::outOfMemory() const
+{
+    return scanner->outOfMemory();
 }
 
 qint64 ScanSession::fileCount() const

@@ -10,12 +10,19 @@
 
 #include <memory>
 
+class TopFileMap;
 class walker;
+
+namespace testsupport {
+class WalkGate;
+}
 
 // One scan, as every front end drives it: the roots, how many results are
 // wanted, start and stop, the results largest first and the running counts.
-// It owns the walker thread and uses the process-wide ranking, so there is
-// one session per process. All calls come from the thread that owns it,
+// It owns the walker thread and hands it the process-wide ranking, so there
+// is one session per process. stop() ends a scan at once, keeping what was
+// found: walk threads that the system still holds (a hung mount) end later
+// on their own and add nothing. All calls come from the thread that owns it,
 // except the counts and snapshot(), which may be read at any time.
 class ScanSession : public QObject
 {
@@ -43,6 +50,9 @@ public:
     bool isRunning() const;
     // Whether the last scan was ended by stop() rather than by its end.
     bool wasStopped() const { return stopped; }
+    // Whether the last scan ended because memory ran out (it keeps what it
+    // had found).
+    bool outOfMemory() const;
 
     // The resultCount() largest files of the last scan, largest first, equal
     // sizes in the byte order of their paths, each with the device and inode
@@ -63,10 +73,6 @@ public:
     // Milliseconds since the scan started, frozen when it ends.
     qint64 elapsedMs() const;
 
-    // The walker thread, whose walkfile() reports every regular file (at a
-    // cost to the walk: a display follows it with takeRecentPath()).
-    walker *walkerThread() const { return scanner.get(); }
-
     // Every drive root as an absolute path ("/" on Unix), listable or not.
     static QStringList allDriveRoots();
     // The drive roots that can be listed and hold at least one visible entry.
@@ -84,8 +90,13 @@ Q_SIGNALS:
     void finished();
 
 private:
+    // The tests hold a walk at its files through the walker's walkfile().
+    friend class testsupport::WalkGate;
+    walker *walkerThread() const { return scanner.get(); }
+
     void walkFinished();
 
+    TopFileMap *const ranking;
     std::unique_ptr<walker> scanner;
     QStringList rootList;
     int count = 10;

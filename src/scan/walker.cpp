@@ -9,17 +9,21 @@
 #include <QDebug>
 #include <QMetaMethod>
 
+#include <new>
+
 namespace {
 constexpr int running = 0;
 constexpr int stopAsked = 1;
 constexpr int destroying = 2;
 } // namespace
 
-walker::walker() : QThread(nullptr), stopRequested(running) { }
+walker::walker(TopFileMap *ranking) : QThread(nullptr), ranking(ranking), stopRequested(running)
+{ }
 
 walker::~walker()
 {
     stopRequested.storeRelaxed(destroying);
+    interruptWalk();
     wait();
 }
 
@@ -41,6 +45,7 @@ void walker::start(Priority priority)
     files.reset();
     bytes.reset();
     unreadable.storeRelaxed(0);
+    memoryExhausted.storeRelaxed(0);
     {
         QMutexLocker lock(&recentMutex);
         recentPath.clear();
@@ -52,6 +57,14 @@ void walker::start(Priority priority)
 void walker::stop()
 {
     stopRequested.testAndSetRelaxed(running, stopAsked);
+    interruptWalk();
+}
+
+void walker::interruptWalk()
+{
+    QMutexLocker lock(&walkMutex);
+    if (activeWalk)
+        activeWalk->interrupt();
 }
 
 QString walker::takeRecentPath()
@@ -67,46 +80,67 @@ QString walker::takeRecentPath()
 
 void walker::run()
 {
-    const QStringList roots = dirs;
-    TopFileMap *ranking = TopFileMap::instance();
-    LinkedFiles linked(ranking);
-    const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
-    // Listeners connect before the walk starts.
-    const bool announced = isSignalConnected(QMetaMethod::fromSignal(&walker::walkfile));
-    DirectoryWalk walk(
-        stopRequested,
-        [&](const WalkedFile &file) {
-            // Most files are only counted: a path is made for a listener of
-            // walkfile(), for takeRecentPath() and for a file that may get
-            // into the ranking, and for no other.
-            const bool recent =
-                recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0);
-            const bool offered = file.size >= ranking->floor() &&
-                (!filter.isActive() || filter.accepts(file.name, file.size, file.modified));
-            if (announced || recent || offered) {
-                const QString path = file.path();
-                if (announced)
-                    Q_EMIT walkfile(path);
-                if (recent) {
-                    QMutexLocker lock(&recentMutex);
-                    recentPath = path;
+    try {
+        const QStringList roots = dirs;
+        LinkedFiles linked(ranking);
+        const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
+        // Listeners connect before the walk starts.
+        const bool announced = isSignalConnected(QMetaMethod::fromSignal(&walker::walkfile));
+        DirectoryWalk walk(
+            stopRequested,
+            [&](const WalkedFile &file) {
+                // Most files are only counted: a path is made for a listener
+                // of walkfile(), for takeRecentPath() and for a file that may
+                // get into the ranking, and for no other.
+                const bool recent =
+                    recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0);
+                const bool offered = file.size >= ranking->floor() &&
+                    (!filter.isActive() || filter.accepts(file.name, file.size, file.modified));
+                if (announced || recent || offered) {
+                    const QString path = file.path();
+                    if (announced)
+                        Q_EMIT walkfile(path);
+                    if (recent) {
+                        QMutexLocker lock(&recentMutex);
+                        recentPath = path;
+                    }
+                    if (offered && file.links > 1)
+                        linked.offer(file.size, path, file.device, file.inode);
+                    else if (offered)
+                        ranking->insert(file.size, path, file.device, file.inode);
                 }
-                if (offered && file.links > 1)
-                    linked.offer(file.size, path, file.device, file.inode);
-                else if (offered)
-                    ranking->insert(file.size, path, file.device, file.inode);
+                files.add(1);
+                bytes.add(file.size);
+            },
+            [this](const QString &path, const QString &reason) {
+                unreadable.fetchAndAddRelaxed(1);
+                Q_EMIT folderUnreadable(path, reason);
+            },
+            scanOptions);
+        // stop() wakes the walk while it runs; the registration ends before
+        // the walk does, however run() is left.
+        struct Registration
+        {
+            Registration(walker *owner, DirectoryWalk *walk) : owner(owner)
+            {
+                QMutexLocker lock(&owner->walkMutex);
+                owner->activeWalk = walk;
             }
-            files.add(1);
-            bytes.add(file.size);
-        },
-        [this](const QString &path, const QString &reason) {
-            unreadable.fetchAndAddRelaxed(1);
-            Q_EMIT folderUnreadable(path, reason);
-        },
-        scanOptions);
-    for (const QString &root : roots) {
-        qDebug("walk! %s", root.toLatin1().constData());
-        walk.walk(root);
+            ~Registration()
+            {
+                QMutexLocker lock(&owner->walkMutex);
+                owner->activeWalk = nullptr;
+            }
+            walker *const owner;
+        } registration(this, &walk);
+        for (const QString &root : roots) {
+            qDebug("walk! %s", root.toLatin1().constData());
+            walk.walk(root);
+        }
+        if (walk.outOfMemory())
+            memoryExhausted.storeRelaxed(1);
+    } catch (const std::bad_alloc &) {
+        memoryExhausted.storeRelaxed(1);
     }
     qDebug() << ranking->size();
 }

@@ -537,6 +537,9 @@ int run(const QStringList &arguments)
     loop.exec();
     ticker.stop();
     errors.endProgress();
+    // What was found before memory ran out is still listed.
+    if (session.outOfMemory())
+        errors.message(programName + QLatin1String(": out of memory\n"));
 
     if (const int error = writeOutput(
             formatResults(session.results(), options.nullTerminated, options.exactBytes))) {

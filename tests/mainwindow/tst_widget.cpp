@@ -461,7 +461,7 @@ void tst_Widget::stopRightAfterScan()
     Widget w;
     // Every walk thread waits at its first file until the stop has been
     // given, so a busy machine cannot let the whole walk slip in before it.
-    testsupport::WalkGate gate(w.scanSession()->walkerThread());
+    testsupport::WalkGate gate(w.scanSession());
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     w.setArgDirList({tree->path()});
@@ -1082,14 +1082,8 @@ void tst_Widget::liveResults()
     w.setArgDirList({tree->path()});
     // Hold the walk at its fifth file until the table has shown what came
     // before it.
-    QSemaphore release;
-    QAtomicInt seen = 0;
-    connect(w.scanSession()->walkerThread(), &walker::walkfile, this,
-            [&](const QString &) {
-                if (seen.fetchAndAddOrdered(1) == 4)
-                    release.acquire();
-            },
-            Qt::DirectConnection);
+    testsupport::WalkGate gate(w.scanSession());
+    gate.openFor(4);
     QSignalSpy finished(w.scanSession(), &ScanSession::finished);
     log->clear();
     button(w, "scanb")->click();
@@ -1101,7 +1095,7 @@ void tst_Widget::liveResults()
     QTRY_VERIFY(status(w)->text().startsWith(tree->path() + "/"));
     const QRegularExpression sizeLine(R"(^[0-9.e+-]+ : ".*"$)");
     QCOMPARE(log->lines().filter(sizeLine).size(), 0);
-    release.release();
+    gate.open();
     QVERIFY(finished.wait(20000));
     QCOMPARE(rowsOf(w, 0).size(), 20);
     QCOMPARE(log->lines().filter(sizeLine).size(), 2 * 20);
