@@ -1,6 +1,7 @@
 #include "mainwindow/resultactions.h"
 
 #include "mainwindow/scanstatus.h"
+#include "platform/savefile.h"
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace resultactions {
@@ -256,17 +256,7 @@ QByteArray csv(const QList<FoundFile> &files)
 
 bool saveCsv(const QString &fileName, const QList<FoundFile> &files, QString *errorText)
 {
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly)) {
-        *errorText = out.errorString();
-        return false;
-    }
-    const QByteArray bytes = csv(files);
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
-        *errorText = out.errorString();
-        return false;
-    }
-    return true;
+    return savefile::save(fileName, csv(files), errorText);
 }
 
 bool openFile(const QString &path)

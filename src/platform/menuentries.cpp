@@ -1,11 +1,11 @@
 #include "platform/menuentries.h"
 
 #include "platform/commands.h"
+#include "platform/savefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace menuentries {
 
@@ -27,15 +27,7 @@ bool writeEntry(const QString &path, const QString &content, QFileDevice::Permis
         return !QFileInfo::exists(path) || QFile::remove(path);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = content.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit())
+    if (!savefile::save(path, content.toUtf8(), nullptr))
         return false;
     return QFile::setPermissions(path, permissions);
 }

@@ -2,6 +2,9 @@
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
 #include "support/sandbox.h"
+#ifdef Q_OS_LINUX
+#include "support/tinyfs.h"
+#endif
 
 #include <QCoreApplication>
 #include <QDir>
@@ -84,6 +87,7 @@ private Q_SLOTS:
     void leavesEverythingWithoutATrash();
     void confirmation();
     void csvQuotesAndEscapes();
+    void fullDiskKeepsTheOldList();
     void fileUrlKeepsEveryByte();
 };
 
@@ -211,6 +215,32 @@ void tst_ResultActions::csvQuotesAndEscapes()
     QVERIFY(saveCsv(path("list.csv"), files, &error));
     QCOMPARE(QFileInfo(path("list.csv")).size(), expected.size());
     QVERIFY(!saveCsv(path("missing/list.csv"), files, &error) && !error.isEmpty());
+}
+
+// The new list is smaller than a write buffer, so without care it would fail
+// only in the last flush, after the old file was given up.
+void tst_ResultActions::fullDiskKeepsTheOldList()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("a full disk is made with a tmpfs, which only Linux has");
+#else
+    testsupport::TinyFileSystem disk(16);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.reason()));
+    const QString list = disk.filePath("list.csv");
+    const QList<FoundFile> old = {{1, "/data/old.iso"}};
+    QString error;
+    QVERIFY(saveCsv(list, old, &error));
+    QVERIFY(disk.fill());
+
+    const QList<FoundFile> files(100, {123456789, "/data/a file with a longer name.iso"});
+    QVERIFY(!saveCsv(list, files, &error));
+    QVERIFY2(error.contains("space"), qPrintable(error));
+    QFile kept(list);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), csv(old));
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList({"filler", "list.csv"}));
+#endif
 }
 
 void tst_ResultActions::fileUrlKeepsEveryByte()

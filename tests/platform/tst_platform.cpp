@@ -9,6 +9,7 @@
 #include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 #include "support/messagecapture.h"
+#include "support/tinyfs.h"
 #include "support/urlcatcher.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,7 @@ private slots:
     void movedProgramRewritesEntries();
     void unwritableDataHomeIsSilent();
     void percentInProgramDropsNemoAction();
+    void fullDiskKeepsEntries();
 
     void namesKeepTheirBytes_data();
     void namesKeepTheirBytes();
@@ -343,6 +345,27 @@ void TestPlatform::percentInProgramDropsNemoAction()
     QVERIFY(!QFileInfo::exists(home.filePath(platform::nemoActionPath())));
     QVERIFY(readAll(home.filePath(platform::dolphinServiceMenuPath()))
                 .contains(QStringLiteral("Exec=/opt/100%%/vastrel %f")));
+}
+
+// Rewriting the entries on a full disk leaves each one as it was, not empty.
+void TestPlatform::fullDiskKeepsEntries()
+{
+    testsupport::TinyFileSystem disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.reason()));
+    QVERIFY(menuentries::write(disk.path(), QStringLiteral("/usr/bin/vastrel")));
+    const QDir home(disk.path());
+    const QStringList entries = {platform::dolphinServiceMenuPath(), platform::nautilusScriptPath(),
+                                 platform::nemoActionPath()};
+    QStringList before;
+    for (const QString &entry : entries)
+        before << readAll(home.filePath(entry));
+    QVERIFY(disk.fill());
+
+    QVERIFY(!menuentries::write(disk.path(), QStringLiteral("/opt/vastrel/vastrel")));
+    for (int i = 0; i < entries.size(); ++i)
+        QCOMPARE(readAll(home.filePath(entries.at(i))), before.at(i));
+    QVERIFY(isExecutable(home.filePath(platform::dolphinServiceMenuPath())));
 }
 
 void TestPlatform::namesKeepTheirBytes_data()
