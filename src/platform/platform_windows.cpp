@@ -106,9 +106,9 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
 {
     const auto tr = [](const char *text) { return QCoreApplication::translate("Platform", text); };
     const QFileInfo info(file.path);
-    if (!info.exists() && !info.isSymLink())
+    if (!info.exists() && !info.isSymbolicLink())
         return {TrashResult::Vanished, tr("it is no longer there")};
-    if (info.isSymLink() || !info.isFile())
+    if (info.isSymbolicLink() || !info.isFile())
         return {TrashResult::Changed, tr("it is no longer a regular file")};
     if (info.size() != file.size)
         return {TrashResult::Changed, tr("its size changed since the scan")};
