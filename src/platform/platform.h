@@ -80,7 +80,9 @@ struct TrashOutcome
 // file of the recorded size, not modified after scanStarted, and, where the
 // scan recorded its identity (device and inode), that very file, reached from
 // the root without following a symbolic link. Anything else is left where it
-// is. Nothing is ever deleted.
+// is. Nothing is ever deleted. On Linux the file then moves relative to the
+// folder that was checked, into a trash folder of the user's own only, with
+// its original path percent-encoded in the information file.
 TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted);
 
 } // namespace platform

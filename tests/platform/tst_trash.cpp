@@ -1,6 +1,6 @@
 // Moving files to the freedesktop trash: only the file the scan found, into a
 // trash folder that is the user's own, with its original path written so
-// that it comes back exactly. HOME and XDG_DATA_HOME point into a temporary
+// that it comes back exactly, as GLib (which GNOME's trash uses) reads it. HOME and XDG_DATA_HOME point into a temporary
 // directory before anything runs, so the home trash is a private one; trash
 // folders at the top of another file system use a small ext2 image mounted
 // for the test, which needs root.
