@@ -31,7 +31,14 @@ bool save(const QString &fileName, const QByteArray &bytes, QString *errorText)
     // or cut-off file in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file, file.errorString(), errorText);
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    // A short write is followed by another one, which then tells why.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return fail(file, file.errorString(), errorText);
+        done += written;
+    }
+    if (!file.flush())
         return fail(file, file.errorString(), errorText);
 #ifdef Q_OS_UNIX
     // commit() syncs but ignores the answer; some file systems (NFS, and

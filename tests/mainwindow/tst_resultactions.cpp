@@ -16,11 +16,14 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <linux/fs.h>
+#include <csignal>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -91,6 +94,7 @@ private Q_SLOTS:
     void leavesEverythingWithoutATrash();
     void confirmation();
     void csvQuotesAndEscapes();
+    void fullDiskKeepsTheOldList_data();
     void fullDiskKeepsTheOldList();
     void fileUrlKeepsEveryByte();
     void copyPathOffersTheExactFiles();
@@ -224,29 +228,58 @@ void tst_ResultActions::csvQuotesAndEscapes()
     QVERIFY(!saveCsv(path("missing/list.csv"), files, &error) && !error.isEmpty());
 }
 
+void tst_ResultActions::fullDiskKeepsTheOldList_data()
+{
+    QTest::addColumn<bool>("tmpfs");
+    QTest::newRow("full tmpfs") << true;
+    // Without root: the file size limit makes the write fail instead.
+    QTest::newRow("file size limit") << false;
+}
+
 // The new list is smaller than a write buffer, so without care it would fail
 // only in the last flush, after the old file was given up.
 void tst_ResultActions::fullDiskKeepsTheOldList()
 {
 #ifndef Q_OS_LINUX
-    QSKIP("a full disk is made with a tmpfs, which only Linux has");
+    QSKIP("the failing disk is made with Linux means");
 #else
-    testsupport::TinyFileSystem disk(16);
-    if (!disk.isMounted())
-        QSKIP(qPrintable(disk.reason()));
-    const QString list = disk.filePath("list.csv");
+    QFETCH(bool, tmpfs);
+    std::optional<testsupport::TinyFileSystem> disk;
+    if (tmpfs)
+        disk.emplace(16);
+    if (disk && !disk->isMounted())
+        QSKIP(qPrintable(disk->reason()));
+    QTemporaryDir plain;
+    const QString folder = disk ? disk->path() : plain.path();
+    const QString list = folder + "/list.csv";
     const QList<FoundFile> old = {{1, "/data/old.iso"}};
     QString error;
     QVERIFY(saveCsv(list, old, &error));
-    QVERIFY(disk.fill());
-
     const QList<FoundFile> files(100, {123456789, "/data/a file with a longer name.iso"});
-    QVERIFY(!saveCsv(list, files, &error));
-    QVERIFY2(error.contains("space"), qPrintable(error));
+
+    rlimit saved {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    if (tmpfs) {
+        QVERIFY(disk->fill());
+    } else {
+        // Past the limit a write fails with EFBIG, once SIGXFSZ is ignored.
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small = {1000, saved.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    const bool saved2 = saveCsv(list, files, &error);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    ::signal(SIGXFSZ, SIG_DFL);
+
+    QVERIFY(!saved2);
+    QVERIFY2(error.contains(tmpfs ? "space" : "large"), qPrintable(error));
     QFile kept(list);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), csv(old));
-    QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList({"filler", "list.csv"}));
+    QStringList expected = {"list.csv"};
+    if (tmpfs)
+        expected.prepend("filler");
+    QCOMPARE(QDir(folder).entryList(QDir::Files), expected);
 #endif
 }
 
