@@ -104,7 +104,9 @@ void registerDirectoryVerb()
 
 TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("Platform", text); };
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("Platform", text);
+    };
     const QFileInfo info(file.path);
     if (!info.exists() && !info.isSymbolicLink())
         return {TrashResult::Vanished, tr("it is no longer there")};

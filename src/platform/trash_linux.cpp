@@ -77,7 +77,7 @@ struct Checked
     Descriptor parent;
     QByteArray name;
     QByteArray path; // without empty and "." names
-    struct stat file {};
+    struct stat file = {};
     // The top folder of the file's file system (where its mount begins) and
     // its path.
     Descriptor top;
@@ -94,10 +94,10 @@ TrashOutcome compare(const struct stat &st, const FoundFile &file, const QDateTi
         return {TrashResult::Changed,
                 tr("it changed since the scan: another file is at its path now")};
     if (qint64(st.st_size) != file.size) {
-        return {TrashResult::Changed,
-                tr("its size changed since the scan (%1 bytes, was %2)")
-                    .arg(QLocale::c().toString(qint64(st.st_size)),
-                         QLocale::c().toString(file.size))};
+        return {
+            TrashResult::Changed,
+            tr("its size changed since the scan (%1 bytes, was %2)")
+                .arg(QLocale::c().toString(qint64(st.st_size)), QLocale::c().toString(file.size))};
     }
     if (modifiedMs(st) > scanStarted.toMSecsSinceEpoch())
         return {TrashResult::Changed, tr("it was modified after the scan started")};
@@ -140,8 +140,9 @@ void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked
             const int error = errno;
             checked->outcome = error == ENOENT || error == ENOTDIR
                 ? TrashOutcome {TrashResult::Vanished, tr("it is no longer there")}
-                : TrashOutcome {TrashResult::Refused,
-                                tr("%1 cannot be opened (%2)").arg(shown(reached), systemError(error))};
+                : TrashOutcome {
+                      TrashResult::Refused,
+                      tr("%1 cannot be opened (%2)").arg(shown(reached), systemError(error))};
             return;
         }
         if (!S_ISDIR(st.st_mode)) {
@@ -174,8 +175,8 @@ void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked
 
 // How openTrashFolder takes a folder.
 enum class Take {
-    Own,      // a real folder (not a link) that belongs to the user
-    Real,     // a real folder
+    Own, // a real folder (not a link) that belongs to the user
+    Real, // a real folder
     Anything, // a folder or a link to one: in the home trash, the user's own
 };
 
@@ -221,8 +222,8 @@ int homeTrash()
         xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
     if (dataHome.isEmpty() || !QDir().mkpath(dataHome))
         return -1;
-    Descriptor base(::open(QFile::encodeName(dataHome).constData(),
-                           O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Descriptor base(
+        ::open(QFile::encodeName(dataHome).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     return base.fd < 0 ? -1 : openTrashFolder(base.fd, "Trash", Take::Anything);
 }
 
@@ -320,7 +321,8 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
     Descriptor info(openTrashFolder(trash.fd, "info", subfolder));
     Descriptor files(openTrashFolder(trash.fd, "files", subfolder));
     if (info.fd < 0 || files.fd < 0)
-        return {TrashResult::Refused, tr("the trash would not take it (its folders cannot be made)")};
+        return {TrashResult::Refused,
+                tr("the trash would not take it (its folders cannot be made)")};
 
     QByteArray original = checked.path;
     if (!home) {
@@ -345,8 +347,8 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
         }
         // The last look, in the very folder the file leaves from.
         struct stat now;
-        TrashOutcome still = ::fstatat(checked.parent.fd, checked.name.constData(), &now,
-                                       AT_SYMLINK_NOFOLLOW) == 0
+        TrashOutcome still =
+            ::fstatat(checked.parent.fd, checked.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
             ? compare(now, file, scanStarted)
             : TrashOutcome {TrashResult::Vanished, tr("it is no longer there")};
         if (still.result == TrashResult::Trashed &&
@@ -363,7 +365,8 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
         if (error == EXDEV)
             return {TrashResult::Refused,
                     tr("the trash would not take it (the trash is on another file system)")};
-        return {TrashResult::Refused, tr("the trash would not take it (%1)").arg(systemError(error))};
+        return {TrashResult::Refused,
+                tr("the trash would not take it (%1)").arg(systemError(error))};
     }
     return {TrashResult::Refused, tr("the trash would not take it (no free name in the trash)")};
 }

@@ -19,9 +19,9 @@
 #include <optional>
 
 #ifdef Q_OS_LINUX
+#include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
-#include <csignal>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -86,7 +86,10 @@ private:
     }
 #endif
     // The home trash, below the temporary XDG_DATA_HOME.
-    static QString trash() { return qEnvironmentVariable("XDG_DATA_HOME") + "/Trash"; }
+    static QString trash()
+    {
+        return qEnvironmentVariable("XDG_DATA_HOME") + "/Trash";
+    }
 
 private Q_SLOTS:
     void initTestCase();
@@ -164,8 +167,12 @@ void tst_ResultActions::trashesOnlyWhatIsAsScanned()
     for (const TrashFailure &failure : report.failures)
         failed.append({failure.index, failure.problem});
     using P = TrashProblem;
-    QCOMPARE(failed, (QList<QPair<int, P>>({{1, P::Changed}, {2, P::Changed}, {3, P::Vanished},
-                                            {5, P::NotTrashable}, {6, P::NotTrashable}})));
+    QCOMPARE(failed,
+             (QList<QPair<int, P>>({{1, P::Changed},
+                                    {2, P::Changed},
+                                    {3, P::Vanished},
+                                    {5, P::NotTrashable},
+                                    {6, P::NotTrashable}})));
     QCOMPARE(report.statusText(),
              QString("Moved 3 files, 10 bytes, to the trash; 5 files were left where they are"));
     QVERIFY(report.problemText().contains(path("locked/big.iso") + ": "));

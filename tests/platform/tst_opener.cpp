@@ -21,7 +21,9 @@ private:
     QByteArray savedPath;
     QObject receiver;
     QStringList reasons;
-    platform::OpenFailed failed = [this](const QString &reason) { reasons << reason; };
+    platform::OpenFailed failed = [this](const QString &reason) {
+        reasons << reason;
+    };
     QByteArray lastUrl() const;
 
 private Q_SLOTS:

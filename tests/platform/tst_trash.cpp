@@ -1,7 +1,7 @@
 // Moving files to the freedesktop trash: only the file the scan found, into a
 // trash folder that is the user's own, with its original path written so
-// that it comes back exactly, as GLib (which GNOME's trash uses) reads it. HOME and XDG_DATA_HOME point into a temporary
-// directory before anything runs, so the home trash is a private one; trash
+// that it comes back exactly, as GLib (which GNOME's trash uses) reads it. HOME and XDG_DATA_HOME
+// point into a temporary directory before anything runs, so the home trash is a private one; trash
 // folders at the top of another file system use a small ext2 image mounted
 // for the test, which needs root.
 
@@ -94,7 +94,10 @@ class tst_Trash : public QObject
 
 private:
     QTemporaryDir dir;
-    QByteArray path(const QByteArray &name) const { return QFile::encodeName(dir.path()) + '/' + name; }
+    QByteArray path(const QByteArray &name) const
+    {
+        return QFile::encodeName(dir.path()) + '/' + name;
+    }
     static QByteArray homeTrash() { return qgetenv("XDG_DATA_HOME") + "/Trash"; }
 
 private Q_SLOTS:
@@ -148,12 +151,14 @@ void tst_Trash::pathSwappedSinceScan()
         QCOMPARE(::rename((base + "/other/dir/film.iso").constData(), scannedPath.constData()), 0);
     } else {
         kept = base + "/shared/dir.old/film.iso";
-        QCOMPARE(::rename((base + "/shared/dir").constData(), (base + "/shared/dir.old").constData()),
-                 0);
+        QCOMPARE(
+            ::rename((base + "/shared/dir").constData(), (base + "/shared/dir.old").constData()),
+            0);
         if (swap == "link")
             QCOMPARE(::symlink("../other/dir", (base + "/shared/dir").constData()), 0);
         else
-            QCOMPARE(::rename((base + "/other/dir").constData(), (base + "/shared/dir").constData()), 0);
+            QCOMPARE(
+                ::rename((base + "/other/dir").constData(), (base + "/shared/dir").constData()), 0);
     }
 
     const platform::TrashOutcome outcome =
@@ -181,7 +186,8 @@ void tst_Trash::namesComeBackExactly()
     const QByteArray file = path(name);
     QVERIFY(writeOld(file, "data"));
 
-    const platform::TrashOutcome outcome = platform::moveToTrash(found(file), QDateTime::currentDateTime());
+    const platform::TrashOutcome outcome =
+        platform::moveToTrash(found(file), QDateTime::currentDateTime());
     QVERIFY2(outcome.result == TrashResult::Trashed, qPrintable(outcome.reason));
     QCOMPARE(::access(file.constData(), F_OK), -1);
     QCOMPARE(::access((homeTrash() + "/files/" + name).constData(), F_OK), 0);
@@ -199,18 +205,19 @@ void tst_Trash::namesComeBackExactly()
 
 void tst_Trash::trashOfAnotherUserIsNotUsed_data()
 {
-    QTest::addColumn<QString>("asRoot");  // run first, in the top folder
+    QTest::addColumn<QString>("asRoot"); // run first, in the top folder
     QTest::addColumn<QString>("asOther"); // then as the other user
-    QTest::addColumn<bool>("trashed");    // into a trash folder of our own
+    QTest::addColumn<bool>("trashed"); // into a trash folder of our own
     const QString uid = QString::number(::geteuid());
-    QTest::newRow("their .Trash-UID") << QString() << "mkdir .Trash-" + uid + " && chmod 0777 .Trash-" + uid
-                                      << false;
-    QTest::newRow(".Trash-UID a link to their folder") << QString() << "ln -s theirs .Trash-" + uid
-                                                       << false;
+    QTest::newRow("their .Trash-UID")
+        << QString() << "mkdir .Trash-" + uid + " && chmod 0777 .Trash-" + uid << false;
+    QTest::newRow(".Trash-UID a link to their folder")
+        << QString() << "ln -s theirs .Trash-" + uid << false;
     // The sticky .Trash is refused for its link; the user's own .Trash-UID
     // is made and used instead.
     QTest::newRow("UID in a sticky .Trash a link to their folder")
-        << "mkdir .Trash && chmod 1777 .Trash" << "ln -s ../theirs .Trash/" + uid << true;
+        << "mkdir .Trash && chmod 1777 .Trash"
+        << "ln -s ../theirs .Trash/" + uid << true;
 }
 
 // On a shared file system whose top folder anyone may write, another user
@@ -231,7 +238,8 @@ void tst_Trash::trashOfAnotherUserIsNotUsed()
     const QString image = shared.filePath("disk.img"), top = shared.filePath("top");
     QVERIFY(QDir().mkdir(top));
     QVERIFY(run("truncate", {"-s", "2M", image}));
-    QVERIFY(run(QStandardPaths::findExecutable("mkfs.ext2", {"/usr/sbin", "/sbin"}), {"-q", "-F", image}));
+    QVERIFY(run(QStandardPaths::findExecutable("mkfs.ext2", {"/usr/sbin", "/sbin"}),
+                {"-q", "-F", image}));
     if (!run("mount", {"-o", "loop", image, top}))
         QSKIP("cannot mount a loop device here");
     const auto unmount = qScopeGuard([&] { run("umount", {top}); });

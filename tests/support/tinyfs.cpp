@@ -24,7 +24,8 @@ TinyFileSystem::TinyFileSystem(int kilobytes)
     const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k,mode=0755";
     if (::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0,
                 options.constData()) != 0) {
-        m_reason = QStringLiteral("cannot mount a tmpfs: ") + QString::fromLocal8Bit(std::strerror(errno));
+        m_reason =
+            QStringLiteral("cannot mount a tmpfs: ") + QString::fromLocal8Bit(std::strerror(errno));
         return;
     }
     m_mounted = true;
