@@ -106,6 +106,7 @@ private Q_SLOTS:
     void pathSwappedSinceScan();
     void namesComeBackExactly_data();
     void namesComeBackExactly();
+    void takenNameIsNotReplaced();
     void trashOfAnotherUserIsNotUsed_data();
     void trashOfAnotherUserIsNotUsed();
 };
@@ -201,6 +202,27 @@ void tst_Trash::namesComeBackExactly()
     QCOMPARE(::unlink(info.constData()), 0);
     QCOMPARE(::unlink((homeTrash() + "/files/" + name).constData()), 0);
     QCOMPARE(paths, 1);
+}
+
+// A name already in the trash, even one without its information file, is
+// never replaced: the file goes in under the next free name.
+void tst_Trash::takenNameIsNotReplaced()
+{
+    QVERIFY(QDir().mkpath(QFile::decodeName(homeTrash() + "/files")));
+    QVERIFY(writeOld(homeTrash() + "/files/taken.iso", "trashed before"));
+    const QByteArray file = path("taken.iso");
+    QVERIFY(writeOld(file, "new"));
+
+    const platform::TrashOutcome outcome =
+        platform::moveToTrash(found(file), QDateTime::currentDateTime());
+    QVERIFY2(outcome.result == TrashResult::Trashed, qPrintable(outcome.reason));
+    QFile before(QFile::decodeName(homeTrash() + "/files/taken.iso"));
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    QCOMPARE(before.readAll(), QByteArray("trashed before"));
+    QCOMPARE(trashedPath(homeTrash() + "/info/taken.iso.2.trashinfo"), file);
+    QFile moved(QFile::decodeName(homeTrash() + "/files/taken.iso.2"));
+    QVERIFY(moved.open(QIODevice::ReadOnly));
+    QCOMPARE(moved.readAll(), QByteArray("new"));
 }
 
 void tst_Trash::trashOfAnotherUserIsNotUsed_data()
