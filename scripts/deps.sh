@@ -18,7 +18,7 @@ VASTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tool
     qt6-qpa-plugins dbus dbus-daemon)
 # What the tests need besides: a FUSE file system of their own that can hang.
 # shellcheck disable=SC2034  # used by scripts/test.sh
-VASTREL_TEST_PACKAGES=(libfuse3-dev fuse3)
+VASTREL_TEST_PACKAGES=(libfuse3-dev fuse3 libglib2.0-dev)
 
 package_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'

@@ -5,10 +5,10 @@
 #include "config/countvalidator.h"
 #include "config/scangroup.h"
 #include "net/updateprotocol.h"
+#include "platform/platform.h"
 #include "ui_config.h"
 
 #include <QDebug>
-#include <QDesktopServices>
 
 Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(this)
 {
@@ -117,7 +117,9 @@ void Config::on_updatenowb_clicked()
     qDebug() << updateUrl;
     const QUrl url = updateprotocol::downloadUrl(updateUrl);
     if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
+        platform::openUrl(url, this, [this](const QString &reason) {
+            ui->latestversion->setText(tr("The download page could not be opened: %1").arg(reason));
+        });
 }
 
 void Config::on_pushButton_clicked()

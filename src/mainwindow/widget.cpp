@@ -664,7 +664,7 @@ void Widget::on_actionOpen_in_Dir_activated()
     if (path.isEmpty())
         return;
     qDebug() << platform::revealCommand(path);
-    platform::revealFile(path);
+    resultActions->reveal(path);
 }
 
 void Widget::mousePressEvent(QMouseEvent *event)

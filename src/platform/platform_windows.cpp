@@ -7,8 +7,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 
@@ -75,7 +76,7 @@ QString revealCommand(const QString &path)
     return explorerCommandLine(windowsDirectory(), path);
 }
 
-void revealFile(const QString &path)
+void revealFile(const QString &path, QObject *receiver, OpenFailed failed)
 {
     if (path.isEmpty())
         return;
@@ -85,7 +86,7 @@ void revealFile(const QString &path)
     const bool started =
         !program.isEmpty() && detachedStart()(program, explorerSelectArguments(path));
     if (!started)
-        QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
+        openUrl(windowsContainingDirectoryUrl(path), receiver, failed);
 }
 
 void registerDirectoryVerb()
@@ -99,6 +100,27 @@ void registerDirectoryVerb()
     qDebug() << command;
     if (!writeDefaultValue(machineVerbKey, command))
         writeDefaultValue(userVerbKey, command);
+}
+
+TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("Platform", text);
+    };
+    const QFileInfo info(file.path);
+    if (!info.exists() && !info.isSymbolicLink())
+        return {TrashResult::Vanished, tr("it is no longer there")};
+    if (info.isSymbolicLink() || !info.isFile())
+        return {TrashResult::Changed, tr("it is no longer a regular file")};
+    if (info.size() != file.size)
+        return {TrashResult::Changed, tr("its size changed since the scan")};
+    if (info.lastModified() > scanStarted)
+        return {TrashResult::Changed, tr("it was modified after the scan started")};
+    QFile trashed(file.path);
+    if (!trashed.moveToTrash())
+        return {TrashResult::Refused,
+                tr("the Recycle Bin would not take it (%1)").arg(trashed.errorString())};
+    return {TrashResult::Trashed, QString()};
 }
 
 } // namespace platform
