@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QDesktopServices>
+#include <QTextCursor>
 
 Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(this)
 {
@@ -23,6 +24,9 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
     ui->plainTextEdit->setPlainText(ui->plainTextEdit->toPlainText() + mail);
     ui->customtopb->setValidator(new CountValidator(this));
     ui->updatenowb->hide();
+    ui->fedbackmail->setMaxLength(updateprotocol::maxMailLength);
+    connect(ui->fedbackmsg, &QPlainTextEdit::textChanged, this, &Config::capFeedbackMessage);
+    capFeedbackMessage();
 
     {
         const auto file = settings::open();
@@ -56,6 +60,25 @@ int Config::sendRequest(const QString &path)
     const updateprotocol::Server server = updateprotocol::server();
     http.setHost(server.host, server.port);
     return http.get(path);
+}
+
+void Config::capFeedbackMessage()
+{
+    QTextDocument *document = ui->fedbackmsg->document();
+    const QString text = document->toPlainText();
+    const QString kept = updateprotocol::capped(text, updateprotocol::maxFeedbackLength);
+    if (kept.size() < text.size()) {
+        // Cut at the end, where the pasted or typed surplus went; the
+        // change calls this again and finds the text short enough.
+        QTextCursor cursor(document);
+        cursor.setPosition(int(kept.size()));
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        return;
+    }
+    const qsizetype left = updateprotocol::maxFeedbackLength - text.size();
+    ui->fedbackleft->setText(left == 1 ? tr("1 character left")
+                                       : tr("%1 characters left").arg(left));
 }
 
 void Config::on_checkupdateb_clicked()

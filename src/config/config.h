@@ -51,6 +51,8 @@ private:
     enum RequestType { NoRequest = 0, FeedbackRequest = 1, UpdateRequest = 2 };
 
     int sendRequest(const QString &path);
+    // Keeps the message within its longest length and says how much is left.
+    void capFeedbackMessage();
 
     Ui::Config *ui;
     // The "Scan" group of the Setting tab, a child of the tab.

@@ -74,6 +74,7 @@ private Q_SLOTS:
     void feedback_data();
     void feedback();
     void sendClearsLastResult();
+    void feedbackIsCapped();
     void outsideTextShownLiterally_data();
     void outsideTextShownLiterally();
     void textFitsAtEveryFontSize_data();
@@ -448,6 +449,37 @@ void tst_Config::sendClearsLastResult()
         QCOMPARE(result->text(), QStringLiteral("Success!"));
     }
     QCOMPARE(shownWhilePending, QStringList(4, QString()));
+}
+
+// A pasted message longer than the form takes is cut to its longest length,
+// the form counts down what is left, and the request stays that short.
+void tst_Config::feedbackIsCapped()
+{
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(200, QByteArray("thanks"));
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    auto *message = child<QPlainTextEdit>(config, "fedbackmsg");
+    auto *left = child<QLabel>(config, "fedbackleft");
+    QCOMPARE(left->text(), QStringLiteral("2000 characters left"));
+    message->setFocus();
+    QTest::keyClicks(message, QStringLiteral("hi"));
+    QCOMPARE(left->text(), QStringLiteral("1998 characters left"));
+
+    message->setPlainText(QString(200000, QLatin1Char('x')));
+    QCOMPARE(message->toPlainText(), QString(2000, QLatin1Char('x')));
+    QCOMPARE(left->text(), QStringLiteral("0 characters left"));
+    QTest::keyClicks(message, QStringLiteral("yz"));
+    QCOMPARE(message->toPlainText().size(), 2000);
+
+    QSignalSpy finished(config.findChild<HttpClient *>(), &HttpClient::requestFinished);
+    child<QPushButton>(config, "sendfedbackb")->click();
+    QTRY_COMPARE(finished.size(), 2);
+    const QString target = server.requests().value(0);
+    QVERIFY2(target.size() < 2100, qPrintable(QString::number(target.size())));
+    QCOMPARE(decoded(target.mid(target.indexOf('?') + 1), QStringLiteral("msg")).size(), 2000);
 }
 
 // What a server answers or an error says is shown as it is: markup neither
