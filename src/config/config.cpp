@@ -4,12 +4,31 @@
 #include "app/settings.h"
 #include "config/countvalidator.h"
 #include "config/scangroup.h"
+#include "mainwindow/plaintext.h"
 #include "net/updateprotocol.h"
 #include "ui_config.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QTextCursor>
+
+namespace {
+
+// Where "Update Now" goes, in full, before it is pressed: the address as it
+// will be opened (host and path encoded, so look-alike letters show), or why
+// nothing will be opened.
+QString downloadToolTip(const QString &address)
+{
+    const QUrl url = updateprotocol::downloadUrl(address);
+    if (url.isEmpty())
+        return plaintext::toolTip(
+            QCoreApplication::translate("Config", "Not a web address, so it is not opened: %1")
+                .arg(address));
+    return plaintext::toolTip(url.toString(QUrl::FullyEncoded));
+}
+
+} // namespace
 
 Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(this)
 {
@@ -112,6 +131,7 @@ void Config::readHttp(const HttpResponseHeader &)
     case updateprotocol::Verdict::NewVersion:
         ui->latestversion->setText(tr("Latest Version:") + verdict.version);
         updateUrl = verdict.url;
+        ui->updatenowb->setToolTip(downloadToolTip(updateUrl));
         ui->updatenowb->show();
         break;
     case updateprotocol::Verdict::Maintenance:

@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -323,6 +324,9 @@ void tst_Config::updateAnswer_data()
         << 200 << P {"2.1##"} << "Latest Version:2.1" << true << "";
     QTest::newRow("local file never opened")
         << 200 << P {"2.1##file:///etc/passwd"} << "Latest Version:2.1" << true << "";
+    QTest::newRow("markup in the address")
+        << 200 << P {"2.1##http://example.org/<b>x</b>"} << "Latest Version:2.1" << true
+        << "http://example.org/%3Cb%3Ex%3C/b%3E";
     QTest::newRow("other scheme never opened")
         << 200 << P {"2.1##smb://host/share"} << "Latest Version:2.1" << true << "";
 }
@@ -354,6 +358,16 @@ void tst_Config::updateAnswer()
 
     auto *now = child<QPushButton>(config, "updatenowb");
     QCOMPARE(!now->isHidden(), updateNow);
+    // The button says where it goes before it is pressed, as plain text.
+    if (updateNow) {
+        QTextDocument tip;
+        tip.setHtml(now->toolTip());
+        if (opened.isEmpty())
+            QVERIFY2(tip.toPlainText().startsWith(QLatin1String("Not a web address")),
+                     qPrintable(now->toolTip()));
+        else
+            QCOMPARE(tip.toPlainText(), opened);
+    }
     now->click();
     QCOMPARE(catcher.urls, opened.isEmpty() ? QList<QUrl> {} : QList<QUrl> {QUrl(opened)});
 }
