@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QShowEvent>
 #include <QTextCursor>
 
 namespace {
@@ -47,18 +48,10 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
     connect(ui->fedbackmsg, &QPlainTextEdit::textChanged, this, &Config::capFeedbackMessage);
     capFeedbackMessage();
 
-    {
-        const auto file = settings::open();
-        appliedCount = file->value(QStringLiteral("topnumber"), 100).toInt();
-        const bool autoCheck = file->value(QStringLiteral("autoupdatecheck"), true).toBool();
-        ui->customtopb->setText(QString::number(appliedCount));
-        ui->autocheckupdateb->setChecked(autoCheck);
-    }
-
     // What a scan counts, below the basic settings; saved with them.
     scanGroup = new ScanGroup(ui->tab_1);
     ui->settingLayout->insertWidget(ui->settingLayout->indexOf(ui->groupBox_5) + 1, scanGroup);
-    scanGroup->setOptions(scansettings::load());
+    showSavedSettings();
 
     connect(&http, &HttpClient::readyRead, this, &Config::readHttp);
     connect(&http, &HttpClient::requestFinished, this, &Config::httpDone);
@@ -67,6 +60,26 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
 Config::~Config()
 {
     delete ui;
+}
+
+void Config::showSavedSettings()
+{
+    const auto file = settings::open();
+    appliedCount = file->value(QStringLiteral("topnumber"), 100).toInt();
+    const bool autoCheck = file->value(QStringLiteral("autoupdatecheck"), true).toBool();
+    ui->customtopb->setText(QString::number(appliedCount));
+    ui->autocheckupdateb->setChecked(autoCheck);
+    scanGroup->setOptions(scansettings::load(*file));
+}
+
+void Config::showEvent(QShowEvent *event)
+{
+    // Opened again after edits that were closed without "Apply": the Setting
+    // tab shows what the next scan will use, not what was left typed.
+    if (!event->spontaneous() && !firstShow)
+        showSavedSettings();
+    firstShow = false;
+    FramelessWindow::showEvent(event);
 }
 
 void Config::setCurrentTab(int index)

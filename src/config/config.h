@@ -46,11 +46,16 @@ private slots:
     void on_pushButton_clicked();
     void on_exitb_clicked();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     // What the last request sent from this window was.
     enum RequestType { NoRequest = 0, FeedbackRequest = 1, UpdateRequest = 2 };
 
     int sendRequest(const QString &path);
+    // Fills the Setting tab from the settings file: what is in force.
+    void showSavedSettings();
     // Keeps the message within its longest length and says how much is left.
     void capFeedbackMessage();
 
@@ -68,4 +73,6 @@ private:
     // The count the last "Apply" announced (at first the one from the file);
     // shown again when "Apply" finds no count in the field.
     int appliedCount = 0;
+    // The constructor has just read the file; the first show need not again.
+    bool firstShow = true;
 };

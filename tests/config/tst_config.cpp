@@ -1,5 +1,6 @@
 #include "app/settings.h"
 #include "config/config.h"
+#include "customdir/directorychooser.h"
 #include "fakeupdateserver.h"
 #include "net/httpclient.h"
 #include "support/sandbox.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -68,6 +70,7 @@ private Q_SLOTS:
     void apply_data();
     void apply();
     void applyRestoresLastAppliedCount();
+    void reopeningShowsWhatIsInForce();
     void closingNeverQuits();
     void updateAnswer_data();
     void updateAnswer();
@@ -154,8 +157,10 @@ void tst_Config::typing_data()
                                            << "2000";
     QTest::newRow("five digits above the top") << "10001"
                                                << "1000";
-    QTest::newRow("0 allowed on the way") << "0"
-                                          << "0";
+    QTest::newRow("0 refused") << "0"
+                               << "";
+    QTest::newRow("0 refused after a digit") << "50"
+                                             << "50";
     QTest::newRow("group separator refused") << "1,000"
                                              << "1000";
     QTest::newRow("decimal point refused") << "1.5"
@@ -262,15 +267,47 @@ void tst_Config::applyRestoresLastAppliedCount()
     QCOMPARE(iniValue(QStringLiteral("topnumber")), QStringLiteral("250"));
 
     // A typed count that is never applied changes neither the file nor the
-    // main window, and is still there when the window is shown again.
+    // main window, and is gone when the window is shown again: it shows the
+    // count in force.
     config.show();
     field->setText(QStringLiteral("77"));
     child<QPushButton>(config, "exitb")->click();
     QVERIFY(!config.isVisible());
     config.show();
-    QCOMPARE(field->text(), QStringLiteral("77"));
+    QCOMPARE(field->text(), QStringLiteral("250"));
     QCOMPARE(counts.size(), 1);
     QCOMPARE(iniValue(QStringLiteral("topnumber")), QStringLiteral("250"));
+}
+
+// Edits closed without "Apply" are not shown again: reopened, the Setting tab
+// shows what the settings file holds, which is what the next scan uses.
+void tst_Config::reopeningShowsWhatIsInForce()
+{
+    QTemporaryDir excluded;
+    QVERIFY(excluded.isValid());
+    Config config;
+    config.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&config));
+    auto *autoCheck = child<QCheckBox>(config, "autocheckupdateb");
+    auto *hidden = child<QCheckBox>(config, "hiddenb");
+    auto *excludes = child<QListWidget>(config, "excludelist");
+    const bool hiddenBefore = hidden->isChecked();
+    const int excludesBefore = excludes->count();
+    autoCheck->setChecked(false);
+    hidden->setChecked(!hiddenBefore);
+    directorychooser::setChooser(
+        [&](QWidget *, const QString &, const QString &, QFileDialog::Options) {
+            return excluded.path();
+        });
+    child<QPushButton>(config, "addexcludeb")->click();
+    directorychooser::setChooser({});
+    QCOMPARE(excludes->count(), excludesBefore + 1);
+
+    child<QPushButton>(config, "exitb")->click();
+    config.show();
+    QVERIFY(autoCheck->isChecked());
+    QCOMPARE(hidden->isChecked(), hiddenBefore);
+    QCOMPARE(excludes->count(), excludesBefore);
 }
 
 // With the main window hidden in the tray the configuration window may be the
