@@ -12,7 +12,10 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QShowEvent>
+#include <QTextBlock>
 #include <QTextCursor>
+
+#include <cmath>
 
 namespace {
 
@@ -29,6 +32,51 @@ QString downloadToolTip(const QString &address)
     return plaintext::toolTip(url.toString(QUrl::FullyEncoded));
 }
 
+// WCAG's relative luminance and contrast ratio (1 to 21).
+double luminance(const QColor &color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
+        + 0.0722 * channel(color.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The stretches of a document whose character format passes a test, as
+// (start, end) positions; collected first, since formatting them changes the
+// fragments.
+template<class Test>
+QList<std::pair<int, int>> fragments(const QTextDocument &document, Test test)
+{
+    QList<std::pair<int, int>> found;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (test(fragment.charFormat()))
+                found.append({fragment.position(), fragment.position() + fragment.length()});
+        }
+    }
+    return found;
+}
+
+void mergeFormat(QTextDocument *document, int from, int to, const QTextCharFormat &format)
+{
+    QTextCursor cursor(document);
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    cursor.mergeCharFormat(format);
+}
+
+// Marks the help text's highlighted words, so they can be coloured again when
+// the palette changes.
+constexpr int HighlightProperty = QTextFormat::UserProperty + 1;
+
 } // namespace
 
 Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(this)
@@ -44,6 +92,8 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
     ui->plainTextEdit->setPlainText(ui->plainTextEdit->toPlainText() + mail);
     ui->customtopb->setValidator(new CountValidator(this));
     ui->updatenowb->hide();
+    markHelpHighlights();
+    colourHelpHighlights();
     ui->fedbackmail->setMaxLength(updateprotocol::maxMailLength);
     connect(ui->fedbackmsg, &QPlainTextEdit::textChanged, this, &Config::capFeedbackMessage);
     capFeedbackMessage();
@@ -60,6 +110,43 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
 Config::~Config()
 {
     delete ui;
+}
+
+void Config::markHelpHighlights()
+{
+    // The help text names its headings in the blue of links; blue stays on a
+    // light theme, a dark one gives its own link colour.
+    QTextDocument *document = ui->textBrowser->document();
+    QTextCharFormat mark;
+    mark.setProperty(HighlightProperty, true);
+    const QColor blue(0x00, 0x00, 0xff);
+    for (const auto &[from, to] : fragments(*document, [&](const QTextCharFormat &format) {
+             return format.foreground().color() == blue;
+         }))
+        mergeFormat(document, from, to, mark);
+}
+
+void Config::colourHelpHighlights()
+{
+    // Asked of the window: while an application palette spreads, the window
+    // hears of it before or after the browser, and both get the same one.
+    QColor colour = palette().color(QPalette::Link);
+    if (contrast(colour, palette().color(QPalette::Base)) < 3.0)
+        colour = palette().color(QPalette::Text);
+    QTextDocument *document = ui->textBrowser->document();
+    QTextCharFormat format;
+    format.setForeground(colour);
+    for (const auto &[from, to] : fragments(*document, [](const QTextCharFormat &format) {
+             return format.boolProperty(HighlightProperty);
+         }))
+        mergeFormat(document, from, to, format);
+}
+
+void Config::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        colourHelpHighlights();
+    FramelessWindow::changeEvent(event);
 }
 
 void Config::showSavedSettings()

@@ -48,12 +48,17 @@ private slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // What the last request sent from this window was.
     enum RequestType { NoRequest = 0, FeedbackRequest = 1, UpdateRequest = 2 };
 
     int sendRequest(const QString &path);
+    // The help text's highlighted words take the theme's link colour, or its
+    // text colour where that would not stand out from the background.
+    void markHelpHighlights();
+    void colourHelpHighlights();
     // Fills the Setting tab from the settings file: what is in force.
     void showSavedSettings();
     // Keeps the message within its longest length and says how much is left.

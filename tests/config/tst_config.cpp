@@ -81,6 +81,8 @@ private Q_SLOTS:
     void feedbackIsCapped();
     void outsideTextShownLiterally_data();
     void outsideTextShownLiterally();
+    void helpReadableUnderADarkPalette_data();
+    void helpReadableUnderADarkPalette();
     void textFitsAtEveryFontSize_data();
     void textFitsAtEveryFontSize();
 };
@@ -574,6 +576,41 @@ void tst_Config::outsideTextShownLiterally()
     const QFontMetrics metrics(shown->font());
     QVERIFY(shown->sizeHint().width() >= metrics.horizontalAdvance(text));
     QVERIFY(shown->sizeHint().height() < 3 * metrics.height());
+}
+
+// Under a dark theme the help text's highlighted heading takes the theme's
+// colours, whether the theme was there first or came later.
+void tst_Config::helpReadableUnderADarkPalette_data()
+{
+    QTest::addColumn<bool>("before");
+    QTest::newRow("dark at construction") << true;
+    QTest::newRow("dark afterwards") << false;
+}
+
+void tst_Config::helpReadableUnderADarkPalette()
+{
+    QFETCH(bool, before);
+    const QPalette original = QApplication::palette();
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x2a, 0x2a, 0x2e));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    if (before)
+        QApplication::setPalette(dark);
+    {
+        Config config;
+        if (!before)
+            QApplication::setPalette(dark);
+        auto *help = child<QTextBrowser>(config, "textBrowser");
+        const QTextFragment scan = help->document()->begin().begin().fragment();
+        QCOMPARE(scan.text(), QStringLiteral("SCAN"));
+        const QColor text = scan.charFormat().foreground().color();
+        const QColor base = help->palette().color(QPalette::Base);
+        QVERIFY2(qAbs(text.lightnessF() - base.lightnessF()) >= 0.4, qPrintable(text.name()));
+    }
+    QApplication::setPalette(original);
 }
 
 // Every label, check box and button shows its whole text at the usual
