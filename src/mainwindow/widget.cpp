@@ -10,6 +10,7 @@
 #include "mainwindow/plaintext.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
+#include "mainwindow/resultsview.h"
 #include "net/updateprotocol.h"
 #include "platform/platform.h"
 #include "scan/pathcodec.h"
@@ -25,6 +26,7 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QSet>
 #include <QSizeGrip>
 #include <QStandardItemModel>
@@ -267,6 +269,8 @@ void Widget::startScan()
     session->setResultCount(topcount);
     session->setOptions(scansettings::load());
     resultmodel->clear();
+    // A new list starts at its left edge, sizes in sight.
+    ui->tableView->horizontalScrollBar()->setValue(0);
     const QDateTime started = QDateTime::currentDateTime();
     if (!session->start())
         return;
@@ -332,8 +336,14 @@ void Widget::liveUpdate()
         showResults(true);
     const int rowsBefore = resultmodel->rowCount();
     resultmodel->setFiles(files);
-    if (resultmodel->rowCount() != rowsBefore)
+    if (resultmodel->rowCount() != rowsBefore) {
         fitColumns();
+    } else if (!files.isEmpty()) {
+        // The same number of rows, but larger files may have come in: the
+        // widest size texts are those of the largest and the smallest.
+        ui->tableView->fitSizeOf(resultmodel->rowOf(files.first().path));
+        ui->tableView->fitSizeOf(resultmodel->rowOf(files.last().path));
+    }
     ui->scanstats->setText(scanstatus::progress(figures(), scanstatus::numberLocale()));
 }
 
@@ -363,13 +373,7 @@ void Widget::scancomplete()
 
 void Widget::fitColumns()
 {
-    // Each column as wide as its widest text, a long path included (the
-    // view scrolls sideways); the path column takes any room left over.
-    QTableView *table = ui->tableView;
-    table->resizeColumnsToContents();
-    const int rest = table->viewport()->width() - table->columnWidth(ResultModel::SizeColumn);
-    if (table->columnWidth(ResultModel::PathColumn) < rest)
-        table->setColumnWidth(ResultModel::PathColumn, rest);
+    ui->tableView->fitColumns();
 }
 
 void Widget::showResults(bool shown)

@@ -224,6 +224,7 @@ private Q_SLOTS:
     void exitWhileHiddenEndsTheLoop();
     void resultsAreReadOnly();
     void longPathsOnOneLine();
+    void sizesStayInSight();
     void textOnThePictureFollowsThePicture_data();
     void textOnThePictureFollowsThePicture();
     void maximisedContentFillsTheWindow();
@@ -898,6 +899,33 @@ void tst_Widget::longPathsOnOneLine()
     QTRY_VERIFY(view->horizontalScrollBar()->maximum() > 0);
     QCOMPARE(shownToolTip(view->model()->index(0, 0).data(Qt::ToolTipRole).toString()),
              QString("123,456,789 bytes"));
+}
+
+// In the window as it opens, a click on a long path leaves "Size(Mb)" in
+// sight, and a view scrolled sideways starts at its left edge on the next scan.
+void tst_Widget::sizesStayInSight()
+{
+    QString dir = tree->path();
+    while (dir.size() < 420)
+        dir += "/" + QString(60, QLatin1Char('d'));
+    QVERIFY(QDir().mkpath(dir));
+    writeFile(dir + "/long.bin", 2048);
+    writeFile(tree->path() + "/short.bin", 1);
+    Widget w;
+    QVERIFY(scanShown(w, tree->path()));
+    QTableView *view = table(w);
+    QScrollBar *sideways = view->horizontalScrollBar();
+    QTRY_VERIFY(sideways->maximum() > 0);
+    const QRect cell = view->visualRect(view->model()->index(0, 1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 30, cell.center().y()));
+    QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+    // Qt scrolls to a clicked cell once a double click can no longer follow.
+    QTest::qWait(QApplication::doubleClickInterval() + 300);
+    QCOMPARE(sideways->value(), 0);
+
+    sideways->setValue(sideways->maximum());
+    QVERIFY(scanToCompletion(w));
+    QCOMPARE(sideways->value(), 0);
 }
 
 // Text drawn on the window's background picture keeps a readable contrast
