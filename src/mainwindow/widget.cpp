@@ -629,6 +629,7 @@ void Widget::on_actionExit_triggered()
 void Widget::on_tableView_customContextMenuRequested(const QPoint &)
 {
     resultActions->updateActions();
+    ui->actionOpen_in_Dir->setEnabled(!selectedResults().isEmpty());
     resultMenu->popup(QCursor::pos());
 }
 
@@ -659,10 +660,14 @@ void Widget::removeResults(const QList<FoundFile> &files)
 
 void Widget::on_actionOpen_in_Dir_activated()
 {
+    // The row the user chose: the current one while it is selected, else the
+    // first selected; never a row that only has the focus.
     const QModelIndex current = ui->tableView->currentIndex();
     QString path;
-    if (current.isValid())
+    if (current.isValid() && ui->tableView->selectionModel()->isRowSelected(current.row()))
         path = resultmodel->file(current.row()).path;
+    else if (const QList<FoundFile> selected = selectedResults(); !selected.isEmpty())
+        path = selected.first().path;
     qDebug() << path;
     if (path.isEmpty())
         return;

@@ -215,6 +215,7 @@ private Q_SLOTS:
     void minimiseWithoutTray();
     void resultsMenuOpensAtTheCursor();
     void showInFolder();
+    void rowActionsNeedASelection();
     void deleteMovesSelectedRowsToTheTrash();
     void configCountReachesTheWindow();
     void registersFileManagerEntries();
@@ -756,6 +757,46 @@ void tst_Widget::showInFolder()
     QCOMPARE(startedCommands.takeLast(), QString::fromWCharArray(windows) + "\\explorer.exe /select,\"" +
                                              QDir::toNativeSeparators(name) + '"');
 #endif
+}
+
+// A right click below the rows takes the selection away: the menu's row
+// actions are disabled, and nothing acts on the row that keeps the focus.
+void tst_Widget::rowActionsNeedASelection()
+{
+    writeFile(tree->path() + "/a.bin", 10);
+    writeFile(tree->path() + "/b.bin", 20);
+    testsupport::UrlCatcher catcher;
+    Widget w;
+    QVERIFY(scanShown(w, tree->path()));
+    QTableView *view = table(w);
+    const QRect first = view->visualRect(view->model()->index(0, 1));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, first.center());
+    QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+    const QPoint below(first.center().x(), view->visualRect(view->model()->index(1, 1)).bottom() + 20);
+    QVERIFY(!view->indexAt(below).isValid());
+    QTest::mousePress(view->viewport(), Qt::RightButton, {}, below);
+    QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, below);
+    QVERIFY(view->selectionModel()->selectedRows().isEmpty());
+    QVERIFY(view->currentIndex().isValid());
+
+    Q_EMIT view->customContextMenuRequested(below);
+    QMenu *menu = nullptr;
+    for (QMenu *m : w.findChildren<QMenu *>()) {
+        if (m->isVisible())
+            menu = m;
+    }
+    QVERIFY(menu);
+    QStringList enabled;
+    for (const QAction *action : menu->actions()) {
+        if (action->isEnabled() && !action->isSeparator())
+            enabled << action->text();
+    }
+    menu->close();
+    QCOMPARE(enabled, QStringList {"Save List…"});
+
+    log->clear();
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(log->lines(), QStringList {"\"\""});
 }
 
 void tst_Widget::configCountReachesTheWindow()
