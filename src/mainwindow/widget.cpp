@@ -11,6 +11,7 @@
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
+#include "mainwindow/statusline.h"
 #include "net/updateprotocol.h"
 #include "platform/platform.h"
 #include "scan/pathcodec.h"
@@ -159,6 +160,11 @@ Widget::Widget(QWidget *parent)
     pathTimer.setInterval(statusPathMs);
     connect(&pathTimer, &QTimer::timeout, this, &Widget::showRecentPath);
     connect(session.get(), &ScanSession::finished, this, &Widget::scancomplete);
+    // Heard in the walk threads themselves: the list keeps the first
+    // thousand, so a tree of locked folders sends the window nothing.
+    connect(session.get(), &ScanSession::folderUnreadable, this,
+            [this](const QString &path, const QString &reason) { unreadable.add(path, reason); },
+            Qt::DirectConnection);
     liveTimer.setInterval(liveUpdateMs);
     connect(&liveTimer, &QTimer::timeout, this, &Widget::liveUpdate);
     connect(trayicon, &QSystemTrayIcon::activated, this, &Widget::iconActivated);
@@ -207,7 +213,8 @@ void Widget::setupResultsTable()
             resultMenu->addSeparator();
     }
     connect(resultActions, &ResultsMenu::trashed, this, &Widget::removeResults);
-    connect(resultActions, &ResultsMenu::statusMessage, ui->currentfile, &QLabel::setText);
+    statusLine = new StatusLine(ui->currentfile);
+    connect(resultActions, &ResultsMenu::statusMessage, statusLine, &StatusLine::showMessage);
 
     // A frameless window has no border to pull; the grip in its corner
     // resizes it while the results are shown.
@@ -279,7 +286,8 @@ void Widget::startScan()
     ui->currentfile->setWordWrap(false);
     resultActions->setScanStarted(started);
     resultActions->setScanRunning(true);
-    ui->currentfile->clear();
+    unreadable.clear();
+    statusLine->clear();
     ui->scanstats->clear();
     ui->scanb->setText(tr("Stop"));
     liveTimer.start();
@@ -354,7 +362,10 @@ void Widget::scancomplete()
     resultActions->setScanRunning(false);
     const bool stopped = session->wasStopped();
     ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
-    ui->currentfile->setText(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
+    statusLine->setFigures(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
+    if (session->unreadableCount() > 0)
+        statusLine->setUnreadable(
+            UnreadableList::text(unreadable.entries(), session->unreadableCount()));
     ui->scanstats->clear();
     ui->scanb->setText(QStringLiteral("Scan"));
     ui->scanb->setEnabled(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/scanstatus.h"
+#include "mainwindow/unreadablelist.h"
 #include "scan/foundfile.h"
 #include "net/httpclient.h"
 
@@ -23,6 +24,7 @@ class QStandardItemModel;
 class ResultModel;
 class ResultsMenu;
 class ScanSession;
+class StatusLine;
 
 namespace Ui {
 class Widget;
@@ -140,6 +142,9 @@ private:
     // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
     ResultsMenu *resultActions = nullptr;
     QSizeGrip *sizeGrip;
+    StatusLine *statusLine = nullptr;
+    // The folders the running or last scan could not read.
+    UnreadableList unreadable;
     QTimer liveTimer;
     QTimer pathTimer;
     // The combo item the roots were last taken from, to go back to when the

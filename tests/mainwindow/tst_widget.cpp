@@ -9,10 +9,18 @@
 #include "mainwindow/resultmodel.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
+#include "mainwindow/statusline.h"
 #include "support/messagecapture.h"
 #include "support/sandbox.h"
 #include "support/urlcatcher.h"
 #include "support/walkgate.h"
+#ifdef Q_OS_LINUX
+#include "support/lockedtree.h"
+#include "support/withoutoverride.h"
+
+#include <cerrno>
+#include <cstring>
+#endif
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +32,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -216,6 +225,8 @@ private Q_SLOTS:
     void resultsMenuOpensAtTheCursor();
     void showInFolder();
     void rowActionsNeedASelection();
+    void savedMessagePasses();
+    void unreadableFoldersAreNamed();
     void deleteMovesSelectedRowsToTheTrash();
     void configCountReachesTheWindow();
     void registersFileManagerEntries();
@@ -797,6 +808,63 @@ void tst_Widget::rowActionsNeedASelection()
     log->clear();
     QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(log->lines(), QStringList {"\"\""});
+}
+
+// "Saved the list to …" is shown for a few seconds; then the scan's figures
+// are back.
+void tst_Widget::savedMessagePasses()
+{
+    writeFile(tree->path() + "/a.bin", 10);
+    Widget w;
+    QVERIFY(scanShown(w, tree->path()));
+    const QString figures = status(w)->text();
+    auto *actions = table(w)->findChild<ResultsMenu *>();
+    QVERIFY(actions);
+    QTemporaryDir out;
+    const QString file = out.filePath("list.csv");
+    actions->askSaveFile = [&] { return file; };
+    actions->saveList();
+    QVERIFY(QFile::exists(file));
+    QCOMPARE(status(w)->text(), "Saved the list to " + QDir::toNativeSeparators(file));
+    QTRY_COMPARE_WITH_TIMEOUT(status(w)->text(), figures, 3 * StatusLine::messageMs);
+}
+
+// The folders counted as unreadable are named: in the status line's
+// tool-tip, and in the list a click on it opens, which Copy takes whole.
+void tst_Widget::unreadableFoldersAreNamed()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("the locked tree is made on Linux");
+#else
+    testsupport::LockedTree dir;
+    QVERIFY(dir.isValid());
+    Widget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.setArgDirList({dir.path()});
+    {
+        // The walk threads start inside the scan and inherit this.
+        testsupport::WithoutOverride permissions;
+        if (!permissions.applies()) {
+            QVERIFY(dir.unlock());
+            QSKIP("cannot give up root's permission checks here");
+        }
+        QVERIFY(scanToCompletion(w));
+    }
+    QVERIFY(dir.unlock());
+    QLabel *line = status(w);
+    QVERIFY2(line->text().endsWith("; 1 folder could not be read"), qPrintable(line->text()));
+    const QString entry = dir.path() + "/locked: " + QString::fromLocal8Bit(std::strerror(EACCES));
+    QVERIFY2(shownToolTip(line->toolTip()).contains(entry), qPrintable(line->toolTip()));
+
+    QTest::mouseClick(line, Qt::LeftButton);
+    QTRY_VERIFY(w.findChild<QDialog *>("unreadablelist") && w.findChild<QDialog *>("unreadablelist")->isVisible());
+    auto *list = w.findChild<QDialog *>("unreadablelist");
+    QCOMPARE(list->findChild<QPlainTextEdit *>()->toPlainText(), entry);
+    list->findChild<QPushButton *>("copyb")->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), entry);
+    list->close();
+#endif
 }
 
 void tst_Widget::configCountReachesTheWindow()
