@@ -79,7 +79,7 @@ constexpr int HighlightProperty = QTextFormat::UserProperty + 1;
 
 } // namespace
 
-Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(this)
+Config::Config(QWidget *) : FramelessWindow(nullptr), ui(std::make_unique<Ui::Config>()), http(this)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -107,10 +107,7 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(new Ui::Config), http(t
     connect(&http, &HttpClient::requestFinished, this, &Config::httpDone);
 }
 
-Config::~Config()
-{
-    delete ui;
-}
+Config::~Config() = default;
 
 void Config::markHelpHighlights()
 {

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QString>
 
+#include <memory>
+
 class ScanGroup;
 
 namespace Ui {
@@ -64,7 +66,7 @@ private:
     // Keeps the message within its longest length and says how much is left.
     void capFeedbackMessage();
 
-    Ui::Config *ui;
+    std::unique_ptr<Ui::Config> ui;
     // The "Scan" group of the Setting tab, a child of the tab.
     ScanGroup *scanGroup = nullptr;
     // A child as well as a member, so that it can be found (tests watch it);

@@ -104,7 +104,6 @@ Widget::Widget(QWidget *parent)
       resultmodel(nullptr),
       dirmodel(nullptr),
       trayicon(nullptr),
-      configwindow(nullptr),
       useargdirlist(false),
       topcount(0),
       trayMenu(nullptr),
@@ -180,7 +179,6 @@ Widget::Widget(QWidget *parent)
 Widget::~Widget()
 {
     session.reset(); // stops a running walk and waits for it
-    delete configwindow;
 }
 
 void Widget::setupResultsTable()
@@ -623,8 +621,7 @@ void Widget::on_actionShow_activated()
 
 void Widget::on_exitb_clicked()
 {
-    delete configwindow;
-    configwindow = nullptr;
+    configwindow.reset();
     delete trayicon;
     trayicon = nullptr;
     close();
@@ -712,8 +709,8 @@ void Widget::createConfig()
 {
     if (configwindow)
         return;
-    configwindow = new Config(this);
-    connect(configwindow, &Config::topNumberChange, this, &Widget::topNumberChanged);
+    configwindow = std::make_unique<Config>(this);
+    connect(configwindow.get(), &Config::topNumberChange, this, &Widget::topNumberChanged);
 }
 
 void Widget::on_config_clicked()

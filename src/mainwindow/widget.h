@@ -128,7 +128,9 @@ private:
     ResultModel *resultmodel;
     QStandardItemModel *dirmodel;
     QSystemTrayIcon *trayicon;
-    Config *configwindow;
+    // The configuration window, made on first use; parentless, since it is
+    // a top-level window of its own, and owned here alone.
+    std::unique_ptr<Config> configwindow;
     QPointer<CustomDir> customdirdialog;
     QStringList argdirlist;
     QStringList scandirlist;
