@@ -8,64 +8,30 @@
 #include "customdir/directorychooser.h"
 #include "frameless/windowdrag.h"
 #include "mainwindow/plaintext.h"
+#include "mainwindow/quietslotsbyname.h"
 #include "mainwindow/resultmodel.h"
+#include "mainwindow/resultsarea.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
+#include "mainwindow/scantargets.h"
 #include "mainwindow/statusline.h"
-#include "net/updateprotocol.h"
 #include "platform/platform.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
 
-#include <QCursor>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
-#include <QScrollBar>
-#include <QSet>
 #include <QSizeGrip>
 #include <QStandardItemModel>
-
-#include <algorithm>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
 
 namespace {
-
-// Three slots keep names whose signals Qt 6 no longer has (QAction::activated,
-// QComboBox::currentIndexChanged(QString)) or whose object the form lacks
-// (adddirb); they are connected explicitly, so the form's by-name binding has
-// nothing to say about them. This keeps its complaints out of the log while
-// the form is built.
-class QuietSlotsByName
-{
-public:
-    QuietSlotsByName() { previous = QLoggingCategory::installFilter(&filter); }
-    ~QuietSlotsByName() { QLoggingCategory::installFilter(previous); }
-
-private:
-    static void filter(QLoggingCategory *category)
-    {
-        if (previous)
-            previous(category);
-        if (qstrcmp(category->categoryName(), "qt.core.qmetaobject.connectslotsbyname") == 0)
-            category->setEnabled(QtWarningMsg, false);
-    }
-    static inline QLoggingCategory::CategoryFilter previous = nullptr;
-};
-
-// What a combo item stands for; kept in the item's data, so a directory
-// named like one of the fixed items is still a directory.
-enum TargetKind { AllDisksTarget = 0, RootsTarget = 1, CustomScanTarget = 2 };
-constexpr int TargetKindRole = Qt::UserRole;
-// The exact roots of a RootsTarget item (its text is for display).
-constexpr int RootsRole = Qt::UserRole + 1;
 
 // Text on the window's own background picture: dark on its light body,
 // light on its dark title strip, whatever colours the desktop theme has.
@@ -95,20 +61,8 @@ void debugPathList(const QStringList &paths)
 
 } // namespace
 
-
 Widget::Widget(QWidget *parent)
-    : QWidget(parent),
-      ui(std::make_unique<Ui::Widget>()),
-      dragPosition(0, 0),
-      mousePressed(false),
-      resultmodel(nullptr),
-      dirmodel(nullptr),
-      trayicon(nullptr),
-      useargdirlist(false),
-      topcount(0),
-      trayMenu(nullptr),
-      resultMenu(nullptr),
-      sizeGrip(nullptr)
+    : QWidget(parent), ui(std::make_unique<Ui::Widget>()), targets(new ScanTargets(this))
 {
     {
         QuietSlotsByName quiet;
@@ -120,6 +74,7 @@ Widget::Widget(QWidget *parent)
     connect(ui->actionShow, &QAction::triggered, this, &Widget::on_actionShow_activated);
     // Connected before the combo is filled, so its first item sets the scan
     // target while the window is being built.
+    ui->dircombo->setModel(targets->model());
     connect(ui->dircombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             on_dircombo_currentIndexChanged(ui->dircombo->itemText(index));
@@ -128,7 +83,6 @@ Widget::Widget(QWidget *parent)
     initSetting();
     topcount = scanstatus::clampResultCount(settings::topNumber());
 
-    resultmodel = new ResultModel(this);
     dirmodel = new QStandardItemModel(this);
     ui->dirlist->setModel(dirmodel);
     // The form's small directory list is read by nothing and lies outside
@@ -138,7 +92,7 @@ Widget::Widget(QWidget *parent)
         unused->setFocusPolicy(Qt::NoFocus);
         unused->hide();
     }
-    setupResultsTable();
+    setupResultsArea();
     setupKeyboard();
 
     session = std::make_unique<ScanSession>();
@@ -168,7 +122,7 @@ Widget::Widget(QWidget *parent)
     connect(&liveTimer, &QTimer::timeout, this, &Widget::liveUpdate);
     connect(trayicon, &QSystemTrayIcon::activated, this, &Widget::iconActivated);
     connect(trayicon, &QSystemTrayIcon::messageClicked, this, &Widget::maxWindow);
-    connect(&updateclient, &HttpClient::readyRead, this, &Widget::autoupdatecheckdone);
+    connect(&updatecheck, &UpdateCheck::readyRead, this, &Widget::autoupdatecheckdone);
 
     setDirCommbo();
     platform::registerDirectoryVerb();
@@ -181,38 +135,14 @@ Widget::~Widget()
     session.reset(); // stops a running walk and waits for it
 }
 
-void Widget::setupResultsTable()
+void Widget::setupResultsArea()
 {
-    QTableView *table = ui->tableView;
-    table->setModel(resultmodel);
-    table->setContextMenuPolicy(Qt::CustomContextMenu);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    QHeaderView *header = table->horizontalHeader();
-    // A long path makes its column wider than the view; its title stays in
-    // sight at the column's start.
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
-    table->setSortingEnabled(true);
-    connect(table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (index.isValid())
-            on_actionOpen_in_Dir_activated();
-    });
-    table->installEventFilter(this);
-
-    resultMenu = new QMenu(this);
-    resultMenu->addAction(ui->actionOpen_in_Dir);
-    resultActions = new ResultsMenu(
-        table, [this] { return selectedResults(); }, [this] { return resultmodel->files(); });
-    for (QAction *action : resultActions->actions()) {
-        if (action)
-            resultMenu->addAction(action);
-        else
-            resultMenu->addSeparator();
-    }
-    connect(resultActions, &ResultsMenu::trashed, this, &Widget::removeResults);
+    results = ui->resultsarea;
+    results->setUp(ui->tableView, ui->actionOpen_in_Dir);
+    connect(results, &ResultsArea::showInFolderRequested, this,
+            &Widget::on_actionOpen_in_Dir_activated);
     statusLine = new StatusLine(ui->currentfile);
-    connect(resultActions, &ResultsMenu::statusMessage, statusLine, &StatusLine::showMessage);
+    connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
 
     // A frameless window has no border to pull; the grip in its corner
     // resizes it while the results are shown.
@@ -241,15 +171,8 @@ void Widget::setupKeyboard()
 void Widget::setArgDirList(QStringList dirs)
 {
     qDebug("set ture");
-    useargdirlist = true;
-    argdirlist = std::move(dirs);
     // The combo shows what the next scan walks.
-    int at = ui->dircombo->count();
-    for (int i = 0; i < ui->dircombo->count(); ++i) {
-        if (ui->dircombo->itemData(i, TargetKindRole).toInt() == CustomScanTarget)
-            at = i + 1;
-    }
-    addTarget(pathcodec::displayText(argdirlist.join(QLatin1Char(';'))), argdirlist, at);
+    addTarget(targets->addCommandLine(dirs));
 }
 
 // Scan and results ----------------------------------------------------------
@@ -273,17 +196,14 @@ void Widget::startScan()
     session->setRoots(roots);
     session->setResultCount(topcount);
     session->setOptions(scansettings::load());
-    resultmodel->clear();
-    // A new list starts at its left edge, sizes in sight.
-    ui->tableView->horizontalScrollBar()->setValue(0);
+    results->model()->clear();
     const QDateTime started = QDateTime::currentDateTime();
     if (!session->start())
         return;
     // One line while paths pass by: a wrapping label would be measured
     // again for every path.
     ui->currentfile->setWordWrap(false);
-    resultActions->setScanStarted(started);
-    resultActions->setScanRunning(true);
+    results->startScan(started);
     unreadable.clear();
     statusLine->clear();
     ui->scanstats->clear();
@@ -294,13 +214,7 @@ void Widget::startScan()
 
 QStringList Widget::scanDirList()
 {
-    if (useargdirlist) {
-        useargdirlist = false;
-        return argdirlist;
-    }
-    if (!scandirlist.isEmpty())
-        return scandirlist;
-    return ScanSession::allDriveRoots();
+    return targets->nextRoots();
 }
 
 QStringList Widget::driveList() const
@@ -340,16 +254,7 @@ void Widget::liveUpdate()
     const QList<FoundFile> files = session->snapshot();
     if (!files.isEmpty())
         showResults(true);
-    const int rowsBefore = resultmodel->rowCount();
-    resultmodel->setFiles(files);
-    if (resultmodel->rowCount() != rowsBefore) {
-        fitColumns();
-    } else if (!files.isEmpty()) {
-        // The same number of rows, but larger files may have come in: the
-        // widest size texts are those of the largest and the smallest.
-        ui->tableView->fitSizeOf(resultmodel->rowOf(files.first().path));
-        ui->tableView->fitSizeOf(resultmodel->rowOf(files.last().path));
-    }
+    results->showLive(files);
     ui->scanstats->setText(scanstatus::progress(figures(), scanstatus::numberLocale()));
 }
 
@@ -357,7 +262,7 @@ void Widget::scancomplete()
 {
     liveTimer.stop();
     pathTimer.stop();
-    resultActions->setScanRunning(false);
+    results->setScanRunning(false);
     const bool stopped = session->wasStopped();
     ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
     statusLine->setFigures(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
@@ -369,20 +274,14 @@ void Widget::scancomplete()
     ui->scanb->setEnabled(true);
     showResults(true);
 
-    const QList<FoundFile> results = session->results();
-    if (results.isEmpty())
+    const QList<FoundFile> found = session->results();
+    if (found.isEmpty())
         showEmptyResultMessage();
-    for (const FoundFile &found : results)
-        qDebug() << megabytes(found.size) << ":" << found.path;
-    resultmodel->setFiles(results);
-    fitColumns();
+    for (const FoundFile &file : found)
+        qDebug() << megabytes(file.size) << ":" << file.path;
+    results->showFinal(found);
     if (!stopped)
         completeMsg();
-}
-
-void Widget::fitColumns()
-{
-    ui->tableView->fitColumns();
 }
 
 void Widget::showResults(bool shown)
@@ -449,16 +348,7 @@ void Widget::keyPressEvent(QKeyEvent *event)
 
 bool Widget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->tableView && event->type() == QEvent::Resize) {
-        fitColumns();
-    } else if (watched == ui->tableView && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && ui->tableView->currentIndex().isValid()) {
-            on_actionOpen_in_Dir_activated();
-            return true;
-        }
-    } else if (watched == ui->widget && event->type() == QEvent::Resize) {
+    if (watched == ui->widget && event->type() == QEvent::Resize) {
         const QSize grip = sizeGrip->sizeHint();
         sizeGrip->setGeometry(QRect(QPoint(ui->widget->width() - grip.width(),
                                            ui->widget->height() - grip.height()),
@@ -472,43 +362,23 @@ bool Widget::eventFilter(QObject *watched, QEvent *event)
 
 void Widget::setDirCommbo()
 {
-    QComboBox *combo = ui->dircombo;
-    combo->addItem(tr("All Disks"), AllDisksTarget);
-    for (const QString &root : driveList()) {
-        combo->addItem(pathcodec::displayText(root), RootsTarget);
-        combo->setItemData(combo->count() - 1, QStringList {root}, RootsRole);
-    }
-    combo->addItem(tr("Custom Scan"), CustomScanTarget);
+    targets->fill();
 }
 
-void Widget::addTarget(const QString &text, const QStringList &roots, int at)
+void Widget::addTarget(int row)
 {
     QComboBox *combo = ui->dircombo;
-    combo->insertItem(at, text, RootsTarget);
-    combo->setItemData(at, roots, RootsRole);
-    if (combo->currentIndex() == at)
-        on_dircombo_currentIndexChanged(text); // took the place of the current item
+    if (combo->currentIndex() == row)
+        on_dircombo_currentIndexChanged(combo->itemText(row)); // took the current item's place
     else
-        combo->setCurrentIndex(at);
+        combo->setCurrentIndex(row);
 }
 
 void Widget::on_dircombo_currentIndexChanged(const QString &text)
 {
-    QComboBox *combo = ui->dircombo;
-    const int index = combo->currentIndex();
-    combo->setToolTip(plaintext::toolTip(text));
-    switch (combo->itemData(index, TargetKindRole).toInt()) {
-    case AllDisksTarget:
-        scandirlist = driveList();
-        break;
-    case CustomScanTarget:
+    ui->dircombo->setToolTip(plaintext::toolTip(text));
+    if (targets->choose(ui->dircombo->currentIndex()) == ScanTargets::CustomScanChosen)
         on_adddirb_clicked();
-        return;
-    default:
-        scandirlist = combo->itemData(index, RootsRole).toStringList();
-        break;
-    }
-    lastTarget = QPersistentModelIndex(combo->model()->index(index, combo->modelColumn()));
 }
 
 void Widget::on_adddirb_clicked()
@@ -530,18 +400,14 @@ void Widget::customDialogClosed()
     // Dismissed without an answer (Escape): back to the target of before, so
     // the combo shows what the next scan walks and "Custom Scan" can be
     // chosen again.
-    QComboBox *combo = ui->dircombo;
-    if (combo->itemData(combo->currentIndex(), TargetKindRole).toInt() != CustomScanTarget)
-        return;
-    combo->setCurrentIndex(lastTarget.isValid() ? lastTarget.row() : 0);
+    if (targets->isCustomScan(ui->dircombo->currentIndex()))
+        ui->dircombo->setCurrentIndex(targets->rowBeforeCustomScan());
 }
 
 void Widget::customdiraccepted(const QString &cdirlist)
 {
     qDebug() << cdirlist;
-    addTarget(pathcodec::displayText(cdirlist),
-              cdirlist.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive),
-              ui->dircombo->currentIndex() + 1);
+    addTarget(targets->addCustomList(cdirlist, ui->dircombo->currentIndex() + 1));
 }
 
 void Widget::customdircancel()
@@ -636,46 +502,12 @@ void Widget::on_actionExit_triggered()
 
 void Widget::on_tableView_customContextMenuRequested(const QPoint &)
 {
-    resultActions->updateActions();
-    ui->actionOpen_in_Dir->setEnabled(!selectedResults().isEmpty());
-    resultMenu->popup(QCursor::pos());
-}
-
-QList<FoundFile> Widget::selectedResults() const
-{
-    QList<int> rows;
-    for (const QModelIndex &index : ui->tableView->selectionModel()->selectedRows())
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    QList<FoundFile> files;
-    for (int row : rows)
-        files << resultmodel->file(row);
-    return files;
-}
-
-void Widget::removeResults(const QList<FoundFile> &files)
-{
-    QSet<QString> gone;
-    for (const FoundFile &file : files)
-        gone.insert(file.path);
-    QList<FoundFile> rest;
-    for (const FoundFile &file : resultmodel->files()) {
-        if (!gone.contains(file.path))
-            rest << file;
-    }
-    resultmodel->setFiles(rest);
+    results->popupMenu();
 }
 
 void Widget::on_actionOpen_in_Dir_activated()
 {
-    // The row the user chose: the current one while it is selected, else the
-    // first selected; never a row that only has the focus.
-    const QModelIndex current = ui->tableView->currentIndex();
-    QString path;
-    if (current.isValid() && ui->tableView->selectionModel()->isRowSelected(current.row()))
-        path = resultmodel->file(current.row()).path;
-    else if (const QList<FoundFile> selected = selectedResults(); !selected.isEmpty())
-        path = selected.first().path;
+    const QString path = results->chosenPath();
     qDebug() << path;
     if (path.isEmpty())
         return;
@@ -721,30 +553,17 @@ void Widget::on_config_clicked()
 
 void Widget::autoupdatecheck()
 {
-    const updateprotocol::Server server = updateprotocol::server();
-    updateclient.setHost(server.host, server.port);
-    updateclient.get(updateprotocol::checkUpdatePath());
+    updatecheck.start();
 }
 
 void Widget::autoupdatecheckdone(const HttpResponseHeader &)
 {
-    const updateprotocol::Verdict verdict = updateprotocol::judge(updateclient.readAll());
-    switch (verdict.kind) {
-    case updateprotocol::Verdict::Empty:
-        break;
-    case updateprotocol::Verdict::UpToDate:
-        qDebug() << "Already The Latest Version!";
-        break;
-    case updateprotocol::Verdict::NewVersion:
-        qDebug() << updateprotocol::debugExcerpt(verdict.version)
-                 << updateprotocol::debugExcerpt(verdict.url);
-        createConfig();
-        configwindow->setCurrentTab(3);
-        configwindow->on_checkupdateb_clicked();
-        configwindow->show();
-        break;
-    case updateprotocol::Verdict::Maintenance:
-        qDebug("Sorry.update server maintain.");
-        break;
-    }
+    // An announced version opens the configuration window on its Update tab,
+    // which asks the server again itself.
+    if (updatecheck.takeAnswer() != updateprotocol::Verdict::NewVersion)
+        return;
+    createConfig();
+    configwindow->setCurrentTab(3);
+    configwindow->on_checkupdateb_clicked();
+    configwindow->show();
 }

@@ -2,10 +2,8 @@
 
 #include "mainwindow/scanstatus.h"
 #include "mainwindow/unreadablelist.h"
-#include "scan/foundfile.h"
-#include "net/httpclient.h"
+#include "net/updatecheck.h"
 
-#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -21,9 +19,9 @@ class CustomDir;
 class QMenu;
 class QSizeGrip;
 class QStandardItemModel;
-class ResultModel;
-class ResultsMenu;
+class ResultsArea;
 class ScanSession;
+class ScanTargets;
 class StatusLine;
 
 namespace Ui {
@@ -31,9 +29,10 @@ class Widget;
 }
 
 // The main window: the scan target, the scan button and status line, the
-// results table, and the window's own title-bar controls and tray icon. It
-// drives one ScanSession and shows what it finds, and opens the configuration
-// window and the custom directory dialog.
+// results, and the window's own title-bar controls and tray icon. It wires
+// the pieces that hold the rules (ScanTargets, ResultsArea, StatusLine,
+// UpdateCheck) to one ScanSession, and opens the configuration window and the
+// custom directory dialog.
 class Widget : public QWidget
 {
     Q_OBJECT
@@ -109,49 +108,34 @@ private:
     // Shows or hides the results table, growing the window to its full size
     // or shrinking it to the compact one.
     void showResults(bool shown);
-    void setupResultsTable();
-    void fitColumns();
+    void setupResultsArea();
     void setupKeyboard();
-    // Inserts a target item (a command-line directory or a custom list) at
-    // position at and makes it current.
-    void addTarget(const QString &text, const QStringList &roots, int at);
+    // Makes a newly inserted target item current.
+    void addTarget(int row);
     void customDialogClosed();
-    // The files of the selected rows, top to bottom.
-    QList<FoundFile> selectedResults() const;
-    // Takes the rows of these files out of the table (they went to the trash).
-    void removeResults(const QList<FoundFile> &files);
 
     std::unique_ptr<Ui::Widget> ui;
     std::unique_ptr<ScanSession> session;
-    QPoint dragPosition;
-    bool mousePressed;
-    ResultModel *resultmodel;
-    QStandardItemModel *dirmodel;
-    QSystemTrayIcon *trayicon;
+    QPoint dragPosition {0, 0};
+    bool mousePressed = false;
+    ScanTargets *targets;
+    ResultsArea *results = nullptr;
+    QStandardItemModel *dirmodel = nullptr;
+    QSystemTrayIcon *trayicon = nullptr;
     // The configuration window, made on first use; parentless, since it is
     // a top-level window of its own, and owned here alone.
     std::unique_ptr<Config> configwindow;
     QPointer<CustomDir> customdirdialog;
-    QStringList argdirlist;
-    QStringList scandirlist;
-    bool useargdirlist;
-    int topcount;
-    HttpClient updateclient;
+    int topcount = 0;
+    UpdateCheck updatecheck;
 
-    QMenu *trayMenu;
-    // The results table's context menu; every action on a result goes here.
-    QMenu *resultMenu;
-    // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
-    ResultsMenu *resultActions = nullptr;
-    QSizeGrip *sizeGrip;
+    QMenu *trayMenu = nullptr;
+    QSizeGrip *sizeGrip = nullptr;
     StatusLine *statusLine = nullptr;
     // The folders the running or last scan could not read.
     UnreadableList unreadable;
     QTimer liveTimer;
     QTimer pathTimer;
-    // The combo item the roots were last taken from, to go back to when the
-    // custom directory dialog is dismissed without an answer.
-    QPersistentModelIndex lastTarget;
     // Where the window was when it went into the tray.
     QRect trayGeometry;
     bool trayMaximized = false;
