@@ -8,7 +8,9 @@
 #include <QCursor>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QCoreApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSet>
 
@@ -108,6 +110,19 @@ QString ResultsArea::chosenPath() const
         return resultmodel->file(current.row()).path;
     const QList<FoundFile> selected = selectedResults();
     return selected.isEmpty() ? QString() : selected.first().path;
+}
+
+void ResultsArea::showEmptyMessage()
+{
+    // It must not end the program when it closes while the window is hidden
+    // in the tray.
+    auto *box = new QMessageBox;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_QuitOnClose, false);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(QCoreApplication::translate("Widget", "There is NO file in your selected Dir!"));
+    box->show();
 }
 
 void ResultsArea::popupMenu()

@@ -42,6 +42,8 @@ public:
     // The file "Show in folder" acts on: the current row while it is
     // selected, else the first selected; an empty path when none is.
     QString chosenPath() const;
+    // "There is NO file in your selected Dir!", without blocking the window.
+    void showEmptyMessage();
     // Opens the context menu at the cursor, its row actions enabled only
     // with rows selected.
     void popupMenu();

@@ -1,6 +1,7 @@
 #include "mainwindow/statusline.h"
 
 #include "mainwindow/plaintext.h"
+#include "scan/pathcodec.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,6 +31,18 @@ void StatusLine::setFigures(const QString &text)
     messageTimer.stop();
     figures = text;
     label->setText(text);
+}
+
+void StatusLine::showPath(const QString &path)
+{
+    // Measuring a text costs as much as drawing it, so a path that is
+    // plainly short enough is not measured.
+    const QString shown = pathcodec::displayText(path);
+    const QFontMetrics metrics = label->fontMetrics();
+    if (shown.size() * qint64(metrics.maxWidth()) <= label->width())
+        label->setText(shown);
+    else
+        label->setText(metrics.elidedText(shown, Qt::ElideMiddle, label->width()));
 }
 
 void StatusLine::showMessage(const QString &text)

@@ -28,6 +28,8 @@ public:
 
     // The text that stays (the figures of the last scan).
     void setFigures(const QString &text);
+    // The path the walk is at; its middle gives way to keep the name in sight.
+    void showPath(const QString &path);
     // A message shown for messageMs, then the figures again.
     void showMessage(const QString &text);
     // Stops a passing message and empties the line (a scan starts).

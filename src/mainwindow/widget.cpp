@@ -7,6 +7,7 @@
 #include "customdir/customdir.h"
 #include "customdir/directorychooser.h"
 #include "frameless/windowdrag.h"
+#include "mainwindow/cornergrip.h"
 #include "mainwindow/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
 #include "mainwindow/resultmodel.h"
@@ -15,6 +16,7 @@
 #include "mainwindow/resultsview.h"
 #include "mainwindow/scantargets.h"
 #include "mainwindow/statusline.h"
+#include "mainwindow/windowtray.h"
 #include "platform/platform.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
@@ -24,9 +26,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMessageBox>
-#include <QSizeGrip>
 #include <QStandardItemModel>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
@@ -97,11 +96,7 @@ Widget::Widget(QWidget *parent)
 
     session = std::make_unique<ScanSession>();
 
-    trayicon = new QSystemTrayIcon(QIcon(QStringLiteral(":/image/image/systemsearch.png")), this);
-    trayicon->setToolTip(tr("Vastrel"));
-    trayMenu = new QMenu(this);
-    trayMenu->addAction(ui->actionShow);
-    trayMenu->addAction(ui->actionExit);
+    tray = new WindowTray(this, ui->actionShow, ui->actionExit);
 
     setWindowTitle(QStringLiteral("Vastrel"));
     setTextColor(ui->currentfile, bodyTextColor);
@@ -120,8 +115,7 @@ Widget::Widget(QWidget *parent)
             Qt::DirectConnection);
     liveTimer.setInterval(liveUpdateMs);
     connect(&liveTimer, &QTimer::timeout, this, &Widget::liveUpdate);
-    connect(trayicon, &QSystemTrayIcon::activated, this, &Widget::iconActivated);
-    connect(trayicon, &QSystemTrayIcon::messageClicked, this, &Widget::maxWindow);
+    connect(tray->icon(), &QSystemTrayIcon::activated, this, &Widget::iconActivated);
     connect(&updatecheck, &UpdateCheck::readyRead, this, &Widget::autoupdatecheckdone);
 
     setDirCommbo();
@@ -144,11 +138,9 @@ void Widget::setupResultsArea()
     statusLine = new StatusLine(ui->currentfile);
     connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
 
-    // A frameless window has no border to pull; the grip in its corner
-    // resizes it while the results are shown.
-    sizeGrip = new QSizeGrip(ui->widget);
+    // Shown with the results.
+    sizeGrip = new CornerGrip(ui->widget);
     sizeGrip->setToolTip(tr("Resize"));
-    ui->widget->installEventFilter(this);
     showResults(false);
 }
 
@@ -230,16 +222,7 @@ scanstatus::Figures Widget::figures() const
 
 void Widget::showfile(const QString &path)
 {
-    // The middle of a long path gives way, so the file name stays in sight.
-    // Measuring a text costs as much as drawing it, so a path that is
-    // plainly short enough is not measured.
-    QLabel *label = ui->currentfile;
-    const QString shown = pathcodec::displayText(path);
-    const QFontMetrics metrics = label->fontMetrics();
-    if (shown.size() * qint64(metrics.maxWidth()) <= label->width())
-        label->setText(shown);
-    else
-        label->setText(metrics.elidedText(shown, Qt::ElideMiddle, label->width()));
+    statusLine->showPath(path);
 }
 
 void Widget::showRecentPath()
@@ -300,22 +283,12 @@ void Widget::showResults(bool shown)
 
 void Widget::showEmptyResultMessage()
 {
-    // Shown without blocking the window's event handling; it must not end
-    // the program when it closes while the window is hidden in the tray.
-    auto *box = new QMessageBox;
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setAttribute(Qt::WA_QuitOnClose, false);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->setTextFormat(Qt::PlainText);
-    box->setText(tr("There is NO file in your selected Dir!"));
-    box->show();
+    results->showEmptyMessage();
 }
 
 void Widget::completeMsg()
 {
-    if (trayicon)
-        trayicon->showMessage(tr("Complete"), tr("The Scan is complete"),
-                              QSystemTrayIcon::Information, 10000);
+    tray->showMessage(tr("Complete"), tr("The Scan is complete"));
 }
 
 void Widget::topNumberChanged(ulong ptopnumber)
@@ -344,18 +317,6 @@ void Widget::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
-}
-
-bool Widget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->widget && event->type() == QEvent::Resize) {
-        const QSize grip = sizeGrip->sizeHint();
-        sizeGrip->setGeometry(QRect(QPoint(ui->widget->width() - grip.width(),
-                                           ui->widget->height() - grip.height()),
-                                    grip));
-        sizeGrip->raise();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // Scan target ----------------------------------------------------------------
@@ -445,38 +406,17 @@ void Widget::on_minb_clicked()
 
 void Widget::minWindow()
 {
-    // Without a tray the hidden window could never be brought back.
-    if (!trayicon || !systemTrayAvailable()) {
-        showMinimized();
-        return;
-    }
-    trayMaximized = isMaximized();
-    trayGeometry = trayMaximized ? normalGeometry() : geometry();
-    hide();
-    trayicon->show();
-    trayicon->setContextMenu(trayMenu);
+    tray->hideWindow(systemTrayAvailable());
 }
 
 void Widget::maxWindow()
 {
-    if (!trayicon)
-        return;
-    trayicon->hide();
-    // A window manager may place a window that is mapped again as if it were
-    // new; the window comes back where it was.
-    if (trayGeometry.isValid())
-        setGeometry(trayGeometry);
-    if (trayMaximized)
-        showMaximized();
-    else
-        show();
-    raise();
-    activateWindow();
+    tray->restoreWindow();
 }
 
 void Widget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
+    if (WindowTray::restores(reason))
         maxWindow();
 }
 
@@ -488,8 +428,7 @@ void Widget::on_actionShow_activated()
 void Widget::on_exitb_clicked()
 {
     configwindow.reset();
-    delete trayicon;
-    trayicon = nullptr;
+    tray->remove();
     close();
     // Closing a window hidden in the tray does not end the event loop.
     QCoreApplication::quit();

@@ -23,6 +23,7 @@ class ResultsArea;
 class ScanSession;
 class ScanTargets;
 class StatusLine;
+class WindowTray;
 
 namespace Ui {
 class Widget;
@@ -95,7 +96,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void startScan();
@@ -121,7 +121,7 @@ private:
     ScanTargets *targets;
     ResultsArea *results = nullptr;
     QStandardItemModel *dirmodel = nullptr;
-    QSystemTrayIcon *trayicon = nullptr;
+    WindowTray *tray = nullptr;
     // The configuration window, made on first use; parentless, since it is
     // a top-level window of its own, and owned here alone.
     std::unique_ptr<Config> configwindow;
@@ -129,14 +129,10 @@ private:
     int topcount = 0;
     UpdateCheck updatecheck;
 
-    QMenu *trayMenu = nullptr;
     QSizeGrip *sizeGrip = nullptr;
     StatusLine *statusLine = nullptr;
     // The folders the running or last scan could not read.
     UnreadableList unreadable;
     QTimer liveTimer;
     QTimer pathTimer;
-    // Where the window was when it went into the tray.
-    QRect trayGeometry;
-    bool trayMaximized = false;
 };
