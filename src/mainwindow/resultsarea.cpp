@@ -3,13 +3,16 @@
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
+#include "scan/sizetext.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QDebug>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSet>
@@ -37,6 +40,7 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
             Q_EMIT showInFolderRequested();
     });
     view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
 
     resultMenu = new QMenu(this);
     resultMenu->addAction(showInFolderAction);
@@ -50,6 +54,11 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     }
     connect(resultActions, &ResultsMenu::trashed, this, &ResultsArea::removeResults);
     connect(resultActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
+}
+
+void ResultsArea::clear()
+{
+    resultmodel->clear();
 }
 
 void ResultsArea::startScan(const QDateTime &started)
@@ -81,6 +90,8 @@ void ResultsArea::showLive(const QList<FoundFile> &files)
 
 void ResultsArea::showFinal(const QList<FoundFile> &files)
 {
+    for (const FoundFile &file : files)
+        qDebug() << megabytes(file.size) << ":" << file.path;
     resultmodel->setFiles(files);
     fitColumns();
 }
@@ -147,7 +158,14 @@ void ResultsArea::removeResults(const QList<FoundFile> &files)
 
 bool ResultsArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == view && event->type() == QEvent::Resize) {
+    if (watched == view->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // A right click beside the rows is about no row: the menu that
+        // follows at once (before any release) acts on none.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton
+            && !view->indexAt(mouse->position().toPoint()).isValid())
+            view->clearSelection();
+    } else if (watched == view && event->type() == QEvent::Resize) {
         fitColumns();
     } else if (watched == view && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);

@@ -30,9 +30,11 @@ public:
     ResultModel *model() const { return resultmodel; }
     ResultsMenu *actions() const { return resultActions; }
 
+    void clear();
     // A scan starts: no rows, the view back at its left edge.
     void startScan(const QDateTime &started);
-    // The rows of a running scan (no debug lines) and of an ended one.
+    // The rows of a running scan, and of an ended one (with one debug line
+    // per row).
     void showLive(const QList<FoundFile> &files);
     void showFinal(const QList<FoundFile> &files);
     void setScanRunning(bool running);

@@ -4,6 +4,7 @@
 #include "scan/scansession.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 
 namespace {
 
@@ -105,4 +106,16 @@ QStringList ScanTargets::nextRoots()
     if (!scandirlist.isEmpty())
         return scandirlist;
     return allDrives();
+}
+
+void ScanTargets::debugRoots(const QStringList &roots)
+{
+    QDebug line = qDebug().nospace();
+    line << "(";
+    for (qsizetype i = 0; i < roots.size(); ++i) {
+        if (i > 0)
+            line << ", ";
+        line << roots.at(i);
+    }
+    line << ")";
 }

@@ -51,6 +51,9 @@ public:
     // The roots of the next scan: the command-line directories once, else the
     // chosen target, else every drive root.
     QStringList nextRoots();
+    // Writes roots to the debug channel as ("a", "b"): Qt 6 would prefix its
+    // own list notation with the type name.
+    static void debugRoots(const QStringList &roots);
     // The roots of the chosen target.
     QStringList chosenRoots() const { return scandirlist; }
 

@@ -30,6 +30,7 @@ void StatusLine::setFigures(const QString &text)
 {
     messageTimer.stop();
     figures = text;
+    label->setWordWrap(true); // the summary may need two lines at large fonts
     label->setText(text);
 }
 
@@ -55,6 +56,9 @@ void StatusLine::clear()
 {
     messageTimer.stop();
     figures.clear();
+    // One line while paths pass by: a wrapping label would be measured
+    // again for every path.
+    label->setWordWrap(false);
     label->clear();
     setUnreadable({});
 }

@@ -32,7 +32,8 @@ public:
     void showPath(const QString &path);
     // A message shown for messageMs, then the figures again.
     void showMessage(const QString &text);
-    // Stops a passing message and empties the line (a scan starts).
+    // Stops a passing message and empties the line for the paths of a scan
+    // that starts.
     void clear();
     // The folders that could not be read, as plain text lines; empty when
     // there were none.

@@ -5,60 +5,25 @@
 #include "app/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
-#include "customdir/directorychooser.h"
 #include "frameless/windowdrag.h"
 #include "mainwindow/cornergrip.h"
+#include "mainwindow/picturetext.h"
 #include "mainwindow/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
-#include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsarea.h"
-#include "mainwindow/resultsmenu.h"
-#include "mainwindow/resultsview.h"
+#include "mainwindow/scanprogress.h"
 #include "mainwindow/scantargets.h"
+#include "mainwindow/sparedirlist.h"
 #include "mainwindow/statusline.h"
 #include "mainwindow/windowtray.h"
 #include "platform/platform.h"
-#include "scan/pathcodec.h"
 #include "scan/scansession.h"
-#include "scan/sizetext.h"
 
 #include <QDateTime>
 #include <QDebug>
-#include <QDir>
 #include <QKeyEvent>
-#include <QStandardItemModel>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
-
-namespace {
-
-// Text on the window's own background picture: dark on its light body,
-// light on its dark title strip, whatever colours the desktop theme has.
-const QColor bodyTextColor(0x14, 0x1c, 0x2e);
-const QColor titleTextColor(0xf0, 0xf4, 0xfa);
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
-
-// Writes a list of paths to the debug channel as ("a", "b"): Qt 6 would
-// prefix its own list notation with the type name.
-void debugPathList(const QStringList &paths)
-{
-    QDebug line = qDebug().nospace();
-    line << "(";
-    for (qsizetype i = 0; i < paths.size(); ++i) {
-        if (i > 0)
-            line << ", ";
-        line << paths.at(i);
-    }
-    line << ")";
-}
-
-} // namespace
 
 Widget::Widget(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::Widget>()), targets(new ScanTargets(this))
@@ -82,39 +47,26 @@ Widget::Widget(QWidget *parent)
     initSetting();
     topcount = scanstatus::clampResultCount(settings::topNumber());
 
-    dirmodel = new QStandardItemModel(this);
-    ui->dirlist->setModel(dirmodel);
-    // The form's small directory list is read by nothing and lies outside
-    // the window; it takes no room, no clicks and no keyboard focus.
-    for (QWidget *unused : {static_cast<QWidget *>(ui->dirlist), static_cast<QWidget *>(ui->add),
-                            static_cast<QWidget *>(ui->deleteb), static_cast<QWidget *>(ui->okb)}) {
-        unused->setFocusPolicy(Qt::NoFocus);
-        unused->hide();
-    }
+    spareDirs = new SpareDirList(ui->dirlist, ui->add, ui->deleteb, ui->okb);
     setupResultsArea();
-    setupKeyboard();
+    // The title buttons take focus from the keyboard only (the form sets
+    // them so, in the tab order it gives), and Enter presses the one that
+    // has it.
+    ui->dircombo->setFocus();
 
     session = std::make_unique<ScanSession>();
+    progress = new ScanProgress(session.get(), this);
 
     tray = new WindowTray(this, ui->actionShow, ui->actionExit);
 
     setWindowTitle(QStringLiteral("Vastrel"));
-    setTextColor(ui->currentfile, bodyTextColor);
-    setTextColor(ui->scanstats, bodyTextColor);
-    setTextColor(ui->label_3, titleTextColor);
+    picturetext::onBody(ui->currentfile);
+    picturetext::onBody(ui->scanstats);
+    picturetext::onTitle(ui->label_3);
 
-    // The status line takes the walk's latest path on its own beat rather
-    // than hearing of every file, which would slow the walk.
-    pathTimer.setInterval(statusPathMs);
-    connect(&pathTimer, &QTimer::timeout, this, &Widget::showRecentPath);
     connect(session.get(), &ScanSession::finished, this, &Widget::scancomplete);
-    // Heard in the walk threads themselves: the list keeps the first
-    // thousand, so a tree of locked folders sends the window nothing.
-    connect(session.get(), &ScanSession::folderUnreadable, this,
-            [this](const QString &path, const QString &reason) { unreadable.add(path, reason); },
-            Qt::DirectConnection);
-    liveTimer.setInterval(liveUpdateMs);
-    connect(&liveTimer, &QTimer::timeout, this, &Widget::liveUpdate);
+    connect(progress, &ScanProgress::pathWalked, this, &Widget::showfile);
+    connect(progress, &ScanProgress::live, this, &Widget::liveUpdate);
     connect(tray->icon(), &QSystemTrayIcon::activated, this, &Widget::iconActivated);
     connect(&updatecheck, &UpdateCheck::readyRead, this, &Widget::autoupdatecheckdone);
 
@@ -144,22 +96,6 @@ void Widget::setupResultsArea()
     showResults(false);
 }
 
-void Widget::setupKeyboard()
-{
-    // The title buttons take focus from the keyboard only, and Enter presses
-    // the one that has it.
-    for (QPushButton *button : {ui->config, ui->minb, ui->exitb}) {
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAutoDefault(true);
-    }
-    setTabOrder(ui->dircombo, ui->scanb);
-    setTabOrder(ui->scanb, ui->tableView);
-    setTabOrder(ui->tableView, ui->config);
-    setTabOrder(ui->config, ui->minb);
-    setTabOrder(ui->minb, ui->exitb);
-    ui->dircombo->setFocus();
-}
-
 void Widget::setArgDirList(QStringList dirs)
 {
     qDebug("set ture");
@@ -184,24 +120,19 @@ void Widget::on_scanb_clicked()
 void Widget::startScan()
 {
     const QStringList roots = scanDirList();
-    debugPathList(roots);
+    ScanTargets::debugRoots(roots);
     session->setRoots(roots);
     session->setResultCount(topcount);
     session->setOptions(scansettings::load());
-    results->model()->clear();
+    results->clear();
     const QDateTime started = QDateTime::currentDateTime();
     if (!session->start())
         return;
-    // One line while paths pass by: a wrapping label would be measured
-    // again for every path.
-    ui->currentfile->setWordWrap(false);
     results->startScan(started);
-    unreadable.clear();
     statusLine->clear();
     ui->scanstats->clear();
     ui->scanb->setText(tr("Stop"));
-    liveTimer.start();
-    pathTimer.start();
+    progress->start();
 }
 
 QStringList Widget::scanDirList()
@@ -214,44 +145,27 @@ QStringList Widget::driveList() const
     return ScanSession::readableDriveRoots();
 }
 
-scanstatus::Figures Widget::figures() const
-{
-    return {session->fileCount(), session->byteCount(), session->elapsedMs(),
-            session->unreadableCount()};
-}
-
 void Widget::showfile(const QString &path)
 {
     statusLine->showPath(path);
 }
 
-void Widget::showRecentPath()
+void Widget::liveUpdate(const QList<FoundFile> &files, const QString &figures)
 {
-    const QString path = session->takeRecentPath();
-    if (!path.isEmpty())
-        showfile(path);
-}
-
-void Widget::liveUpdate()
-{
-    const QList<FoundFile> files = session->snapshot();
     if (!files.isEmpty())
         showResults(true);
     results->showLive(files);
-    ui->scanstats->setText(scanstatus::progress(figures(), scanstatus::numberLocale()));
+    ui->scanstats->setText(figures);
 }
 
 void Widget::scancomplete()
 {
-    liveTimer.stop();
-    pathTimer.stop();
+    progress->stop();
     results->setScanRunning(false);
     const bool stopped = session->wasStopped();
-    ui->currentfile->setWordWrap(true); // the summary may need two lines at large fonts
-    statusLine->setFigures(scanstatus::summary(figures(), stopped, scanstatus::numberLocale()));
-    if (session->unreadableCount() > 0)
-        statusLine->setUnreadable(
-            UnreadableList::text(unreadable.entries(), session->unreadableCount()));
+    statusLine->setFigures(
+        scanstatus::summary(progress->figures(), stopped, scanstatus::numberLocale()));
+    statusLine->setUnreadable(progress->unreadableText());
     ui->scanstats->clear();
     ui->scanb->setText(QStringLiteral("Scan"));
     ui->scanb->setEnabled(true);
@@ -260,8 +174,6 @@ void Widget::scancomplete()
     const QList<FoundFile> found = session->results();
     if (found.isEmpty())
         showEmptyResultMessage();
-    for (const FoundFile &file : found)
-        qDebug() << megabytes(file.size) << ":" << file.path;
     results->showFinal(found);
     if (!stopped)
         completeMsg();
@@ -378,18 +290,12 @@ void Widget::customdircancel()
 
 void Widget::on_add_clicked()
 {
-    const QString dir = directorychooser::getExistingDirectory(
-        this, tr("Open Directory"), QDir::homePath(),
-        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    if (!dir.isEmpty())
-        dirmodel->appendRow(new QStandardItem(dir));
+    spareDirs->add();
 }
 
 void Widget::on_deleteb_clicked()
 {
-    const int row = ui->dirlist->currentIndex().row();
-    if (row >= 0)
-        dirmodel->removeRow(row);
+    spareDirs->removeCurrent();
 }
 
 void Widget::on_okb_clicked()

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "mainwindow/scanstatus.h"
-#include "mainwindow/unreadablelist.h"
 #include "net/updatecheck.h"
+#include "scan/foundfile.h"
 
 #include <QPoint>
 #include <QPointer>
-#include <QRect>
 #include <QStringList>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -18,10 +15,11 @@ class Config;
 class CustomDir;
 class QMenu;
 class QSizeGrip;
-class QStandardItemModel;
 class ResultsArea;
 class ScanSession;
+class ScanProgress;
 class ScanTargets;
+class SpareDirList;
 class StatusLine;
 class WindowTray;
 
@@ -53,12 +51,6 @@ public:
     // Whether a system tray exists to hide the window into; replaceable so
     // tests can run with and without one.
     static bool (*systemTrayAvailable)();
-    // How often the table and the figures follow a running scan.
-    static constexpr int liveUpdateMs = 250;
-    // How often the status line takes the path the walk is at: twenty a
-    // second are more than anyone reads, and each costs the GUI thread a
-    // measured and drawn text while the walk needs the processor.
-    static constexpr int statusPathMs = 50;
 
 public Q_SLOTS:
     void on_scanb_clicked();
@@ -102,14 +94,11 @@ private:
     QStringList scanDirList();
     QStringList driveList() const;
     void showEmptyResultMessage();
-    void liveUpdate();
-    void showRecentPath();
-    scanstatus::Figures figures() const;
+    void liveUpdate(const QList<FoundFile> &files, const QString &figures);
     // Shows or hides the results table, growing the window to its full size
     // or shrinking it to the compact one.
     void showResults(bool shown);
     void setupResultsArea();
-    void setupKeyboard();
     // Makes a newly inserted target item current.
     void addTarget(int row);
     void customDialogClosed();
@@ -120,7 +109,7 @@ private:
     bool mousePressed = false;
     ScanTargets *targets;
     ResultsArea *results = nullptr;
-    QStandardItemModel *dirmodel = nullptr;
+    SpareDirList *spareDirs = nullptr;
     WindowTray *tray = nullptr;
     // The configuration window, made on first use; parentless, since it is
     // a top-level window of its own, and owned here alone.
@@ -131,8 +120,5 @@ private:
 
     QSizeGrip *sizeGrip = nullptr;
     StatusLine *statusLine = nullptr;
-    // The folders the running or last scan could not read.
-    UnreadableList unreadable;
-    QTimer liveTimer;
-    QTimer pathTimer;
+    ScanProgress *progress = nullptr;
 };

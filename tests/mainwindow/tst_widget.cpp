@@ -785,8 +785,8 @@ void tst_Widget::rowActionsNeedASelection()
     QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
     const QPoint below(first.center().x(), view->visualRect(view->model()->index(1, 1)).bottom() + 20);
     QVERIFY(!view->indexAt(below).isValid());
+    // The menu opens on the press, and takes the release itself.
     QTest::mousePress(view->viewport(), Qt::RightButton, {}, below);
-    QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, below);
     QVERIFY(view->selectionModel()->selectedRows().isEmpty());
     QVERIFY(view->currentIndex().isValid());
 
