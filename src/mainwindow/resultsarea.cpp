@@ -6,14 +6,14 @@
 #include "scan/sizetext.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QCoreApplication>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QSet>
 
@@ -162,15 +162,15 @@ bool ResultsArea::eventFilter(QObject *watched, QEvent *event)
         // A right click beside the rows is about no row: the menu that
         // follows at once (before any release) acts on none.
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::RightButton
-            && !view->indexAt(mouse->position().toPoint()).isValid())
+        if (mouse->button() == Qt::RightButton &&
+            !view->indexAt(mouse->position().toPoint()).isValid())
             view->clearSelection();
     } else if (watched == view && event->type() == QEvent::Resize) {
         fitColumns();
     } else if (watched == view && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && view->currentIndex().isValid()) {
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            view->currentIndex().isValid()) {
             Q_EMIT showInFolderRequested();
             return true;
         }

@@ -31,8 +31,8 @@ int ResultsView::sizeColumnWidth() const
     const QFontMetrics metrics = fontMetrics();
     int widest = -1, widestRow = -1;
     for (int row = 0; row < items->rowCount(); ++row) {
-        const int width = metrics.horizontalAdvance(
-            items->index(row, ResultModel::SizeColumn).data().toString());
+        const int width =
+            metrics.horizontalAdvance(items->index(row, ResultModel::SizeColumn).data().toString());
         if (width > widest) {
             widest = width;
             widestRow = row;
@@ -40,8 +40,8 @@ int ResultsView::sizeColumnWidth() const
     }
     int width = horizontalHeader()->sectionSizeHint(ResultModel::SizeColumn);
     if (widestRow >= 0)
-        width = qMax(width,
-                     sizeHintForIndex(items->index(widestRow, ResultModel::SizeColumn)).width());
+        width =
+            qMax(width, sizeHintForIndex(items->index(widestRow, ResultModel::SizeColumn)).width());
     return width;
 }
 

@@ -17,9 +17,10 @@ ScanProgress::ScanProgress(ScanSession *scan, QObject *parent) : QObject(parent)
     });
     // Heard in the walk threads themselves: the list keeps the first
     // thousand, so a tree of locked folders sends the window nothing.
-    connect(session, &ScanSession::folderUnreadable, this,
-            [this](const QString &path, const QString &reason) { unreadable.add(path, reason); },
-            Qt::DirectConnection);
+    connect(
+        session, &ScanSession::folderUnreadable, this,
+        [this](const QString &path, const QString &reason) { unreadable.add(path, reason); },
+        Qt::DirectConnection);
 }
 
 void ScanProgress::start()

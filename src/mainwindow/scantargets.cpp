@@ -33,8 +33,7 @@ ScanTargets::ScanTargets(QObject *parent)
     : QObject(parent),
       readableDrives(&ScanSession::readableDriveRoots),
       allDrives(&ScanSession::allDriveRoots)
-{
-}
+{ }
 
 void ScanTargets::fill()
 {
@@ -93,8 +92,7 @@ int ScanTargets::addCommandLine(const QStringList &dirs)
 int ScanTargets::addCustomList(const QString &cdirlist, int at)
 {
     return insertRoots(pathcodec::displayText(cdirlist),
-                       cdirlist.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive),
-                       at);
+                       cdirlist.split(QLatin1Char(';'), Qt::KeepEmptyParts, Qt::CaseSensitive), at);
 }
 
 QStringList ScanTargets::nextRoots()

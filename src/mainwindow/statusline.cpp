@@ -122,10 +122,10 @@ bool StatusLine::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
             pressedAt = mouse->globalPosition().toPoint();
-        } else if (event->type() == QEvent::MouseButtonRelease
-                   && mouse->button() == Qt::LeftButton
-                   && (mouse->globalPosition().toPoint() - pressedAt).manhattanLength()
-                       < QApplication::startDragDistance()) {
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   mouse->button() == Qt::LeftButton &&
+                   (mouse->globalPosition().toPoint() - pressedAt).manhattanLength() <
+                       QApplication::startDragDistance()) {
             // Opened once the release has reached the window.
             QTimer::singleShot(0, this, &StatusLine::showUnreadable);
         }

@@ -26,8 +26,9 @@ void tst_ResultsView::clickNeverScrollsSideways()
     ResultModel model;
     QList<FoundFile> files;
     for (int i = 0; i < 30; ++i)
-        files.append({qint64(1000 - i), QStringLiteral("/data/") + QString(300, QLatin1Char('p'))
-                                            + QString::number(i)});
+        files.append(
+            {qint64(1000 - i),
+             QStringLiteral("/data/") + QString(300, QLatin1Char('p')) + QString::number(i)});
     model.setFiles(files);
     ResultsView view;
     view.setModel(&model);
