@@ -31,7 +31,7 @@ QStandardItem *dirItem(const QString &path, bool editable)
 
 } // namespace
 
-CustomDir::CustomDir() : framelessdialog(nullptr), ui(new Ui::CustomDir)
+CustomDir::CustomDir() : framelessdialog(nullptr), ui(std::make_unique<Ui::CustomDir>())
 {
     ui->setupUi(this);
     ui->listView->setModel(&model);
@@ -47,10 +47,7 @@ CustomDir::CustomDir() : framelessdialog(nullptr), ui(new Ui::CustomDir)
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
 
-CustomDir::~CustomDir()
-{
-    delete ui;
-}
+CustomDir::~CustomDir() = default;
 
 void CustomDir::setDirList(const QStringList &list)
 {

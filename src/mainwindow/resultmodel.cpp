@@ -85,6 +85,15 @@ FoundFile ResultModel::file(int row) const
     return row >= 0 && row < rows.size() ? rows.at(row) : FoundFile();
 }
 
+int ResultModel::rowOf(const QString &path) const
+{
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).path == path)
+            return row;
+    }
+    return -1;
+}
+
 int ResultModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(rows.size());
