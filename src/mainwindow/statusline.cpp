@@ -118,7 +118,9 @@ void StatusLine::showUnreadable()
 bool StatusLine::eventFilter(QObject *watched, QEvent *event)
 {
     // The events go on to the window either way, which drags itself by them.
-    if (watched == label && !unreadable.isEmpty()) {
+    const bool mouseEvent = event->type() == QEvent::MouseButtonPress ||
+        event->type() == QEvent::MouseButtonRelease;
+    if (watched == label && mouseEvent && !unreadable.isEmpty()) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
             pressedAt = mouse->globalPosition().toPoint();
