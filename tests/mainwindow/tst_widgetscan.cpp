@@ -14,6 +14,7 @@
 #include "scan/walker.h"
 #include "mainwindow/statusline.h"
 #include "support/messagecapture.h"
+#include "support/removedcwd.h"
 #include "support/sandbox.h"
 #include "support/urlcatcher.h"
 #include "support/walkgate.h"
@@ -322,14 +323,8 @@ void tst_WidgetScan::unreadableFoldersAreNamed()
 void tst_WidgetScan::removedCurrentDirectory()
 {
 #ifdef Q_OS_UNIX
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString gone = dir.path() + "/gone";
-    QVERIFY(QDir().mkdir(gone));
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(gone));
-    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
-    QVERIFY(QDir().rmdir(gone));
+    const testsupport::RemovedCurrentDirectory removed;
+    QVERIFY(removed.isValid());
 
     Widget w;
     w.setArgDirList({commandline::directoryArgument(".", localpaths::currentDirectory())});

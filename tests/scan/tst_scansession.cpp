@@ -3,6 +3,7 @@
 #include "support/fusemount.h"
 #include "support/lockedtree.h"
 #include "support/messagecapture.h"
+#include "support/removedcwd.h"
 #include "support/walkgate.h"
 #include "support/withoutoverride.h"
 
@@ -294,14 +295,8 @@ void tst_ScanSession::rootsMadeAbsoluteAndClean()
 // as a folder not found, and nothing is walked in its place.
 void tst_ScanSession::relativeRootWithoutCurrentDirectory()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString gone = dir.path() + "/gone";
-    QVERIFY(QDir().mkdir(gone));
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(gone));
-    const auto back = qScopeGuard([&] { QDir::setCurrent(previous); });
-    QVERIFY(QDir().rmdir(gone));
+    const testsupport::RemovedCurrentDirectory removed;
+    QVERIFY(removed.isValid());
 
     ScanSession session;
     session.setRoots({".", base + "/sub"});
