@@ -249,9 +249,12 @@ bool ScanStore::fail(const QSqlError &error)
     case NotADatabase:
         lastStatus = {StoreFault::Corrupt, QStringLiteral("%1 is damaged").arg(name)};
         break;
+    case CantOpen:
+        lastStatus = {StoreFault::Failed, QStringLiteral("%1 cannot be opened").arg(name)};
+        break;
     default:
         lastStatus = {StoreFault::Failed,
-                      QStringLiteral("%1: %2").arg(name, error.text().trimmed())};
+                      QStringLiteral("%1: %2").arg(name, error.databaseText().trimmed())};
         break;
     }
     return false;
