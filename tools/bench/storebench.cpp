@@ -33,10 +33,9 @@ quint64 nextRandom(quint64 &state)
 // tenth of the folder totals and a few hundred listed files.
 ScanRecord syntheticScan(int generation)
 {
-    static const char *const words[] = {"documents", "src", "build", "photos",  "cache",
-                                        "projects",  "lib", "music", "downloads", "node",
-                                        "backup",    "tmp", "share", "videos",  "data",
-                                        "config"};
+    static const char *const words[] = {
+        "documents", "src",  "build",  "photos", "cache", "projects", "lib",  "music",
+        "downloads", "node", "backup", "tmp",    "share", "videos",   "data", "config"};
     ScanRecord scan;
     scan.target = ScanTarget::of({QStringLiteral("/bench/root")}, defaultScanOptions());
     scan.summary.started = QDateTime::currentDateTimeUtc().addSecs(generation);
