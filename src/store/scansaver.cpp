@@ -1,10 +1,18 @@
 #include "store/scansaver.h"
 
+#include <QSqlDatabase>
 #include <QThread>
 
 ScanSaver::ScanSaver(const QString &databasePath, QObject *parent)
     : QObject(parent), path(databasePath)
-{ }
+{
+    // The SQLite driver's library is loaded here, in the owner's thread, and
+    // stays loaded: a Windows program that first loads it in the saving
+    // thread may never end at exit (seen under Wine).
+    const QString probe = QStringLiteral("vastrel-driver-probe");
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probe);
+    QSqlDatabase::removeDatabase(probe);
+}
 
 ScanSaver::~ScanSaver()
 {

@@ -322,7 +322,16 @@ private Q_SLOTS:
             QVERIFY(disk.makeReadOnly());
         else
 #endif
+        {
             QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+            // Wine run by the super-user writes through the read-only mark.
+            QFile probe(path);
+            if (probe.open(QIODevice::ReadWrite)) {
+                probe.close();
+                QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+                QSKIP("this system writes to a file marked read-only");
+            }
+        }
         const QByteArray before = digest(path);
 
         ScanStore store(path);
