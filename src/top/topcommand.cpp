@@ -5,6 +5,8 @@
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
 #include "scan/standardstreams.h"
+#include "store/scansaver.h"
+#include "store/scanstore.h"
 #include "top/terminal.h"
 
 #include <QEventLoop>
@@ -35,6 +37,10 @@ enum class Key {
     OlderThan,
     Null,
     Bytes,
+    Save,
+    Compare,
+    History,
+    Database,
     Help,
     Version
 };
@@ -73,6 +79,15 @@ const OptionSpec optionTable[] = {
      "end each record with NUL, not a newline, and write\n"
      "the path's exact bytes unescaped (for xargs -0)"},
     {Key::Bytes, 0, "bytes", nullptr, "sizes in bytes instead of megabytes"},
+    {Key::Save, 0, "save", nullptr, "store this scan in the scan history"},
+    {Key::Compare, 0, "compare", nullptr,
+     "instead of the listing, print what changed among\n"
+     "the listed files since the last stored scan of the\n"
+     "same DIRs and options (see below)"},
+    {Key::History, 0, "history", nullptr,
+     "list the stored scans of the DIRs and options\n"
+     "instead of scanning"},
+    {Key::Database, 0, "db", "FILE", "keep the scan history in FILE"},
     {Key::Help, 'h', "help", nullptr, "show this help and exit"},
     {Key::Version, 0, "version", nullptr, "show the version and exit"},
 };
@@ -175,6 +190,20 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
     case Key::Bytes:
         options.exactBytes = true;
         return QString();
+    case Key::Save:
+        options.save = true;
+        return QString();
+    case Key::Compare:
+        options.compare = true;
+        return QString();
+    case Key::History:
+        options.history = true;
+        return QString();
+    case Key::Database:
+        if (value.isEmpty())
+            return QStringLiteral("option '--db' needs a file name");
+        options.database = value;
+        return QString();
     case Key::Help:
         options.action = Options::Help;
         return QString();
@@ -276,6 +305,129 @@ private:
     bool progressShown = false;
     qint64 messages = 0;
 };
+
+} // namespace
+
+// The scan history: --save, --compare, --history and --db.
+namespace {
+
+QString historyUsage()
+{
+    return QStringLiteral(
+        "\n"
+        "The scan history is the window's: a file in the user's data folder (on\n"
+        "Linux ~/.local/share/Vastrel/scan-history.sqlite), or FILE with --db. It\n"
+        "keeps the last 20 scans of each set of DIRs and walk options (-a, -x,\n"
+        "--network, --exclude): their time, counts and listed files.\n"
+        "--compare matches the last stored scan of the same DIRs, options and -n\n"
+        "and prints one record per listed file that changed, largest change first:\n"
+        "KIND, a tab, SIZE, a tab, CHANGE, a tab, PATH. KIND is grew, shrank, new\n"
+        "(listed now, not then) or gone (listed then, not now); SIZE the size now\n"
+        "(then, for gone); CHANGE signed (+1.5, -0.25; in bytes with --bytes).\n"
+        "Paths are written as in the listing, exactly with -0. Add --save to store\n"
+        "the new scan too. With these options the exit status is also 1 when the\n"
+        "history cannot be read or written or holds no scan to compare with.\n");
+}
+
+QString databasePath(const Options &options)
+{
+    return options.database.isEmpty() ? ScanStore::defaultPath() : options.database;
+}
+
+// The roots a stored scan is looked up by: those given, or every drive root.
+QStringList historyRoots(const Options &options)
+{
+    return options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs;
+}
+
+QString historyLine(const QString &what, const QString &message)
+{
+    return programName + QLatin1String(": ") + what + QLatin1String(": ") +
+        pathcodec::escapedLine(message) + QLatin1Char('\n');
+}
+
+// Opens the history for reading; says why not on standard error.
+bool openHistory(ScanStore &store, ErrorStream &errors)
+{
+    const bool opened = store.open();
+    if (!store.notice().isEmpty())
+        errors.message(historyLine(QStringLiteral("scan history"), store.notice()));
+    if (!opened)
+        errors.message(historyLine(QStringLiteral("scan history"), store.status().message));
+    return opened;
+}
+
+// --history: the stored scans of the DIRs and options, newest first.
+int showHistory(const Options &options, ErrorStream &errors)
+{
+    ScanStore store(databasePath(options));
+    if (!openHistory(store, errors))
+        return 1;
+    const QList<ScanSummary> scans =
+        store.history(ScanTarget::of(historyRoots(options), options.scan));
+    if (!store.status().ok()) {
+        errors.message(historyLine(QStringLiteral("scan history"), store.status().message));
+        return 1;
+    }
+    if (scans.isEmpty()) {
+        errors.message(programName +
+                       QLatin1String(": no stored scan of these directories and options\n"));
+    }
+    if (const int error = writeOutput(formatHistory(scans, options.exactBytes))) {
+        errors.message(writeError(error));
+        return 1;
+    }
+    return errors.messageCount() > 0 ? 1 : 0;
+}
+
+// --compare: the last stored scan of the same roots, walk options and
+// listing. False when the history cannot be read; an empty result when it
+// holds no such scan (said on standard error).
+bool previousScan(const Options &options, const QStringList &roots, ErrorStream &errors,
+                  std::optional<ScanRecord> &previous)
+{
+    ScanStore store(databasePath(options));
+    if (!openHistory(store, errors))
+        return false;
+    const ListingRule listing = ListingRule::of(options.count, options.scan);
+    for (const ScanSummary &scan : store.history(ScanTarget::of(roots, options.scan))) {
+        if (scan.listing == listing) {
+            previous = store.load(scan.id);
+            break;
+        }
+    }
+    if (!store.status().ok()) {
+        errors.message(historyLine(QStringLiteral("scan history"), store.status().message));
+        return false;
+    }
+    if (!previous) {
+        errors.message(programName +
+                       QLatin1String(": no stored scan of these directories and options to "
+                                     "compare with (--save stores one)\n"));
+    } else if (previous->summary.partial) {
+        errors.message(programName +
+                       QLatin1String(": the stored scan compared with was stopped before its "
+                                     "end: files it did not reach show as new\n"));
+    }
+    return true;
+}
+
+// --save: stores the scan on the saver's thread and waits for the outcome.
+void saveScan(const Options &options, const ScanRecord &scan, ErrorStream &errors)
+{
+    ScanSaver saver(databasePath(options));
+    QEventLoop loop;
+    QObject::connect(&saver, &ScanSaver::notice, &loop, [&errors](const QString &message) {
+        errors.message(historyLine(QStringLiteral("scan history"), message));
+    });
+    QObject::connect(&saver, &ScanSaver::saved, &loop, &QEventLoop::quit);
+    QObject::connect(&saver, &ScanSaver::failed, &loop, [&](const QString &message) {
+        errors.message(historyLine(QStringLiteral("scan not stored"), message));
+        loop.quit();
+    });
+    if (saver.save(scan))
+        loop.exec();
+}
 
 } // namespace
 
@@ -417,7 +569,9 @@ QString usage()
     text += QStringLiteral(
         "\n"
         "A folder that cannot be read is named on standard error\n"
-        "(\"vastrel-top: PATH: Permission denied\") and the scan goes on.\n"
+        "(\"vastrel-top: PATH: Permission denied\") and the scan goes on.\n");
+    text += historyUsage();
+    text += QStringLiteral(
         "\n"
         "Exit status: 0 when everything was scanned, 1 when a directory or a folder\n"
         "below one could not be read (the rest still is), 2 for a bad option.\n");
@@ -466,6 +620,50 @@ QString progressLine(qint64 files, const QString &directory, int columns)
     return head + QLatin1String("...") + tail;
 }
 
+QByteArray formatChanges(const QList<FileChange> &changes, bool nullTerminated, bool exactBytes)
+{
+    const auto sizeText = [exactBytes](qint64 bytes) {
+        return exactBytes ? QByteArray::number(bytes) : megabytesText(bytes).toLatin1();
+    };
+    QByteArray records;
+    for (const FileChange &change : changes) {
+        records += fileChangeKindName(change.kind);
+        records += '\t';
+        records += sizeText(change.size());
+        records += '\t';
+        records += change.change() < 0 ? '-' : '+';
+        records += sizeText(qAbs(change.change()));
+        records += '\t';
+        if (nullTerminated) {
+            records += pathcodec::toNative(change.path);
+            records += '\0';
+        } else {
+            records += toTerminal(pathcodec::escapedLine(change.path));
+            records += '\n';
+        }
+    }
+    return records;
+}
+
+QByteArray formatHistory(const QList<ScanSummary> &scans, bool exactBytes)
+{
+    QByteArray lines;
+    for (const ScanSummary &scan : scans) {
+        lines += scan.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+        lines += '\t';
+        lines += QByteArray::number(double(scan.durationMs) / 1000.0, 'f', 1);
+        lines += '\t';
+        lines += QByteArray::number(scan.fileCount);
+        lines += '\t';
+        lines += exactBytes ? QByteArray::number(scan.byteCount)
+                            : megabytesText(scan.byteCount).toLatin1();
+        lines += '\t';
+        lines += scan.partial ? "partial" : "complete";
+        lines += '\n';
+    }
+    return lines;
+}
+
 int run(const QStringList &arguments)
 {
     if (qEnvironmentVariable("VASTREL_DEBUG") != QLatin1String("1"))
@@ -494,6 +692,9 @@ int run(const QStringList &arguments)
     }
 
     ErrorStream errors(stderrIsTerminal());
+    if (options.history)
+        return showHistory(options, errors);
+
     QStringList roots;
     for (const QString &dir :
          options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs) {
@@ -505,6 +706,12 @@ int run(const QStringList &arguments)
         else
             errors.message(problemLine(dir, problem));
     }
+
+    std::optional<ScanRecord> previous;
+    if (options.compare && !previousScan(options, roots, errors, previous))
+        return 1;
+    if (options.compare && !previous && !options.save)
+        return 1;
 
     ScanSession session;
     session.setRoots(roots);
@@ -541,8 +748,20 @@ int run(const QStringList &arguments)
     if (session.outOfMemory())
         errors.message(programName + QLatin1String(": out of memory\n"));
 
-    if (const int error = writeOutput(
-            formatResults(session.results(), options.nullTerminated, options.exactBytes))) {
+    const QList<FoundFile> results = session.results();
+    QByteArray output;
+    if (options.compare || options.save) {
+        const ScanRecord scan = scanRecordOf(session, roots, results);
+        if (options.save)
+            saveScan(options, scan, errors);
+        if (previous) {
+            output = formatChanges(compareScans(*previous, scan).files, options.nullTerminated,
+                                   options.exactBytes);
+        }
+    }
+    if (!options.compare)
+        output = formatResults(results, options.nullTerminated, options.exactBytes);
+    if (const int error = writeOutput(output)) {
         errors.message(writeError(error));
         return 1;
     }

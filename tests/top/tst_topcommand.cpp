@@ -141,6 +141,12 @@ private Q_SLOTS:
     void closedStandardOutput_data();
     void closedStandardOutput();
     void debugLinesOnRequest();
+
+    // The scan history: --save, --compare, --history, --db.
+    void historyOptions();
+    void formatChanges_data();
+    void formatChanges();
+    void savedThenCompared();
 };
 
 void tst_TopCommand::initTestCase()
@@ -621,6 +627,120 @@ void tst_TopCommand::debugLinesOnRequest()
     QCOMPARE(QString::fromUtf8(run.out), "1\t" + tree.path() + "/sub/mid.bin\n");
     QVERIFY2(run.err.contains("walk! " + tree.path() + "/sub\n"), qPrintable(run.err));
     QVERIFY2(run.err.contains("1 : \"" + tree.path() + "/sub/mid.bin\"\n"), qPrintable(run.err));
+}
+
+void tst_TopCommand::historyOptions()
+{
+    const topcommand::Options options =
+        topcommand::parseArguments({"--save", "--compare", "--history", "--db", "h.sqlite", "/a"});
+    QCOMPARE(options.action, topcommand::Options::Scan);
+    QVERIFY(options.save && options.compare && options.history);
+    QCOMPARE(options.database, "h.sqlite");
+    QCOMPARE(topcommand::parseArguments({"--db="}).action, topcommand::Options::Invalid);
+    QCOMPARE(topcommand::parseArguments({"--db"}).action, topcommand::Options::Invalid);
+    QCOMPARE(topcommand::parseArguments({"--save=yes"}).action, topcommand::Options::Invalid);
+}
+
+void tst_TopCommand::formatChanges_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<qint64>("before");
+    QTest::addColumn<qint64>("after");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("nullTerminated");
+    QTest::addColumn<bool>("exactBytes");
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("grew") << int(FileChange::Grew) << qint64(1048576) << qint64(2621440) << "/d/a"
+                          << false << false << QByteArray("grew\t2.5\t+1.5\t/d/a\n");
+    QTest::newRow("shrank, in bytes")
+        << int(FileChange::Shrank) << qint64(1000) << qint64(10) << "/d/a" << false << true
+        << QByteArray("shrank\t10\t-990\t/d/a\n");
+    QTest::newRow("new") << int(FileChange::New) << qint64(-1) << qint64(262144) << "/d/n"
+                         << false << false << QByteArray("new\t0.25\t+0.25\t/d/n\n");
+    QTest::newRow("gone: the size then")
+        << int(FileChange::Gone) << qint64(262144) << qint64(-1) << "/d/g" << false << false
+        << QByteArray("gone\t0.25\t-0.25\t/d/g\n");
+    QTest::newRow("escaped") << int(FileChange::New) << qint64(-1) << qint64(5) << "/d/a\tb\n"
+                             << false << true << QByteArray("new\t5\t+5\t/d/a\\tb\\n\n");
+    QTest::newRow("null: exact bytes") << int(FileChange::New) << qint64(-1) << qint64(5)
+                                       << "/d/a\tb\n" << true << true
+                                       << QByteArray("new\t5\t+5\t/d/a\tb\n", 16) + '\0';
+}
+
+void tst_TopCommand::formatChanges()
+{
+    QFETCH(int, kind);
+    QFETCH(qint64, before);
+    QFETCH(qint64, after);
+    QFETCH(QString, path);
+    QFETCH(bool, nullTerminated);
+    QFETCH(bool, exactBytes);
+    QFETCH(QByteArray, record);
+    const FileChange change {FileChange::Kind(kind), path, before, after};
+    QCOMPARE(topcommand::formatChanges({change}, nullTerminated, exactBytes), record);
+}
+
+// A tree stored with --save, changed, then compared with the stored scan;
+// --history lists what is stored.
+void tst_TopCommand::savedThenCompared()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString root = dir.filePath("t");
+    const QString db = dir.filePath("history.sqlite");
+    makeFile(root + "/grows.bin", 3 << 20);
+    makeFile(root + "/shrinks.bin", 2 << 20);
+    makeFile(root + "/goes.bin", 1 << 20);
+
+    Run run = runTop({"--db", db, "--compare", root});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("no stored scan"), qPrintable(run.err));
+    QCOMPARE(run.out, QByteArray());
+
+    run = runTop({"--db", db, "--save", "--bytes", root});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count('\n'), 3);
+
+    makeFile(root + "/grows.bin", 5 << 20);
+    makeFile(root + "/shrinks.bin", 1 << 19);
+    QVERIFY(QFile::remove(root + "/goes.bin"));
+    makeFile(root + "/sub/new.bin", 1 << 18);
+    // Another listing is another comparison: nothing stored to match.
+    run = runTop({"--db", db, "--compare", "-n", "5", root});
+    QCOMPARE(run.exitCode, 1);
+
+    run = runTop({"--db", db, "--compare", "--save", root});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out),
+             QString("grew\t5\t+2\t%1/grows.bin\n"
+                     "shrank\t0.5\t-1.5\t%1/shrinks.bin\n"
+                     "gone\t1\t-1\t%1/goes.bin\n"
+                     "new\t0.25\t+0.25\t%1/sub/new.bin\n")
+                 .arg(root));
+
+    // Compared with the scan just stored: nothing changed.
+    run = runTop({"--db", db, "--compare", "-0", root});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+
+    run = runTop({"--db", db, "--history", "--bytes", root});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.at(0).endsWith(QByteArray::number((5 << 20) + (1 << 19) + (1 << 18)) +
+                                  "\tcomplete"),
+             lines.at(0).constData());
+    QVERIFY2(lines.at(1).endsWith("\t3\t" + QByteArray::number(6 << 20) + "\tcomplete"),
+             lines.at(1).constData());
+
+    // A history that cannot be opened is said so, and nothing is stored.
+    QVERIFY(QDir().mkpath(dir.filePath("a-folder.sqlite")));
+    run = runTop({"--db", dir.filePath("a-folder.sqlite"), "--save", root});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("vastrel-top: scan not stored: "), qPrintable(run.err));
+    QCOMPARE(run.out.count('\n'), 3);
 }
 
 QTEST_GUILESS_MAIN(tst_TopCommand)
