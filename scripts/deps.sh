@@ -15,7 +15,7 @@ vastrel_jobs=$(nproc 2>/dev/null || echo 2)
 
 # Packages every build needs.
 VASTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-qpa-plugins dbus dbus-daemon)
+    qt6-qpa-plugins dbus dbus-daemon libxxhash-dev)
 
 package_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'

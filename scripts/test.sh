@@ -14,7 +14,9 @@ case "${1:-}" in
     *) echo "usage: scripts/test.sh [--sanitize]" >&2; exit 2 ;;
 esac
 
-ensure_packages "${VASTREL_BUILD_PACKAGES[@]}"
+# btrfs-progs: the copy finder's test makes a btrfs file system for its
+# reflinked files.
+ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" btrfs-progs
 
 if [ $sanitize -eq 1 ]; then
     dir=build-sanitize
