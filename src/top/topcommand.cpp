@@ -273,9 +273,9 @@ int printCopies(const QList<FoundFile> &results, const Options &options, ErrorSt
     QTimer ticker;
     if (errors.isTerminal()) {
         QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
-            errors.progress(QStringLiteral("comparing %1 of %2 MB")
-                                .arg(megabytesText(search.bytesHashed()),
-                                     megabytesText(search.bytesToHash())));
+            errors.progress(
+                QStringLiteral("comparing %1 of %2 MB")
+                    .arg(megabytesText(search.bytesHashed()), megabytesText(search.bytesToHash())));
         });
         ticker.start(100);
     }

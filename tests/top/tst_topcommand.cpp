@@ -545,15 +545,16 @@ void tst_TopCommand::copies_data()
     QTest::addColumn<QByteArray>("out");
 
     // In keeping order: the shortest path, then the oldest.
-    const QByteArray lines = "3145728\t%D/a/x.bin\n3145728\t%D/c/xx.bin\n3145728\t%D/long-name/x.bin\n"
-                             "\n"
-                             "1048576\t%D/p\n1048576\t%D/q\n";
+    const QByteArray lines =
+        "3145728\t%D/a/x.bin\n3145728\t%D/c/xx.bin\n3145728\t%D/long-name/x.bin\n"
+        "\n"
+        "1048576\t%D/p\n1048576\t%D/q\n";
     QTest::newRow("lines") << QStringList {"--bytes"} << lines;
     QByteArray records = lines;
     records.replace('\n', '\0');
     QTest::newRow("NUL-ended records") << QStringList {"--bytes", "-0"} << records;
-    QTest::newRow("among the largest only") << QStringList {"--bytes", "-n", "3"}
-                                            << lines.left(lines.indexOf("\n\n") + 1);
+    QTest::newRow("among the largest only")
+        << QStringList {"--bytes", "-n", "3"} << lines.left(lines.indexOf("\n\n") + 1);
     QTest::newRow("none among the largest") << QStringList {"-n", "1"} << QByteArray();
 }
 
