@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -345,12 +346,13 @@ void tst_CopyFinder::leftOutBeforeReading_data()
     QTest::addColumn<QString>("change");
     QTest::addColumn<QString>("reason");
 
-    QTest::newRow("removed after the scan") << "remove"
-                                            << "No such file or directory";
-    QTest::newRow("grew after the scan") << "grow"
-                                         << "changed since the scan";
-    QTest::newRow("replaced by a folder") << "folder"
-                                          << "changed since the scan";
+    const QString changed = QStringLiteral("changed since the scan");
+    QTest::newRow("removed after the scan") << "remove" << "No such file or directory";
+    QTest::newRow("grew after the scan") << "grow" << changed;
+    QTest::newRow("replaced by a folder") << "folder" << changed;
+#ifdef Q_OS_UNIX
+    QTest::newRow("replaced by a file of its size") << "replace" << changed;
+#endif
 }
 
 void tst_CopyFinder::leftOutBeforeReading()
@@ -359,11 +361,24 @@ void tst_CopyFinder::leftOutBeforeReading()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString b = dir.path() + "/b";
-    const QList<FoundFile> listed = makeTree(dir.path(), {"a=P", "b=P", "c=P"});
-    if (change == "grow")
+    QList<FoundFile> listed = makeTree(dir.path(), {"a=P", "b=P", "c=P"});
+#ifdef Q_OS_UNIX
+    // The identity the scan met b with.
+    struct stat st;
+    QCOMPARE(::stat(QFile::encodeName(b).constData(), &st), 0);
+    listed[1].device = quint64(st.st_dev);
+    listed[1].inode = quint64(st.st_ino);
+#endif
+    if (change == "grow") {
         QVERIFY(writeFile(b, content("P") + "x"));
-    else
+    } else if (change == "replace") {
+        QVERIFY(writeFile(dir.path() + "/new", content("P")));
+        QCOMPARE(std::rename(QFile::encodeName(dir.path() + "/new").constData(),
+                             QFile::encodeName(b).constData()),
+                 0);
+    } else {
         QVERIFY(QFile::remove(b));
+    }
     if (change == "folder")
         QVERIFY(QDir().mkdir(b));
 
