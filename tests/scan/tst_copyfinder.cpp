@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMutex>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -200,8 +201,11 @@ void tst_CopyFinder::uniqueSizesNeverRead()
 
     CopyFinder finder(withUnique);
     QStringList read;
-    finder.setReadHook(
-        [&](const QString &path) { read << QDir(dir.path()).relativeFilePath(path); });
+    QMutex mutex; // the hook runs in the reading threads
+    finder.setReadHook([&](const QString &path) {
+        QMutexLocker lock(&mutex);
+        read << QDir(dir.path()).relativeFilePath(path);
+    });
     const CopyReport report = finder.run();
     QCOMPARE(describe(report.sets, dir.path()), "a b");
     // P and Q share a size, so d is read as far as its first 64 KiB differ.
@@ -314,7 +318,9 @@ void tst_CopyFinder::changedWhileRead()
     int reads = 0;
     bool onCallersThread = false;
     QThread *const caller = QThread::currentThread();
+    QMutex mutex; // the hook runs in the reading threads
     finder.setReadHook([&](const QString &path) {
+        QMutexLocker lock(&mutex);
         onCallersThread = onCallersThread || QThread::currentThread() == caller;
         if (path != b || ++reads != pass)
             return;
@@ -347,7 +353,8 @@ void tst_CopyFinder::leftOutBeforeReading_data()
     QTest::addColumn<QString>("reason");
 
     const QString changed = QStringLiteral("changed since the scan");
-    QTest::newRow("removed after the scan") << "remove" << "No such file or directory";
+    QTest::newRow("removed after the scan") << "remove"
+                                            << "No such file or directory";
     QTest::newRow("grew after the scan") << "grow" << changed;
     QTest::newRow("replaced by a folder") << "folder" << changed;
 #ifdef Q_OS_UNIX
