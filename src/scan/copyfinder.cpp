@@ -51,17 +51,23 @@ QString placeText(int place, int count)
 
 QString summaryText(const QList<CopySet> &sets, const QLocale &locale)
 {
-    if (sets.isEmpty())
-        return QCoreApplication::translate("Widget", "No copies among the listed files");
+    // Sets whose files all share one place waste nothing and are not counted.
+    qsizetype wasting = 0;
     qint64 freeable = 0;
-    for (const CopySet &set : sets)
-        freeable += freeableBytes(set);
-    const QString text = sets.size() == 1
+    for (const CopySet &set : sets) {
+        const qint64 bytes = freeableBytes(set);
+        wasting += bytes > 0 ? 1 : 0;
+        freeable += bytes;
+    }
+    if (wasting == 0)
+        return QCoreApplication::translate("Widget", "No copies among the listed files");
+    const QString text = wasting == 1
         ? QCoreApplication::translate("Widget",
                                       "%1 set of copies; %2 could be freed by keeping one of each")
         : QCoreApplication::translate(
               "Widget", "%1 sets of copies; %2 could be freed by keeping one of each");
-    return text.arg(locale.toString(sets.size()),
+    // The size as the window's status line writes sizes.
+    return text.arg(locale.toString(wasting),
                     locale.formattedDataSize(freeable, 1, QLocale::DataSizeTraditionalFormat));
 }
 
@@ -359,7 +365,8 @@ CopyReport CopyFinder::run()
                 }
                 file.storage = int(place);
             } else {
-                // A place of its own: numbers past every shared placement.
+                // A place of its own: a negative number, which no shared
+                // placement takes.
                 file.storage = -1 - int(set.files.size());
             }
             set.files << file;

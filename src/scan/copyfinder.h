@@ -73,7 +73,9 @@ qint64 freeableBytes(const CopySet &set);
 // A file's place in its set: "2 of 3".
 QString placeText(int place, int count);
 // The status line's account: "5 sets of copies; 14.2 GB could be freed by
-// keeping one of each" (sizes as the status line writes them, binary units).
+// keeping one of each" (sizes as the status line writes them, binary units),
+// counting the sets that free something; "No copies among the listed files"
+// when none does.
 QString summaryText(const QList<CopySet> &sets, const QLocale &locale);
 
 } // namespace copies

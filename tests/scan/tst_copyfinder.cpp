@@ -248,20 +248,22 @@ void tst_CopyFinder::summaryText_data()
 {
     QTest::addColumn<QList<qint64>>("sizes");
     QTest::addColumn<QList<int>>("counts");
-    QTest::addColumn<bool>("shared");
+    // Sets whose files all share one place on the disk.
+    QTest::addColumn<QList<bool>>("shared");
     QTest::addColumn<QString>("text");
 
     constexpr qint64 gib = qint64(1) << 30;
     QTest::newRow("five sets") << QList<qint64> {5 * gib, 1127428915, 1127428915, 1127428915,
                                                  1127428915}
-                               << QList<int> {3, 2, 2, 2, 2} << false
+                               << QList<int> {3, 2, 2, 2, 2} << QList<bool>(5, false)
                                << "5 sets of copies; 14.2 GB could be freed by keeping one of each";
-    QTest::newRow("one set") << QList<qint64> {1536} << QList<int> {2} << false
-                             << "1 set of copies; 1.5 kB could be freed by keeping one of each";
-    QTest::newRow("files sharing their space free nothing")
-        << QList<qint64> {gib} << QList<int> {2} << true
-        << "1 set of copies; 0 bytes could be freed by keeping one of each";
-    QTest::newRow("none") << QList<qint64> {} << QList<int> {} << false
+    QTest::newRow("one set and one sharing its space")
+        << QList<qint64> {gib, 1536} << QList<int> {2, 2} << QList<bool> {true, false}
+        << "1 set of copies; 1.5 kB could be freed by keeping one of each";
+    QTest::newRow("only sets sharing their space")
+        << QList<qint64> {gib} << QList<int> {3} << QList<bool> {true}
+        << "No copies among the listed files";
+    QTest::newRow("none") << QList<qint64> {} << QList<int> {} << QList<bool> {}
                           << "No copies among the listed files";
 }
 
@@ -269,13 +271,14 @@ void tst_CopyFinder::summaryText()
 {
     QFETCH(QList<qint64>, sizes);
     QFETCH(QList<int>, counts);
-    QFETCH(bool, shared);
+    QFETCH(QList<bool>, shared);
     QList<CopySet> sets;
     for (qsizetype i = 0; i < sizes.size(); ++i) {
         CopySet set;
         set.size = sizes.at(i);
         for (int k = 0; k < counts.at(i); ++k)
-            set.files.append({QStringLiteral("/f%1").arg(k), 0, shared, shared ? 0 : k});
+            set.files.append(
+                {QStringLiteral("/f%1").arg(k), 0, shared.at(i), shared.at(i) ? 0 : k});
         sets << set;
     }
     QFETCH(QString, text);
