@@ -31,7 +31,8 @@ esac
 
 # The host Qt provides moc, rcc and uic; it must be the same version as the
 # cross-built one. wine alone brings the wine command, wine64 the 64-bit loader.
-ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix \
+# libxxhash-dev: its one header, copied into the build tree, for the copy finder.
+ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix libxxhash-dev \
     wine wine64 xz-utils zip unzip fonts-dejavu-core
 
 # shared/windows beside the repository; from a git worktree, beside the main

@@ -41,6 +41,7 @@ enum class Key {
     Compare,
     History,
     Database,
+    Copies,
     Help,
     Version
 };
@@ -88,6 +89,11 @@ const OptionSpec optionTable[] = {
      "list the stored scans of the DIRs and options\n"
      "instead of scanning"},
     {Key::Database, 0, "db", "FILE", "keep the scan history in FILE"},
+    {Key::Copies, 0, "copies", nullptr,
+     "instead of the files, the sets of identical copies\n"
+     "among them, largest set first, the copy to keep\n"
+     "first (shortest path, then oldest); an empty record\n"
+     "between sets"},
     {Key::Help, 'h', "help", nullptr, "show this help and exit"},
     {Key::Version, 0, "version", nullptr, "show the version and exit"},
 };
@@ -204,6 +210,9 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
             return QStringLiteral("option '--db' needs a file name");
         options.database = value;
         return QString();
+    case Key::Copies:
+        options.copies = true;
+        return QString();
     case Key::Help:
         options.action = Options::Help;
         return QString();
@@ -305,6 +314,45 @@ private:
     bool progressShown = false;
     qint64 messages = 0;
 };
+
+// --copies: compares the scan's results on the copy finder's threads while
+// the main thread shows progress on a terminal, then prints the sets and names
+// the files left out. The comparison itself never makes the exit status 1.
+int printCopies(const QList<FoundFile> &results, const Options &options, ErrorStream &errors)
+{
+    CopySearch search;
+    QEventLoop loop;
+    QObject::connect(&search, &CopySearch::finished, &loop, &QEventLoop::quit);
+    QTimer ticker;
+    if (errors.isTerminal()) {
+        QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
+            errors.progress(
+                QStringLiteral("comparing %1 of %2 MB")
+                    .arg(megabytesText(search.bytesHashed()), megabytesText(search.bytesToHash())));
+        });
+        ticker.start(100);
+    }
+    search.start(results);
+    loop.exec();
+    ticker.stop();
+    errors.endProgress();
+
+    const CopyReport report = search.report();
+    for (const LeftOutFile &file : report.leftOut)
+        errors.message(problemLine(file.path, file.reason));
+    // Sets whose files all share one place on the disk waste nothing.
+    QList<CopySet> wasting;
+    for (const CopySet &set : report.sets) {
+        if (copies::freeableBytes(set) > 0)
+            wasting << set;
+    }
+    if (const int error =
+            writeOutput(formatCopies(wasting, options.nullTerminated, options.exactBytes))) {
+        errors.message(writeError(error));
+        return 1;
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -569,7 +617,9 @@ QString usage()
     text += QStringLiteral(
         "\n"
         "A folder that cannot be read is named on standard error\n"
-        "(\"vastrel-top: PATH: Permission denied\") and the scan goes on.\n");
+        "(\"vastrel-top: PATH: Permission denied\") and the scan goes on.\n"
+        "With --copies, so is a file left out of the comparison because it changed\n"
+        "while it was read, went or could not be read; finding no copies is no error.\n");
     text += historyUsage();
     text += QStringLiteral(
         "\n"
@@ -591,6 +641,20 @@ QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, boo
             records += toTerminal(pathcodec::escapedLine(file.path));
             records += '\n';
         }
+    }
+    return records;
+}
+
+QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool exactBytes)
+{
+    QByteArray records;
+    for (const CopySet &set : sets) {
+        if (!records.isEmpty())
+            records += nullTerminated ? QByteArray(1, '\0') : QByteArray("\n");
+        QList<FoundFile> files;
+        for (const CopyFile &file : set.files)
+            files.append({set.size, file.path});
+        records += formatResults(files, nullTerminated, exactBytes);
     }
     return records;
 }
@@ -758,6 +822,10 @@ int run(const QStringList &arguments)
             output = formatChanges(compareScans(*previous, scan).files, options.nullTerminated,
                                    options.exactBytes);
         }
+    }
+    if (options.copies) {
+        const bool scanProblems = errors.messageCount() > 0 || session.unreadableCount() > 0;
+        return qMax(printCopies(results, options, errors), scanProblems ? 1 : 0);
     }
     if (!options.compare)
         output = formatResults(results, options.nullTerminated, options.exactBytes);

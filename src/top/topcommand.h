@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/copyfinder.h"
 #include "scan/foundfile.h"
 #include "scan/scanoptions.h"
 #include "store/scancomparison.h"
@@ -30,6 +31,9 @@ struct Options
     bool nullTerminated = false;
     // Sizes in bytes rather than megabytes (--bytes).
     bool exactBytes = false;
+    // The sets of identical copies among the results instead of the
+    // results (--copies).
+    bool copies = false;
     // The window's defaults, so scripts and the window agree (--network
     // walks network file systems).
     ScanOptions scan = defaultScanOptions();
@@ -61,6 +65,9 @@ QString usage();
 // backslashes, control characters and undecodable bytes escaped, then a
 // newline. With nullTerminated the path's exact bytes and a NUL instead.
 QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes);
+// The sets of copies, each set's files in the order they are kept, as
+// formatResults writes records, with an empty record between two sets.
+QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool exactBytes);
 // The line that tells why path could not be read, as du and find write it:
 // "vastrel-top: PATH: reason" with the path escaped, and a newline.
 QString problemLine(const QString &path, const QString &reason);

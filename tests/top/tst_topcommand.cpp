@@ -147,6 +147,8 @@ private Q_SLOTS:
     void formatChanges_data();
     void formatChanges();
     void savedThenCompared();
+    void copies_data();
+    void copies();
 };
 
 void tst_TopCommand::initTestCase()
@@ -741,6 +743,55 @@ void tst_TopCommand::savedThenCompared()
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith("vastrel-top: scan not stored: "), qPrintable(run.err));
     QCOMPARE(run.out.count('\n'), 3);
+}
+
+void tst_TopCommand::copies_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("out");
+
+    // In keeping order: the shortest path, then the oldest.
+    const QByteArray lines =
+        "3145728\t%D/a/x.bin\n3145728\t%D/c/xx.bin\n3145728\t%D/long-name/x.bin\n"
+        "\n"
+        "1048576\t%D/p\n1048576\t%D/q\n";
+    QTest::newRow("lines") << QStringList {"--bytes"} << lines;
+    QByteArray records = lines;
+    records.replace('\n', '\0');
+    QTest::newRow("NUL-ended records") << QStringList {"--bytes", "-0"} << records;
+    QTest::newRow("among the largest only")
+        << QStringList {"--bytes", "-n", "3"} << lines.left(lines.indexOf("\n\n") + 1);
+    QTest::newRow("none among the largest") << QStringList {"-n", "1"} << QByteArray();
+}
+
+// Below D: three copies of 3 MiB, two of 1 MiB, a third 1 MiB file of other
+// content, and a file of a size of its own.
+void tst_TopCommand::copies()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, out);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto write = [&](const QString &name, char byte, qint64 size, int ageDays) {
+        QFile file(dir.path() + '/' + name);
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(size, byte)), size);
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-ageDays),
+                                 QFileDevice::FileModificationTime));
+    };
+    write("long-name/x.bin", 'x', 3 << 20, 9);
+    write("c/xx.bin", 'x', 3 << 20, 2);
+    write("a/x.bin", 'x', 3 << 20, 1);
+    write("p", 'p', 1 << 20, 0);
+    write("q", 'p', 1 << 20, 0);
+    write("r", 'r', 1 << 20, 0);
+    write("u", 'u', 1000, 0);
+
+    const Run run = runTop(QStringList {"--copies"} + options + QStringList {dir.path()});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, out.replace("%D", QFile::encodeName(dir.path())));
+    QCOMPARE(run.exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_TopCommand)
