@@ -6,6 +6,7 @@
 #include "scan/sizetext.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
@@ -16,6 +17,8 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSet>
+#include <QStackedWidget>
+#include <QTabBar>
 
 #include <algorithm>
 
@@ -25,6 +28,26 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
 {
     view = table;
     showInFolderAction = showInFolder;
+
+    // The table becomes the first page of a stack of views, with a tab bar
+    // above it to switch between them.
+    views = new QStackedWidget(this);
+    views->setObjectName(QStringLiteral("views"));
+    delete layout()->replaceWidget(view, views);
+    views->addWidget(view);
+    viewTabs = new QTabBar(this);
+    viewTabs->setObjectName(QStringLiteral("viewTabs"));
+    viewTabs->setDrawBase(false);
+    viewTabs->setExpanding(false);
+    viewTabs->addTab(tr("Files"));
+    if (auto *box = qobject_cast<QBoxLayout *>(layout()))
+        box->insertWidget(box->indexOf(views), viewTabs);
+    connect(viewTabs, &QTabBar::currentChanged, this, [this](int index) {
+        views->setCurrentIndex(index);
+        Q_EMIT currentViewChanged(index);
+    });
+    updateTabsShown();
+
     view->setModel(resultmodel);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,6 +77,51 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     }
     connect(resultActions, &ResultsMenu::trashed, this, &ResultsArea::removeResults);
     connect(resultActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
+}
+
+int ResultsArea::addView(const QString &title, QWidget *page)
+{
+    views->addWidget(page);
+    const int index = viewTabs->addTab(title);
+    updateTabsShown();
+    return index;
+}
+
+void ResultsArea::setViewShown(int view, bool shown)
+{
+    if (!shown && viewTabs->currentIndex() == view)
+        viewTabs->setCurrentIndex(FilesView);
+    viewTabs->setTabVisible(view, shown);
+    updateTabsShown();
+}
+
+bool ResultsArea::isViewShown(int view) const
+{
+    return viewTabs->isTabVisible(view);
+}
+
+int ResultsArea::currentView() const
+{
+    return viewTabs->currentIndex();
+}
+
+void ResultsArea::setCurrentView(int view)
+{
+    if (view >= 0 && view < viewTabs->count() && viewTabs->isTabVisible(view))
+        viewTabs->setCurrentIndex(view);
+}
+
+QWidget *ResultsArea::viewPage(int view) const
+{
+    return views->widget(view);
+}
+
+void ResultsArea::updateTabsShown()
+{
+    int shown = 0;
+    for (int i = 0; i < viewTabs->count(); ++i)
+        shown += viewTabs->isTabVisible(i) ? 1 : 0;
+    viewTabs->setVisible(shown > 1);
 }
 
 void ResultsArea::clear()

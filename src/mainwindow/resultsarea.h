@@ -8,6 +8,8 @@
 
 class QAction;
 class QMenu;
+class QStackedWidget;
+class QTabBar;
 class ResultModel;
 class ResultsMenu;
 class ResultsView;
@@ -26,6 +28,19 @@ public:
     // Takes the view the form made inside this area and the form's "Show in
     // folder" action; called once, after the form has been built.
     void setUp(ResultsView *view, QAction *showInFolder);
+
+    // The views of the same scan, one tab each above them; the table of
+    // files is the first. Switching views never rescans. The tabs show once
+    // a second view is shown.
+    enum View { FilesView = 0 };
+    // Adds a view after the others and returns its number.
+    int addView(const QString &title, QWidget *page);
+    // Shows or hides a view's tab (a view with nothing to show yet).
+    void setViewShown(int view, bool shown);
+    bool isViewShown(int view) const;
+    int currentView() const;
+    void setCurrentView(int view);
+    QWidget *viewPage(int view) const;
 
     ResultModel *model() const { return resultmodel; }
     ResultsMenu *actions() const { return resultActions; }
@@ -55,15 +70,19 @@ Q_SIGNALS:
     void showInFolderRequested();
     // A line for the status label.
     void statusMessage(const QString &text);
+    void currentViewChanged(int view);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fitColumns();
+    void updateTabsShown();
     // Takes the rows of these files out of the table (they went to the trash).
     void removeResults(const QList<FoundFile> &files);
 
+    QTabBar *viewTabs = nullptr;
+    QStackedWidget *views = nullptr;
     ResultsView *view = nullptr;
     ResultModel *resultmodel = nullptr;
     QAction *showInFolderAction = nullptr;

@@ -8,6 +8,7 @@
 #include "widgettest.h"
 #include "net/httpclient.h"
 #include "mainwindow/resultmodel.h"
+#include "mainwindow/resultsarea.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
 #include "mainwindow/statusline.h"
@@ -42,6 +43,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QHeaderView>
@@ -79,6 +81,7 @@ private Q_SLOTS:
     void enterAndDoubleClickShowInFolder_data();
     void enterAndDoubleClickShowInFolder();
     void sortByHeaders();
+    void viewsSwitchWithoutRescanning();
     void outsideTextShownLiterally_data();
     void outsideTextShownLiterally();
 };
@@ -351,6 +354,37 @@ void tst_WidgetResults::sortByHeaders()
     QCOMPARE(rowsOf(w, 0), QStringList({"0.5", "9", "10"}));
     clickHeader(0);
     QCOMPARE(rowsOf(w, 0), QStringList({"10", "9", "0.5"}));
+}
+
+void tst_WidgetResults::viewsSwitchWithoutRescanning()
+{
+    const QString root = tree->path();
+    writeFile(root + "/a.bin", 2 << 20);
+    Widget w;
+    QVERIFY(scanShown(w, root));
+    auto *area = w.findChild<ResultsArea *>();
+    auto *tabs = w.findChild<QTabBar *>("viewTabs");
+    QVERIFY(area && tabs);
+    // One view: no tabs to choose from.
+    QVERIFY(!tabs->isVisibleTo(&w));
+
+    auto *other = new QLabel("other");
+    const int second = area->addView("Other", other);
+    QVERIFY(tabs->isVisibleTo(&w));
+    QSignalSpy changed(area, &ResultsArea::currentViewChanged);
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(second).center());
+    QCOMPARE(area->currentView(), second);
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(other->isVisibleTo(&w));
+    QVERIFY(!table(w)->isVisibleTo(&w));
+    QVERIFY(w.findChild<QPushButton *>("scanb")->isEnabled());
+    QCOMPARE(rowsOf(w, 1), QStringList({root + "/a.bin"}));
+
+    // Hiding the view shown goes back to the files.
+    area->setViewShown(second, false);
+    QCOMPARE(area->currentView(), int(ResultsArea::FilesView));
+    QVERIFY(table(w)->isVisibleTo(&w));
+    QVERIFY(!tabs->isVisibleTo(&w));
 }
 
 // File names and directory lists holding markup show as they are in the
