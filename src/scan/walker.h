@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/foldertree.h"
 #include "scan/scanoptions.h"
 #include "scan/spreadcounter.h"
 
@@ -52,6 +53,11 @@ public:
     // filter lets it into the ranking.
     qint64 fileCount() const { return files.total(); }
     qint64 byteCount() const { return bytes.total(); }
+    // The space they take on disk (their length where the system does not tell).
+    qint64 allocatedCount() const { return allocatedBytes.total(); }
+    // The folders of the running or last walk with the files below each,
+    // when the options ask for folder totals; may be read from any thread.
+    const FolderTree &folderTree() const { return folders; }
     // Folders that could not be listed, the roots included.
     qint64 unreadableCount() const { return unreadable.loadRelaxed(); }
 
@@ -91,10 +97,12 @@ private:
     QAtomicInt recentWanted = 1;
     alignas(64) SpreadCounter files;
     SpreadCounter bytes;
+    SpreadCounter allocatedBytes;
     QAtomicInteger<qint64> unreadable = 0;
     QMutex recentMutex;
     QString recentPath;
     QAtomicInt memoryExhausted = 0;
+    FolderTree folders;
     // The running walk, for stop() to wake; guarded by walkMutex.
     QMutex walkMutex;
     DirectoryWalk *activeWalk = nullptr;
