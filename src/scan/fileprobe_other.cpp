@@ -39,3 +39,8 @@ SpaceLayout spaceLayoutOf(QFile &)
 {
     return {};
 }
+
+qint64 sharedBytesOf(QFile &)
+{
+    return -1;
+}

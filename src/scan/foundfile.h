@@ -23,6 +23,9 @@ struct FoundFile
     // it, only its unshared extents where blocks are shared); -1 not yet
     // known. Filled for the results by freesOf() (see freespace.h).
     qint64 frees = -1;
+    // Bytes on disk that no other file or snapshot shares: what removing
+    // every name of the file would free; -1 not yet known.
+    qint64 unshared = -1;
 
     // The space on disk where known, else the length.
     qint64 onDisk() const { return allocated < 0 ? size : allocated; }

@@ -38,6 +38,9 @@ struct ScanOptions
     // Whether the scan sums the files below every folder (ScanSession's
     // largestFolders()); its cost grows with the folders, not the files.
     bool folderTotals = true;
+    // Whether the scan, once walked, measures what removing each of the
+    // results would free (FoundFile::frees; see freespace.h).
+    bool measureFrees = true;
 };
 
 // What the program scans unless the user says otherwise, in the window and

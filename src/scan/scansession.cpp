@@ -65,6 +65,7 @@ bool ScanSession::start()
     active = true;
     finalElapsed = 0;
     scanner->setDirs(roots);
+    scanner->setResultCount(count);
     ScanOptions options = scanOptions;
     options.excludes.clear();
     for (const QString &exclude : scanOptions.excludes) {

@@ -126,6 +126,19 @@ void TopFileMap::replace(const QString &oldPath, FoundFile file)
     insert(std::move(file));
 }
 
+void TopFileMap::updateMeasures(const QList<FoundFile> &files)
+{
+    QMutexLocker lock(&mutex);
+    for (const FoundFile &file : files) {
+        auto held = sizeMap.find(file);
+        if (held == sizeMap.end())
+            continue;
+        // The measures take no part in the order: the entry keeps its place.
+        auto hint = sizeMap.erase(held);
+        sizeMap.insert(hint, file);
+    }
+}
+
 QList<FoundFile> TopFileMap::topFiles(int n)
 {
     QList<FoundFile> list = snapshot(n);

@@ -57,6 +57,10 @@ public:
     // The same for a file with all the walk knows of it; file.path is the
     // new name.
     void replace(const QString &oldPath, FoundFile file);
+    // Takes over what was measured of held entries since they were inserted
+    // (FoundFile's frees and unshared), matched by size and path; files no
+    // longer held are passed over.
+    void updateMeasures(const QList<FoundFile> &files);
     // The n largest entries (none for n < 1), with one debug line each,
     // largest first. Equal sizes keep their order in the ranking.
     QMultiMap<qint64, QString> top(int n);

@@ -2,6 +2,7 @@
 
 #include "scan/directorywalk.h"
 #include "scan/filefilter.h"
+#include "scan/freespace.h"
 #include "scan/linkedfiles.h"
 #include "scan/topfilemap.h"
 
@@ -156,6 +157,13 @@ void walker::run()
         }
         if (walk.outOfMemory())
             memoryExhausted.storeRelaxed(1);
+        // What removing each result would free: one extent map per listed
+        // file, never one per file walked.
+        if (scanOptions.measureFrees && stopRequested.loadRelaxed() != destroying) {
+            QList<FoundFile> listed = ranking->snapshot(results);
+            freespace::measure(listed, &stopRequested);
+            ranking->updateMeasures(listed);
+        }
     } catch (const std::bad_alloc &) {
         memoryExhausted.storeRelaxed(1);
     }

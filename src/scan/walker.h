@@ -38,6 +38,9 @@ public:
     void setDirs(const QStringList &dirs);
     // What the next walk counts; call only while the thread is idle.
     void setOptions(const ScanOptions &options);
+    // How many of the largest files the options' measureFrees measures once
+    // the walk has ended; call only while the thread is idle.
+    void setResultCount(int count) { results = count; }
     // Clears any earlier stop request and the counts, and starts the thread.
     // The flag is cleared here, before the thread exists, so a stop() that
     // follows at once is always seen by the walk.
@@ -88,6 +91,7 @@ private:
     TopFileMap *const ranking;
     QStringList dirs;
     ScanOptions scanOptions;
+    int results = 0;
     // Read for every entry by every walk thread, so on a cache line that no
     // count shares. 0: run; 1: stop() was called; 2: the object is being
     // destroyed.
