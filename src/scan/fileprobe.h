@@ -56,3 +56,7 @@ SpaceLayout spaceLayoutOf(QFile &file);
 // with another file or a snapshot (btrfs, XFS with reflink): 0 where nothing
 // is shared (ext4 shares nothing), -1 where the system gives no extent map.
 qint64 sharedBytesOf(QFile &file);
+// The same for the file at path, opened only when it is a regular file and
+// still the one with this device and inode (never a fifo put in its place);
+// -1 where it is not, cannot be opened, or has no extent map.
+qint64 sharedBytesOfFile(const QString &path, quint64 device, quint64 inode);

@@ -8,7 +8,9 @@
 #include <linux/fiemap.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
@@ -154,4 +156,28 @@ qint64 sharedBytesOf(QFile &file)
         return true;
     });
     return read ? shared : -1;
+}
+
+qint64 sharedBytesOfFile(const QString &path, quint64 device, quint64 inode)
+{
+    // O_NONBLOCK: a fifo put at the path since the walk must not hold us.
+    const int fd = ::open(pathcodec::toNative(path).constData(),
+                          O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat st;
+    qint64 shared = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && quint64(st.st_dev) == device &&
+        quint64(st.st_ino) == inode) {
+        shared = 0;
+        const bool read = readExtents(fd, [&](const struct fiemap_extent &extent) {
+            if (extent.fe_flags & FIEMAP_EXTENT_SHARED)
+                shared = saturatedSum(shared, qint64(qMin<quint64>(extent.fe_length, INT64_MAX)));
+            return true;
+        });
+        if (!read)
+            shared = -1;
+    }
+    ::close(fd);
+    return shared;
 }

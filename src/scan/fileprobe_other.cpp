@@ -44,3 +44,8 @@ qint64 sharedBytesOf(QFile &)
 {
     return -1;
 }
+
+qint64 sharedBytesOfFile(const QString &, quint64, quint64)
+{
+    return -1;
+}

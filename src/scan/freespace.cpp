@@ -2,7 +2,6 @@
 
 #include "scan/fileprobe.h"
 
-#include <QFile>
 #include <QHash>
 #include <QThread>
 
@@ -25,18 +24,7 @@ qint64 unsharedSpaceOf(const FoundFile &file)
 {
     const qint64 onDisk = file.onDisk();
 #ifdef Q_OS_LINUX
-    // The same regular file the walk met, and only then opened.
-    const FileStamp before = stampOfPath(file.path);
-    if (!before.valid || !before.regular || before.device != file.device ||
-        before.inode != file.inode)
-        return onDisk;
-    QFile opened(file.path);
-    if (!opened.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return onDisk;
-    const FileStamp after = stampOfFile(opened);
-    if (after.device != file.device || after.inode != file.inode)
-        return onDisk;
-    const qint64 shared = sharedBytesOf(opened);
+    const qint64 shared = sharedBytesOfFile(file.path, file.device, file.inode);
     if (shared < 0)
         return onDisk;
     return qMax<qint64>(onDisk - shared, 0);
