@@ -13,7 +13,7 @@
 # busy loop pinned to CPU 0 (started and stopped by the script).
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]
 #                       [--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]
-#                       [--equal-sizes]
+#                       [--equal-sizes] [--space-on-disk]
 #   --rounds N    rounds per phase, at least 5 (default 7)
 #   --cold        a phase "cold" instead, the page cache dropped before every
 #                 run (needs root)
@@ -24,6 +24,10 @@
 #   --deep        instead of all this, scan a chain of 25,000 nested folders
 #                 (/tmp/vastrel-deep-tree) with the descriptor limit at 256,
 #                 and print whether its bottom file is listed and the peak RSS
+#   --space-on-disk instead of all this, time the folder totals (vastrel-top
+#                 --folders against vastrel-top and the bare walk) and --frees
+#                 on 10,000 results, warm, and the peak RSS with folder totals
+#                 (tools/bench/spaceondisk.py; --files N for another tree)
 #   --equal-sizes instead of all this, time vastrel-top -n 10 and -n 10000 on
 #                 one folder of 200,000 empty files (--files N: N of them;
 #                 /tmp/vastrel-equal-sizes-N) and print the ratio of the two
@@ -39,10 +43,12 @@ phases=quiet,hog
 window=()
 deep=0
 equal=0
+space=0
 files_given=0
 usage() {
     echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]" \
-        "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep] [--equal-sizes]" >&2
+        "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep] [--equal-sizes]" \
+        "[--space-on-disk]" >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
@@ -57,6 +63,7 @@ while [ $# -gt 0 ]; do
         --no-window) window=(--no-window); shift ;;
         --deep) deep=1; shift ;;
         --equal-sizes) equal=1; shift ;;
+        --space-on-disk) space=1; shift ;;
         *) usage ;;
     esac
 done
@@ -89,7 +96,11 @@ fi
 source scripts/deps.sh
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
-cmake --build "$build" --target vastrel-top vastrel-guiscan vastrel-floorwalk >/dev/null
+if [ $space -eq 1 ]; then
+    cmake --build "$build" --target vastrel-top vastrel-floorwalk >/dev/null
+else
+    cmake --build "$build" --target vastrel-top vastrel-guiscan vastrel-floorwalk >/dev/null
+fi
 if [ $deep -eq 1 ]; then
     exec python3 tools/bench/deeptree.py "$build/src/top/vastrel-top" /tmp/vastrel-deep-tree
 fi
@@ -99,6 +110,10 @@ if [ $equal -eq 1 ]; then
 fi
 python3 tools/bench/maketree.py "$tree" --files "$files"
 echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+if [ $space -eq 1 ]; then
+    exec python3 tools/bench/spaceondisk.py "$build/src/top/vastrel-top" \
+        "$build/tools/bench/vastrel-floorwalk" "$tree" "$rounds"
+fi
 python3 tools/bench/timeit.py "$build/src/top/vastrel-top" \
     "$build/tools/guibench/vastrel-guiscan" "$tree" "$rounds" "$phases" "${window[@]}" \
     --floor "$build/tools/bench/vastrel-floorwalk"

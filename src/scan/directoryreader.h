@@ -96,6 +96,9 @@ struct DirectoryEntry
     bool hidden = false;
     // Size in bytes (File only).
     qint64 size = 0;
+    // Bytes allocated on disk, from the same call that gave the size (File
+    // only); -1 where the system does not tell.
+    qint64 allocated = -1;
     // Last modification, milliseconds since 1970-01-01 UTC (File only).
     qint64 modified = 0;
     // Identity (File only): zero when the system does not tell; then the

@@ -33,6 +33,11 @@ constexpr DWORD reparseTagLxBlk = 0x80000026;
 // Linux subsystem's links.
 constexpr DWORD nameSurrogateBit = 0x20000000;
 
+// Cloud files whose data is fetched when opened or read (OneDrive, iCloud
+// and other cloud file providers); spelled out for older SDK headers.
+constexpr DWORD recallOnOpen = 0x00040000; // FILE_ATTRIBUTE_RECALL_ON_OPEN
+constexpr DWORD recallOnDataAccess = 0x00400000; // FILE_ATTRIBUTE_RECALL_ON_DATA_ACCESS
+
 // 1601-01-01 to 1970-01-01 in FILETIME's 100-nanosecond ticks.
 constexpr qint64 epochOffsetTicks = 116444736000000000LL;
 
@@ -111,6 +116,18 @@ bool entryFromFindData(const WIN32_FIND_DATAW &data, bool skipHidden, DirectoryE
     return true;
 }
 
+qint64 allocatedSize(DWORD attributes, qint64 listedAllocation,
+                     const std::function<qint64()> &compressedSize)
+{
+    if (attributes & (recallOnDataAccess | recallOnOpen | FILE_ATTRIBUTE_OFFLINE))
+        return 0;
+    if (attributes & (FILE_ATTRIBUTE_COMPRESSED | FILE_ATTRIBUTE_SPARSE_FILE)) {
+        const qint64 asked = compressedSize ? compressedSize() : -1;
+        return asked >= 0 ? asked : listedAllocation;
+    }
+    return listedAllocation;
+}
+
 void appendName(QString &names, const WIN32_FIND_DATAW &data)
 {
     names.append(reinterpret_cast<const QChar *>(data.cFileName),
@@ -149,6 +166,19 @@ struct DirectoryReader::Private
 namespace {
 
 constexpr std::size_t batchSize = 256;
+
+qint64 compressedSizeOf(const std::wstring &directory, const wchar_t *name)
+{
+    std::wstring path = directory;
+    if (!path.empty() && path.back() != L'\\')
+        path += L'\\';
+    path += name;
+    DWORD high = 0;
+    const DWORD low = GetCompressedFileSizeW(path.c_str(), &high);
+    if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR)
+        return -1;
+    return qint64((quint64(high) << 32) | low);
+}
 
 QString systemMessage(DWORD error)
 {
@@ -243,6 +273,11 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
     while (entries.size() < batchSize && d->pending) {
         DirectoryEntry entry;
         if (windowslisting::entryFromFindData(d->data, d->skipHidden, entry)) {
+            // FindFirstFileExW lists no allocation size.
+            if (entry.kind == DirectoryEntry::Kind::File)
+                entry.allocated = windowslisting::allocatedSize(
+                    d->data.dwFileAttributes, -1,
+                    [this] { return compressedSizeOf(d->directory, d->data.cFileName); });
             entry.position = quint32(entries.size());
             d->names.add([this](QString &names) { windowslisting::appendName(names, d->data); });
             entries.push_back(entry);

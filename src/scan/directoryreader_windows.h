@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 
 #include <windows.h>
@@ -30,6 +31,16 @@ bool entryFromFindData(const WIN32_FIND_DATAW &data, bool skipHidden, DirectoryE
 // Appends the entry's name to names exactly as the system gave it, unpaired
 // surrogates included.
 void appendName(QString &names, const WIN32_FIND_DATAW &data);
+
+// A file's space on disk from its listing, without opening it: a cloud
+// placeholder (recalled on open or on access to its data, or offline) takes
+// 0, and is neither opened nor asked about, so it is never fetched; a
+// compressed or sparse file is asked about with compressedSize (the system's
+// GetCompressedFileSizeW(), an extra call for those files alone), falling
+// back on the listing where the answer is negative; any other file takes the
+// allocation the listing gives (-1 where the listing gives none).
+qint64 allocatedSize(DWORD attributes, qint64 listedAllocation,
+                     const std::function<qint64()> &compressedSize);
 
 // A FILETIME as milliseconds since 1970-01-01 UTC.
 qint64 millisecondsSinceEpoch(const FILETIME &time);

@@ -2,6 +2,7 @@
 
 #include "scan/directoryreader.h"
 #include "scan/mountinfo.h"
+#include "scan/sizetext.h"
 
 #include <QDir>
 #include <QSet>
@@ -76,6 +77,7 @@ struct Work
         parentDevice = other.parentDevice;
         rootDevice = other.rootDevice;
         mountChecked = other.mountChecked;
+        folder = other.folder;
         return *this;
     }
 
@@ -86,6 +88,8 @@ struct Work
     quint64 rootDevice = 0;
     // A mount point the mount table let in: its file system is known.
     bool mountChecked = false;
+    // Its place in the folder tree, if one is kept.
+    FolderTree::Index folder = FolderTree::none;
 };
 
 // Directories opened ahead of their listing, per thread: enough to keep a
@@ -178,6 +182,7 @@ struct DirectoryWalk::Private
                 d.leaveSection();
             return held;
         }
+        bool isHeld() const { return held; }
         void leave()
         {
             if (held)
@@ -204,6 +209,7 @@ struct DirectoryWalk::Private
     const ScanOptions options;
     const QSet<QString> excludes;
     const int threadCount;
+    FolderTree *tree = nullptr;
 
     std::mutex mutex;
     std::condition_variable wake; // work was pushed, or the pool ends
@@ -264,6 +270,11 @@ bool DirectoryWalk::outOfMemory() const
     return (d->halted.load() & outOfMemoryBit) != 0;
 }
 
+void DirectoryWalk::setFolderTree(FolderTree *tree)
+{
+    d->tree = tree;
+}
+
 void DirectoryWalk::interrupt()
 {
     std::lock_guard<std::mutex> lock(d->mutex);
@@ -308,6 +319,8 @@ void DirectoryWalk::walk(const QString &root)
         first.path = QDir(root).path();
         if (d->excludes.contains(first.path))
             return;
+        if (d->tree)
+            first.folder = d->tree->addRoot(first.path);
         // The pool starts with the first root, so a walk without roots costs
         // no thread. Where no thread can be started, the caller walks alone.
         if (!d->started)
@@ -506,8 +519,11 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
         handlesHeld.fetch_sub(1, std::memory_order_relaxed);
     Section section(*this);
     if (!open(work.path, handle, reader)) {
-        if (section.enter())
+        if (section.enter()) {
+            if (tree)
+                tree->markUnreadable(work.folder);
             report(work.path, reader.errorString());
+        }
         return;
     }
     const DirectoryInfo info = reader.info();
@@ -537,6 +553,8 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
         }
     }
     if (!enter) {
+        if (tree && section.enter())
+            tree->markSkipped(work.folder);
         reader.close();
         descriptorFreed();
         return;
@@ -551,6 +569,10 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
     while (!interrupted && reader.read(entries)) {
         if (!section.enter())
             break;
+        // This batch's files with one name, added to the folder at its end.
+        qint64 files = 0;
+        qint64 bytes = 0;
+        qint64 allocated = 0;
         for (const DirectoryEntry &entry : entries) {
             if (stopped()) {
                 interrupted = true;
@@ -561,12 +583,26 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 file.folder = prefix;
                 file.name = entry.name;
                 file.size = entry.size;
+                file.allocated = entry.allocated;
                 file.modified = entry.modified;
                 file.device = entry.device;
                 file.inode = entry.inode;
                 file.links = entry.links;
                 visitor(file);
+                if (tree) {
+                    const qint64 onDisk = entry.allocated < 0 ? entry.size : entry.allocated;
+                    if (entry.links > 1) {
+                        tree->addLinked(work.folder, file.path(), entry.size, onDisk,
+                                        entry.device, entry.inode);
+                    } else {
+                        ++files;
+                        bytes = saturatedSum(bytes, entry.size);
+                        allocated = saturatedSum(allocated, onDisk);
+                    }
+                }
             } else if (entry.kind == DirectoryEntry::Kind::Failed) {
+                if (tree)
+                    tree->markUnreadable(work.folder);
                 report(QString(prefix).append(entry.name), DirectoryReader::errorText(entry.error));
             } else if (entry.kind == DirectoryEntry::Kind::Directory) {
                 QString path;
@@ -583,6 +619,8 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                         child.mountChecked = true;
                     }
                 }
+                if (tree)
+                    child.folder = tree->addChild(work.folder, entry.name);
                 child.path = std::move(path);
                 child.parent = retain(self.get());
                 child.parentDevice = info.device;
@@ -603,10 +641,14 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 }
             }
         }
+        if (tree && section.isHeld())
+            tree->addFiles(work.folder, files, bytes, allocated);
         section.leave();
         push(found);
     }
     const QString error = reader.errorString();
+    if (tree && !error.isEmpty() && section.enter())
+        tree->markUnreadable(work.folder);
     reader.close();
     descriptorFreed();
     if (!interrupted && !error.isEmpty() && section.enter())

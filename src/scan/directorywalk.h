@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/foldertree.h"
 #include "scan/scanoptions.h"
 
 #include <QAtomicInt>
@@ -17,6 +18,8 @@ struct WalkedFile
     // The file's own name.
     QStringView name;
     qint64 size = 0;
+    // Bytes allocated on disk; -1 where the system does not tell.
+    qint64 allocated = -1;
     // Last modification, milliseconds since 1970-01-01 UTC.
     qint64 modified = 0;
     // Identity and number of names; zero where the system does not tell.
@@ -89,6 +92,10 @@ public:
     ~DirectoryWalk();
     DirectoryWalk(const DirectoryWalk &) = delete;
     DirectoryWalk &operator=(const DirectoryWalk &) = delete;
+
+    // Sums the files below every folder into tree (which outlives the walk)
+    // from the next root on; none unless set.
+    void setFolderTree(FolderTree *tree);
 
     // Walks one root and returns when every directory below it has been
     // listed, or after a stop. An empty root names no folder.

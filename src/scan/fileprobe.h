@@ -51,3 +51,12 @@ struct SpaceLayout
 // The open file's layout; not shared where the system cannot tell, where
 // some extent is the file's alone, or where the data is not yet placed.
 SpaceLayout spaceLayoutOf(QFile &file);
+
+// How many bytes of the open file's extents the file system marks as shared
+// with another file or a snapshot (btrfs, XFS with reflink): 0 where nothing
+// is shared (ext4 shares nothing), -1 where the system gives no extent map.
+qint64 sharedBytesOf(QFile &file);
+// The same for the file at path, opened only when it is a regular file and
+// still the one with this device and inode (never a fifo put in its place);
+// -1 where it is not, cannot be opened, or has no extent map.
+qint64 sharedBytesOfFile(const QString &path, quint64 device, quint64 inode);

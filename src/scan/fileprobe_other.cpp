@@ -39,3 +39,13 @@ SpaceLayout spaceLayoutOf(QFile &)
 {
     return {};
 }
+
+qint64 sharedBytesOf(QFile &)
+{
+    return -1;
+}
+
+qint64 sharedBytesOfFile(const QString &, quint64, quint64)
+{
+    return -1;
+}

@@ -9,17 +9,29 @@ LinkedFiles::LinkedFiles(TopFileMap *ranking) : ranking(ranking) { }
 // that replaces it never pass each other.
 void LinkedFiles::offer(qint64 size, const QString &path, quint64 device, quint64 inode)
 {
+    FoundFile file;
+    file.size = size;
+    file.path = path;
+    file.device = device;
+    file.inode = inode;
+    offer(file);
+}
+
+void LinkedFiles::offer(const FoundFile &file)
+{
     // The ranking's floor only rises: a file below it can never get in.
+    const qint64 size = sizeOf(file, ranking->rankBy());
     if (size < ranking->floor())
         return;
     QMutexLocker lock(&mutex);
-    const auto found = seen.find(Key {device, inode});
+    const Key key {file.device, file.inode};
+    const auto found = seen.find(key);
     if (found == seen.end()) {
-        seen.insert(Key {device, inode}, Seen {size, path});
-        ranking->insert(size, path, device, inode);
-    } else if (pathcodec::nativeLess(path, found->path)) {
-        ranking->replace(size, found->path, path, device, inode);
-        found->path = path;
+        seen.insert(key, Seen {size, file.path});
+        ranking->insert(file);
+    } else if (pathcodec::nativeLess(file.path, found->path)) {
+        ranking->replace(found->path, file);
+        found->path = file.path;
     }
     if (seen.size() >= pruneAt) {
         const qint64 floor = ranking->floor();

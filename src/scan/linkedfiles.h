@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scan/foundfile.h"
+
 #include <QHash>
 #include <QMutex>
 #include <QString>
@@ -18,6 +20,8 @@ public:
 
     // Offers one name of a file with more than one name.
     void offer(qint64 size, const QString &path, quint64 device, quint64 inode);
+    // The same with all the walk knows of the file.
+    void offer(const FoundFile &file);
 
 private:
     struct Key

@@ -65,6 +65,8 @@ void setFileEntry(DirectoryEntry &entry, const struct stat &st, qint64 modified)
 {
     entry.kind = DirectoryEntry::Kind::File;
     entry.size = st.st_size;
+    // st_blocks counts 512-byte units whatever the file system's block size.
+    entry.allocated = qint64(st.st_blocks) * 512;
     entry.modified = modified;
     entry.device = quint64(st.st_dev);
     entry.inode = quint64(st.st_ino);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scan/foundfile.h"
+
 #include <QStringList>
 #include <QtGlobal>
 
@@ -30,6 +32,15 @@ struct ScanOptions
     QStringList types;
     // Only files not modified for this many days; 0: any.
     int olderThanDays = 0;
+    // What the ranking orders the files by: their length (as always) or the
+    // space they take on disk.
+    SizeKind rankBy = SizeKind::Apparent;
+    // Whether the scan sums the files below every folder (ScanSession's
+    // largestFolders()); its cost grows with the folders, not the files.
+    bool folderTotals = true;
+    // Whether the scan, once walked, measures what removing each of the
+    // results would free (FoundFile::frees; see freespace.h).
+    bool measureFrees = true;
 };
 
 // What the program scans unless the user says otherwise, in the window and

@@ -58,12 +58,14 @@ bool ScanSession::start()
             roots << clean;
     }
     ranking->clear();
+    ranking->setRankBy(scanOptions.rankBy);
     // The ranking keeps a margin of 100 beyond the rows asked for, inside int.
     ranking->setCapacity(int(qMin<qint64>(qint64(count) + 100, std::numeric_limits<int>::max())));
     stopped = false;
     active = true;
     finalElapsed = 0;
     scanner->setDirs(roots);
+    scanner->setResultCount(count);
     ScanOptions options = scanOptions;
     options.excludes.clear();
     for (const QString &exclude : scanOptions.excludes) {
@@ -116,6 +118,26 @@ qint64 ScanSession::fileCount() const
 qint64 ScanSession::byteCount() const
 {
     return scanner->byteCount();
+}
+
+qint64 ScanSession::allocatedCount() const
+{
+    return scanner->allocatedCount();
+}
+
+QList<FolderSize> ScanSession::largestFolders(int count, SizeKind by) const
+{
+    return scanner->folderTree().largest(count, by);
+}
+
+QList<FolderSize> ScanSession::allFolders() const
+{
+    return scanner->folderTree().all();
+}
+
+qint64 ScanSession::folderCount() const
+{
+    return scanner->folderTree().folderCount();
 }
 
 qint64 ScanSession::unreadableCount() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/foldertree.h"
 #include "scan/foundfile.h"
 #include "scan/scanoptions.h"
 
@@ -65,6 +66,21 @@ public:
     // Counts of the running or last scan.
     qint64 fileCount() const;
     qint64 byteCount() const;
+    // The space on disk the scan's files take (their length where the system
+    // does not tell); each name of a file counts, as in byteCount().
+    qint64 allocatedCount() const;
+
+    // The count largest folders below the roots by the chosen size, largest
+    // first: each with the length, the space on disk and the number of the
+    // files below it (a file with several names once, in the folder the
+    // ranking shows it in; a folder inside two roots once). Live while the
+    // scan runs, exact once it has finished; empty when the options turned
+    // folder totals off. Any thread; costs one pass over the folders.
+    QList<FolderSize> largestFolders(int count, SizeKind by) const;
+    // Every folder of the scan, in no particular order (for the history).
+    QList<FolderSize> allFolders() const;
+    // How many folders the scan has counted.
+    qint64 folderCount() const;
     // Folders that could not be read, roots that could not be found included.
     qint64 unreadableCount() const;
     // A file path the scan met since the last call, or "" (see

@@ -20,8 +20,10 @@ TopFileMap *TopFileMap::instance()
 
 bool TopFileMap::EvictionOrder::operator()(const FoundFile &a, const FoundFile &b) const
 {
-    if (a.size != b.size)
-        return a.size < b.size;
+    const qint64 sizeA = sizeOf(a, kind);
+    const qint64 sizeB = sizeOf(b, kind);
+    if (sizeA != sizeB)
+        return sizeA < sizeB;
     return pathcodec::compareNative(a.path, b.path) > 0;
 }
 
@@ -40,22 +42,43 @@ void TopFileMap::setCapacity(int capacity)
     updateFloor();
 }
 
+void TopFileMap::setRankBy(SizeKind rankBy)
+{
+    QMutexLocker lock(&mutex);
+    if (rankBy == kind)
+        return;
+    kind = rankBy;
+    sizeMap = Entries(EvictionOrder {kind});
+    count = 0;
+    updateFloor();
+}
+
 // Full, a capacity below 1 included: files at the smallest kept size may
 // still get in by their path; an empty full ranking takes nothing at all.
 void TopFileMap::updateFloor()
 {
     qint64 floor = noFloor;
     if (count >= capacity)
-        floor = sizeMap.empty() ? std::numeric_limits<qint64>::max() : sizeMap.begin()->size;
+        floor = sizeMap.empty() ? std::numeric_limits<qint64>::max()
+                                : sizeOf(*sizeMap.begin(), kind);
     smallest.store(floor, std::memory_order_relaxed);
 }
 
 void TopFileMap::insert(qint64 size, const QString &path, quint64 device, quint64 inode)
 {
+    FoundFile file;
+    file.size = size;
+    file.path = path;
+    file.device = device;
+    file.inode = inode;
+    insert(std::move(file));
+}
+
+void TopFileMap::insert(FoundFile file)
+{
     // A stale floor is never above the true one: at worst the lock decides.
-    if (size < floor())
+    if (sizeOf(file, kind) < floor())
         return;
-    FoundFile file {size, path, device, inode};
     QMutexLocker lock(&mutex);
     if (count < capacity) {
         sizeMap.insert(std::move(file));
@@ -78,17 +101,42 @@ void TopFileMap::insert(qint64 size, const QString &path, quint64 device, quint6
 void TopFileMap::replace(qint64 size, const QString &oldPath, const QString &newPath,
                          quint64 device, quint64 inode)
 {
+    FoundFile file;
+    file.size = size;
+    file.path = newPath;
+    file.device = device;
+    file.inode = inode;
+    replace(oldPath, std::move(file));
+}
+
+void TopFileMap::replace(const QString &oldPath, FoundFile file)
+{
     {
         QMutexLocker lock(&mutex);
-        const auto held = sizeMap.find(FoundFile {size, oldPath});
+        FoundFile old = file;
+        old.path = oldPath;
+        const auto held = sizeMap.find(old);
         if (held != sizeMap.end()) {
-            // newPath ranks right before oldPath: it takes its place.
+            // The new name ranks right before the old one: it takes its place.
             sizeMap.erase(held);
-            sizeMap.insert(FoundFile {size, newPath, device, inode});
+            sizeMap.insert(std::move(file));
             return;
         }
     }
-    insert(size, newPath, device, inode);
+    insert(std::move(file));
+}
+
+void TopFileMap::updateMeasures(const QList<FoundFile> &files)
+{
+    QMutexLocker lock(&mutex);
+    for (const FoundFile &file : files) {
+        auto held = sizeMap.find(file);
+        if (held == sizeMap.end())
+            continue;
+        // The measures take no part in the order: the entry keeps its place.
+        auto hint = sizeMap.erase(held);
+        sizeMap.insert(hint, file);
+    }
 }
 
 QList<FoundFile> TopFileMap::topFiles(int n)
@@ -105,7 +153,7 @@ QMultiMap<qint64, QString> TopFileMap::top(int n)
     // Taken from the largest down, each before its equal keys: equal keys
     // keep their order.
     for (const FoundFile &file : topFiles(n))
-        result.insert(file.size, file.path);
+        result.insert(sizeOf(file, kind), file.path);
     return result;
 }
 
@@ -114,7 +162,7 @@ QMultiMap<qint64, QString> TopFileMap::map() const
     QMutexLocker lock(&mutex);
     QMultiMap<qint64, QString> result;
     for (const FoundFile &file : sizeMap)
-        result.insert(result.cend(), file.size, file.path);
+        result.insert(result.cend(), sizeOf(file, kind), file.path);
     return result;
 }
 

@@ -23,6 +23,9 @@
 // evicting cost a logarithmic number of comparisons, however many files share
 // one size.
 //
+// It ranks by the files' length unless told to rank by their space on disk
+// (setRankBy()); "size" below means the size it ranks by.
+//
 // The owner clears it and sets the capacity before a walk starts; the walk's
 // threads insert while it runs, each with its own files; the owner reads it
 // after the walk has finished. snapshot() and floor() may run beside a walk.
@@ -37,14 +40,27 @@ public:
     // Sets how many entries are kept before eviction starts. Entries already
     // held stay even if there are more of them.
     void setCapacity(int capacity);
+    // Chooses the size the ranking orders by; drops every entry when it
+    // changes. SizeKind::Apparent unless set.
+    void setRankBy(SizeKind kind);
+    SizeKind rankBy() const { return kind; }
     // Offers one file to the ranking, with its device and inode (0 where
     // unknown). Cheap for a file below floor(): one atomic load, no lock.
     void insert(qint64 size, const QString &path, quint64 device = 0, quint64 inode = 0);
+    // The same for a file with all the walk knows of it.
+    void insert(FoundFile file);
     // Puts newPath (another name of the same file: same size, device and
     // inode) in the place of oldPath, or offers it when oldPath is not held
     // (evicted). newPath must come before oldPath.
     void replace(qint64 size, const QString &oldPath, const QString &newPath, quint64 device = 0,
                  quint64 inode = 0);
+    // The same for a file with all the walk knows of it; file.path is the
+    // new name.
+    void replace(const QString &oldPath, FoundFile file);
+    // Takes over what was measured of held entries since they were inserted
+    // (FoundFile's frees and unshared), matched by size and path; files no
+    // longer held are passed over.
+    void updateMeasures(const QList<FoundFile> &files);
     // The n largest entries (none for n < 1), with one debug line each,
     // largest first. Equal sizes keep their order in the ranking.
     QMultiMap<qint64, QString> top(int n);
@@ -69,6 +85,7 @@ private:
     // the entries come out in the ranking's order.
     struct EvictionOrder
     {
+        SizeKind kind = SizeKind::Apparent;
         bool operator()(const FoundFile &a, const FoundFile &b) const;
     };
     using Entries = std::multiset<FoundFile, EvictionOrder>;
@@ -80,6 +97,7 @@ private:
     // Guards sizeMap and count against concurrent inserts and snapshot().
     mutable QMutex mutex;
     Entries sizeMap;
+    SizeKind kind = SizeKind::Apparent;
     int capacity = 1000;
     int count = 0;
     std::atomic<qint64> smallest {std::numeric_limits<qint64>::min()};

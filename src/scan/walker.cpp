@@ -2,6 +2,7 @@
 
 #include "scan/directorywalk.h"
 #include "scan/filefilter.h"
+#include "scan/freespace.h"
 #include "scan/linkedfiles.h"
 #include "scan/topfilemap.h"
 
@@ -44,6 +45,8 @@ void walker::start(Priority priority)
     stopRequested.testAndSetRelaxed(stopAsked, running);
     files.reset();
     bytes.reset();
+    allocatedBytes.reset();
+    folders.clear();
     unreadable.storeRelaxed(0);
     memoryExhausted.storeRelaxed(0);
     {
@@ -86,6 +89,7 @@ void walker::run()
         const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
         // Listeners connect before the walk starts.
         const bool announced = isSignalConnected(QMetaMethod::fromSignal(&walker::walkfile));
+        const bool rankByDisk = ranking->rankBy() == SizeKind::OnDisk;
         DirectoryWalk walk(
             stopRequested,
             [&](const WalkedFile &file) {
@@ -94,7 +98,8 @@ void walker::run()
                 // get into the ranking, and for no other.
                 const bool recent =
                     recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0);
-                const bool offered = file.size >= ranking->floor() &&
+                const qint64 onDisk = file.allocated < 0 ? file.size : file.allocated;
+                const bool offered = (rankByDisk ? onDisk : file.size) >= ranking->floor() &&
                     (!filter.isActive() || filter.accepts(file.name, file.size, file.modified));
                 if (announced || recent || offered) {
                     const QString path = file.path();
@@ -104,19 +109,32 @@ void walker::run()
                         QMutexLocker lock(&recentMutex);
                         recentPath = path;
                     }
-                    if (offered && file.links > 1)
-                        linked.offer(file.size, path, file.device, file.inode);
-                    else if (offered)
-                        ranking->insert(file.size, path, file.device, file.inode);
+                    if (offered) {
+                        FoundFile found;
+                        found.size = file.size;
+                        found.path = path;
+                        found.device = file.device;
+                        found.inode = file.inode;
+                        found.allocated = file.allocated;
+                        found.modified = file.modified;
+                        found.links = file.links;
+                        if (file.links > 1)
+                            linked.offer(found);
+                        else
+                            ranking->insert(std::move(found));
+                    }
                 }
                 files.add(1);
                 bytes.add(file.size);
+                allocatedBytes.add(onDisk);
             },
             [this](const QString &path, const QString &reason) {
                 unreadable.fetchAndAddRelaxed(1);
                 Q_EMIT folderUnreadable(path, reason);
             },
             scanOptions);
+        if (scanOptions.folderTotals)
+            walk.setFolderTree(&folders);
         // stop() wakes the walk while it runs; the registration ends before
         // the walk does, however run() is left.
         struct Registration
@@ -139,6 +157,13 @@ void walker::run()
         }
         if (walk.outOfMemory())
             memoryExhausted.storeRelaxed(1);
+        // What removing each result would free: one extent map per listed
+        // file, never one per file walked.
+        if (scanOptions.measureFrees && stopRequested.loadRelaxed() != destroying) {
+            QList<FoundFile> listed = ranking->snapshot(results);
+            freespace::measure(listed, &stopRequested);
+            ranking->updateMeasures(listed);
+        }
     } catch (const std::bad_alloc &) {
         memoryExhausted.storeRelaxed(1);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/foldertree.h"
 #include "scan/scanoptions.h"
 #include "scan/spreadcounter.h"
 
@@ -37,6 +38,9 @@ public:
     void setDirs(const QStringList &dirs);
     // What the next walk counts; call only while the thread is idle.
     void setOptions(const ScanOptions &options);
+    // How many of the largest files the options' measureFrees measures once
+    // the walk has ended; call only while the thread is idle.
+    void setResultCount(int count) { results = count; }
     // Clears any earlier stop request and the counts, and starts the thread.
     // The flag is cleared here, before the thread exists, so a stop() that
     // follows at once is always seen by the walk.
@@ -52,6 +56,11 @@ public:
     // filter lets it into the ranking.
     qint64 fileCount() const { return files.total(); }
     qint64 byteCount() const { return bytes.total(); }
+    // The space they take on disk (their length where the system does not tell).
+    qint64 allocatedCount() const { return allocatedBytes.total(); }
+    // The folders of the running or last walk with the files below each,
+    // when the options ask for folder totals; may be read from any thread.
+    const FolderTree &folderTree() const { return folders; }
     // Folders that could not be listed, the roots included.
     qint64 unreadableCount() const { return unreadable.loadRelaxed(); }
 
@@ -82,6 +91,7 @@ private:
     TopFileMap *const ranking;
     QStringList dirs;
     ScanOptions scanOptions;
+    int results = 0;
     // Read for every entry by every walk thread, so on a cache line that no
     // count shares. 0: run; 1: stop() was called; 2: the object is being
     // destroyed.
@@ -91,10 +101,12 @@ private:
     QAtomicInt recentWanted = 1;
     alignas(64) SpreadCounter files;
     SpreadCounter bytes;
+    SpreadCounter allocatedBytes;
     QAtomicInteger<qint64> unreadable = 0;
     QMutex recentMutex;
     QString recentPath;
     QAtomicInt memoryExhausted = 0;
+    FolderTree folders;
     // The running walk, for stop() to wake; guarded by walkMutex.
     QMutex walkMutex;
     DirectoryWalk *activeWalk = nullptr;

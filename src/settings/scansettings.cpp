@@ -19,6 +19,9 @@ const QString excludeKey = QStringLiteral("scan/exclude");
 const QString minSizeKey = QStringLiteral("scan/minsize");
 const QString typesKey = QStringLiteral("scan/types");
 const QString olderThanDaysKey = QStringLiteral("scan/olderthandays");
+const QString rankByKey = QStringLiteral("scan/rankby");
+const QString rankBySize = QStringLiteral("size");
+const QString rankByDisk = QStringLiteral("disk");
 
 // The longest age filter kept: a century.
 constexpr int maxDays = 36500;
@@ -74,6 +77,9 @@ ScanOptions load(const QSettings &file)
     options.minSize = readCount(file, minSizeKey, std::numeric_limits<qint64>::max(), 0);
     options.types = filetypes::extensions(readList(file, typesKey));
     options.olderThanDays = int(readCount(file, olderThanDaysKey, maxDays, 0));
+    // Anything but "disk" ranks by length, as before the key existed.
+    const QString rankBy = file.value(rankByKey).toString().trimmed().toLower();
+    options.rankBy = rankBy == rankByDisk ? SizeKind::OnDisk : SizeKind::Apparent;
     return options;
 }
 
@@ -86,6 +92,7 @@ void save(QSettings &file, const ScanOptions &options)
     file.setValue(minSizeKey, qMax<qint64>(options.minSize, 0));
     file.setValue(typesKey, filetypes::extensions(options.types));
     file.setValue(olderThanDaysKey, qBound(0, options.olderThanDays, maxDays));
+    file.setValue(rankByKey, options.rankBy == SizeKind::OnDisk ? rankByDisk : rankBySize);
 }
 
 ScanOptions load()

@@ -15,6 +15,7 @@ class QSettings;
 //   minsize=0            (bytes)
 //   types=mkv, mp4, iso  (extensions, lower case, without the dot)
 //   olderthandays=0
+//   rankby=size          (size: the files' length; disk: their space on disk)
 //
 // A missing key or a value that does not read as its kind gives the default,
 // so files from versions without these keys keep working, and versions that

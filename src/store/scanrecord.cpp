@@ -86,6 +86,7 @@ ScanRecord scanRecordOf(const ScanSession &session, const QStringList &roots,
     summary.partial = session.wasStopped();
     summary.fileCount = session.fileCount();
     summary.byteCount = session.byteCount();
+    summary.bytesOnDisk = session.allocatedCount();
     summary.unreadableCount = session.unreadableCount();
     summary.listing = ListingRule::of(session.resultCount(), session.options());
     summary.listedCount = listed.size();
@@ -93,9 +94,22 @@ ScanRecord scanRecordOf(const ScanSession &session, const QStringList &roots,
         StoredFile stored;
         stored.path = file.path;
         stored.size = file.size;
+        stored.sizeOnDisk = file.allocated;
+        stored.modified = file.modified;
         stored.device = file.device;
         stored.inode = file.inode;
         scan.files << stored;
+    }
+    if (session.options().folderTotals) {
+        for (const FolderSize &folder : session.allFolders()) {
+            FolderTotal total;
+            total.path = folder.path;
+            total.bytes = folder.size;
+            total.bytesOnDisk = folder.allocated;
+            total.fileCount = folder.files;
+            scan.folders << total;
+        }
+        summary.folderCount = scan.folders.size();
     }
     return scan;
 }

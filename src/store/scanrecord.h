@@ -97,6 +97,6 @@ struct FoundFile;
 
 // The record of a scan that has just ended: its target (roots as given to
 // the session), when and how long, whether it was stopped, its counts and
-// the files it listed. The folder totals are the caller's to add.
+// the files it listed, with every folder's totals where the scan kept them.
 ScanRecord scanRecordOf(const ScanSession &session, const QStringList &roots,
                         const QList<FoundFile> &listed);

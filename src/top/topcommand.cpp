@@ -1,6 +1,7 @@
 #include "top/topcommand.h"
 
 #include "scan/filetypes.h"
+#include "scan/freespace.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
@@ -42,6 +43,9 @@ enum class Key {
     History,
     Database,
     Copies,
+    DiskUsage,
+    Frees,
+    Folders,
     Help,
     Version
 };
@@ -94,6 +98,16 @@ const OptionSpec optionTable[] = {
      "among them, largest set first, the copy to keep\n"
      "first (shortest path, then oldest); an empty record\n"
      "between sets"},
+    {Key::DiskUsage, 0, "disk-usage", nullptr,
+     "rank and print by the space on disk (as du does\n"
+     "without --apparent-size) instead of the length"},
+    {Key::Frees, 0, "frees", nullptr,
+     "records SIZE, a tab, what removing the file would\n"
+     "free now (0 while it has other names; less where\n"
+     "reflinks or snapshots share its blocks), a tab, PATH"},
+    {Key::Folders, 0, "folders", nullptr,
+     "the N largest folders instead of files, by all the\n"
+     "files below each (a file with several names once)"},
     {Key::Help, 'h', "help", nullptr, "show this help and exit"},
     {Key::Version, 0, "version", nullptr, "show the version and exit"},
 };
@@ -212,6 +226,15 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         return QString();
     case Key::Copies:
         options.copies = true;
+        return QString();
+    case Key::DiskUsage:
+        scan.rankBy = SizeKind::OnDisk;
+        return QString();
+    case Key::Frees:
+        options.frees = true;
+        return QString();
+    case Key::Folders:
+        options.folders = true;
         return QString();
     case Key::Help:
         options.action = Options::Help;
@@ -552,6 +575,12 @@ Options parseArguments(const QStringList &arguments)
                 return options;
         }
     }
+    if (options.folders && (options.frees || options.copies || options.compare))
+        return invalid(QStringLiteral("option '--folders' lists folders: it does not go with "
+                                      "'--frees', '--copies' or '--compare'"));
+    // Measured only where printed or kept: each costs the walk something.
+    options.scan.measureFrees = options.frees;
+    options.scan.folderTotals = options.folders || options.save || options.compare;
     return options;
 }
 
@@ -630,17 +659,51 @@ QString usage()
 
 QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes)
 {
+    RecordFormat format;
+    format.nullTerminated = nullTerminated;
+    format.exactBytes = exactBytes;
+    return formatResults(files, format);
+}
+
+namespace {
+
+void appendSize(QByteArray &records, qint64 bytes, const RecordFormat &format)
+{
+    records += format.exactBytes ? QByteArray::number(bytes) : megabytesText(bytes).toLatin1();
+    records += '\t';
+}
+
+void appendPath(QByteArray &records, const QString &path, const RecordFormat &format)
+{
+    if (format.nullTerminated) {
+        records += pathcodec::toNative(path);
+        records += '\0';
+    } else {
+        records += toTerminal(pathcodec::escapedLine(path));
+        records += '\n';
+    }
+}
+
+} // namespace
+
+QByteArray formatResults(const QList<FoundFile> &files, const RecordFormat &format)
+{
     QByteArray records;
     for (const FoundFile &file : files) {
-        records += exactBytes ? QByteArray::number(file.size) : megabytesText(file.size).toLatin1();
-        records += '\t';
-        if (nullTerminated) {
-            records += pathcodec::toNative(file.path);
-            records += '\0';
-        } else {
-            records += toTerminal(pathcodec::escapedLine(file.path));
-            records += '\n';
-        }
+        appendSize(records, sizeOf(file, format.by), format);
+        if (format.frees)
+            appendSize(records, file.frees >= 0 ? file.frees : freespace::freesAlone(file), format);
+        appendPath(records, file.path, format);
+    }
+    return records;
+}
+
+QByteArray formatFolders(const QList<FolderSize> &folders, const RecordFormat &format)
+{
+    QByteArray records;
+    for (const FolderSize &folder : folders) {
+        appendSize(records, format.by == SizeKind::OnDisk ? folder.allocated : folder.size, format);
+        appendPath(records, folder.path, format);
     }
     return records;
 }
@@ -827,8 +890,15 @@ int run(const QStringList &arguments)
         const bool scanProblems = errors.messageCount() > 0 || session.unreadableCount() > 0;
         return qMax(printCopies(results, options, errors), scanProblems ? 1 : 0);
     }
-    if (!options.compare)
-        output = formatResults(results, options.nullTerminated, options.exactBytes);
+    RecordFormat format;
+    format.nullTerminated = options.nullTerminated;
+    format.exactBytes = options.exactBytes;
+    format.by = options.scan.rankBy;
+    format.frees = options.frees;
+    if (options.folders)
+        output = formatFolders(session.largestFolders(options.count, format.by), format);
+    else if (!options.compare)
+        output = formatResults(results, format);
     if (const int error = writeOutput(output)) {
         errors.message(writeError(error));
         return 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scan/copyfinder.h"
+#include "scan/foldertree.h"
 #include "scan/foundfile.h"
 #include "scan/scanoptions.h"
 #include "store/scancomparison.h"
@@ -34,6 +35,10 @@ struct Options
     // The sets of identical copies among the results instead of the
     // results (--copies).
     bool copies = false;
+    // Sizes are also what removing each file would free (--frees).
+    bool frees = false;
+    // The largest folders instead of files (--folders).
+    bool folders = false;
     // The window's defaults, so scripts and the window agree (--network
     // walks network file systems).
     ScanOptions scan = defaultScanOptions();
@@ -65,6 +70,19 @@ QString usage();
 // backslashes, control characters and undecodable bytes escaped, then a
 // newline. With nullTerminated the path's exact bytes and a NUL instead.
 QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes);
+// How records are written: as above, by the length or the space on disk,
+// with what removing each file would free between size and path (SIZE, a
+// tab, FREES, a tab, PATH).
+struct RecordFormat
+{
+    bool nullTerminated = false;
+    bool exactBytes = false;
+    SizeKind by = SizeKind::Apparent;
+    bool frees = false;
+};
+QByteArray formatResults(const QList<FoundFile> &files, const RecordFormat &format);
+// The largest folders, as records of their size by format.by and their path.
+QByteArray formatFolders(const QList<FolderSize> &folders, const RecordFormat &format);
 // The sets of copies, each set's files in the order they are kept, as
 // formatResults writes records, with an empty record between two sets.
 QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool exactBytes);

@@ -1,6 +1,7 @@
 #include "scan/copyfinder.h"
 
 #ifdef Q_OS_LINUX
+#include "support/loopmount.h"
 #include "support/withoutoverride.h"
 #endif
 
@@ -429,24 +430,10 @@ void tst_CopyFinder::reflinkedCopySharesSpace()
 #ifndef Q_OS_LINUX
     QSKIP("reflinks are read with Linux's FIEMAP");
 #else
-    if (::geteuid() != 0)
-        QSKIP("mounting a btrfs image needs root");
-    const QString mkfs = QStandardPaths::findExecutable("mkfs.btrfs", {"/usr/sbin", "/sbin"});
-    if (mkfs.isEmpty())
-        QSKIP("no mkfs.btrfs (Debian: btrfs-progs)");
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString image = dir.path() + "/btrfs.img";
-    const QString mount = dir.path() + "/mnt";
-    QVERIFY(QDir().mkdir(mount));
-    {
-        QFile file(image);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(128 << 20));
-    }
-    QCOMPARE(quietly(mkfs, {"-q", image}), 0);
-    if (quietly("mount", {"-o", "loop", image, mount}) != 0)
-        QSKIP("cannot mount a loop device here");
-    const auto unmount = qScopeGuard([&] { quietly("umount", {mount}); });
+    testsupport::LoopMount btrfs(QStringLiteral("btrfs"), 128, {"-q"});
+    if (!btrfs.isMounted())
+        QSKIP(qPrintable(btrfs.skipReason()));
+    const QString mount = btrfs.path();
 
     QVERIFY(writeFile(mount + "/a", content("P")));
     QCOMPARE(quietly("cp", {"--reflink=always", mount + "/a", mount + "/b"}), 0);

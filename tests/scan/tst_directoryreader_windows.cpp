@@ -20,6 +20,8 @@ private Q_SLOTS:
     void entryRules_data();
     void entryRules();
     void sizeTimeAndName();
+    void allocatedSize_data();
+    void allocatedSize();
     void extendedPath_data();
     void extendedPath();
     void walksARealTree();
@@ -114,6 +116,43 @@ void tst_DirectoryReaderWindows::sizeTimeAndName()
     QString names = QStringLiteral("x");
     windowslisting::appendName(names, data);
     QCOMPARE(names, "x" + name);
+}
+
+// The listing gives 4096 bytes allocated; asking the system gives 1000 (or
+// fails, -1): placeholders are never asked, nor are plain files.
+void tst_DirectoryReaderWindows::allocatedSize_data()
+{
+    QTest::addColumn<uint>("attributes");
+    QTest::addColumn<qint64>("answer");
+    QTest::addColumn<qint64>("allocated");
+    QTest::addColumn<bool>("asked");
+    const uint compressed = FILE_ATTRIBUTE_COMPRESSED;
+    const uint sparse = FILE_ATTRIBUTE_SPARSE_FILE;
+    QTest::newRow("plain") << uint(FILE_ATTRIBUTE_NORMAL) << qint64(1000) << qint64(4096) << false;
+    QTest::newRow("compressed") << compressed << qint64(1000) << qint64(1000) << true;
+    QTest::newRow("sparse") << sparse << qint64(1000) << qint64(1000) << true;
+    QTest::newRow("compressed, asking fails") << compressed << qint64(-1) << qint64(4096) << true;
+    QTest::newRow("recall on data access") << (sparse | 0x00400000u) << qint64(1000) << qint64(0)
+                                           << false;
+    QTest::newRow("recall on open") << 0x00040000u << qint64(1000) << qint64(0) << false;
+    QTest::newRow("offline") << (compressed | FILE_ATTRIBUTE_OFFLINE) << qint64(1000) << qint64(0)
+                             << false;
+}
+
+void tst_DirectoryReaderWindows::allocatedSize()
+{
+    QFETCH(uint, attributes);
+    QFETCH(qint64, answer);
+    QFETCH(qint64, allocated);
+    QFETCH(bool, asked);
+    bool wasAsked = false;
+    QCOMPARE(windowslisting::allocatedSize(attributes, 4096,
+                                           [&] {
+                                               wasAsked = true;
+                                               return answer;
+                                           }),
+             allocated);
+    QCOMPARE(wasAsked, asked);
 }
 
 void tst_DirectoryReaderWindows::extendedPath_data()

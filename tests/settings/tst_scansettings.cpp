@@ -33,7 +33,7 @@ QVariantMap fields(const ScanOptions &options)
     return {{"includeHidden", options.includeHidden}, {"oneFileSystem", options.oneFileSystem},
             {"skipNetwork", options.skipNetwork},     {"excludes", options.excludes},
             {"minSize", options.minSize},             {"types", options.types},
-            {"olderThanDays", options.olderThanDays}};
+            {"olderThanDays", options.olderThanDays}, {"rankBy", int(options.rankBy)}};
 }
 
 // A settings file as the version without scan options writes it.
@@ -95,6 +95,7 @@ void tst_ScanSettings::roundTripBesideOlderKeys()
     options.minSize = qint64(3) << 40;
     options.types = {"mkv", "mp4", "iso"};
     options.olderThanDays = 400;
+    options.rankBy = SizeKind::OnDisk;
     scansettings::save(options);
 
     QCOMPARE(fields(scansettings::load()), fields(options));
@@ -131,6 +132,10 @@ void tst_ScanSettings::badValuesGiveDefaults_data()
     QTest::newRow("size: negative") << QByteArray("minsize=-5") << "minSize" << QVariant(0);
     QTest::newRow("days: more than a century") << QByteArray("olderthandays=999999")
                                                << "olderThanDays" << QVariant(0);
+    QTest::newRow("rank by: unknown") << QByteArray("rankby=colour") << "rankBy"
+                                      << QVariant(int(SizeKind::Apparent));
+    QTest::newRow("rank by: disk, any case") << QByteArray("rankby=Disk") << "rankBy"
+                                             << QVariant(int(SizeKind::OnDisk));
     QTest::newRow("types: written by hand")
         << QByteArray("types=\"*.MKV, .Mp4, a/b, mkv, ?\"") << "types"
         << QVariant(QStringList({"mkv", "mp4"}));

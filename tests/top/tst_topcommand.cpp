@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -149,6 +150,8 @@ private Q_SLOTS:
     void savedThenCompared();
     void copies_data();
     void copies();
+    void spaceOnDisk_data();
+    void spaceOnDisk();
 };
 
 void tst_TopCommand::initTestCase()
@@ -793,6 +796,89 @@ void tst_TopCommand::copies()
     QCOMPARE(run.out, out.replace("%D", QFile::encodeName(dir.path())));
     QCOMPARE(run.exitCode, 0);
 }
+
+#ifdef Q_OS_LINUX
+// A tree of its own with data written: d/real, d/sparse (long, no blocks),
+// e/linked with a second name d/two. {s:NAME} in the expected records is
+// the file's length, {b:NAME} its blocks in bytes, and + adds them.
+void tst_TopCommand::spaceOnDisk_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("out");
+    QTest::newRow("--disk-usage") << QStringList {"--disk-usage", "--bytes", "-n", "2"}
+                                  << QStringList {"{b:d/real}\t%D/d/real", "{b:d/two}\t%D/d/two"};
+    QTest::newRow("--frees") << QStringList {"--frees", "--bytes"}
+                             << QStringList {"{s:d/sparse}\t{b:d/sparse}\t%D/d/sparse",
+                                             "{s:d/real}\t{b:d/real}\t%D/d/real",
+                                             "{s:d/two}\t0\t%D/d/two"};
+    QTest::newRow("--frees --disk-usage")
+        << QStringList {"--frees", "--disk-usage", "--bytes", "-n", "1"}
+        << QStringList {"{b:d/real}\t{b:d/real}\t%D/d/real"};
+    QTest::newRow("--folders")
+        << QStringList {"--folders", "--bytes"}
+        << QStringList {"{s:d/sparse+s:d/real+s:d/two}\t%D",
+                        "{s:d/sparse+s:d/real+s:d/two}\t%D/d", "0\t%D/e"};
+    QTest::newRow("--folders --disk-usage")
+        << QStringList {"--folders", "--disk-usage", "--bytes", "-n", "3"}
+        << QStringList {"{b:d/sparse+b:d/real+b:d/two}\t%D",
+                        "{b:d/sparse+b:d/real+b:d/two}\t%D/d", "0\t%D/e"};
+    QTest::newRow("--folders -0") << QStringList {"--folders", "--bytes", "-0", "-n", "1"}
+                                  << QStringList {"{s:d/sparse+s:d/real+s:d/two}\t%D\\0"};
+}
+
+void tst_TopCommand::spaceOnDisk()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, out);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString d = dir.path();
+    QVERIFY(QDir().mkpath(d + "/d") && QDir().mkpath(d + "/e"));
+    for (const auto &[name, bytes] : {std::pair<const char *, int> {"/d/real", 300000},
+                                      std::pair<const char *, int> {"/e/linked", 90000}}) {
+        QFile file(d + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(bytes, 'v')), bytes);
+        QVERIFY(file.flush() && ::fsync(file.handle()) == 0);
+    }
+    {
+        QFile sparse(d + "/d/sparse");
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(32) << 20));
+    }
+    QCOMPARE(::link(QFile::encodeName(d + "/e/linked").constData(),
+                    QFile::encodeName(d + "/d/two").constData()),
+             0);
+
+    const QRegularExpression sum(QStringLiteral("\\{([^}]*)\\}"));
+    QByteArray expected;
+    for (QString line : out) {
+        for (auto match = sum.match(line); match.hasMatch(); match = sum.match(line)) {
+            qint64 total = 0;
+            for (const QString &term : match.captured(1).split('+')) {
+                struct stat st;
+                QVERIFY(::stat(QFile::encodeName(d + "/" + term.mid(2)).constData(), &st) == 0);
+                total += term.startsWith('s') ? qint64(st.st_size) : qint64(st.st_blocks) * 512;
+            }
+            line.replace(match.capturedStart(), match.capturedLength(), QString::number(total));
+        }
+        line.replace("%D", d).replace("\\t", "\t");
+        if (line.endsWith("\\0"))
+            expected += QFile::encodeName(line.chopped(2)) + '\0';
+        else
+            expected += QFile::encodeName(line) + '\n';
+    }
+    const Run run = runTop(arguments + QStringList {d});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expected);
+}
+#else
+void tst_TopCommand::spaceOnDisk_data() { }
+void tst_TopCommand::spaceOnDisk()
+{
+    QSKIP("sizes on disk are compared with stat()'s blocks");
+}
+#endif
 
 QTEST_GUILESS_MAIN(tst_TopCommand)
 #include "tst_topcommand.moc"
