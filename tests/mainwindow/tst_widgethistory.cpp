@@ -1,0 +1,166 @@
+#include "widgettest.h"
+
+#include "mainwindow/scanhistory.h"
+#include "settings/scansettings.h"
+#include "settings/settings.h"
+#include "store/scanstore.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+// The scan history as the window uses it: scans stored when they end, the
+// last one shown again at the next start, compared with the one before, and
+// the store's faults leaving the results on screen.
+class TestWidgetHistory : public WidgetTest
+{
+    Q_OBJECT
+
+public:
+    using WidgetTest::WidgetTest;
+
+private Q_SLOTS:
+    void storedScanShownAtNextStart();
+    void keepOffStoresNothing();
+    void comparesWithPreviousScan();
+    void faultLeavesResults_data();
+    void faultLeavesResults();
+
+private:
+    void setKeep(int keep)
+    {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        settings::setKeepScanHistory(ini, keep);
+    }
+    static QList<ScanSummary> storedScans(const QString &root)
+    {
+        ScanStore store(ScanStore::defaultPath());
+        if (!store.open())
+            return {};
+        return store.history(ScanTarget::of({root}, scansettings::load()));
+    }
+};
+
+void TestWidgetHistory::storedScanShownAtNextStart()
+{
+    makeTree(tree->path(), 2, 3);
+    QStringList scanned;
+    {
+        Widget w;
+        QVERIFY(scanShown(w, tree->path()));
+        scanned = rowsOf(w, 1);
+        w.scanHistory()->waitForDone();
+    }
+    QCOMPARE(storedScans(tree->path()).size(), 1);
+
+    Widget w;
+    w.show();
+    w.setArgDirList({tree->path()});
+    QTRY_VERIFY(status(w)->text().startsWith("Results of "));
+    QVERIFY2(status(w)->text().endsWith(": 6 files, 6 bytes"), qPrintable(status(w)->text()));
+    QCOMPARE(rowsOf(w, 1), scanned);
+    QVERIFY(table(w)->isVisible());
+
+    // Scan replaces the past results.
+    QVERIFY(scanToCompletion(w));
+    w.scanHistory()->waitForDone();
+    QCOMPARE(storedScans(tree->path()).size(), 2);
+}
+
+void TestWidgetHistory::keepOffStoresNothing()
+{
+    makeTree(tree->path(), 1, 3);
+    setKeep(0);
+    {
+        Widget w;
+        QVERIFY(scanShown(w, tree->path()));
+        w.scanHistory()->waitForDone();
+    }
+    QVERIFY(storedScans(tree->path()).isEmpty());
+    // Nor is an older stored scan shown while it is off.
+    setKeep(20);
+    {
+        Widget w;
+        QVERIFY(scanShown(w, tree->path()));
+        w.scanHistory()->waitForDone();
+    }
+    setKeep(0);
+    Widget w;
+    w.show();
+    w.setArgDirList({tree->path()});
+    QTest::qWait(200);
+    QVERIFY(!status(w)->text().startsWith("Results of "));
+    QVERIFY(rowsOf(w, 1).isEmpty());
+}
+
+void TestWidgetHistory::comparesWithPreviousScan()
+{
+    const QString root = tree->path();
+    widgettest::writeFile(root + "/grows", 100);
+    widgettest::writeFile(root + "/shrinks", 300);
+    widgettest::writeFile(root + "/goes", 200);
+    Widget w;
+    QVERIFY(scanShown(w, root));
+    QVERIFY(!w.scanHistory()->comparison());
+
+    widgettest::writeFile(root + "/grows", 1000);
+    widgettest::writeFile(root + "/shrinks", 50);
+    widgettest::writeFile(root + "/new", 400);
+    QVERIFY(QFile::remove(root + "/goes"));
+    QVERIFY(scanToCompletion(w));
+    QVERIFY(w.scanHistory()->comparison());
+    QStringList changes;
+    for (const FileChange &change : w.scanHistory()->comparison()->files)
+        changes << QString("%1 %2 %3").arg(fileChangeKindName(change.kind),
+                                            QFileInfo(change.path).fileName())
+                       .arg(change.change());
+    QCOMPARE(changes, QStringList({"grew grows 900", "new new 400", "shrank shrinks -250",
+                                   "gone goes -200"}));
+}
+
+void TestWidgetHistory::faultLeavesResults_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("garbage") << "garbage" << "was damaged: it was moved aside as ";
+    QTest::newRow("newer schema") << "newer" << "Scan history off: ";
+}
+
+void TestWidgetHistory::faultLeavesResults()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, told);
+    const QString db = ScanStore::defaultPath();
+    QVERIFY(QDir().mkpath(QFileInfo(db).path()));
+    if (kind == "garbage") {
+        QFile file(db);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(8192, 'x'));
+    } else {
+        {
+            QSqlDatabase sql = QSqlDatabase::addDatabase("QSQLITE", "newer");
+            sql.setDatabaseName(db);
+            QVERIFY(sql.open());
+            QVERIFY(QSqlQuery(sql).exec("PRAGMA user_version = 99"));
+        }
+        QSqlDatabase::removeDatabase("newer");
+    }
+    makeTree(tree->path(), 1, 4);
+
+    Widget w;
+    QSignalSpy faults(w.scanHistory(), &ScanHistory::fault);
+    QVERIFY(scanShown(w, tree->path()));
+    QVERIFY(scanToCompletion(w));
+    w.scanHistory()->waitForDone();
+    QCOMPARE(rowsOf(w, 1).size(), 4);
+    QCOMPARE(faults.size(), 1);
+    QVERIFY2(faults.first().first().toString().contains(told),
+             qPrintable(faults.first().first().toString()));
+    QVERIFY(status(w)->text().startsWith("Scan Complete! "));
+}
+
+int main(int argc, char *argv[])
+{
+    return WidgetTest::run<TestWidgetHistory>(argc, argv);
+}
+
+#include "tst_widgethistory.moc"
