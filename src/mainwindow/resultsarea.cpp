@@ -204,6 +204,12 @@ void ResultsArea::showEmptyMessage()
     box->show();
 }
 
+void ResultsArea::addMenuAction(QAction *action)
+{
+    resultMenu->addSeparator();
+    resultMenu->addAction(action);
+}
+
 void ResultsArea::popupMenu()
 {
     resultActions->updateActions();

@@ -61,6 +61,8 @@ public:
     QString chosenPath() const;
     // "There is NO file in your selected Dir!", without blocking the window.
     void showEmptyMessage();
+    // Appends an action to the context menu, after a separator.
+    void addMenuAction(QAction *action);
     // Opens the context menu at the cursor, its row actions enabled only
     // with rows selected.
     void popupMenu();

@@ -11,6 +11,7 @@
 #include "mainwindow/picturetext.h"
 #include "widgets/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
+#include "mainwindow/compareview.h"
 #include "mainwindow/historytext.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
@@ -107,6 +108,23 @@ void Widget::setUpHistory()
     history->setKeep(settings::keepScanHistory());
     connect(history, &ScanHistory::pastScanLoaded, this, &Widget::showPastScan);
     connect(history, &ScanHistory::fault, statusLine, &StatusLine::showMessage);
+
+    auto *compareView = new CompareView;
+    const int compareIndex = results->addView(tr("Compare"), compareView);
+    results->setViewShown(compareIndex, false);
+    auto *compareAction = new QAction(tr("Compare with previous scan"), this);
+    compareAction->setObjectName(QStringLiteral("actionCompare"));
+    compareAction->setEnabled(false);
+    results->addMenuAction(compareAction);
+    connect(compareAction, &QAction::triggered, this,
+            [this, compareIndex] { results->setCurrentView(compareIndex); });
+    connect(history, &ScanHistory::comparisonChanged, this, [=] {
+        const bool shown = history->comparison().has_value();
+        if (shown)
+            compareView->setComparison(*history->comparison(), history->previousScan()->summary);
+        results->setViewShown(compareIndex, shown);
+        compareAction->setEnabled(shown);
+    });
 }
 
 void Widget::showPastScan(const ScanRecord &scan)

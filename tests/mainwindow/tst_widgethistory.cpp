@@ -1,5 +1,7 @@
 #include "widgettest.h"
 
+#include "mainwindow/compareview.h"
+#include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
 #include "settings/scansettings.h"
 #include "settings/settings.h"
@@ -115,6 +117,31 @@ void TestWidgetHistory::comparesWithPreviousScan()
                        .arg(change.change());
     QCOMPARE(changes, QStringList({"grew grows 900", "new new 400", "shrank shrinks -250",
                                    "gone goes -200"}));
+
+    // The "Compare" view shows them, reached from the results' menu.
+    auto *area = w.findChild<ResultsArea *>();
+    auto *page = w.findChild<CompareView *>("compareView");
+    QVERIFY(area && page);
+    int compareIndex = -1;
+    for (int i = 0; area->viewPage(i); ++i) {
+        if (area->viewPage(i) == page)
+            compareIndex = i;
+    }
+    QVERIFY(area->isViewShown(compareIndex));
+    auto *compare = w.findChild<QAction *>("actionCompare");
+    QVERIFY(compare && compare->isEnabled());
+    compare->trigger();
+    QCOMPARE(area->currentView(), compareIndex);
+    auto *files = page->findChild<QTableView *>("compareFiles");
+    QCOMPARE(files->model()->rowCount(), 4);
+    QCOMPARE(files->model()->index(0, CompareModel::ChangeColumn).data().toString(), "grew");
+    QVERIFY(page->findChild<QLabel *>("compareFoldersNote")->text().contains("no folder totals"));
+
+    QSignalSpy counted(page, &CompareView::shownCountChanged);
+    page->setFilterText("SHRINK");
+    QCOMPARE(counted.size(), 1);
+    QCOMPARE(counted.first(), QVariantList({1, 4}));
+    QCOMPARE(files->model()->index(0, CompareModel::ChangeColumn).data().toString(), "shrank");
 }
 
 void TestWidgetHistory::faultLeavesResults_data()
