@@ -12,6 +12,7 @@
 #include "widgets/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
 #include "mainwindow/compareview.h"
+#include "mainwindow/historydialog.h"
 #include "mainwindow/historytext.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
@@ -124,6 +125,19 @@ void Widget::setUpHistory()
             compareView->setComparison(*history->comparison(), history->previousScan()->summary);
         results->setViewShown(compareIndex, shown);
         compareAction->setEnabled(shown);
+    });
+
+    // Also from the keyboard, when no results are on screen.
+    auto *historyAction = new QAction(tr("History…"), this);
+    historyAction->setObjectName(QStringLiteral("actionHistory"));
+    historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(historyAction);
+    results->addMenuAction(historyAction);
+    connect(historyAction, &QAction::triggered, this, [this] {
+        auto *dialog = new HistoryDialog(history, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setWindowFlag(Qt::Window);
+        dialog->show();
     });
 }
 

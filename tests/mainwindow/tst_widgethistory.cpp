@@ -1,13 +1,16 @@
 #include "widgettest.h"
 
 #include "mainwindow/compareview.h"
+#include "mainwindow/historydialog.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
 #include "settings/scansettings.h"
 #include "settings/settings.h"
 #include "store/scanstore.h"
 
+#include <QAction>
 #include <QSqlDatabase>
+#include <QTreeWidget>
 #include <QSqlQuery>
 
 // The scan history as the window uses it: scans stored when they end, the
@@ -24,6 +27,7 @@ private Q_SLOTS:
     void storedScanShownAtNextStart();
     void keepOffStoresNothing();
     void comparesWithPreviousScan();
+    void historyOpensAndDeletes();
     void faultLeavesResults_data();
     void faultLeavesResults();
 
@@ -142,6 +146,45 @@ void TestWidgetHistory::comparesWithPreviousScan()
     QCOMPARE(counted.size(), 1);
     QCOMPARE(counted.first(), QVariantList({1, 4}));
     QCOMPARE(files->model()->index(0, CompareModel::ChangeColumn).data().toString(), "shrank");
+}
+
+void TestWidgetHistory::historyOpensAndDeletes()
+{
+    const QString root = tree->path();
+    widgettest::writeFile(root + "/first", 100);
+    Widget w;
+    QVERIFY(scanShown(w, root));
+    const QStringList firstRows = rowsOf(w, 1);
+    widgettest::writeFile(root + "/second", 200);
+    QVERIFY(scanToCompletion(w));
+    QCOMPARE(rowsOf(w, 1).size(), 2);
+    w.scanHistory()->waitForDone();
+
+    auto openDialog = [&w]() -> QTreeWidget * {
+        w.findChild<QAction *>("actionHistory")->trigger();
+        auto *dialog = w.findChild<HistoryDialog *>();
+        return dialog ? dialog->findChild<QTreeWidget *>("scans") : nullptr;
+    };
+    QTreeWidget *scans = openDialog();
+    QVERIFY(scans);
+    QCOMPARE(scans->topLevelItemCount(), 2);
+    QCOMPARE(scans->topLevelItem(1)->text(4), "complete");
+
+    // Open the older scan: its one file fills the table, as a past scan.
+    scans->setCurrentItem(scans->topLevelItem(1));
+    QTest::mouseClick(scans->window()->findChild<QPushButton *>("openb"), Qt::LeftButton);
+    QTRY_COMPARE(rowsOf(w, 1), firstRows);
+    QVERIFY(status(w)->text().startsWith("Results of "));
+    QTRY_VERIFY(!w.findChild<HistoryDialog *>());
+
+    scans = openDialog();
+    QVERIFY(scans);
+    scans->setCurrentItem(scans->topLevelItem(0));
+    QTest::mouseClick(scans->window()->findChild<QPushButton *>("deleteb"), Qt::LeftButton);
+    QTRY_COMPARE(scans->topLevelItemCount(), 1);
+    QCOMPARE(storedScans(root).size(), 1);
+    QCOMPARE(rowsOf(w, 1), firstRows);
+    scans->window()->close();
 }
 
 void TestWidgetHistory::faultLeavesResults_data()
