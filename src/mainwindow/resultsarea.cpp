@@ -206,7 +206,9 @@ void ResultsArea::showEmptyMessage()
 
 void ResultsArea::addMenuAction(QAction *action)
 {
-    resultMenu->addSeparator();
+    if (!menuActionAdded)
+        resultMenu->addSeparator();
+    menuActionAdded = true;
     resultMenu->addAction(action);
 }
 
