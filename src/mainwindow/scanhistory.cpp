@@ -109,8 +109,6 @@ void ScanHistory::showTarget(const ScanTarget &target)
             result.summaries = store.history(target);
             if (!result.summaries.isEmpty())
                 result.scan = store.load(result.summaries.first().id);
-            if (result.summaries.size() > 1)
-                result.before = store.load(result.summaries.at(1).id);
         },
         [this, asked](const Read &result) {
             if (asked != generation)
@@ -121,9 +119,18 @@ void ScanHistory::showTarget(const ScanTarget &target)
                 return;
             shown = result.scan;
             shownIsNewest = true;
-            previous = result.before;
             Q_EMIT pastScanLoaded(*shown);
-            compare();
+            if (stored.size() < 2)
+                return;
+            // The scan before it is read after the table is filled.
+            const qint64 before = stored.at(1).id;
+            read([before](ScanStore &store, Read &older) { older.before = store.load(before); },
+                 [this, asked](const Read &older) {
+                     if (asked != generation)
+                         return;
+                     previous = older.before;
+                     compare();
+                 });
         });
 }
 

@@ -222,6 +222,8 @@ void TestWidgetHistory::faultLeavesResults()
     QVERIFY(scanToCompletion(w));
     w.scanHistory()->waitForDone();
     QCOMPARE(rowsOf(w, 1).size(), 4);
+    for (const QVariantList &fault : std::as_const(faults))
+        qInfo() << "told:" << fault.first().toString();
     QCOMPARE(faults.size(), 1);
     QVERIFY2(faults.first().first().toString().contains(told),
              qPrintable(faults.first().first().toString()));
