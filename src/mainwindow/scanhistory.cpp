@@ -88,10 +88,10 @@ void ScanHistory::report(const StoreStatus &status, const QString &notice)
         return;
     told.insert(kind);
     qWarning().noquote() << "Scan history:" << status.message;
-    Q_EMIT fault(status.fault == StoreFault::NewerSchema
-                     ? tr("Scan history off: %1.").arg(status.message)
-                     : tr("Scan history: %1; the results shown are not affected.")
-                           .arg(status.message));
+    Q_EMIT fault(
+        status.fault == StoreFault::NewerSchema
+            ? tr("Scan history off: %1.").arg(status.message)
+            : tr("Scan history: %1; the results shown are not affected.").arg(status.message));
 }
 
 void ScanHistory::showTarget(const ScanTarget &target)
@@ -196,7 +196,8 @@ void ScanHistory::open(qint64 id)
             if (asked != generation || !result.scan)
                 return;
             shown = result.scan;
-            shownIsNewest = !result.summaries.isEmpty() && result.summaries.first().id == shown->summary.id;
+            shownIsNewest =
+                !result.summaries.isEmpty() && result.summaries.first().id == shown->summary.id;
             previous = result.before;
             Q_EMIT pastScanLoaded(*shown);
             compare();

@@ -11,9 +11,8 @@
 #include "mainwindow/picturetext.h"
 #include "widgets/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
-#include "mainwindow/compareview.h"
-#include "mainwindow/historydialog.h"
 #include "mainwindow/historytext.h"
+#include "mainwindow/historyviews.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
 #include "mainwindow/scanprogress.h"
@@ -109,36 +108,7 @@ void Widget::setUpHistory()
     history->setKeep(settings::keepScanHistory());
     connect(history, &ScanHistory::pastScanLoaded, this, &Widget::showPastScan);
     connect(history, &ScanHistory::fault, statusLine, &StatusLine::showMessage);
-
-    auto *compareView = new CompareView;
-    const int compareIndex = results->addView(tr("Compare"), compareView);
-    results->setViewShown(compareIndex, false);
-    auto *compareAction = new QAction(tr("Compare with previous scan"), this);
-    compareAction->setObjectName(QStringLiteral("actionCompare"));
-    compareAction->setEnabled(false);
-    results->addMenuAction(compareAction);
-    connect(compareAction, &QAction::triggered, this,
-            [this, compareIndex] { results->setCurrentView(compareIndex); });
-    connect(history, &ScanHistory::comparisonChanged, this, [=] {
-        const bool shown = history->comparison().has_value();
-        if (shown)
-            compareView->setComparison(*history->comparison(), history->previousScan()->summary);
-        results->setViewShown(compareIndex, shown);
-        compareAction->setEnabled(shown);
-    });
-
-    // Also from the keyboard, when no results are on screen.
-    auto *historyAction = new QAction(tr("History…"), this);
-    historyAction->setObjectName(QStringLiteral("actionHistory"));
-    historyAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addAction(historyAction);
-    results->addMenuAction(historyAction);
-    connect(historyAction, &QAction::triggered, this, [this] {
-        auto *dialog = new HistoryDialog(history, this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setWindowFlag(Qt::Window);
-        dialog->show();
-    });
+    new HistoryViews(history, results, this);
 }
 
 void Widget::showPastScan(const ScanRecord &scan)

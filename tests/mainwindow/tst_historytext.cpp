@@ -41,7 +41,8 @@ void TestHistoryText::pastScan()
     scan.fileCount = 447050;
     scan.byteCount = qint64(12.9 * 1024 * 1024 * 1024 * 1024);
     const QString when = historytext::whenText(scan.started, now);
-    QCOMPARE(historytext::pastScanText(scan, now.toUTC(), QLocale(QLocale::English, QLocale::UnitedStates)),
+    QCOMPARE(historytext::pastScanText(scan, now.toUTC(),
+                                       QLocale(QLocale::English, QLocale::UnitedStates)),
              QString("Results of %1, %2: 447,050 files, 12.9 TB").arg(when, ago));
 }
 

@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QSqlDatabase>
-#include <QTreeWidget>
 #include <QSqlQuery>
+#include <QTreeWidget>
 
 // The scan history as the window uses it: scans stored when they end, the
 // last one shown again at the next start, compared with the one before, and
@@ -116,11 +116,12 @@ void TestWidgetHistory::comparesWithPreviousScan()
     QVERIFY(w.scanHistory()->comparison());
     QStringList changes;
     for (const FileChange &change : w.scanHistory()->comparison()->files)
-        changes << QString("%1 %2 %3").arg(fileChangeKindName(change.kind),
-                                            QFileInfo(change.path).fileName())
+        changes << QString("%1 %2 %3")
+                       .arg(fileChangeKindName(change.kind), QFileInfo(change.path).fileName())
                        .arg(change.change());
-    QCOMPARE(changes, QStringList({"grew grows 900", "new new 400", "shrank shrinks -250",
-                                   "gone goes -200"}));
+    QCOMPARE(
+        changes,
+        QStringList({"grew grows 900", "new new 400", "shrank shrinks -250", "gone goes -200"}));
 
     // The "Compare" view shows them, reached from the results' menu.
     auto *area = w.findChild<ResultsArea *>();
@@ -191,8 +192,10 @@ void TestWidgetHistory::faultLeavesResults_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("told");
-    QTest::newRow("garbage") << "garbage" << "was damaged: it was moved aside as ";
-    QTest::newRow("newer schema") << "newer" << "Scan history off: ";
+    QTest::newRow("garbage") << "garbage"
+                             << "was damaged: it was moved aside as ";
+    QTest::newRow("newer schema") << "newer"
+                                  << "Scan history off: ";
 }
 
 void TestWidgetHistory::faultLeavesResults()
