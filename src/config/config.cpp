@@ -102,6 +102,7 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(std::make_unique<Ui::Co
     // What a scan counts, below the basic settings; saved with them.
     scanGroup = new ScanGroup(ui->tab_1);
     ui->settingLayout->insertWidget(ui->settingLayout->indexOf(ui->groupBox_5) + 1, scanGroup);
+    connect(ui->keephistoryb, &QCheckBox::toggled, ui->keepcountb, &QWidget::setEnabled);
     showSavedSettings();
 
     connect(&http, &HttpClient::readyRead, this, &Config::readHttp);
@@ -154,6 +155,10 @@ void Config::showSavedSettings()
     const bool autoCheck = file->value(QStringLiteral("autoupdatecheck"), true).toBool();
     ui->customtopb->setText(QString::number(appliedCount));
     ui->autocheckupdateb->setChecked(autoCheck);
+    const int keep = settings::keepScanHistory(*file);
+    ui->keephistoryb->setChecked(keep > 0);
+    ui->keepcountb->setValue(keep > 0 ? keep : settings::defaultKeptScans);
+    ui->keepcountb->setEnabled(keep > 0);
     scanGroup->setOptions(scansettings::load(*file));
 }
 
@@ -276,6 +281,7 @@ void Config::on_pushButton_clicked()
     if (count)
         file->setValue(QStringLiteral("topnumber"), *count);
     file->setValue(QStringLiteral("autoupdatecheck"), int(ui->autocheckupdateb->checkState()));
+    settings::setKeepScanHistory(*file, ui->keephistoryb->isChecked() ? ui->keepcountb->value() : 0);
     scansettings::save(*file, scanGroup->options());
     // Shown as saved: extensions cleaned, words that were no type dropped.
     scanGroup->setOptions(scansettings::load(*file));

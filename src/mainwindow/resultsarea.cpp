@@ -204,6 +204,14 @@ void ResultsArea::showEmptyMessage()
     box->show();
 }
 
+void ResultsArea::addMenuAction(QAction *action)
+{
+    if (!menuActionAdded)
+        resultMenu->addSeparator();
+    menuActionAdded = true;
+    resultMenu->addAction(action);
+}
+
 void ResultsArea::popupMenu()
 {
     resultActions->updateActions();

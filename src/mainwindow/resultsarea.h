@@ -61,6 +61,9 @@ public:
     QString chosenPath() const;
     // "There is NO file in your selected Dir!", without blocking the window.
     void showEmptyMessage();
+    // Appends an action to the context menu; the first one so added comes
+    // after a separator.
+    void addMenuAction(QAction *action);
     // Opens the context menu at the cursor, its row actions enabled only
     // with rows selected.
     void popupMenu();
@@ -90,4 +93,5 @@ private:
     QMenu *resultMenu = nullptr;
     // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
     ResultsMenu *resultActions = nullptr;
+    bool menuActionAdded = false;
 };

@@ -11,7 +11,10 @@
 #include "mainwindow/picturetext.h"
 #include "widgets/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
+#include "mainwindow/historytext.h"
+#include "mainwindow/historyviews.h"
 #include "mainwindow/resultsarea.h"
+#include "mainwindow/scanhistory.h"
 #include "mainwindow/scanprogress.h"
 #include "mainwindow/scantargets.h"
 #include "mainwindow/sparedirlist.h"
@@ -19,6 +22,7 @@
 #include "mainwindow/windowtray.h"
 #include "platform/platform.h"
 #include "scan/scansession.h"
+#include "store/scanstore.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -71,6 +75,7 @@ Widget::Widget(QWidget *parent)
     connect(tray->icon(), &QSystemTrayIcon::activated, this, &Widget::iconActivated);
     connect(&updatecheck, &UpdateCheck::readyRead, this, &Widget::autoupdatecheckdone);
 
+    setUpHistory();
     setDirCommbo();
     platform::registerDirectoryVerb();
     if (settings::autoUpdateCheck())
@@ -95,6 +100,27 @@ void Widget::setupResultsArea()
     sizeGrip = new CornerGrip(ui->widget);
     sizeGrip->setToolTip(tr("Resize"));
     showResults(false);
+}
+
+void Widget::setUpHistory()
+{
+    history = new ScanHistory(ScanStore::defaultPath(), this);
+    history->setKeep(settings::keepScanHistory());
+    connect(history, &ScanHistory::pastScanLoaded, this, &Widget::showPastScan);
+    connect(history, &ScanHistory::fault, statusLine, &StatusLine::showMessage);
+    new HistoryViews(history, results, this);
+}
+
+void Widget::showPastScan(const ScanRecord &scan)
+{
+    if (session->isRunning())
+        return;
+    showResults(true);
+    results->showLive(ScanHistory::foundFilesOf(scan));
+    results->actions()->setScanStarted(scan.summary.started.toLocalTime());
+    statusLine->setUnreadable(QString());
+    statusLine->setFigures(historytext::pastScanText(scan.summary, QDateTime::currentDateTimeUtc(),
+                                                     scanstatus::numberLocale()));
 }
 
 void Widget::setArgDirList(QStringList dirs)
@@ -126,6 +152,9 @@ void Widget::startScan()
     session->setResultCount(topcount);
     session->setOptions(scansettings::load());
     results->clear();
+    history->setKeep(settings::keepScanHistory());
+    history->scanStarted(ScanTarget::of(roots, session->options()));
+    scannedRoots = roots;
     const QDateTime started = QDateTime::currentDateTime();
     if (!session->start())
         return;
@@ -177,6 +206,7 @@ void Widget::scancomplete()
     if (found.isEmpty())
         showEmptyResultMessage();
     results->showFinal(found);
+    history->scanEnded(scanRecordOf(*session, scannedRoots, found));
     if (!stopped)
         completeMsg();
 }
@@ -252,8 +282,14 @@ void Widget::addTarget(int row)
 void Widget::on_dircombo_currentIndexChanged(const QString &text)
 {
     ui->dircombo->setToolTip(plaintext::toolTip(text));
-    if (targets->choose(ui->dircombo->currentIndex()) == ScanTargets::CustomScanChosen)
+    if (targets->choose(ui->dircombo->currentIndex()) == ScanTargets::CustomScanChosen) {
         on_adddirb_clicked();
+    } else if (history) {
+        const QStringList roots = targets->chosenRoots();
+        history->setKeep(settings::keepScanHistory());
+        history->showTarget(
+            ScanTarget::of(roots.isEmpty() ? targets->allDrives() : roots, scansettings::load()));
+    }
 }
 
 void Widget::on_adddirb_clicked()

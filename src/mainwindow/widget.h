@@ -16,7 +16,9 @@ class CustomDir;
 class QMenu;
 class QSizeGrip;
 class ResultsArea;
+class ScanHistory;
 class ScanSession;
+struct ScanRecord;
 class ScanProgress;
 class ScanTargets;
 class SpareDirList;
@@ -43,6 +45,8 @@ public:
     // Directories from the command line: they become the combo's current
     // target, and the next scan covers them.
     void setArgDirList(QStringList dirs);
+
+    ScanHistory *scanHistory() const { return history; }
 
     // The session behind the window; front ends and tests watch its
     // finished() signal.
@@ -102,6 +106,9 @@ private:
     // Makes a newly inserted target item current.
     void addTarget(int row);
     void customDialogClosed();
+    // A stored scan fills the table until a scan replaces it.
+    void showPastScan(const ScanRecord &scan);
+    void setUpHistory();
 
     std::unique_ptr<Ui::Widget> ui;
     std::unique_ptr<ScanSession> session;
@@ -121,4 +128,6 @@ private:
     QSizeGrip *sizeGrip = nullptr;
     StatusLine *statusLine = nullptr;
     ScanProgress *progress = nullptr;
+    ScanHistory *history = nullptr;
+    QStringList scannedRoots;
 };

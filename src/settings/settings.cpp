@@ -88,6 +88,27 @@ int topNumber()
     return isNumber ? count : 100;
 }
 
+namespace {
+const QString keepHistoryKey = QStringLiteral("history/keep");
+}
+
+int keepScanHistory(const QSettings &file)
+{
+    bool isNumber = false;
+    const int keep = file.value(keepHistoryKey, defaultKeptScans).toString().trimmed().toInt(&isNumber);
+    return isNumber && keep >= 0 ? qMin(keep, maxKeptScans) : defaultKeptScans;
+}
+
+int keepScanHistory()
+{
+    return keepScanHistory(*open());
+}
+
+void setKeepScanHistory(QSettings &file, int keep)
+{
+    file.setValue(keepHistoryKey, qBound(0, keep, maxKeptScans));
+}
+
 void setApplicationDirOverride(const QString &dir)
 {
     applicationDirOverride() = dir;

@@ -34,6 +34,15 @@ bool autoUpdateCheck();
 // of the key, for the main window and the configuration field alike.
 int topNumber();
 
+// "Keep scan history" ([history] keep): how many scans of each target the
+// scan history keeps, 0 when it is off; 20 when missing or not a number, and
+// at most maxKeptScans.
+constexpr int defaultKeptScans = 20;
+constexpr int maxKeptScans = 1000;
+int keepScanHistory(const QSettings &file);
+int keepScanHistory();
+void setKeepScanHistory(QSettings &file, int keep);
+
 // Replaces the application directory for tests; empty restores the real one.
 void setApplicationDirOverride(const QString &dir);
 

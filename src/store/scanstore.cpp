@@ -468,6 +468,20 @@ bool ScanStore::migrate(int from)
 {
     if (!exec(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
+    // Another connection may have brought the file up to date while this
+    // one waited for the lock (two programs opening a new file at once).
+    {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+            fail(query.lastError());
+            query = QSqlQuery();
+            rollback();
+            return false;
+        }
+        from = query.value(0).toInt();
+    }
+    if (from >= schemaVersion)
+        return exec(QStringLiteral("COMMIT"));
     for (int step = from; step < schemaVersion; ++step) {
         for (const QString &statement :
              QString::fromLatin1(migrations[step]).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +67,8 @@ private Q_SLOTS:
     void apply_data();
     void apply();
     void applyRestoresLastAppliedCount();
+    void keepScanHistory_data();
+    void keepScanHistory();
     void reopeningShowsWhatIsInForce();
     void closingNeverQuits();
     void updateAnswer_data();
@@ -250,6 +253,44 @@ void tst_Config::apply()
     QCOMPARE(iniValue(QStringLiteral("autoupdatecheck")), autoupdatecheck);
     QCOMPARE(settings::autoUpdateCheck(), checked);
     QCOMPARE(field->text(), shown);
+}
+
+void tst_Config::keepScanHistory_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("keep");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("inForce");
+
+    QTest::newRow("default, kept") << "" << true << 20 << "20" << 20;
+    QTest::newRow("turned off") << "20" << false << 20 << "0" << 0;
+    QTest::newRow("off, turned on with 5") << "0" << true << 5 << "5" << 5;
+    QTest::newRow("not a number reads as the default") << "many" << true << 20 << "20" << 20;
+}
+
+void tst_Config::keepScanHistory()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, keep);
+    QFETCH(int, count);
+    QFETCH(QString, written);
+    QFETCH(int, inForce);
+
+    if (!stored.isEmpty()) {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue("history/keep", stored);
+    }
+    Config config;
+    auto *box = child<QCheckBox>(config, "keephistoryb");
+    auto *spin = child<QSpinBox>(config, "keepcountb");
+    QCOMPARE(box->isChecked(), stored != "0");
+    box->setChecked(keep);
+    QCOMPARE(spin->isEnabled(), keep);
+    spin->setValue(count);
+    child<QPushButton>(config, "pushButton")->click();
+    QCOMPARE(iniValue(QStringLiteral("history/keep")), written);
+    QCOMPARE(settings::keepScanHistory(), inForce);
 }
 
 void tst_Config::applyRestoresLastAppliedCount()

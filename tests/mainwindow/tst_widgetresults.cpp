@@ -105,7 +105,8 @@ void tst_WidgetResults::resultsMenuOpensAtTheCursor()
     for (const QAction *action : menu->actions())
         entries << action->text();
     QCOMPARE(entries, QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…", "",
-                                   "Save List…"}));
+                                   "Save List…", "", "Compare with previous scan",
+                                   "History…"}));
     menu->close();
 }
 
@@ -225,7 +226,7 @@ void tst_WidgetResults::rowActionsNeedASelection()
             enabled << action->text();
     }
     menu->close();
-    QCOMPARE(enabled, QStringList {"Save List…"});
+    QCOMPARE(enabled, QStringList({"Save List…", "History…"}));
 
     log->clear();
     QTest::keyClick(view, Qt::Key_Return);

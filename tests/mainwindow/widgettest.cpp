@@ -4,6 +4,7 @@
 #include "customdir/customdir.h"
 #include "widgets/directorychooser.h"
 #include "support/sandbox.h"
+#include "store/scanstore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -80,6 +81,9 @@ void WidgetTest::initTestCase()
 void WidgetTest::init()
 {
     resetSettings();
+    // Every case starts without a scan history.
+    for (const QString &suffix : {"", "-wal", "-shm"})
+        QFile::remove(ScanStore::defaultPath() + suffix);
     log->clear();
     tree = std::make_unique<QTemporaryDir>();
     QVERIFY(tree->isValid());

@@ -9,9 +9,14 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QMutex>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTest>
 #include <QTimer>
+
+#include <atomic>
 
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
@@ -84,6 +89,7 @@ private:
 #endif
 
 private Q_SLOTS:
+    void twoConnectionsMakeANewFile();
     void initTestCase()
     {
         QVERIFY(dir.isValid());
@@ -439,6 +445,46 @@ private Q_SLOTS:
 #endif
     }
 };
+
+// Two connections (the window's reader and its saver) that open a file that
+// does not exist yet at the same moment: one makes the tables, the other
+// finds them made.
+void tst_ScanStore::twoConnectionsMakeANewFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (int round = 0; round < 20; ++round) {
+        const QString path = dir.filePath(QString("round%1.sqlite").arg(round));
+        QSemaphore ready;
+        QSemaphore go;
+        std::atomic<int> opened {0};
+        QList<QThread *> threads;
+        QStringList failures;
+        QMutex lock;
+        for (int i = 0; i < 2; ++i) {
+            threads << QThread::create([&] {
+                ready.release();
+                go.acquire();
+                ScanStore store(path);
+                if (store.open()) {
+                    ++opened;
+                } else {
+                    QMutexLocker locked(&lock);
+                    failures << store.status().message;
+                }
+            });
+            threads.last()->start();
+        }
+        ready.acquire(2);
+        go.release(2);
+        for (QThread *thread : threads) {
+            QVERIFY(thread->wait(20000));
+            delete thread;
+        }
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join("; ")));
+        QCOMPARE(opened.load(), 2);
+    }
+}
 
 QTEST_GUILESS_MAIN(tst_ScanStore)
 #include "tst_scanstore.moc"
