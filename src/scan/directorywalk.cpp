@@ -53,6 +53,18 @@ struct Work
     quint64 rootDevice = 0;
 };
 
+// A drive's root on Windows: "D:/", or a share's, "//server/share".
+bool isDriveRoot(const QString &path)
+{
+    if (path.size() == 3 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':') &&
+        path.at(2) == QLatin1Char('/'))
+        return true;
+    if (!path.startsWith(QLatin1String("//")) || path.size() < 5)
+        return false;
+    const qsizetype share = path.indexOf(QLatin1Char('/'), 2);
+    return share > 2 && share + 1 < path.size() && path.indexOf(QLatin1Char('/'), share + 1) == -1;
+}
+
 // Directories opened ahead of their listing, per thread: enough to keep a
 // deep, narrow tree on relative opens, few enough for any descriptor limit.
 constexpr int handlesPerThread = 4;
@@ -240,7 +252,12 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
     bool enter = true;
     if (isRoot) {
         work.rootDevice = info.device;
-        enter = reader.fileSystemKind() != FileSystemKind::Pseudo;
+        // A whole network drive as a root (Windows lists every drive for
+        // "All Disks") counts as a network file system met below a root.
+        const FileSystemKind kind = reader.fileSystemKind();
+        enter = kind == FileSystemKind::Local ||
+                (kind == FileSystemKind::Network &&
+                 !(options.skipNetwork && isDriveRoot(work.path)));
     } else if (info.device != work.parentDevice) {
         // Another file system is mounted here.
         if (options.oneFileSystem && info.device != work.rootDevice) {

@@ -91,7 +91,8 @@ void walker::run()
                     QMutexLocker lock(&recentMutex);
                     recentPath = path;
                 }
-                if (offered && file.links > 1)
+                // Several names, or an identity without a count of names.
+                if (offered && (file.links > 1 || (file.links == 0 && file.inode != 0)))
                     linked.offer(file.size, path, file.device, file.inode);
                 else if (offered)
                     ranking->insert(file.size, path);
