@@ -17,6 +17,10 @@ void LinkedFiles::offer(qint64 size, const QString &path, quint64 device, quint6
     if (found == seen.end()) {
         seen.insert(Key {device, inode}, Seen {size, path});
         ranking->insert(size, path);
+    } else if (path == found->path) {
+        // The same name again, through a root below another root: offered
+        // again, as a file with one name is.
+        ranking->insert(size, path);
     } else if (pathcodec::nativeLess(path, found->path)) {
         ranking->replace(size, found->path, path);
         found->path = path;

@@ -45,9 +45,10 @@ Options parseArguments(const QStringList &arguments);
 std::optional<qint64> parseSize(const QString &text);
 QString usage();
 
-// The result records, largest first. Lines: the size, a tab and the path with
-// backslashes, control characters and undecodable bytes escaped, then a
-// newline. With nullTerminated the path's exact bytes and a NUL instead.
+// The result records, largest first. Lines: the size, a tab and the path as
+// outputLine writes it (control characters and undecodable bytes escaped,
+// and backslashes on Unix), then a newline, in outputBytes' encoding. With
+// nullTerminated the path's exact bytes and a NUL instead.
 QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes);
 // The line that tells why path could not be read, as du and find write it:
 // "vastrel-top: PATH: reason" with the path escaped, and a newline.
