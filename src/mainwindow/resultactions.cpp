@@ -1,6 +1,9 @@
 #include "mainwindow/resultactions.h"
 
 #include "mainwindow/scanstatus.h"
+#ifdef Q_OS_WIN
+#include "platform/recyclebin.h"
+#endif
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
@@ -52,6 +55,11 @@ bool nameFitsTrash(const QString &path)
 // Moves one file to the trash; on failure returns false with the reason.
 bool trashFile(const QString &path, QString *reason)
 {
+#ifdef Q_OS_WIN
+    // Never QFile::moveToTrash here: Windows deletes outright what its
+    // Recycle Bin will not take.
+    return recyclebin::moveToRecycleBin(path, reason);
+#endif
     QFile file(path);
     if (!file.moveToTrash()) {
         *reason = tr("the trash would not take it (%1)").arg(file.errorString());
