@@ -3,6 +3,7 @@
 #include "mainwindow/scanstatus.h"
 #ifdef Q_OS_WIN
 #include "platform/recyclebin.h"
+#include "platform/shellpath.h"
 #endif
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
@@ -279,6 +280,14 @@ bool saveCsv(const QString &fileName, const QList<FoundFile> &files, QString *er
 
 bool openFile(const QString &path)
 {
+#ifdef Q_OS_WIN
+    // The shell opens no path of MAX_PATH characters or more: a longer one
+    // goes by its short name.
+    const QString shell = shellpath::forShell(path);
+    if (shell.isEmpty())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(shell));
+#endif
     return QDesktopServices::openUrl(localFileUrl(path));
 }
 

@@ -4,11 +4,13 @@
 #include "platform/platform.h"
 
 #include "platform/commands.h"
+#include "platform/shellpath.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 
@@ -72,7 +74,10 @@ void setDetachedStartForTests(DetachedStart start)
 
 QString revealCommand(const QString &path)
 {
-    return explorerCommandLine(windowsDirectory(), path);
+    if (path.isEmpty())
+        return QString();
+    const QString shell = shellpath::forShell(path);
+    return explorerCommandLine(windowsDirectory(), shell.isEmpty() ? path : shell);
 }
 
 void revealFile(const QString &path)
@@ -82,8 +87,21 @@ void revealFile(const QString &path)
     // Explorer by its full path, never by bare name, which Windows would look
     // up in the program's folder and the current folder first.
     const QString program = explorerProgram(windowsDirectory());
+    // Explorer takes no path of MAX_PATH characters or more (Wine's crashes
+    // on one): such a file is selected by its short name, and where even that
+    // is too long its folder is shown instead.
+    const QString shell = shellpath::forShell(path);
+    QString arguments;
+    if (!shell.isEmpty()) {
+        arguments = explorerSelectArguments(shell);
+    } else {
+        const QString folder = shellpath::forShell(QFileInfo(path).absolutePath());
+        qDebug() << "Explorer cannot select a file with a path this long; showing its folder";
+        if (!folder.isEmpty())
+            arguments = QLatin1Char('"') + folder + QLatin1Char('"');
+    }
     const bool started =
-        !program.isEmpty() && detachedStart()(program, explorerSelectArguments(path));
+        !program.isEmpty() && !arguments.isEmpty() && detachedStart()(program, arguments);
     if (!started)
         QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
 }

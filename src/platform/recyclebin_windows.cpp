@@ -1,5 +1,7 @@
 #include "platform/recyclebin.h"
 
+#include "platform/shellpath.h"
+
 #include "scan/directoryreader_windows.h"
 
 #include <QCoreApplication>
@@ -107,9 +109,13 @@ QString missingRecycleBin(const QString &path)
     if (native.compare(0, 2, L"\\\\") == 0)
         return tr("it is on a network drive, which has no Recycle Bin");
     std::wstring root(native.size() + 1, L'\0');
-    if (!GetVolumePathNameW(native.c_str(), root.data(), DWORD(root.size())))
-        return tr("its drive cannot be found");
-    root.resize(wcslen(root.c_str()));
+    if (native.size() < MAX_PATH) {
+        if (!GetVolumePathNameW(native.c_str(), root.data(), DWORD(root.size())))
+            return tr("its drive cannot be found");
+        root.resize(wcslen(root.c_str()));
+    } else {
+        root = native.substr(0, 3); // the drive, "C:\"
+    }
     switch (windowslisting::driveType(root.c_str())) {
     case DRIVE_FIXED:
         return QString();
@@ -148,9 +154,14 @@ bool moveToRecycleBin(const QString &path, QString *reason)
         hr = operation.pointer->SetOperationFlags(FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE |
                                                   FOF_NOCONFIRMATION | FOF_SILENT |
                                                   FOF_NOERRORUI | FOF_WANTNUKEWARNING);
-    // The shell parses display paths, not the \\?\ form: a path it cannot
-    // take fails here, and the file stays.
-    const std::wstring native = nativePath(path);
+    // The shell parses display paths, not the \\?\ form: a longer path goes
+    // by its short name, or not at all.
+    const QString shell = shellpath::forShell(path);
+    if (shell.isEmpty()) {
+        *reason = tr("its path is too long for the Recycle Bin");
+        return false;
+    }
+    const std::wstring native = shell.toStdWString();
     Released<IShellItem> item;
     if (SUCCEEDED(hr))
         hr = SHCreateItemFromParsingName(native.c_str(), nullptr, IID_PPV_ARGS(&item.pointer));

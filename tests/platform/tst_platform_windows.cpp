@@ -1,8 +1,13 @@
 #include "platform/platform.h"
+#include "platform/shellpath.h"
+#include "scan/directoryreader_windows.h"
 #include "scan/scansession.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <qt_windows.h>
@@ -24,6 +29,7 @@ private Q_SLOTS:
     void directoryVerb();
     void driveList();
     void programIcon();
+    void longPaths();
 };
 
 namespace {
@@ -192,6 +198,47 @@ void tst_PlatformWindows::programIcon()
     QCOMPARE(word(12), 32);
     QVERIFY(FindResourceExW(module, RT_ICON, MAKEINTRESOURCEW(word(18)),
                             MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)));
+}
+
+void tst_PlatformWindows::longPaths()
+{
+    // A file 500 characters deep: Explorer is given its short form, which
+    // names the same file; a folder path the shell cannot take at all shows
+    // the nearest folder it can.
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    QString deep = tmp.path();
+    std::wstring native = windowslisting::extendedPath(deep);
+    for (int level = 0; level < 12; ++level) {
+        const QString part = QStringLiteral("level%1-").arg(level) + QString(32, 'x');
+        deep += '/' + part;
+        native += L"\\" + part.toStdWString();
+        QVERIFY(CreateDirectoryW(native.c_str(), nullptr));
+    }
+    const QString file = deep + "/deep file.bin";
+    HANDLE handle = CreateFileW((native + L"\\deep file.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_NEW, 0, nullptr);
+    QVERIFY(handle != INVALID_HANDLE_VALUE);
+    CloseHandle(handle);
+    QVERIFY(file.size() > 400);
+
+    const QString shell = shellpath::forShell(file);
+    QVERIFY(!shell.isEmpty());
+    QVERIFY(shell.size() < MAX_PATH);
+    QVERIFY(QFileInfo::exists(shell));
+    // Short paths stay as they are.
+    QCOMPARE(shellpath::forShell(tmp.path()), QDir::toNativeSeparators(tmp.path()));
+
+    QStringList started;
+    platform::setDetachedStartForTests([&](const QString &program, const QString &arguments) {
+        started << program + ' ' + arguments;
+        return true;
+    });
+    const auto restore = qScopeGuard([] { platform::setDetachedStartForTests({}); });
+    platform::revealFile(file);
+    QCOMPARE(started.size(), 1);
+    QVERIFY2(started.first().endsWith("explorer.exe /select,\"" + shell + '"'),
+             qPrintable(started.first()));
 }
 
 QTEST_GUILESS_MAIN(tst_PlatformWindows)
