@@ -6,6 +6,7 @@
 #include "config/config.h"
 #include "customdir/customdir.h"
 #include "customdir/directorychooser.h"
+#include "frameless/screenfit.h"
 #include "frameless/windowdrag.h"
 #include "mainwindow/plaintext.h"
 #include "mainwindow/resultmodel.h"
@@ -384,6 +385,7 @@ void Widget::showResults(bool shown)
     // the table as well; larger fonts may need more than either.
     layout()->activate();
     resize(width(), qMax(shown ? 400 : 150, minimumSizeHint().height()));
+    screenfit::keepOnScreen(this);
 }
 
 void Widget::showEmptyResultMessage()
