@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QXmlStreamReader>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -28,7 +29,12 @@ private Q_SLOTS:
     void directoryVerb_data();
     void directoryVerb();
     void driveList();
+    void programIcon_data();
     void programIcon();
+    void programManifest_data();
+    void programManifest();
+    void programVersion_data();
+    void programVersion();
     void longPaths();
 };
 
@@ -175,15 +181,23 @@ void tst_PlatformWindows::driveList()
         QVERIFY2(root.size() == 3 && root.endsWith(":/"), qPrintable(root));
 }
 
+void tst_PlatformWindows::programIcon_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::newRow("vastrel") << QStringLiteral(VASTREL_PROGRAM_FILE_NAME);
+    QTest::newRow("vastrel-top") << QStringLiteral(VASTREL_TOP_FILE_NAME);
+}
+
 void tst_PlatformWindows::programIcon()
 {
     // The program file's icon group IDI_ICON1 in US English: one image,
     // 48 x 48 pixels, 32 bits per pixel (GRPICONDIR, then its 14-byte entry).
-    const QString program = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
-                                                     QStringLiteral(VASTREL_PROGRAM_FILE_NAME));
-    const HMODULE module = LoadLibraryExW(program.toStdWString().c_str(), nullptr,
+    QFETCH(QString, program);
+    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
+                                                  program);
+    const HMODULE module = LoadLibraryExW(path.toStdWString().c_str(), nullptr,
                                           LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-    QVERIFY2(module, qPrintable(program));
+    QVERIFY2(module, qPrintable(path));
     const auto unload = qScopeGuard([&] { FreeLibrary(module); });
     const HRSRC group = FindResourceExW(module, RT_GROUP_ICON, L"IDI_ICON1",
                                         MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
@@ -198,6 +212,83 @@ void tst_PlatformWindows::programIcon()
     QCOMPARE(word(12), 32);
     QVERIFY(FindResourceExW(module, RT_ICON, MAKEINTRESOURCEW(word(18)),
                             MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)));
+}
+
+void tst_PlatformWindows::programManifest_data()
+{
+    programIcon_data();
+}
+
+void tst_PlatformWindows::programManifest()
+{
+    // The manifest the loader reads (resource 1 of type RT_MANIFEST).
+    QFETCH(QString, program);
+    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
+                                                  program);
+    const HMODULE module = LoadLibraryExW(path.toStdWString().c_str(), nullptr,
+                                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    QVERIFY2(module, qPrintable(path));
+    const auto unload = qScopeGuard([&] { FreeLibrary(module); });
+    const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    QVERIFY(resource);
+    const QByteArray manifest(static_cast<const char *>(LockResource(LoadResource(module, resource))),
+                              int(SizeofResource(module, resource)));
+    // Element texts and supportedOS ids by namespace and name.
+    QMap<QString, QString> texts;
+    QStringList systems;
+    QXmlStreamReader xml(manifest);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString key = xml.namespaceUri().toString() + '|' + xml.name().toString();
+        if (xml.name() == QLatin1String("supportedOS"))
+            systems << xml.attributes().value("Id").toString();
+        else if (xml.namespaceUri().contains(QLatin1String("WindowsSettings")))
+            texts.insert(key, xml.readElementText());
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    const QString ws2016 = "http://schemas.microsoft.com/SMI/2016/WindowsSettings|";
+    QCOMPARE(texts.value("http://schemas.microsoft.com/SMI/2019/WindowsSettings|activeCodePage"),
+             "UTF-8");
+    QCOMPARE(texts.value(ws2016 + "longPathAware"), "true");
+    QVERIFY(texts.value(ws2016 + "dpiAwareness").startsWith("PerMonitorV2"));
+    // Windows 10 and 11.
+    QVERIFY(systems.contains("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"));
+}
+
+void tst_PlatformWindows::programVersion_data()
+{
+    programIcon_data();
+}
+
+void tst_PlatformWindows::programVersion()
+{
+    // What Explorer's Properties show: product, version 2.0.0, description.
+    QFETCH(QString, program);
+    const std::wstring path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
+                                                       "/" + program).toStdWString();
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
+    QVERIFY(size > 0);
+    std::vector<char> info(size);
+    QVERIFY(GetFileVersionInfoW(path.c_str(), 0, size, info.data()));
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT length = 0;
+    QVERIFY(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void **>(&fixed), &length));
+    QCOMPARE(fixed->dwProductVersionMS, DWORD(0x00020000));
+    QCOMPARE(fixed->dwProductVersionLS, DWORD(0));
+    QCOMPARE(fixed->dwFileVersionMS, DWORD(0x00020000));
+    const auto value = [&](const wchar_t *name) {
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        wchar_t *text = nullptr;
+        UINT chars = 0;
+        if (!VerQueryValueW(info.data(), key.c_str(), reinterpret_cast<void **>(&text), &chars))
+            return QString();
+        return QString::fromWCharArray(text);
+    };
+    QCOMPARE(value(L"ProductName"), "Vastrel");
+    QCOMPARE(value(L"ProductVersion"), "2.0.0");
+    QCOMPARE(value(L"OriginalFilename"), program);
+    QVERIFY(!value(L"FileDescription").isEmpty());
 }
 
 void tst_PlatformWindows::longPaths()
