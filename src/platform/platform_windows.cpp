@@ -20,12 +20,22 @@ namespace platform {
 
 namespace {
 
-// The verb for every user, which needs administrative rights, and the same verb
-// for the current user only, which Explorer merges into the same menu.
-const QString machineVerbKey =
-    QStringLiteral("HKEY_CLASSES_ROOT\\Directory\\shell\\Find Vastrel Here\\Command");
-const QString userVerbKey = QStringLiteral(
-    "HKEY_CURRENT_USER\\Software\\Classes\\Directory\\shell\\Find Vastrel Here\\Command");
+// Where Explorer offers the verb: on a folder, on a drive, and on the
+// background of an open folder, each with what Explorer puts in the command
+// for it. A folder's path comes as %1; a drive's root as %1 and the folder
+// shown as %V. A backslash and a dot after a drive's root keep its own
+// backslash from escaping the closing quote (C: and a quote would reach the
+// program); the program cleans that to C:/, and a folder's D:/a likewise.
+struct VerbPlace
+{
+    const char *classKey;
+    const char *argument;
+};
+constexpr VerbPlace verbPlaces[] = {
+    {"Directory\\shell", "\"%1\""},
+    {"Drive\\shell", "\"%1\\.\""},
+    {"Directory\\Background\\shell", "\"%V\\.\""},
+};
 
 // Sets the default value ("." in QSettings' registry form) of key, creating
 // missing keys; true when the registry took it.
@@ -115,8 +125,17 @@ void registerDirectoryVerb()
     }
     const QString command = windowsVerbCommand(dir);
     qDebug() << command;
-    if (!writeDefaultValue(machineVerbKey, command))
-        writeDefaultValue(userVerbKey, command);
+    // For every user, which needs administrative rights, else for the
+    // current user only, which Explorer merges into the same menu.
+    for (const VerbPlace &place : verbPlaces) {
+        const QString key = QLatin1String(place.classKey) + QLatin1Char('\\') + verbName() +
+                            QStringLiteral("\\Command");
+        QString placeCommand = command;
+        placeCommand.replace(QStringLiteral("\"%1\""), QLatin1String(place.argument));
+        if (!writeDefaultValue(QStringLiteral("HKEY_CLASSES_ROOT\\") + key, placeCommand))
+            writeDefaultValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\") + key,
+                              placeCommand);
+    }
 }
 
 } // namespace platform

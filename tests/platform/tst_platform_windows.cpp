@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "platform/platform.h"
 #include "platform/shellpath.h"
 #include "scan/directoryreader_windows.h"
@@ -15,6 +16,7 @@
 #include <sddl.h>
 
 #include <memory>
+#include <vector>
 
 // What the program asks of Windows itself: the Explorer verb in the registry
 // (every user's key, and the user's own when that one is refused), the drive
@@ -40,8 +42,13 @@ private Q_SLOTS:
 
 namespace {
 
-const wchar_t verbSubKey[] = L"Directory\\shell\\Find Vastrel Here\\Command";
-const wchar_t userVerbSubKey[] = L"Software\\Classes\\Directory\\shell\\Find Vastrel Here\\Command";
+// The verb's three places below the classes key: on a folder, on a drive, on
+// the background of an open folder.
+const wchar_t *const verbSubKeys[] = {
+    L"Directory\\shell\\Find Vastrel Here\\Command",
+    L"Drive\\shell\\Find Vastrel Here\\Command",
+    L"Directory\\Background\\shell\\Find Vastrel Here\\Command",
+};
 
 // The default value of a key below parent, or a null string.
 QString defaultValue(HKEY parent, const wchar_t *subKey)
@@ -93,18 +100,26 @@ public:
              RegOverridePredefKey(HKEY_CLASSES_ROOT, classes) == ERROR_SUCCESS &&
              RegOverridePredefKey(HKEY_CURRENT_USER, user) == ERROR_SUCCESS;
         if (ok && !classesWritable) {
-            ok = RegCreateKeyExW(classes, verbSubKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                 &locked, nullptr) == ERROR_SUCCESS &&
-                 setKeySecurity(locked, readOnly);
+            for (const wchar_t *subKey : verbSubKeys) {
+                HKEY key = nullptr;
+                ok = ok &&
+                     RegCreateKeyExW(classes, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                     nullptr) == ERROR_SUCCESS;
+                if (key)
+                    locked.push_back(key);
+                ok = ok && setKeySecurity(key, readOnly);
+            }
         }
     }
     ~RegistrySandbox()
     {
         RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-        if (locked)
-            setKeySecurity(locked, fullAccess);
-        for (HKEY key : {locked, user, classes, root}) {
+        for (HKEY key : locked) {
+            setKeySecurity(key, fullAccess);
+            RegCloseKey(key);
+        }
+        for (HKEY key : {user, classes, root}) {
             if (key)
                 RegCloseKey(key);
         }
@@ -117,16 +132,17 @@ public:
     HKEY user = nullptr;
 
 private:
-    HKEY locked = nullptr;
+    std::vector<HKEY> locked;
     std::wstring name;
 };
 
-// What the verb must run: the quoted Vastrel.exe beside the program, then "%1".
-QString expectedVerbCommand()
+// What the verb must run: the quoted Vastrel.exe beside the program, then the
+// quoted argument.
+QString expectedVerbCommand(const QString &argument)
 {
     const QString program =
         QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/Vastrel.exe");
-    return '"' + program + "\" \"%1\"";
+    return '"' + program + "\" " + argument;
 }
 
 } // namespace
@@ -144,10 +160,38 @@ void tst_PlatformWindows::directoryVerb()
     RegistrySandbox registry(!refused);
     QVERIFY(registry.ok);
     platform::registerDirectoryVerb();
-    const QString forAll = defaultValue(registry.classes, verbSubKey);
-    const QString forUser = defaultValue(registry.user, userVerbSubKey);
-    QCOMPARE(refused ? forUser : forAll, expectedVerbCommand());
-    QVERIFY((refused ? forAll : forUser).isNull());
+    // Each place, with what Explorer puts in and the directory the program
+    // then scans: a drive's root must not lose its backslash to the quote.
+    const struct
+    {
+        const wchar_t *subKey;
+        QString argument;
+        QString placeholder;
+        QString given;
+        QString scanned;
+    } places[] = {
+        {verbSubKeys[0], "\"%1\"", "%1", "D:\\My Folder", "D:/My Folder"},
+        {verbSubKeys[1], "\"%1\\.\"", "%1", "C:\\", "C:/"},
+        {verbSubKeys[2], "\"%V\\.\"", "%V", "D:\\My Folder", "D:/My Folder"},
+    };
+    for (const auto &place : places) {
+        const QString forAll = defaultValue(registry.classes, place.subKey);
+        const QString forUser = defaultValue(
+            registry.user, (L"Software\\Classes\\" + std::wstring(place.subKey)).c_str());
+        const QString command = refused ? forUser : forAll;
+        QCOMPARE(command, expectedVerbCommand(place.argument));
+        QVERIFY((refused ? forAll : forUser).isNull());
+
+        QString started = command;
+        started.replace(place.placeholder, place.given);
+        int count = 0;
+        LPWSTR *arguments = CommandLineToArgvW(started.toStdWString().c_str(), &count);
+        QVERIFY(arguments);
+        const auto release = qScopeGuard([&] { LocalFree(arguments); });
+        QCOMPARE(count, 2);
+        QCOMPARE(commandline::directoryArgument(QString::fromWCharArray(arguments[1]), "C:/"),
+                 place.scanned);
+    }
 }
 
 void tst_PlatformWindows::driveList()
