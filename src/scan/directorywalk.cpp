@@ -53,18 +53,6 @@ struct Work
     quint64 rootDevice = 0;
 };
 
-// A drive's root on Windows: "D:/", or a share's, "//server/share".
-bool isDriveRoot(const QString &path)
-{
-    if (path.size() == 3 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':') &&
-        path.at(2) == QLatin1Char('/'))
-        return true;
-    if (!path.startsWith(QLatin1String("//")) || path.size() < 5)
-        return false;
-    const qsizetype share = path.indexOf(QLatin1Char('/'), 2);
-    return share > 2 && share + 1 < path.size() && path.indexOf(QLatin1Char('/'), share + 1) == -1;
-}
-
 // Directories opened ahead of their listing, per thread: enough to keep a
 // deep, narrow tree on relative opens, few enough for any descriptor limit.
 constexpr int handlesPerThread = 4;
@@ -122,6 +110,22 @@ int DirectoryWalk::defaultThreadCount()
     if (ok && forced > 0)
         return qMin(forced, 64);
     return qBound(8, 8 * QThread::idealThreadCount(), 32);
+}
+
+bool DirectoryWalk::isNetworkDrive(const QString &root)
+{
+    const QString path = QDir(root).path();
+    bool driveRoot = path.size() == 3 && path.at(0).isLetter() &&
+                     path.at(1) == QLatin1Char(':') && path.at(2) == QLatin1Char('/');
+    if (path.startsWith(QLatin1String("//"))) {
+        const qsizetype share = path.indexOf(QLatin1Char('/'), 2);
+        driveRoot = share > 2 && share + 1 < path.size() &&
+                    path.indexOf(QLatin1Char('/'), share + 1) == -1;
+    }
+    if (!driveRoot)
+        return false;
+    DirectoryReader reader;
+    return reader.open(path) && reader.fileSystemKind() == FileSystemKind::Network;
 }
 
 DirectoryWalk::DirectoryWalk(const QAtomicInt &stopRequested, Visitor visitor,
@@ -252,12 +256,7 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
     bool enter = true;
     if (isRoot) {
         work.rootDevice = info.device;
-        // A whole network drive as a root (Windows lists every drive for
-        // "All Disks") counts as a network file system met below a root.
-        const FileSystemKind kind = reader.fileSystemKind();
-        enter = kind == FileSystemKind::Local ||
-                (kind == FileSystemKind::Network &&
-                 !(options.skipNetwork && isDriveRoot(work.path)));
+        enter = reader.fileSystemKind() != FileSystemKind::Pseudo;
     } else if (info.device != work.parentDevice) {
         // Another file system is mounted here.
         if (options.oneFileSystem && info.device != work.rootDevice) {

@@ -50,7 +50,7 @@ struct WalkedFile
 // that is one of its own ancestors (a bind mount of a parent below itself)
 // is not entered again. Options: oneFileSystem keeps the walk on each root's
 // own file system, skipNetwork leaves network file systems below a root
-// out (and a root that is a whole network drive or share), excludes names folders that are not entered (absolute and clean, as
+// out, excludes names folders that are not entered (absolute and clean, as
 // the paths the walk makes from a clean root).
 //
 // Descriptors and memory stay bounded whatever the depth: a thread holds one
@@ -89,6 +89,10 @@ public:
     // their share. The environment variable VASTREL_SCAN_THREADS overrides it
     // (the benchmark compares against one thread this way).
     static int defaultThreadCount();
+
+    // Whether root is the whole of a network drive or share ("Z:/",
+    // "//server/share"), as the directory reader classifies it.
+    static bool isNetworkDrive(const QString &root);
 
 private:
     struct Private;

@@ -7,7 +7,10 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QMetaMethod>
+
+#include <algorithm>
 
 namespace {
 constexpr int running = 0;
@@ -105,7 +108,16 @@ void walker::run()
             Q_EMIT folderUnreadable(path, reason);
         },
         scanOptions);
+    // Several whole drives ("All Disks" on Windows) cover the computer: a
+    // mapped network drive among them is a network file system below it,
+    // left out when those are skipped. A drive named alone is walked like
+    // any root.
+    const bool severalDrives = roots.size() > 1 && scanOptions.skipNetwork &&
+        std::all_of(roots.cbegin(), roots.cend(),
+                    [](const QString &root) { return QDir(root).isRoot(); });
     for (const QString &root : roots) {
+        if (severalDrives && DirectoryWalk::isNetworkDrive(root))
+            continue;
         qDebug("walk! %s", root.toLatin1().constData());
         walk.walk(root);
     }

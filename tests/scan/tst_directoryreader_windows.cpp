@@ -349,45 +349,45 @@ void tst_DirectoryReaderWindows::loopNotEntered()
 void tst_DirectoryReaderWindows::networkDrive_data()
 {
     QTest::addColumn<bool>("skipNetwork");
+    QTest::addColumn<bool>("alone");
     QTest::addColumn<bool>("walked");
-    QTest::newRow("network skipped") << true << false;
-    QTest::newRow("network walked") << false << true;
+    QTest::newRow("All Disks, network skipped") << true << false << false;
+    QTest::newRow("All Disks, network walked") << false << false << true;
+    QTest::newRow("the drive named alone") << true << true << true;
 }
 
 void tst_DirectoryReaderWindows::networkDrive()
 {
-    // The system drive, which the reader is told is a mapped network drive
-    // (Wine maps no drive letter a program makes): as a root, like every
-    // drive of "All Disks", it is left out when network file systems are.
+    // Every drive of this prefix (C: and Z:), which the reader is told are
+    // mapped network drives (Wine maps no drive letter a program makes).
+    // "All Disks" leaves them out when network file systems are skipped; a
+    // drive named alone is walked like any root.
     QFETCH(bool, skipNetwork);
+    QFETCH(bool, alone);
     QFETCH(bool, walked);
-    const QString root = QDir::rootPath();
-    QVERIFY(root.size() == 3 && root.endsWith(":/"));
-    const std::wstring driveRoot = QDir::toNativeSeparators(root).toStdWString();
-    windowslisting::setDriveTypeQueryForTests([&](const wchar_t *asked) {
-        return driveRoot == asked ? UINT(DRIVE_REMOTE) : GetDriveTypeW(asked);
-    });
+    QStringList drives;
+    for (const QFileInfo &drive : QDir::drives())
+        drives << drive.absolutePath();
+    QVERIFY2(drives.size() >= 2, qPrintable(drives.join(' ')));
+    windowslisting::setDriveTypeQueryForTests([](const wchar_t *) { return UINT(DRIVE_REMOTE); });
     const auto restore = qScopeGuard([] { windowslisting::setDriveTypeQueryForTests({}); });
 
     DirectoryReader reader;
-    QVERIFY2(reader.open(root), qPrintable(reader.errorString()));
+    QVERIFY2(reader.open(drives.first()), qPrintable(reader.errorString()));
     QCOMPARE(reader.fileSystemKind(), FileSystemKind::Network);
     reader.close();
 
     ScanOptions options;
     options.skipNetwork = skipNetwork;
-    QAtomicInt stop;
-    QAtomicInt found;
-    DirectoryWalk walk(
-        stop,
-        [&](const WalkedFile &) {
-            // One file tells the drive is walked.
-            found.fetchAndAddRelaxed(1);
-            stop.storeRelaxed(1);
-        },
-        {}, options);
-    walk.walk(root);
-    QCOMPARE(found.loadRelaxed() > 0, walked);
+    walker w;
+    w.setOptions(options);
+    // One file tells a drive is walked.
+    connect(&w, &walker::walkfile, &w, [&w] { w.stop(); }, Qt::DirectConnection);
+    QSignalSpy finished(&w, &QThread::finished);
+    w.setDirs(alone ? drives.mid(0, 1) : drives);
+    w.start();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(w.fileCount() > 0, walked);
 }
 
 QTEST_GUILESS_MAIN(tst_DirectoryReaderWindows)
