@@ -102,6 +102,10 @@ start_wine() {
     mkdir -p "$1"
     WINEPREFIX=$1 wineserver -p </dev/null >/dev/null 2>&1
     WINEPREFIX=$1 wine wineboot -i >/dev/null 2>&1
+    # Debian's Wine does not find the fonts of fonts-wine in their own folder:
+    # a prefix gets them in its Windows fonts folder, where every program's
+    # font list (Qt's windows plugin included) finds Tahoma and its kin.
+    cp -n /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 stop_wine() {
     WINEPREFIX=$1 wineserver -k 2>/dev/null || true
