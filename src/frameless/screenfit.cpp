@@ -9,8 +9,7 @@ QRect fitted(const QRect &window, const QRect &available)
 {
     if (!available.isValid() || !window.isValid())
         return window;
-    QRect result(window.topLeft(),
-                 window.size().boundedTo(available.size()));
+    QRect result(window.topLeft(), window.size().boundedTo(available.size()));
     if (result.right() > available.right())
         result.moveRight(available.right());
     if (result.bottom() > available.bottom())

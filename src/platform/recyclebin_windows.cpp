@@ -92,8 +92,8 @@ QString outcomeProblem(const DeleteOutcome &outcome)
     if (outcome.wouldDelete)
         return tr("the Recycle Bin would not take it; Windows would have deleted it for good");
     const HRESULT failure = FAILED(outcome.operation) ? outcome.operation
-        : FAILED(outcome.itemResult)                ? outcome.itemResult
-                                                    : S_OK;
+        : FAILED(outcome.itemResult)                  ? outcome.itemResult
+                                                      : S_OK;
     if (failure != S_OK)
         return tr("the Recycle Bin would not take it (%1)").arg(hresultText(failure));
     // Success claimed without the delete happening, or with the file still
@@ -152,8 +152,8 @@ bool moveToRecycleBin(const QString &path, QString *reason)
     // is larger than the bin holds: that cannot be told in advance.
     if (SUCCEEDED(hr))
         hr = operation.pointer->SetOperationFlags(FOF_ALLOWUNDO | FOFX_RECYCLEONDELETE |
-                                                  FOF_NOCONFIRMATION | FOF_SILENT |
-                                                  FOF_NOERRORUI | FOF_WANTNUKEWARNING);
+                                                  FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI |
+                                                  FOF_WANTNUKEWARNING);
     // The shell parses display paths, not the \\?\ form: a longer path goes
     // by its short name, or not at all.
     const QString shell = shellpath::forShell(path);

@@ -109,9 +109,9 @@ QString outputLine(const QString &text)
     line.reserve(shown.size());
     for (qsizetype i = 0; i < shown.size(); ++i) {
         const QChar c = shown.at(i);
-        const bool paired = (c.isHighSurrogate() && i + 1 < shown.size() &&
-                             shown.at(i + 1).isLowSurrogate()) ||
-                            (c.isLowSurrogate() && i > 0 && shown.at(i - 1).isHighSurrogate());
+        const bool paired =
+            (c.isHighSurrogate() && i + 1 < shown.size() && shown.at(i + 1).isLowSurrogate()) ||
+            (c.isLowSurrogate() && i > 0 && shown.at(i - 1).isHighSurrogate());
         if (c.isSurrogate() && !paired)
             line += QStringLiteral("\\u") + QString::number(c.unicode(), 16).toUpper();
         else

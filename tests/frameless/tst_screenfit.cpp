@@ -24,17 +24,16 @@ void tst_ScreenFit::fitted_data()
 
     // 1440 x 900 logical pixels less a 40-pixel task bar at the bottom.
     const QRect screen(0, 0, 1440, 860);
-    QTest::newRow("inside: unchanged") << QRect(100, 100, 500, 400) << screen
-                                       << QRect(100, 100, 500, 400);
+    QTest::newRow("inside: unchanged")
+        << QRect(100, 100, 500, 400) << screen << QRect(100, 100, 500, 400);
     // Placed for 150 pixels, grown to 400: its bottom would leave the screen.
-    QTest::newRow("grown past the bottom") << QRect(470, 600, 500, 400) << screen
-                                           << QRect(470, 460, 500, 400);
-    QTest::newRow("past the right edge") << QRect(1200, 100, 500, 400) << screen
-                                         << QRect(940, 100, 500, 400);
-    QTest::newRow("above and left") << QRect(-30, -10, 500, 400) << screen
-                                    << QRect(0, 0, 500, 400);
-    QTest::newRow("taller than the area") << QRect(0, 300, 500, 1000) << screen
-                                          << QRect(0, 0, 500, 860);
+    QTest::newRow("grown past the bottom")
+        << QRect(470, 600, 500, 400) << screen << QRect(470, 460, 500, 400);
+    QTest::newRow("past the right edge")
+        << QRect(1200, 100, 500, 400) << screen << QRect(940, 100, 500, 400);
+    QTest::newRow("above and left") << QRect(-30, -10, 500, 400) << screen << QRect(0, 0, 500, 400);
+    QTest::newRow("taller than the area")
+        << QRect(0, 300, 500, 1000) << screen << QRect(0, 0, 500, 860);
     // A second screen to the left, task bar on top.
     QTest::newRow("other screen") << QRect(-900, 500, 500, 400) << QRect(-1280, 30, 1280, 770)
                                   << QRect(-900, 400, 500, 400);

@@ -43,7 +43,8 @@ class Record
 public:
     Record(const QString &name, DWORD attributes, DWORD tag = 0)
         : storage((sizeof(FILE_ID_BOTH_DIR_INFO) + name.size() * sizeof(wchar_t)) /
-                      sizeof(LONGLONG) + 1)
+                      sizeof(LONGLONG) +
+                  1)
     {
         FILE_ID_BOTH_DIR_INFO &record = info();
         record.FileAttributes = attributes;
@@ -51,7 +52,10 @@ public:
         record.FileNameLength = DWORD(name.size() * sizeof(wchar_t));
         name.toWCharArray(record.FileName);
     }
-    FILE_ID_BOTH_DIR_INFO &info() { return *reinterpret_cast<FILE_ID_BOTH_DIR_INFO *>(storage.data()); }
+    FILE_ID_BOTH_DIR_INFO &info()
+    {
+        return *reinterpret_cast<FILE_ID_BOTH_DIR_INFO *>(storage.data());
+    }
 
 private:
     std::vector<LONGLONG> storage;
@@ -132,7 +136,8 @@ void tst_DirectoryReaderWindows::sizeTimeAndName()
     const SYSTEMTIME written = {2021, 3, 4, 4, 5, 6, 7, 890};
     FILETIME time;
     QVERIFY(SystemTimeToFileTime(&written, &time));
-    record.info().LastWriteTime.QuadPart = qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    record.info().LastWriteTime.QuadPart =
+        qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 
     DirectoryEntry entry;
     QVERIFY(windowslisting::entryFromListing(record.info(), 1, true, entry));
@@ -155,14 +160,19 @@ void tst_DirectoryReaderWindows::extendedPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("drive root") << "C:/" << "\\\\?\\C:\\";
-    QTest::newRow("folder") << "D:/data/sub" << "\\\\?\\D:\\data\\sub";
-    QTest::newRow("name ending in a dot") << "D:/a/b." << "\\\\?\\D:\\a\\b.";
-    QTest::newRow("network share") << "//server/share/d" << "\\\\?\\UNC\\server\\share\\d";
-    QTest::newRow("already extended") << "//?/C:/x" << "\\\\?\\C:\\x";
+    QTest::newRow("drive root") << "C:/"
+                                << "\\\\?\\C:\\";
+    QTest::newRow("folder") << "D:/data/sub"
+                            << "\\\\?\\D:\\data\\sub";
+    QTest::newRow("name ending in a dot") << "D:/a/b."
+                                          << "\\\\?\\D:\\a\\b.";
+    QTest::newRow("network share") << "//server/share/d"
+                                   << "\\\\?\\UNC\\server\\share\\d";
+    QTest::newRow("already extended") << "//?/C:/x"
+                                      << "\\\\?\\C:\\x";
     QTest::newRow("relative") << "sub/dir"
-                              << "\\\\?\\" + QDir::toNativeSeparators(QDir::current().absoluteFilePath(
-                                                    QStringLiteral("sub/dir")));
+                              << "\\\\?\\" +
+            QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("sub/dir")));
 }
 
 void tst_DirectoryReaderWindows::extendedPath()
@@ -258,9 +268,9 @@ void tst_DirectoryReaderWindows::identityFromTheListing()
     QTemporaryDir tmp;
     QVERIFY(tmp.isValid());
     QVERIFY(writeFile(tmp.filePath("one.bin"), 100));
-    QVERIFY(CreateHardLinkW(QDir::toNativeSeparators(tmp.filePath("two.bin")).toStdWString().c_str(),
-                            QDir::toNativeSeparators(tmp.filePath("one.bin")).toStdWString().c_str(),
-                            nullptr));
+    QVERIFY(CreateHardLinkW(
+        QDir::toNativeSeparators(tmp.filePath("two.bin")).toStdWString().c_str(),
+        QDir::toNativeSeparators(tmp.filePath("one.bin")).toStdWString().c_str(), nullptr));
     QVERIFY(writeFile(tmp.filePath("other.bin"), 100));
     QVERIFY(QDir(tmp.path()).mkdir("sub"));
 
@@ -382,7 +392,8 @@ void tst_DirectoryReaderWindows::networkDrive()
     walker w;
     w.setOptions(options);
     // One file tells a drive is walked.
-    connect(&w, &walker::walkfile, &w, [&w] { w.stop(); }, Qt::DirectConnection);
+    connect(
+        &w, &walker::walkfile, &w, [&w] { w.stop(); }, Qt::DirectConnection);
     QSignalSpy finished(&w, &QThread::finished);
     w.setDirs(alone ? drives.mid(0, 1) : drives);
     w.start();

@@ -131,7 +131,7 @@ void tst_TerminalWindows::console()
                                       PROC_THREAD_ATTRIBUTE_PSEUDOCONSOLE, pseudo, sizeof pseudo,
                                       nullptr, nullptr));
     std::wstring command = L"\"" + QCoreApplication::applicationFilePath().toStdWString() +
-                           L"\" --console-child \"" + result.toStdWString() + L"\"";
+        L"\" --console-child \"" + result.toStdWString() + L"\"";
     PROCESS_INFORMATION process = {};
     QVERIFY(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE,
                            EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr, &startup.StartupInfo,
@@ -165,10 +165,13 @@ void tst_TerminalWindows::outputLine_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("line");
-    QTest::newRow("backslashes as typed") << "Z:\\no\\such\\dir" << "Z:\\no\\such\\dir";
+    QTest::newRow("backslashes as typed") << "Z:\\no\\such\\dir"
+                                          << "Z:\\no\\such\\dir";
     QTest::newRow("names as they are") << names << names;
-    QTest::newRow("control characters escaped") << "a\nb\x1b[2J" << "a\\nb\\x1b[2J";
-    QTest::newRow("lone surrogate") << QString("a") + QChar(0xd800) + "z" << "a\\uD800z";
+    QTest::newRow("control characters escaped") << "a\nb\x1b[2J"
+                                                << "a\\nb\\x1b[2J";
+    QTest::newRow("lone surrogate") << QString("a") + QChar(0xd800) + "z"
+                                    << "a\\uD800z";
     QTest::newRow("pair kept") << QString::fromUcs4(U"\U0001F600")
                                << QString::fromUcs4(U"\U0001F600");
 }
