@@ -24,12 +24,13 @@ set(CPACK_THREADS 0)
 
 if(WIN32)
     # The DLLs the programs load and the plugins Qt looks for in folders beside
-    # them: the platform plugin (without it no window opens) and the native
-    # widget style.
-    foreach(module Core Gui Widgets Network)
+    # them: the platform plugin (without it no window opens), the native
+    # widget style and the SQLite driver of the scan history.
+    foreach(module Core Gui Widgets Network Sql)
         install(FILES $<TARGET_FILE:Qt6::${module}> DESTINATION .)
     endforeach()
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+    install(FILES $<TARGET_FILE:Qt6::QSQLiteDriverPlugin> DESTINATION sqldrivers)
     if(TARGET Qt6::QWindowsVistaStylePlugin)
         install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
     endif()
@@ -118,9 +119,10 @@ elseif(UNIX AND NOT APPLE)
     set(CPACK_DEBIAN_PACKAGE_SECTION utils)
     set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    # The platform plugins are loaded at run time, so dpkg-shlibdeps cannot see
-    # them: X11 and Wayland come with qt6-qpa-plugins and qt6-wayland.
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    # The platform plugins and the SQLite driver are loaded at run time, so
+    # dpkg-shlibdeps cannot see them: X11 and Wayland come with
+    # qt6-qpa-plugins and qt6-wayland, SQLite with libqt6sql6-sqlite.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
     set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
     set(CPACK_DEBIAN_COMPRESSION_TYPE xz)

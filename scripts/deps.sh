@@ -15,7 +15,11 @@ vastrel_jobs=$(nproc 2>/dev/null || echo 2)
 
 # Packages every build needs.
 VASTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-qpa-plugins dbus dbus-daemon)
+    qt6-qpa-plugins dbus dbus-daemon libqt6sql6-sqlite libxxhash-dev)
+# What the tests need besides: a FUSE file system of their own that can hang,
+# and btrfs-progs for the copy finder's reflinked files.
+# shellcheck disable=SC2034  # used by scripts/test.sh
+VASTREL_TEST_PACKAGES=(libfuse3-dev fuse3 libglib2.0-dev btrfs-progs)
 
 package_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'

@@ -14,7 +14,7 @@ case "${1:-}" in
     *) echo "usage: scripts/test.sh [--sanitize]" >&2; exit 2 ;;
 esac
 
-ensure_packages "${VASTREL_BUILD_PACKAGES[@]}"
+ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" "${VASTREL_TEST_PACKAGES[@]}"
 
 if [ $sanitize -eq 1 ]; then
     dir=build-sanitize

@@ -33,7 +33,8 @@ esac
 # cross-built one. wine alone brings the wine command, wine64 the 64-bit loader;
 # fonts-wine the fonts Windows programs expect (Tahoma and its kin), so the
 # windows platform plugin under Wine draws text as Windows users see it.
-ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix \
+# libxxhash-dev: its one header, copied into the build tree, for the copy finder.
+ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix libxxhash-dev \
     wine wine64 xz-utils zip unzip fonts-dejavu-core fonts-wine
 
 # shared/windows beside the repository; from a git worktree, beside the main

@@ -13,6 +13,7 @@
 # busy loop pinned to CPU 0 (started and stopped by the script).
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]
 #                       [--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]
+#                       [--equal-sizes]
 #   --rounds N    rounds per phase, at least 5 (default 7)
 #   --cold        a phase "cold" instead, the page cache dropped before every
 #                 run (needs root)
@@ -23,6 +24,9 @@
 #   --deep        instead of all this, scan a chain of 25,000 nested folders
 #                 (/tmp/vastrel-deep-tree) with the descriptor limit at 256,
 #                 and print whether its bottom file is listed and the peak RSS
+#   --equal-sizes instead of all this, time vastrel-top -n 10 and -n 10000 on
+#                 one folder of 200,000 empty files (--files N: N of them;
+#                 /tmp/vastrel-equal-sizes-N) and print the ratio of the two
 # Default tree /tmp/vastrel-bench-tree, build dir build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,9 +38,11 @@ files=300000
 phases=quiet,hog
 window=()
 deep=0
+equal=0
+files_given=0
 usage() {
     echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]" \
-        "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]" >&2
+        "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep] [--equal-sizes]" >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
@@ -44,12 +50,13 @@ while [ $# -gt 0 ]; do
         --rounds) rounds=${2:?}; shift 2 ;;
         --tree) tree=${2:?}; shift 2 ;;
         --build) build=${2:?}; shift 2 ;;
-        --files) files=${2:?}; shift 2 ;;
+        --files) files=${2:?}; files_given=1; shift 2 ;;
         --cold) phases=cold; shift ;;
         --hog-only) phases=hog; shift ;;
         --quiet-only) phases=quiet; shift ;;
         --no-window) window=(--no-window); shift ;;
         --deep) deep=1; shift ;;
+        --equal-sizes) equal=1; shift ;;
         *) usage ;;
     esac
 done
@@ -63,7 +70,12 @@ fi
 case "$files" in
     '' | *[!0-9]*) usage ;;
 esac
-if [ -z "$tree" ]; then
+if [ $equal -eq 1 ] && [ $files_given -eq 0 ]; then
+    files=200000
+fi
+if [ -z "$tree" ] && [ $equal -eq 1 ]; then
+    tree=/tmp/vastrel-equal-sizes-$files
+elif [ -z "$tree" ]; then
     tree=/tmp/vastrel-bench-tree
     [ "$files" -eq 300000 ] || tree=/tmp/vastrel-bench-tree-$files
 fi
@@ -80,6 +92,10 @@ ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 cmake --build "$build" --target vastrel-top vastrel-guiscan vastrel-floorwalk >/dev/null
 if [ $deep -eq 1 ]; then
     exec python3 tools/bench/deeptree.py "$build/src/top/vastrel-top" /tmp/vastrel-deep-tree
+fi
+if [ $equal -eq 1 ]; then
+    echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+    exec python3 tools/bench/equalsizes.py "$build/src/top/vastrel-top" "$tree" "$files" "$rounds"
 fi
 python3 tools/bench/maketree.py "$tree" --files "$files"
 echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -10,7 +10,9 @@ QString directoryArgument(const QString &argument, const QString &currentDir)
 {
     if (argument.isEmpty())
         return QString();
-    return localpaths::absoluteClean(QDir::fromNativeSeparators(argument), currentDir);
+    const QString path = QDir::fromNativeSeparators(argument);
+    const QString absolute = localpaths::absoluteClean(path, currentDir);
+    return absolute.isEmpty() ? path : absolute;
 }
 
 } // namespace commandline

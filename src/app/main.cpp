@@ -1,12 +1,15 @@
 #include "app/commandline.h"
 #include "mainwindow/widget.h"
 #include "scan/localpaths.h"
+#include "scan/standardstreams.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char *argv[])
 {
+    // Debug lines must not land in a settings file opened on a closed 2.
+    standardstreams::reserve();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vastrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION));

@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QString>
 
+#include <memory>
+
 class ScanGroup;
 
 namespace Ui {
@@ -46,13 +48,25 @@ private slots:
     void on_pushButton_clicked();
     void on_exitb_clicked();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     // What the last request sent from this window was.
     enum RequestType { NoRequest = 0, FeedbackRequest = 1, UpdateRequest = 2 };
 
     int sendRequest(const QString &path);
+    // The help text's highlighted words take the theme's link colour, or its
+    // text colour where that would not stand out from the background.
+    void markHelpHighlights();
+    void colourHelpHighlights();
+    // Fills the Setting tab from the settings file: what is in force.
+    void showSavedSettings();
+    // Keeps the message within its longest length and says how much is left.
+    void capFeedbackMessage();
 
-    Ui::Config *ui;
+    std::unique_ptr<Ui::Config> ui;
     // The "Scan" group of the Setting tab, a child of the tab.
     ScanGroup *scanGroup = nullptr;
     // A child as well as a member, so that it can be found (tests watch it);
@@ -66,4 +80,6 @@ private:
     // The count the last "Apply" announced (at first the one from the file);
     // shown again when "Apply" finds no count in the field.
     int appliedCount = 0;
+    // The constructor has just read the file; the first show need not again.
+    bool firstShow = true;
 };

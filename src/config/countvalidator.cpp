@@ -12,7 +12,7 @@ QValidator::State CountValidator::validate(QString &input, int &pos) const
     const State state = QIntValidator::validate(input, pos);
     bool ok = false;
     const qlonglong value = locale().toLongLong(input, &ok);
-    if (state == Intermediate && ok && value > top())
+    if (state == Intermediate && ok && (value > top() || value < bottom()))
         return Invalid;
     return state;
 }

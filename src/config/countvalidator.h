@@ -6,8 +6,8 @@
 #include <optional>
 
 // The result-count field's rules. Typing is limited to whole numbers from 1 to
-// 10000 (an empty field and 0 are allowed on the way); a number above 10000 is
-// refused as soon as it is typed. Typing and reading use the same locale, the
+// 10000 (an empty field is allowed on the way); 0 and a number above 10000 are
+// refused as soon as they are typed. Typing and reading use the same locale, the
 // C locale without group separators, so a text the field lets through is read
 // as the number it shows and nothing like "1,000" or "1.000" gets in.
 class CountValidator : public QIntValidator

@@ -1,9 +1,9 @@
 #include "config/scangroup.h"
 #include "ui_scangroup.h"
 
-#include "app/scansettings.h"
-#include "customdir/directorychooser.h"
-#include "mainwindow/plaintext.h"
+#include "widgets/directorychooser.h"
+#include "widgets/plaintext.h"
+#include "scan/filetypes.h"
 #include "scan/pathcodec.h"
 
 #include <QDir>
@@ -123,17 +123,12 @@ qint64 ScanGroup::sizeInBytes(double value, int unit)
 
 QStringList ScanGroup::typesIn(const QString &text)
 {
-    return scansettings::cleanTypes({text});
+    return filetypes::extensions({text});
 }
 
 QStringList ScanGroup::rejectedTypesIn(const QString &text)
 {
-    QStringList rejected;
-    for (const QString &word : scansettings::typeWords(text)) {
-        if (scansettings::cleanTypes({word}).isEmpty())
-            rejected << word;
-    }
-    return rejected;
+    return filetypes::rejectedWords(text);
 }
 
 void ScanGroup::addExclude()

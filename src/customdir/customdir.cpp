@@ -1,6 +1,6 @@
 #include "customdir/customdir.h"
 
-#include "customdir/directorychooser.h"
+#include "widgets/directorychooser.h"
 #include "ui_customdir.h"
 
 #include <QDir>
@@ -31,7 +31,7 @@ QStandardItem *dirItem(const QString &path, bool editable)
 
 } // namespace
 
-CustomDir::CustomDir() : framelessdialog(nullptr), ui(new Ui::CustomDir)
+CustomDir::CustomDir() : framelessdialog(nullptr), ui(std::make_unique<Ui::CustomDir>())
 {
     ui->setupUi(this);
     setWindowTitle(tr("Custom Scan - Vastrel"));
@@ -48,10 +48,7 @@ CustomDir::CustomDir() : framelessdialog(nullptr), ui(new Ui::CustomDir)
     connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
 
-CustomDir::~CustomDir()
-{
-    delete ui;
-}
+CustomDir::~CustomDir() = default;
 
 void CustomDir::setDirList(const QStringList &list)
 {

@@ -5,6 +5,8 @@
 #include <QStandardItemModel>
 #include <QStringList>
 
+#include <memory>
+
 class QAbstractItemModel;
 
 namespace Ui {
@@ -47,7 +49,7 @@ private Q_SLOTS:
     void on_exitb_clicked();
 
 private:
-    Ui::CustomDir *ui;
+    std::unique_ptr<Ui::CustomDir> ui;
     QStringList dirlist;
     QStandardItemModel model;
 };

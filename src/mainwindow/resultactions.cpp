@@ -1,21 +1,15 @@
 #include "mainwindow/resultactions.h"
 
 #include "mainwindow/scanstatus.h"
-#ifdef Q_OS_WIN
-#include "platform/recyclebin.h"
-#include "platform/shellpath.h"
-#endif
+#include "platform/platform.h"
+#include "platform/savefile.h"
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
+#include <QMimeData>
 #include <QStringList>
 
 namespace resultactions {
@@ -42,49 +36,6 @@ QString fileLine(const FoundFile &file)
            QLatin1Char(')');
 }
 
-// The freedesktop trash stores a file under its own name and writes an
-// information file named after it plus ".trashinfo", adding "-NNNN" when the
-// name is taken. Qt retries that forever when the name cannot be created, so
-// a name that would not fit the usual limit of 255 bytes is never handed over.
-bool nameFitsTrash(const QString &path)
-{
-    constexpr int nameMax = 255;
-    constexpr int infoSuffix = 5 + 10; // "-NNNN" and ".trashinfo"
-    return pathcodec::toNative(QFileInfo(path).fileName()).size() + infoSuffix <= nameMax;
-}
-
-// Moves one file to the trash; on failure returns false with the reason.
-bool trashFile(const QString &path, QString *reason)
-{
-#ifdef Q_OS_WIN
-    // Never QFile::moveToTrash here: Windows deletes outright what its
-    // Recycle Bin will not take.
-    return recyclebin::moveToRecycleBin(path, reason);
-#endif
-    QFile file(path);
-    if (!file.moveToTrash()) {
-        *reason = tr("the trash would not take it (%1)").arg(file.errorString());
-        return false;
-    }
-    // When no trash directory can be set up, some Qt versions report success
-    // with the file moved to "files" below the current directory. That is not
-    // a trash the user knows of: put the file back and say so.
-    const QString inTrash = file.fileName();
-    if (inTrash.isEmpty() || !QFileInfo(inTrash).isRelative())
-        return true;
-    const QFileInfo moved(inTrash);
-    const QString infoFile = moved.dir().filePath(QStringLiteral("../info/")) + moved.fileName() +
-                             QStringLiteral(".trashinfo");
-    if (QFile::rename(inTrash, path)) {
-        QFile::remove(infoFile);
-        *reason = tr("there is no trash for it");
-    } else {
-        *reason = tr("there is no trash for it; it was moved to %1 instead")
-                      .arg(pathcodec::displayText(moved.absoluteFilePath()));
-    }
-    return false;
-}
-
 // A CSV field, quoted by RFC 4180 when it holds a comma, a quote or a line
 // break, with each quote doubled.
 QString csvField(const QString &text)
@@ -101,14 +52,7 @@ QString csvField(const QString &text)
 // form the table shows them.
 QString csvPath(const QString &path)
 {
-    if (!pathcodec::hasUndecodable(path))
-        return path;
-    QString text;
-    for (const QChar c : path) {
-        const QString one(c);
-        text += pathcodec::hasUndecodable(one) ? pathcodec::displayText(one) : one;
-    }
-    return text;
+    return pathcodec::bytesEscaped(path);
 }
 
 } // namespace
@@ -129,7 +73,7 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
     qint64 total = 0;
     QStringList lines;
     for (const FoundFile &file : files) {
-        total += file.size;
+        total = saturatedSum(total, file.size);
         lines << fileLine(file);
     }
 
@@ -174,71 +118,27 @@ QString TrashReport::problemText() const
     return lines.join(QLatin1Char('\n'));
 }
 
-QString changeSinceScan(const FoundFile &file, const QDateTime &scanStarted)
-{
-    const QFileInfo info(file.path);
-    if (info.isSymbolicLink() || (info.exists() && !info.isFile()))
-        return tr("it is no longer a regular file");
-    if (!info.exists())
-        return tr("it is no longer there");
-    if (info.size() != file.size)
-        return tr("its size changed since the scan (%1, was %2)")
-            .arg(humanSize(info.size()), humanSize(file.size));
-    if (info.lastModified() > scanStarted)
-        return tr("it was modified after the scan started");
-    return QString();
-}
-
-namespace {
-
-// Nothing is left under the name, not even a dangling symbolic link.
-bool vanished(const QString &path)
-{
-    return !QFileInfo(path).isSymbolicLink() && !QFileInfo::exists(path);
-}
-
-} // namespace
-
 TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted)
 {
     TrashReport report;
     for (int i = 0; i < files.size(); ++i) {
         const FoundFile &file = files.at(i);
-        auto leave = [&](TrashProblem problem, const QString &reason) {
-            report.failures.append({i, file.path, problem, reason});
-        };
-
-        // Qt takes file names as text, so a name with bytes that are not text
-        // would reach the system as another name: never hand it over.
-        if (pathcodec::hasUndecodable(file.path)) {
-            leave(TrashProblem::NotTrashable,
-                  tr("its name holds bytes that are not text, which the trash cannot take"));
+        const platform::TrashOutcome outcome = platform::moveToTrash(file, scanStarted);
+        switch (outcome.result) {
+        case platform::TrashResult::Trashed:
+            report.trashed.append(i);
+            report.bytesTrashed = saturatedSum(report.bytesTrashed, file.size);
+            continue;
+        case platform::TrashResult::Changed:
+            report.failures.append({i, file.path, TrashProblem::Changed, outcome.reason});
+            continue;
+        case platform::TrashResult::Vanished:
+            report.failures.append({i, file.path, TrashProblem::Vanished, outcome.reason});
+            continue;
+        case platform::TrashResult::Refused:
+            report.failures.append({i, file.path, TrashProblem::NotTrashable, outcome.reason});
             continue;
         }
-        if (vanished(file.path)) {
-            leave(TrashProblem::Vanished, tr("it is no longer there"));
-            continue;
-        }
-        const QString change = changeSinceScan(file, scanStarted);
-        if (!change.isEmpty()) {
-            leave(TrashProblem::Changed, change);
-            continue;
-        }
-        if (!nameFitsTrash(file.path)) {
-            leave(TrashProblem::NotTrashable, tr("its name is too long for the trash"));
-            continue;
-        }
-        QString reason;
-        if (!trashFile(file.path, &reason)) {
-            // Gone between the check and the move: another program took it.
-            if (vanished(file.path))
-                leave(TrashProblem::Vanished, tr("it is no longer there"));
-            else
-                leave(TrashProblem::NotTrashable, reason);
-            continue;
-        }
-        report.trashed.append(i);
-        report.bytesTrashed += file.size;
     }
     return report;
 }
@@ -249,6 +149,29 @@ QString pathsText(const QList<FoundFile> &files)
     for (const FoundFile &file : files)
         lines << pathcodec::displayText(file.path);
     return lines.join(QLatin1Char('\n'));
+}
+
+QMimeData *pathsMimeData(const QList<FoundFile> &files)
+{
+    auto *data = new QMimeData;
+    data->setText(pathsText(files));
+    // Built from the bytes, not through QUrl, which would turn a byte that is
+    // not UTF-8 into U+FFFD and so name another file.
+    QByteArray uris;
+    for (const FoundFile &file : files)
+        uris += localFileUri(file.path) + "\r\n";
+    data->setData(QStringLiteral("text/uri-list"), uris);
+    return data;
+}
+
+QString openFailureText(const QString &path, const QString &reason)
+{
+    return tr("Could not open %1: %2").arg(pathcodec::displayText(path), reason);
+}
+
+QString revealFailureText(const QString &path, const QString &reason)
+{
+    return tr("Could not show %1 in a file manager: %2").arg(pathcodec::displayText(path), reason);
 }
 
 QByteArray csv(const QList<FoundFile> &files)
@@ -265,30 +188,12 @@ QByteArray csv(const QList<FoundFile> &files)
 
 bool saveCsv(const QString &fileName, const QList<FoundFile> &files, QString *errorText)
 {
-    QSaveFile out(fileName);
-    if (!out.open(QIODevice::WriteOnly)) {
-        *errorText = out.errorString();
-        return false;
-    }
-    const QByteArray bytes = csv(files);
-    if (out.write(bytes) != bytes.size() || !out.commit()) {
-        *errorText = out.errorString();
-        return false;
-    }
-    return true;
+    return savefile::save(fileName, csv(files), errorText);
 }
 
-bool openFile(const QString &path)
+void openFile(const QString &path, QObject *receiver, const platform::OpenFailed &failed)
 {
-#ifdef Q_OS_WIN
-    // The shell opens no path of MAX_PATH characters or more: a longer one
-    // goes by its short name.
-    const QString shell = shellpath::forShell(path);
-    if (shell.isEmpty())
-        return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(shell));
-#endif
-    return QDesktopServices::openUrl(localFileUrl(path));
+    platform::openUrl(localFileUrl(path), receiver, failed);
 }
 
 } // namespace resultactions

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "platform/platform.h"
 #include "scan/foundfile.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+
+class QMimeData;
+class QObject;
 
 // What the results table offers for its selected rows: open a file, copy the
 // paths, save the list as CSV and move files to the trash. The rules live
@@ -65,20 +69,12 @@ struct TrashReport
     QString problemText() const;
 };
 
-// Why the file differs from what the scan found, or an empty text when it is
-// still as found. A file counts as unchanged while it is a regular file whose
-// size equals the size the scan recorded and whose modification time is not
-// later than the moment the scan started. The scan records no modification
-// time, so the start of the scan is the line: a file written after that could
-// hold other data than the scan saw, even at the same size. (A file stamped
-// with a time in the future therefore never counts as unchanged.)
-QString changeSinceScan(const FoundFile &file, const QDateTime &scanStarted);
-
-// Moves each file that is unchanged since the scan (changeSinceScan) to the
-// system's trash: the freedesktop trash on Linux, the Recycle Bin on Windows.
-// Nothing is ever deleted: a file that changed, vanished or that the trash
-// will not take is left where it is and named in the report, and the others
-// go on.
+// Moves each file that is still as the scan found it (platform::moveToTrash:
+// the same file, reached without a link, of the same size and not modified
+// since the scan started) to the system's trash: the freedesktop trash on
+// Linux, the Recycle Bin on Windows. Nothing is ever deleted: a file that
+// changed, vanished or that the trash will not take is left where it is and
+// named in the report, and the others go on.
 TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted);
 
 // The text "Copy Path" puts on the clipboard: one path a line, each as the
@@ -86,6 +82,18 @@ TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStar
 // text or control characters such as a line break (those are written as
 // escapes, e.g. \xff and \n, so each path stays one line).
 QString pathsText(const QList<FoundFile> &files);
+
+// What "Copy Path" puts on the clipboard: pathsText(files) as text, and the
+// files as text/uri-list, each a file: URI of its exact bytes (a byte that is
+// not UTF-8 as %FF), so a paste in a file manager reaches the very files.
+// The caller owns the result.
+QMimeData *pathsMimeData(const QList<FoundFile> &files);
+
+// The status line when a file could not be opened or shown, reason as
+// platform::openUrl gives it: "Could not open /data/a.iso: no application is
+// set up to open it".
+QString openFailureText(const QString &path, const QString &reason);
+QString revealFailureText(const QString &path, const QString &reason);
 
 // The results as CSV, UTF-8, lines ended by CR LF, fields quoted by RFC 4180
 // where they hold a comma, a quote or a line break: a header row, then per
@@ -98,7 +106,8 @@ QByteArray csv(const QList<FoundFile> &files);
 // On failure returns false and sets errorText to a plain-text reason.
 bool saveCsv(const QString &fileName, const QList<FoundFile> &files, QString *errorText);
 
-// Opens the file with the desktop's default application for it.
-bool openFile(const QString &path);
+// Opens the file with the desktop's default application for it; failed hears
+// why it could not be (see platform::openUrl).
+void openFile(const QString &path, QObject *receiver, const platform::OpenFailed &failed);
 
 } // namespace resultactions

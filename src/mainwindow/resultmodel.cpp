@@ -1,6 +1,6 @@
 #include "mainwindow/resultmodel.h"
 
-#include "mainwindow/plaintext.h"
+#include "widgets/plaintext.h"
 #include "mainwindow/scanstatus.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
@@ -83,6 +83,15 @@ void ResultModel::clear()
 FoundFile ResultModel::file(int row) const
 {
     return row >= 0 && row < rows.size() ? rows.at(row) : FoundFile();
+}
+
+int ResultModel::rowOf(const QString &path) const
+{
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).path == path)
+            return row;
+    }
+    return -1;
 }
 
 int ResultModel::rowCount(const QModelIndex &parent) const

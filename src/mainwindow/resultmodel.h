@@ -34,6 +34,8 @@ public:
     const QList<FoundFile> &files() const { return rows; }
     // The file shown in a row; an empty one for a row outside the table.
     FoundFile file(int row) const;
+    // The row showing the file with this path; -1 when none does.
+    int rowOf(const QString &path) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

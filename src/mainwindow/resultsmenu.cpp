@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 
 namespace {
@@ -101,15 +102,26 @@ void ResultsMenu::setScanRunning(bool running)
 
 void ResultsMenu::open()
 {
-    for (const FoundFile &file : selected())
-        resultactions::openFile(file.path);
+    for (const FoundFile &file : selected()) {
+        const QString path = file.path;
+        resultactions::openFile(path, this, [this, path](const QString &reason) {
+            Q_EMIT statusMessage(resultactions::openFailureText(path, reason));
+        });
+    }
+}
+
+void ResultsMenu::reveal(const QString &path)
+{
+    platform::revealFile(path, this, [this, path](const QString &reason) {
+        Q_EMIT statusMessage(resultactions::revealFailureText(path, reason));
+    });
 }
 
 void ResultsMenu::copyPaths()
 {
     const QList<FoundFile> files = selected();
     if (!files.isEmpty())
-        QGuiApplication::clipboard()->setText(resultactions::pathsText(files));
+        QGuiApplication::clipboard()->setMimeData(resultactions::pathsMimeData(files));
 }
 
 void ResultsMenu::moveToTrash()

@@ -46,6 +46,9 @@ public:
     std::function<void(const QString &, const QString &)> warn;
 
     void open();
+    // "Show in folder": the file manager with the file selected; a failure
+    // to show anything is told on the status line.
+    void reveal(const QString &path);
     void copyPaths();
     void moveToTrash();
     void saveList();
@@ -56,7 +59,8 @@ protected:
 Q_SIGNALS:
     // These results are no longer where the table says: their rows go.
     void trashed(const QList<FoundFile> &files);
-    // A line for the status label.
+    // A line for the status label (also why a file or folder could not be
+    // opened).
     void statusMessage(const QString &text);
 
 private:

@@ -1,16 +1,12 @@
 #pragma once
 
-#include "mainwindow/scanstatus.h"
+#include "net/updatecheck.h"
 #include "scan/foundfile.h"
-#include "net/httpclient.h"
 
-#include <QPersistentModelIndex>
 #include <QPoint>
 #include <QPointer>
-#include <QRect>
 #include <QStringList>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -19,19 +15,23 @@ class Config;
 class CustomDir;
 class QMenu;
 class QSizeGrip;
-class QStandardItemModel;
-class ResultModel;
-class ResultsMenu;
+class ResultsArea;
 class ScanSession;
+class ScanProgress;
+class ScanTargets;
+class SpareDirList;
+class StatusLine;
+class WindowTray;
 
 namespace Ui {
 class Widget;
 }
 
 // The main window: the scan target, the scan button and status line, the
-// results table, and the window's own title-bar controls and tray icon. It
-// drives one ScanSession and shows what it finds, and opens the configuration
-// window and the custom directory dialog.
+// results, and the window's own title-bar controls and tray icon. It wires
+// the pieces that hold the rules (ScanTargets, ResultsArea, StatusLine,
+// UpdateCheck) to one ScanSession, and opens the configuration window and the
+// custom directory dialog.
 class Widget : public QWidget
 {
     Q_OBJECT
@@ -51,12 +51,6 @@ public:
     // Whether a system tray exists to hide the window into; replaceable so
     // tests can run with and without one.
     static bool (*systemTrayAvailable)();
-    // How often the table and the figures follow a running scan.
-    static constexpr int liveUpdateMs = 250;
-    // How often the status line takes the path the walk is at: twenty a
-    // second are more than anyone reads, and each costs the GUI thread a
-    // measured and drawn text while the walk needs the processor.
-    static constexpr int statusPathMs = 50;
 
 public Q_SLOTS:
     void on_scanb_clicked();
@@ -94,58 +88,37 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void startScan();
     QStringList scanDirList();
     QStringList driveList() const;
     void showEmptyResultMessage();
-    void liveUpdate();
-    void showRecentPath();
-    scanstatus::Figures figures() const;
+    void liveUpdate(const QList<FoundFile> &files, const QString &figures);
     // Shows or hides the results table, growing the window to its full size
     // or shrinking it to the compact one.
     void showResults(bool shown);
-    void setupResultsTable();
-    void fitColumns();
-    void setupKeyboard();
-    // Inserts a target item (a command-line directory or a custom list) at
-    // position at and makes it current.
-    void addTarget(const QString &text, const QStringList &roots, int at);
+    void setupResultsArea();
+    // Makes a newly inserted target item current.
+    void addTarget(int row);
     void customDialogClosed();
-    // The files of the selected rows, top to bottom.
-    QList<FoundFile> selectedResults() const;
-    // Takes the rows of these files out of the table (they went to the trash).
-    void removeResults(const QList<FoundFile> &files);
 
     std::unique_ptr<Ui::Widget> ui;
     std::unique_ptr<ScanSession> session;
-    QPoint dragPosition;
-    bool mousePressed;
-    ResultModel *resultmodel;
-    QStandardItemModel *dirmodel;
-    QSystemTrayIcon *trayicon;
-    Config *configwindow;
+    QPoint dragPosition {0, 0};
+    bool mousePressed = false;
+    ScanTargets *targets;
+    ResultsArea *results = nullptr;
+    SpareDirList *spareDirs = nullptr;
+    WindowTray *tray = nullptr;
+    // The configuration window, made on first use; parentless, since it is
+    // a top-level window of its own, and owned here alone.
+    std::unique_ptr<Config> configwindow;
     QPointer<CustomDir> customdirdialog;
-    QStringList argdirlist;
-    QStringList scandirlist;
-    bool useargdirlist;
-    int topcount;
-    HttpClient updateclient;
+    int topcount = 0;
+    UpdateCheck updatecheck;
 
-    QMenu *trayMenu;
-    // The results table's context menu; every action on a result goes here.
-    QMenu *resultMenu;
-    // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
-    ResultsMenu *resultActions = nullptr;
-    QSizeGrip *sizeGrip;
-    QTimer liveTimer;
-    QTimer pathTimer;
-    // The combo item the roots were last taken from, to go back to when the
-    // custom directory dialog is dismissed without an answer.
-    QPersistentModelIndex lastTarget;
-    // Where the window was when it went into the tray.
-    QRect trayGeometry;
-    bool trayMaximized = false;
+    QSizeGrip *sizeGrip = nullptr;
+    StatusLine *statusLine = nullptr;
+    ScanProgress *progress = nullptr;
 };

@@ -79,13 +79,23 @@ Verdict judge(const QByteArray &body)
     return {Verdict::Maintenance, {}, {}};
 }
 
+QString capped(const QString &text, int max)
+{
+    if (text.size() <= max)
+        return text;
+    int end = qMax(max, 0);
+    if (end > 0 && text.at(end - 1).isHighSurrogate())
+        --end;
+    return text.left(end);
+}
+
 QString feedbackPath(const QString &message, const QString &mail)
 {
     const auto encode = [](const QString &text) {
         return QString::fromLatin1(text.toUtf8().toPercentEncoding());
     };
-    return QStringLiteral("/vastrel/fedback?msg=") + encode(message) + QStringLiteral("&email=") +
-        encode(mail);
+    return QStringLiteral("/vastrel/fedback?msg=") + encode(capped(message, maxFeedbackLength)) +
+        QStringLiteral("&email=") + encode(capped(mail, maxMailLength));
 }
 
 QUrl downloadUrl(const QString &address)

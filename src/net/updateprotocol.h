@@ -51,9 +51,19 @@ struct Verdict
 };
 Verdict judge(const QByteArray &body);
 
-// Request target of a feedback message. Message and mail are sent as UTF-8
-// with every byte outside the URI unreserved set percent-encoded, so the
-// server decodes exactly what was typed.
+// The longest feedback message, in UTF-16 code units, and the longest mail
+// address: one request line stays a few kilobytes.
+constexpr int maxFeedbackLength = 2000;
+constexpr int maxMailLength = 254;
+
+// A text cut to at most max UTF-16 code units, never between the two halves
+// of a character outside the Basic Multilingual Plane.
+QString capped(const QString &text, int max);
+
+// Request target of a feedback message. Message and mail are cut to their
+// longest lengths and sent as UTF-8 with every byte outside the URI
+// unreserved set percent-encoded, so the server decodes exactly what was
+// typed.
 QString feedbackPath(const QString &message, const QString &mail);
 
 // The download page to open for an announced address: only an http or https

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "scan/foundfile.h"
+
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <functional>
+
+class QObject;
 
 // The few operations whose implementation differs by operating system. CMake
 // builds exactly one implementation file (platform_windows.cpp or
@@ -16,10 +22,28 @@ namespace platform {
 // file's URL on Linux. Empty for an empty path.
 QString revealCommand(const QString &path);
 
+// Told why something could not be opened, as plain text ("no application is
+// set up to open it"); the caller names what it was.
+using OpenFailed = std::function<void(const QString &reason)>;
+
+// Opens url with the desktop's handler for it (xdg-open where there is one)
+// and returns at once. When it cannot be opened, failed is called with the
+// reason on the GUI thread, later rather than during the call (the handler
+// may report its failure only when it ends), and not at all once receiver is
+// gone.
+void openUrl(const QUrl &url, QObject *receiver, OpenFailed failed);
+
+// For tests: openUrl hands every URL to opener instead of the desktop and
+// reports a failure when it answers false. An empty function restores the
+// real opener.
+using UrlOpener = std::function<bool(const QUrl &)>;
+void setUrlOpenerForTests(UrlOpener opener);
+
 // Shows the file manager with the file selected and returns at once. When that
-// cannot be done, the directory that contains the file is opened through the
-// desktop's URL handler instead. An empty path does nothing.
-void revealFile(const QString &path);
+// cannot be done, the directory that contains the file is opened through
+// openUrl instead, which reports to receiver and failed when that fails too.
+// An empty path does nothing.
+void revealFile(const QString &path, QObject *receiver = nullptr, OpenFailed failed = {});
 
 // Windows only: replaces how revealFile starts Explorer, given the program and
 // its native arguments and answering whether it started, so a test sees the
@@ -31,5 +55,34 @@ void setDetachedStartForTests(DetachedStart start);
 // for directories, pointing at the running program, and writes the command to
 // the debug channel. Failures are silent: the menu entry is a convenience.
 void registerDirectoryVerb();
+
+// What moveToTrash did with a file.
+enum class TrashResult {
+    Trashed,
+    // It is not the file the scan found: another file (or a link) is at its
+    // path or on the way to it, its size differs, it was modified after the
+    // scan started, or it is no longer a regular file.
+    Changed,
+    // Nothing is at its path any more.
+    Vanished,
+    // The trash would not take it (no usable trash, no permission).
+    Refused,
+};
+
+struct TrashOutcome
+{
+    TrashResult result = TrashResult::Refused;
+    QString reason; // plain text, empty when trashed
+};
+
+// Moves the file to the system's trash (the freedesktop trash on Linux, the
+// Recycle Bin on Windows) if it is still the file the scan found: a regular
+// file of the recorded size, not modified after scanStarted, and, where the
+// scan recorded its identity (device and inode), that very file, reached from
+// the root without following a symbolic link. Anything else is left where it
+// is. Nothing is ever deleted. On Linux the file then moves relative to the
+// folder that was checked, into a trash folder of the user's own only, with
+// its original path percent-encoded in the information file.
+TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted);
 
 } // namespace platform

@@ -1,6 +1,7 @@
 // Linux desktop implementation of the platform operations: the file manager is
 // asked over D-Bus to show a file, and the directory verb is a set of menu
 // entries that Dolphin, Nautilus and Nemo read from the user's data directory.
+// The trash is in trash_linux.cpp.
 
 #include "platform/platform.h"
 
@@ -13,7 +14,7 @@
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDebug>
-#include <QDesktopServices>
+#include <QPointer>
 #include <QStringList>
 
 namespace platform {
@@ -34,7 +35,7 @@ QString revealCommand(const QString &path)
 // org.freedesktop.FileManager1 is implemented by Nautilus, Dolphin, Nemo, Caja,
 // Thunar and PCManFM-Qt. The call is asynchronous; any error, a missing
 // service or the timeout opens the containing directory instead.
-void revealFile(const QString &path)
+void revealFile(const QString &path, QObject *receiver, OpenFailed failed)
 {
     if (path.isEmpty())
         return;
@@ -49,14 +50,15 @@ void revealFile(const QString &path)
     // finished call never reports.
     if (pending.isFinished()) {
         if (pending.isError())
-            QDesktopServices::openUrl(containingDirectoryUrl(path));
+            openUrl(containingDirectoryUrl(path), receiver, failed);
         return;
     }
     auto *watcher = new QDBusPendingCallWatcher(pending, QCoreApplication::instance());
+    const QPointer<QObject> guard(receiver);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-                     [path](QDBusPendingCallWatcher *finished) {
+                     [path, guard, failed](QDBusPendingCallWatcher *finished) {
                          if (finished->isError())
-                             QDesktopServices::openUrl(containingDirectoryUrl(path));
+                             openUrl(containingDirectoryUrl(path), guard, failed);
                          finished->deleteLater();
                      });
 }
@@ -68,6 +70,13 @@ void registerDirectoryVerb()
     // the system's encoding; entries written then would start nothing.
     if (program.isEmpty()) {
         qDebug() << "File manager entries left as they are: the program's own path is unknown";
+        return;
+    }
+    // Entries pointing at a place where someone else could put a program of
+    // their own would run that program: leave the ones there as they are.
+    QString reason;
+    if (!menuentries::isTrustedLocation(program, &reason)) {
+        qDebug().noquote() << "File manager entries left as they are:" << reason;
         return;
     }
     qDebug() << linuxVerbCommand(program);

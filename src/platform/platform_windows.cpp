@@ -4,11 +4,11 @@
 #include "platform/platform.h"
 
 #include "platform/commands.h"
+#include "platform/recyclebin.h"
 #include "platform/shellpath.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -90,7 +90,7 @@ QString revealCommand(const QString &path)
     return explorerCommandLine(windowsDirectory(), shell.isEmpty() ? path : shell);
 }
 
-void revealFile(const QString &path)
+void revealFile(const QString &path, QObject *receiver, OpenFailed failed)
 {
     if (path.isEmpty())
         return;
@@ -113,7 +113,7 @@ void revealFile(const QString &path)
     const bool started =
         !program.isEmpty() && !arguments.isEmpty() && detachedStart()(program, arguments);
     if (!started)
-        QDesktopServices::openUrl(windowsContainingDirectoryUrl(path));
+        openUrl(windowsContainingDirectoryUrl(path), receiver, failed);
 }
 
 void registerDirectoryVerb()
@@ -136,6 +136,28 @@ void registerDirectoryVerb()
             writeDefaultValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\") + key,
                               placeCommand);
     }
+}
+
+TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("Platform", text);
+    };
+    const QFileInfo info(file.path);
+    if (!info.exists() && !info.isSymbolicLink())
+        return {TrashResult::Vanished, tr("it is no longer there")};
+    if (info.isSymbolicLink() || !info.isFile())
+        return {TrashResult::Changed, tr("it is no longer a regular file")};
+    if (info.size() != file.size)
+        return {TrashResult::Changed, tr("its size changed since the scan")};
+    if (info.lastModified() > scanStarted)
+        return {TrashResult::Changed, tr("it was modified after the scan started")};
+    // Never QFile::moveToTrash here: Windows deletes outright what its
+    // Recycle Bin will not take.
+    QString reason;
+    if (!recyclebin::moveToRecycleBin(file.path, &reason))
+        return {TrashResult::Refused, reason};
+    return {TrashResult::Trashed, QString()};
 }
 
 } // namespace platform

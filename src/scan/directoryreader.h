@@ -15,7 +15,6 @@
 //   directoryreader_linux.cpp    getdents64() into the reader's buffer, fstatat()
 //   directoryreader_posix.cpp    readdir(), fstatat()
 //   directoryreader_windows.cpp  GetFileInformationByHandleEx() listings
-//   directoryreader_qt.cpp       QDirIterator, where no other one exists
 //
 // Paths are absolute and clean, in the program's form: "/" as separator on
 // every system, undecodable bytes of a Unix name as pathcodec gives them. A
@@ -34,6 +33,12 @@ struct DirectoryHandle
 
 // Releases a handle that will never be listed (the walk was stopped).
 void releaseDirectoryHandle(DirectoryHandle handle);
+
+// How many more descriptors this process may open before the system refuses
+// (the soft limit on open files less those open now), or -1 where the
+// system sets no such limit. The walk sizes its pool and the directories it
+// opens ahead by it.
+int availableDescriptors();
 
 // The file system a directory lies on, as far as the walk cares.
 enum class FileSystemKind {
@@ -72,9 +77,14 @@ struct DirectoryEntry
         // other reparse point.
         Directory,
         // Anything else: symbolic links, reparse points, fifos, sockets,
-        // devices, and entries that vanished or could not be examined. The
-        // walk neither reports nor follows them; a reader may leave them out.
+        // devices, and entries that vanished since the listing. The walk
+        // neither reports nor follows them; a reader may leave them out.
         Other,
+        // An entry the system could not examine for another reason (EACCES
+        // in a folder that may be read but not searched, EIO): error holds
+        // the system's code, and the walk reports it as it reports a folder
+        // that cannot be listed.
+        Failed,
     };
 
     // The entry's name, decoded (pathcodec::fromNative on Unix, UTF-16 as
@@ -97,6 +107,8 @@ struct DirectoryEntry
     quint32 links = 0;
     // The entry's place in its batch, for the reader's own use (openChild).
     quint32 position = 0;
+    // Failed only: errno on POSIX, the Win32 error code on Windows.
+    int error = 0;
 };
 
 // Lists directories, one at a time. Each walk thread owns one reader, and
@@ -138,6 +150,11 @@ public:
     // The system's message for the last failure of open() or read(), such
     // as "Permission denied"; empty when the last call succeeded.
     QString errorString() const;
+    // True when the last open() failed only because the process or the
+    // system had no descriptor left: worth trying again once one is free.
+    bool outOfDescriptors() const;
+    // The system's message for an error code (DirectoryEntry::error).
+    static QString errorText(int code);
 
 private:
     struct Private;

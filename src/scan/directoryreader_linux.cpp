@@ -117,17 +117,25 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
             unsigned char type = raw->d_type;
             if (type == DT_REG || type == DT_UNKNOWN) {
                 struct stat st;
-                if (::fstatat(d->fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                    continue; // vanished since the listing
-                type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_UNKNOWN;
-                if (type == DT_REG)
-                    setFileEntry(entry, st, milliseconds(st.st_mtim));
+                if (::fstatat(d->fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+                    if (errno == ENOENT)
+                        continue; // vanished since the listing
+                    entry.kind = DirectoryEntry::Kind::Failed;
+                    entry.error = errno;
+                    type = DT_UNKNOWN;
+                } else {
+                    type = S_ISREG(st.st_mode) ? DT_REG
+                        : S_ISDIR(st.st_mode)  ? DT_DIR
+                                               : DT_UNKNOWN;
+                    if (type == DT_REG)
+                        setFileEntry(entry, st, milliseconds(st.st_mtim));
+                }
             }
             if (type == DT_REG)
                 entry.kind = DirectoryEntry::Kind::File;
             else if (type == DT_DIR)
                 entry.kind = DirectoryEntry::Kind::Directory;
-            else
+            else if (entry.kind != DirectoryEntry::Kind::Failed)
                 continue; // links, fifos, sockets, devices
             entry.position = quint32(entries.size());
             d->names.add([name](QString &names) {
@@ -159,5 +167,10 @@ void DirectoryReader::close()
 
 QString DirectoryReader::errorString() const
 {
-    return d->error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(d->error));
+    return d->error == 0 ? QString() : errorText(d->error);
+}
+
+bool DirectoryReader::outOfDescriptors() const
+{
+    return d->error == EMFILE || d->error == ENFILE;
 }

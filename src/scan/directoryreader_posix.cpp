@@ -100,9 +100,12 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
         if (entry.hidden && d->skipHidden)
             continue;
         struct stat st;
-        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (S_ISREG(st.st_mode)) {
+        if (::fstatat(fd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT)
+                continue; // vanished since the listing
+            entry.kind = DirectoryEntry::Kind::Failed;
+            entry.error = errno;
+        } else if (S_ISREG(st.st_mode)) {
             setFileEntry(entry, st, qint64(st.st_mtime) * 1000);
         } else if (S_ISDIR(st.st_mode)) {
             entry.kind = DirectoryEntry::Kind::Directory;
@@ -140,5 +143,10 @@ void DirectoryReader::close()
 
 QString DirectoryReader::errorString() const
 {
-    return d->error == 0 ? QString() : QString::fromLocal8Bit(std::strerror(d->error));
+    return d->error == 0 ? QString() : errorText(d->error);
+}
+
+bool DirectoryReader::outOfDescriptors() const
+{
+    return d->error == EMFILE || d->error == ENFILE;
 }

@@ -170,6 +170,12 @@ UINT driveType(const wchar_t *root)
 
 void releaseDirectoryHandle(DirectoryHandle) { }
 
+// Handles have no per-process limit that a walk could meet.
+int availableDescriptors()
+{
+    return -1;
+}
+
 struct DirectoryReader::Private
 {
     HANDLE directory = INVALID_HANDLE_VALUE;
@@ -340,4 +346,14 @@ void DirectoryReader::close()
 QString DirectoryReader::errorString() const
 {
     return d->error == ERROR_SUCCESS ? QString() : systemMessage(d->error);
+}
+
+bool DirectoryReader::outOfDescriptors() const
+{
+    return false;
+}
+
+QString DirectoryReader::errorText(int code)
+{
+    return systemMessage(DWORD(code));
 }

@@ -1,16 +1,19 @@
 #include "scan/directorywalk.h"
 
 #include "scan/directoryreader.h"
+#include "scan/mountinfo.h"
 
 #include <QDir>
 #include <QSet>
 #include <QThread>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -43,22 +46,68 @@ void release(Ancestor *ancestor)
     }
 }
 
-// A directory waiting to be listed.
+// One reference to an Ancestor, released when it goes (also when a visitor
+// throws).
+class AncestorRef
+{
+public:
+    explicit AncestorRef(Ancestor *ancestor = nullptr) : ancestor(ancestor) { }
+    ~AncestorRef() { release(ancestor); }
+    AncestorRef(const AncestorRef &) = delete;
+    AncestorRef &operator=(const AncestorRef &) = delete;
+    Ancestor *get() const { return ancestor; }
+    Ancestor *take() { return std::exchange(ancestor, nullptr); }
+
+private:
+    Ancestor *ancestor;
+};
+
+// A directory waiting to be listed. Moving it hands over its handle and its
+// reference to the parent.
 struct Work
 {
+    Work() = default;
+    Work(Work &&other) noexcept { *this = std::move(other); }
+    Work &operator=(Work &&other) noexcept
+    {
+        path = std::move(other.path);
+        handle = std::exchange(other.handle, DirectoryHandle());
+        parent = std::exchange(other.parent, nullptr);
+        parentDevice = other.parentDevice;
+        rootDevice = other.rootDevice;
+        mountChecked = other.mountChecked;
+        return *this;
+    }
+
     QString path;
     DirectoryHandle handle;
     Ancestor *parent = nullptr; // one reference held; null for a root
     quint64 parentDevice = 0;
     quint64 rootDevice = 0;
+    // A mount point the mount table let in: its file system is known.
+    bool mountChecked = false;
 };
 
 // Directories opened ahead of their listing, per thread: enough to keep a
-// deep, narrow tree on relative opens, few enough for any descriptor limit.
+// deep, narrow tree on relative opens.
 constexpr int handlesPerThread = 4;
+// Descriptors a thread holds at most besides those: the directory it lists,
+// the piece before while it opens a long path, and one for the mount table.
+constexpr int descriptorsPerThread = 3;
+// A thread that finds no descriptor free waits this long at a time for
+// another thread of the walk to give one back, and tries so many times
+// before it reports the directory as unreadable.
+constexpr std::chrono::milliseconds descriptorWait(100);
+constexpr int descriptorAttempts = 50;
+
+// Bits of Private::halted.
+constexpr int abandonedBit = 1; // walk() returned without waiting for every thread
+constexpr int outOfMemoryBit = 2;
 
 } // namespace
 
+// Shared by the walk and its threads: a thread that the system holds (a hung
+// network mount) may outlive the DirectoryWalk.
 struct DirectoryWalk::Private
 {
     Private(const QAtomicInt &stopRequested, Visitor visitor, FailureVisitor failure,
@@ -71,18 +120,83 @@ struct DirectoryWalk::Private
           threadCount(qMax(threads, 0)),
           alone(threadCount == 0)
     { }
+    ~Private()
+    {
+        for (Work &work : stack)
+            discard(work);
+    }
 
+    void startPool(const std::shared_ptr<Private> &self);
     void run();
+    void walkAlone(Work first);
     void process(Work &work, DirectoryReader &reader, std::vector<DirectoryEntry> &entries,
                  std::vector<Work> &found);
+    bool open(const QString &path, DirectoryHandle handle, DirectoryReader &reader);
+    bool entersMount(const Mount &mount) const;
     void push(std::vector<Work> &found);
-    bool stopped() const { return stopRequested.loadRelaxed() != 0; }
+    void descriptorFreed();
+    void ranOutOfMemory();
+    // The stop flag and the callbacks are the owner's: they are touched only
+    // inside a Section, so once walk() has returned no thread reaches them.
+    bool stopped() const
+    {
+        return halted.load(std::memory_order_relaxed) != 0 || stopRequested.loadRelaxed() != 0;
+    }
+    bool stopSeen();
     void report(const QString &path, const QString &reason)
     {
         if (failure)
             failure(path, reason);
     }
     static void discard(Work &work);
+    static void discard(std::vector<Work> &works)
+    {
+        for (Work &work : works)
+            discard(work);
+        works.clear();
+    }
+
+    // Where a thread touches what the owner of the walk owns. walk(), before
+    // it returns after a stop, marks the walk abandoned and waits until no
+    // thread is inside one; a thread that enters one later turns back.
+    class Section
+    {
+    public:
+        explicit Section(Private &d) : d(d) { }
+        ~Section() { leave(); }
+        Section(const Section &) = delete;
+        Section &operator=(const Section &) = delete;
+
+        // False when the walk has been abandoned.
+        bool enter()
+        {
+            if (held)
+                return true;
+            d.inside.fetch_add(1, std::memory_order_seq_cst);
+            held = (d.halted.load(std::memory_order_seq_cst) & abandonedBit) == 0;
+            if (!held)
+                d.leaveSection();
+            return held;
+        }
+        void leave()
+        {
+            if (held)
+                d.leaveSection();
+            held = false;
+        }
+
+    private:
+        Private &d;
+        bool held = false;
+    };
+    void leaveSection()
+    {
+        if (inside.fetch_sub(1, std::memory_order_seq_cst) == 1 &&
+            (halted.load(std::memory_order_seq_cst) & abandonedBit) != 0) {
+            std::lock_guard<std::mutex> lock(mutex);
+            done.notify_all();
+        }
+    }
 
     const QAtomicInt &stopRequested;
     const Visitor visitor;
@@ -93,13 +207,22 @@ struct DirectoryWalk::Private
 
     std::mutex mutex;
     std::condition_variable wake; // work was pushed, or the pool ends
-    std::condition_variable done; // the stack is empty and nobody works
+    std::condition_variable done; // the stack is empty and nobody works, or a stop
+    std::condition_variable descriptorWake; // a thread closed a directory
     std::vector<Work> stack;
     int busy = 0; // threads listing a directory
     int idle = 0; // threads waiting for work
     bool quit = false;
     bool alone; // the caller walks: asked for, or no thread could be started
+    bool started = false;
+    int handleBudget = 0;
     std::atomic<int> handlesHeld {0};
+    std::atomic<int> descriptorWaiters {0};
+    std::atomic<int> inside {0}; // threads inside a Section
+    std::atomic<int> halted {0};
+    // The mounts below the root being walked; written by the thread that
+    // opens the root before it pushes any directory below it.
+    MountsBelow mounts;
     std::vector<std::thread> threads;
 };
 
@@ -130,7 +253,7 @@ bool DirectoryWalk::isNetworkDrive(const QString &root)
 
 DirectoryWalk::DirectoryWalk(const QAtomicInt &stopRequested, Visitor visitor,
                              FailureVisitor failure, const ScanOptions &options, int threads)
-    : d(std::make_unique<Private>(stopRequested, std::move(visitor), std::move(failure), options,
+    : d(std::make_shared<Private>(stopRequested, std::move(visitor), std::move(failure), options,
                                   threads))
 { }
 
@@ -141,55 +264,133 @@ DirectoryWalk::~DirectoryWalk()
         d->quit = true;
     }
     d->wake.notify_all();
-    for (std::thread &thread : d->threads)
-        thread.join();
+    // Threads of an abandoned walk may be held by the system for good; they
+    // end on their own and keep what they use.
+    const bool abandoned = (d->halted.load() & abandonedBit) != 0;
+    for (std::thread &thread : d->threads) {
+        if (abandoned)
+            thread.detach();
+        else
+            thread.join();
+    }
+}
+
+bool DirectoryWalk::outOfMemory() const
+{
+    return (d->halted.load() & outOfMemoryBit) != 0;
+}
+
+void DirectoryWalk::interrupt()
+{
+    std::lock_guard<std::mutex> lock(d->mutex);
+    d->done.notify_all();
+}
+
+// Sizes the pool and the directories opened ahead by the descriptors the
+// process may still open: a low limit gets fewer threads rather than
+// failures.
+void DirectoryWalk::Private::startPool(const std::shared_ptr<Private> &self)
+{
+    started = true;
+    int count = threadCount;
+    handleBudget = handlesPerThread * qMax(count, 1);
+    const int available = availableDescriptors();
+    if (available >= 0) {
+        // Some for the rest of the program, which goes on meanwhile.
+        const int spare = available - qBound(4, available / 8, 64);
+        count = qMin(count, qMax(spare / (descriptorsPerThread + 1), 1));
+        handleBudget = qBound(0, spare - descriptorsPerThread * qMax(count, 1), handleBudget);
+    }
+    if (alone)
+        return;
+    try {
+        for (int i = 0; i < count; ++i)
+            threads.emplace_back([self] { self->run(); });
+    } catch (const std::system_error &) {
+    } catch (const std::bad_alloc &) {
+    }
+    // Written only where no thread of the pool runs to read it.
+    if (threads.empty())
+        alone = true;
 }
 
 void DirectoryWalk::walk(const QString &root)
 {
     // QDir would take an empty path for the current directory.
-    if (root.isEmpty())
+    if (root.isEmpty() || d->stopped())
         return;
-    const QString path = QDir(root).path();
-    if (d->excludes.contains(path) || d->stopped())
+    Work first;
+    try {
+        first.path = QDir(root).path();
+        if (d->excludes.contains(first.path))
+            return;
+        // The pool starts with the first root, so a walk without roots costs
+        // no thread. Where no thread can be started, the caller walks alone.
+        if (!d->started)
+            d->startPool(d);
+    } catch (const std::bad_alloc &) {
+        d->ranOutOfMemory();
         return;
-    // The pool starts with the first root, so a walk without roots costs no
-    // thread. Where no thread can be started, the caller walks alone.
-    if (d->threads.empty() && !d->alone) {
-        try {
-            for (int i = 0; i < d->threadCount; ++i)
-                d->threads.emplace_back([this] { d->run(); });
-        } catch (const std::system_error &) {
-            d->alone = d->threads.empty();
-        }
     }
-    std::vector<Work> first(1);
-    first[0].path = path;
     if (d->alone) {
-        DirectoryReader reader;
-        reader.setSkipHidden(!d->options.includeHidden);
-        std::vector<DirectoryEntry> entries;
-        while (!first.empty()) {
-            Work work = std::move(first.back());
-            first.pop_back();
-            std::vector<Work> found;
-            if (d->stopped())
-                Private::discard(work);
-            else
-                d->process(work, reader, entries, found);
-            for (Work &child : found)
-                first.push_back(std::move(child));
-        }
+        d->walkAlone(std::move(first));
         return;
     }
-    d->push(first);
+    std::vector<Work> works(1);
+    works[0] = std::move(first);
+    d->push(works);
     std::unique_lock<std::mutex> lock(d->mutex);
-    d->done.wait(lock, [this] { return d->stack.empty() && d->busy == 0; });
+    d->done.wait(lock, [this] { return (d->stack.empty() && d->busy == 0) || d->stopped(); });
+    if (d->stack.empty() && d->busy == 0)
+        return;
+    // Stopped, or out of memory, while threads still list: those that are
+    // waiting on the system (a hung mount) may not come back for a long
+    // time. The walk ends now; they end on their own and report nothing.
+    d->halted.fetch_or(abandonedBit, std::memory_order_seq_cst);
+    Private::discard(d->stack);
+    d->done.wait(lock, [this] { return d->inside.load(std::memory_order_seq_cst) == 0; });
+}
+
+void DirectoryWalk::Private::walkAlone(Work first)
+{
+    std::unique_ptr<DirectoryReader> readerHeld;
+    std::vector<DirectoryEntry> entries;
+    std::vector<Work> pending;
+    std::vector<Work> found;
+    try {
+        readerHeld = std::make_unique<DirectoryReader>();
+        readerHeld->setSkipHidden(!options.includeHidden);
+        pending.push_back(std::move(first));
+        while (!pending.empty()) {
+            Work work = std::move(pending.back());
+            pending.pop_back();
+            if (stopped())
+                discard(work);
+            else
+                process(work, *readerHeld, entries, found);
+            for (Work &child : found)
+                pending.push_back(std::move(child));
+            found.clear();
+        }
+    } catch (const std::bad_alloc &) {
+        if (readerHeld)
+            readerHeld->close();
+        discard(found);
+        discard(pending);
+        ranOutOfMemory();
+    }
 }
 
 void DirectoryWalk::Private::run()
 {
-    DirectoryReader reader;
+    std::unique_ptr<DirectoryReader> readerHeld;
+    try {
+        readerHeld = std::make_unique<DirectoryReader>();
+    } catch (const std::bad_alloc &) {
+        ranOutOfMemory(); // this thread takes no part
+        return;
+    }
+    DirectoryReader &reader = *readerHeld;
     reader.setSkipHidden(!options.includeHidden);
     std::vector<DirectoryEntry> entries;
     std::vector<Work> found;
@@ -204,10 +405,17 @@ void DirectoryWalk::Private::run()
         stack.pop_back();
         ++busy;
         lock.unlock();
-        if (stopped())
+        try {
+            if (stopSeen())
+                discard(work);
+            else
+                process(work, reader, entries, found);
+        } catch (const std::bad_alloc &) {
+            reader.close();
             discard(work);
-        else
-            process(work, reader, entries, found);
+            discard(found);
+            ranOutOfMemory();
+        }
         lock.lock();
         --busy;
         if (busy == 0 && stack.empty())
@@ -215,10 +423,23 @@ void DirectoryWalk::Private::run()
     }
 }
 
+bool DirectoryWalk::Private::stopSeen()
+{
+    Section section(*this);
+    return !section.enter() || stopped();
+}
+
+void DirectoryWalk::Private::ranOutOfMemory()
+{
+    halted.fetch_or(outOfMemoryBit);
+    std::lock_guard<std::mutex> lock(mutex);
+    done.notify_all();
+}
+
 void DirectoryWalk::Private::discard(Work &work)
 {
-    releaseDirectoryHandle(work.handle);
-    release(work.parent);
+    releaseDirectoryHandle(std::exchange(work.handle, DirectoryHandle()));
+    release(std::exchange(work.parent, nullptr));
 }
 
 // Alone, the caller takes the directories found from `found` itself.
@@ -229,6 +450,10 @@ void DirectoryWalk::Private::push(std::vector<Work> &found)
     int sleepers;
     {
         std::lock_guard<std::mutex> lock(mutex);
+        if (halted.load(std::memory_order_relaxed) != 0) {
+            discard(found);
+            return;
+        }
         for (Work &work : found)
             stack.push_back(std::move(work));
         sleepers = idle;
@@ -239,25 +464,77 @@ void DirectoryWalk::Private::push(std::vector<Work> &found)
     found.clear();
 }
 
+// A thread that closed a directory: one waiting for a descriptor may try.
+void DirectoryWalk::Private::descriptorFreed()
+{
+    if (descriptorWaiters.load(std::memory_order_relaxed) == 0)
+        return;
+    std::lock_guard<std::mutex> lock(mutex);
+    descriptorWake.notify_all();
+}
+
+// Opens a directory, waiting while the process has no descriptor left:
+// other threads of the walk give theirs back as they finish a directory, so
+// a shortage is never taken for an unreadable folder.
+bool DirectoryWalk::Private::open(const QString &path, DirectoryHandle handle,
+                                  DirectoryReader &reader)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (reader.open(path, handle))
+            return true;
+        handle = DirectoryHandle(); // the reader took it over
+        if (!reader.outOfDescriptors() || attempt == descriptorAttempts)
+            return false;
+        std::unique_lock<std::mutex> lock(mutex);
+        if (halted.load(std::memory_order_relaxed) != 0)
+            return false;
+        descriptorWaiters.fetch_add(1, std::memory_order_relaxed);
+        descriptorWake.wait_for(lock, descriptorWait);
+        descriptorWaiters.fetch_sub(1, std::memory_order_relaxed);
+    }
+}
+
+// Whether a mount point below the root is entered, decided from the mount
+// table alone: a hung network server must not hold a walk that skips it.
+bool DirectoryWalk::Private::entersMount(const Mount &mount) const
+{
+    switch (mount.kind) {
+    case FileSystemKind::Pseudo:
+        return false;
+    case FileSystemKind::Network:
+        if (options.skipNetwork)
+            return false;
+        break;
+    case FileSystemKind::Local:
+        break;
+    }
+    return !options.oneFileSystem || mount.device == mounts.root.device;
+}
+
 void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                                      std::vector<DirectoryEntry> &entries,
                                      std::vector<Work> &found)
 {
-    Ancestor *const parent = work.parent;
-    const bool isRoot = parent == nullptr;
-    if (work.handle.isValid())
+    AncestorRef parent(std::exchange(work.parent, nullptr));
+    const bool isRoot = parent.get() == nullptr;
+    const DirectoryHandle handle = std::exchange(work.handle, DirectoryHandle());
+    if (handle.isValid())
         handlesHeld.fetch_sub(1, std::memory_order_relaxed);
-    if (!reader.open(work.path, work.handle)) {
-        report(work.path, reader.errorString());
-        release(parent);
+    Section section(*this);
+    if (!open(work.path, handle, reader)) {
+        if (section.enter())
+            report(work.path, reader.errorString());
         return;
     }
     const DirectoryInfo info = reader.info();
     bool enter = true;
     if (isRoot) {
         work.rootDevice = info.device;
-        enter = reader.fileSystemKind() != FileSystemKind::Pseudo;
-    } else if (info.device != work.parentDevice) {
+        mounts = currentMountsBelow(work.path);
+        const FileSystemKind kind =
+            mounts.root.device.isEmpty() ? reader.fileSystemKind() : mounts.root.kind;
+        enter = kind != FileSystemKind::Pseudo;
+    } else if (info.device != work.parentDevice && !work.mountChecked) {
         // Another file system is mounted here.
         if (options.oneFileSystem && info.device != work.rootDevice) {
             enter = false;
@@ -268,7 +545,7 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
         }
     }
     if (enter && info.mayRepeatAncestor && (info.device != 0 || info.inode != 0)) {
-        for (const Ancestor *a = parent; a; a = a->parent) {
+        for (const Ancestor *a = parent.get(); a; a = a->parent) {
             if (a->device == info.device && a->inode == info.inode) {
                 enter = false; // a loop: this directory is being listed above
                 break;
@@ -277,17 +554,19 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
     }
     if (!enter) {
         reader.close();
-        release(parent);
+        descriptorFreed();
         return;
     }
 
-    Ancestor *const self = new Ancestor {info.device, info.inode, parent};
+    AncestorRef self(new Ancestor {info.device, info.inode, parent.get()});
+    parent.take(); // now held by self
     QString prefix = work.path;
     if (!prefix.endsWith(QLatin1Char('/')))
         prefix.append(QLatin1Char('/'));
-    const int handleBudget = handlesPerThread * qMax(threadCount, 1);
     bool interrupted = false;
     while (!interrupted && reader.read(entries)) {
+        if (!section.enter())
+            break;
         for (const DirectoryEntry &entry : entries) {
             if (stopped()) {
                 interrupted = true;
@@ -303,6 +582,8 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 file.inode = entry.inode;
                 file.links = entry.links;
                 visitor(file);
+            } else if (entry.kind == DirectoryEntry::Kind::Failed) {
+                report(QString(prefix).append(entry.name), DirectoryReader::errorText(entry.error));
             } else if (entry.kind == DirectoryEntry::Kind::Directory) {
                 QString path;
                 path.reserve(prefix.size() + entry.name.size());
@@ -310,23 +591,40 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 if (!excludes.isEmpty() && excludes.contains(path))
                     continue;
                 Work child;
+                if (!mounts.below.isEmpty()) {
+                    const auto mount = mounts.below.constFind(path);
+                    if (mount != mounts.below.cend()) {
+                        if (!entersMount(*mount))
+                            continue;
+                        child.mountChecked = true;
+                    }
+                }
                 child.path = std::move(path);
+                child.parent = retain(self.get());
+                child.parentDevice = info.device;
+                child.rootDevice = work.rootDevice;
                 if (handlesHeld.load(std::memory_order_relaxed) < handleBudget) {
+                    // Opening may wait on the system: outside the section.
+                    section.leave();
                     child.handle = reader.openChild(entry);
                     if (child.handle.isValid())
                         handlesHeld.fetch_add(1, std::memory_order_relaxed);
+                    found.push_back(std::move(child));
+                    if (!section.enter()) {
+                        interrupted = true;
+                        break;
+                    }
+                } else {
+                    found.push_back(std::move(child));
                 }
-                child.parent = retain(self);
-                child.parentDevice = info.device;
-                child.rootDevice = work.rootDevice;
-                found.push_back(std::move(child));
             }
         }
+        section.leave();
         push(found);
     }
     const QString error = reader.errorString();
     reader.close();
-    release(self);
-    if (!interrupted && !error.isEmpty())
+    descriptorFreed();
+    if (!interrupted && !error.isEmpty() && section.enter())
         report(work.path, error);
 }

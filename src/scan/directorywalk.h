@@ -53,13 +53,25 @@ struct WalkedFile
 // out, excludes names folders that are not entered (absolute and clean, as
 // the paths the walk makes from a clean root).
 //
+// Mount points below a root are judged by the system's mount table before
+// the walk touches them, so a network mount that is skipped cannot hold the
+// walk even when its server hangs.
+//
 // Descriptors and memory stay bounded whatever the depth: a thread holds one
 // open directory and one listing buffer, and only a few directories are
-// held open ahead of their listing; the rest are opened by path.
+// held open ahead of their listing; the rest are opened by path. Under a low
+// limit on open files the pool is smaller, and a directory that finds no
+// descriptor free waits for one rather than being taken for unreadable.
 //
 // The visitor and the failure callback are called from the walk's threads,
 // several at once. The stop flag is read once per directory entry; any value
-// but 0 ends the walk of the current root.
+// but 0 ends the walk of the current root and of those after it. After a stop
+// walk() returns as soon as no thread is inside the visitor or the failure
+// callback, without waiting for threads the system holds (in a hung mount):
+// those end on their own later, and call neither callback again.
+//
+// A thread that runs out of memory (std::bad_alloc, in the walk or in the
+// visitor) ends the walk as a stop does; outOfMemory() then tells.
 class DirectoryWalk
 {
 public:
@@ -81,6 +93,11 @@ public:
     // Walks one root and returns when every directory below it has been
     // listed, or after a stop. An empty root names no folder.
     void walk(const QString &root);
+    // Wakes a walk() that waits for its threads, so that it sees a stop flag
+    // just set; may be called from any thread.
+    void interrupt();
+    // True once a thread of the walk ran out of memory.
+    bool outOfMemory() const;
 
     // Threads per walk, eight per core: with a cold cache the disk answers
     // many requests at once, so more threads than cores pay (on two cores,
@@ -96,5 +113,5 @@ public:
 
 private:
     struct Private;
-    std::unique_ptr<Private> d;
+    std::shared_ptr<Private> d;
 };

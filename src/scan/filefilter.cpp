@@ -1,5 +1,7 @@
 #include "scan/filefilter.h"
 
+#include "scan/filetypes.h"
+
 #include <limits>
 
 FileFilter::FileFilter(const ScanOptions &options, qint64 nowMilliseconds)
@@ -8,13 +10,8 @@ FileFilter::FileFilter(const ScanOptions &options, qint64 nowMilliseconds)
                          ? nowMilliseconds - qint64(options.olderThanDays) * 24 * 3600 * 1000
                          : std::numeric_limits<qint64>::max())
 {
-    for (QString type : options.types) {
-        type = type.trimmed();
-        if (type.startsWith(QLatin1Char('.')))
-            type.remove(0, 1);
-        if (!type.isEmpty())
-            suffixes << QLatin1Char('.') + type;
-    }
+    for (const QString &type : filetypes::extensions(options.types))
+        suffixes << QLatin1Char('.') + type;
     active = minSize > 0 || !suffixes.isEmpty() || options.olderThanDays > 0;
 }
 

@@ -6,9 +6,9 @@
 #include <QStringView>
 
 // Which files a scan offers to the ranking: at least minSize bytes, one of
-// the types (a name ending in "." and the type, case-insensitively, so "gz"
-// and "tar.gz" both match "x.tar.gz"), not modified for olderThanDays days
-// before `now`. Files outside it are still walked and counted.
+// the types (read as filetypes reads them; a name ending in "." and the
+// type, case-insensitively, so "gz" and "tar.gz" both match "x.tar.gz"), not
+// modified for olderThanDays days before `now`. Files outside it are still walked and counted.
 class FileFilter
 {
 public:

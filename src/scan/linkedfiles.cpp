@@ -16,13 +16,13 @@ void LinkedFiles::offer(qint64 size, const QString &path, quint64 device, quint6
     const auto found = seen.find(Key {device, inode});
     if (found == seen.end()) {
         seen.insert(Key {device, inode}, Seen {size, path});
-        ranking->insert(size, path);
+        ranking->insert(size, path, device, inode);
     } else if (path == found->path) {
         // The same name again, through a root below another root: offered
         // again, as a file with one name is.
-        ranking->insert(size, path);
+        ranking->insert(size, path, device, inode);
     } else if (pathcodec::nativeLess(path, found->path)) {
-        ranking->replace(size, found->path, path);
+        ranking->replace(size, found->path, path, device, inode);
         found->path = path;
     }
     if (seen.size() >= pruneAt) {

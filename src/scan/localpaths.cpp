@@ -39,7 +39,8 @@ QString currentDirectory()
 {
     // glibc allocates a buffer of the size needed.
     const std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
-    return cwd ? pathcodec::fromNative(QByteArray(cwd.get())) : QDir::currentPath();
+    // Qt's own answer would be no better: it asks the same call.
+    return cwd ? pathcodec::fromNative(QByteArray(cwd.get())) : QString();
 }
 #endif
 
@@ -59,6 +60,10 @@ qsizetype rootLength(const QString &path)
 
 QString absoluteClean(const QString &path, const QString &base)
 {
+    // QDir would resolve against an empty base by the current directory,
+    // which it takes for "/" when that was removed.
+    if (QDir::isRelativePath(path) && !QDir::isAbsolutePath(base))
+        return QString();
     QString clean = QDir::cleanPath(QDir(base).absoluteFilePath(path));
     // cleanPath() keeps a ".." that climbs above the root.
     const qsizetype root = rootLength(clean);

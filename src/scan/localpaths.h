@@ -15,12 +15,15 @@ namespace localpaths {
 // the ANSI code page, which loses every character outside it).
 QStringList commandLineArguments(int argc, char *argv[]);
 
-// The current directory, decoded the same way.
+// The current directory, decoded the same way; empty when the system cannot
+// name it (it was removed, or a folder above it cannot be searched).
 QString currentDirectory();
 
 // path made absolute against base and cleaned of ".", ".." and doubled
 // separators. A ".." that climbs above the root ("/.." or "C:/..") is
-// dropped, as the system stays at the root there.
+// dropped, as the system stays at the root there. Empty when path is
+// relative and base is not absolute (an empty current directory): such a
+// path names nothing that can be found again.
 QString absoluteClean(const QString &path, const QString &base);
 
 } // namespace localpaths

@@ -1,8 +1,11 @@
 #include "scan/mountinfo.h"
 
 #include "scan/filesystemkind.h"
+#include "scan/pathcodec.h"
 
 #include <QList>
+
+#include <cstring>
 
 // Each line reads "id parent major:minor root mount-point options
 // [optional fields...] - type source super-options".
@@ -70,6 +73,17 @@ const char *const networkFuse[] = {
     "juicefs", "seaweedfs", "blobfuse", "blobfuse2", "onedriver", "gvfsd-fuse",
 };
 
+// The same file systems by the names the mount table gives them.
+const char *const pseudoTypes[] = {
+    "proc", "sysfs", "devpts", "cgroup", "cgroup2", "debugfs", "tracefs", "securityfs",
+    "pstore", "bpf", "configfs", "mqueue", "binfmt_misc", "fusectl", "efivarfs", "selinuxfs",
+    "smackfs", "nsfs", "devtmpfs",
+};
+const char *const networkTypes[] = {
+    "nfs", "nfs4", "smbfs", "smb", "cifs", "smb2", "smb3", "9p", "ceph", "afs", "kafs",
+    "coda", "ncpfs", "ncp", "lustre", "gpfs", "beegfs",
+};
+
 template<std::size_t N>
 bool listed(const unsigned long (&list)[N], unsigned long magic)
 {
@@ -78,6 +92,45 @@ bool listed(const unsigned long (&list)[N], unsigned long magic)
             return true;
     }
     return false;
+}
+
+template<std::size_t N>
+bool named(const char *const (&list)[N], const QByteArray &name)
+{
+    for (const char *value : list) {
+        if (name == value)
+            return true;
+    }
+    return false;
+}
+
+bool isNetworkFuse(const QByteArray &mountType)
+{
+    const qsizetype dot = mountType.indexOf('.');
+    return dot >= 0 && named(networkFuse, mountType.mid(dot + 1));
+}
+
+// The kernel writes a blank, tab, newline and backslash in a mount point as
+// \040, \011, \012 and \134.
+QByteArray unescape(const QByteArray &field)
+{
+    QByteArray bytes;
+    bytes.reserve(field.size());
+    for (qsizetype i = 0; i < field.size(); ++i) {
+        const char c = field.at(i);
+        if (c == '\\' && i + 3 < field.size()) {
+            const QByteArray digits = field.mid(i + 1, 3);
+            bool ok = false;
+            const int value = digits.toInt(&ok, 8);
+            if (ok && digits.size() == 3 && value < 256) {
+                bytes.append(char(value));
+                i += 3;
+                continue;
+            }
+        }
+        bytes.append(c);
+    }
+    return bytes;
 }
 
 } // namespace
@@ -96,13 +149,72 @@ FileSystemKind classifyFileSystem(unsigned long magic, const QByteArray &mountTy
     // devtmpfs is a tmpfs (or ramfs) inside; only the mount table names it.
     if ((magic == tmpfsMagic || magic == ramfsMagic) && mountType == "devtmpfs")
         return FileSystemKind::Pseudo;
-    if (magic == fuseMagic) {
-        const qsizetype dot = mountType.indexOf('.');
-        const QByteArray name = dot < 0 ? QByteArray() : mountType.mid(dot + 1);
-        for (const char *network : networkFuse) {
-            if (name == network)
-                return FileSystemKind::Network;
+    if (magic == fuseMagic && isNetworkFuse(mountType))
+        return FileSystemKind::Network;
+    return FileSystemKind::Local;
+}
+
+FileSystemKind classifyMountType(const QByteArray &type)
+{
+    if (named(pseudoTypes, type))
+        return FileSystemKind::Pseudo;
+    if (named(networkTypes, type) ||
+        ((type.startsWith("fuse.") || type.startsWith("fuseblk.")) && isNetworkFuse(type)))
+        return FileSystemKind::Network;
+    return FileSystemKind::Local;
+}
+
+QList<Mount> parseMountTable(const QByteArray &mountInfo)
+{
+    QList<Mount> mounts;
+    for (const QByteArray &line : mountInfo.split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        const qsizetype separator = fields.indexOf(QByteArrayLiteral("-"), 6);
+        if (fields.size() < 5 || separator < 0 || separator + 1 >= fields.size())
+            continue;
+        const QByteArray point = unescape(fields.at(4));
+        if (!point.startsWith('/'))
+            continue;
+        mounts.append({pathcodec::fromNative(point), fields.at(2),
+                       classifyMountType(fields.at(separator + 1))});
+    }
+    return mounts;
+}
+
+namespace {
+
+// Whether path is folder or lies below it; "/" holds every path.
+bool within(const QString &path, const QString &folder)
+{
+    if (folder == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path.startsWith(folder) &&
+        (path.size() == folder.size() || path.at(folder.size()) == QLatin1Char('/'));
+}
+
+} // namespace
+
+MountsBelow mountsBelow(const QList<Mount> &table, const QString &root,
+                        const QString &canonicalRoot)
+{
+    MountsBelow result;
+    QString prefix = root;
+    if (!prefix.endsWith(QLatin1Char('/')))
+        prefix.append(QLatin1Char('/'));
+    const qsizetype skip = canonicalRoot.endsWith(QLatin1Char('/')) ? canonicalRoot.size()
+                                                                    : canonicalRoot.size() + 1;
+    qsizetype longest = -1;
+    for (const Mount &mount : table) {
+        // The longest mount point holding the root (of equal ones the later).
+        if (within(canonicalRoot, mount.path) && mount.path.size() >= longest) {
+            longest = mount.path.size();
+            result.root = mount;
+        }
+        if (mount.path.size() > canonicalRoot.size() && within(mount.path, canonicalRoot)) {
+            Mount below = mount;
+            below.path = QString(prefix).append(QStringView(mount.path).mid(skip));
+            result.below.insert(below.path, below);
         }
     }
-    return FileSystemKind::Local;
+    return result;
 }

@@ -11,17 +11,28 @@ bool isEscapedByte(char16_t c)
     return c >= 0xdc80 && c <= 0xdcff;
 }
 
-// Length of the valid UTF-8 sequence starting at s[0] (at most `left` bytes),
-// or 0 when it is not one: overlong forms, surrogates and values above
-// U+10FFFF are invalid, as in any strict decoder.
-int validSequenceLength(const unsigned char *s, qsizetype left)
+// Whether text[i] stands for an undecodable byte: a low surrogate in the
+// escape range that is not the second half of a character outside the BMP
+// (U+1F480 is U+D83D U+DC80).
+bool isEscapedAt(QStringView text, qsizetype i)
+{
+    return isEscapedByte(text.at(i).unicode()) && (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+// Decodes the valid UTF-8 sequence starting at s[0] (at most `left` bytes)
+// into value and returns its length, or returns 0 when it is not one:
+// overlong forms, surrogates and values above U+10FFFF are invalid, as in any
+// strict decoder. Every other value is a character of its own, U+FEFF and the
+// noncharacters included: a name keeps them wherever they stand.
+int decodeSequence(const unsigned char *s, qsizetype left, char32_t &value)
 {
     const unsigned char c = s[0];
     int length;
     char32_t minimum;
-    char32_t value;
-    if (c < 0x80)
+    if (c < 0x80) {
+        value = c;
         return 1;
+    }
     if (c >= 0xc2 && c <= 0xdf) {
         length = 2;
         minimum = 0x80;
@@ -49,14 +60,19 @@ int validSequenceLength(const unsigned char *s, qsizetype left)
     return length;
 }
 
-QString escape(const QString &path, bool escapeBackslash)
+enum class Escapes { Bytes, Display, Line };
+
+QString escape(const QString &path, Escapes escapes)
 {
     QString text;
     text.reserve(path.size());
-    for (const QChar qc : path) {
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const QChar qc = path.at(i);
         const char16_t c = qc.unicode();
-        if (isEscapedByte(c)) {
+        if (isEscapedAt(path, i)) {
             text += QStringLiteral("\\x%1").arg(unsigned(c - byteBase), 2, 16, QLatin1Char('0'));
+        } else if (escapes == Escapes::Bytes) {
+            text += qc;
         } else if (c == '\n') {
             text += QLatin1String("\\n");
         } else if (c == '\t') {
@@ -69,7 +85,7 @@ QString escape(const QString &path, bool escapeBackslash)
             // A C1 control character is valid text, two bytes in UTF-8: written
             // as \u0085 so it cannot be taken for the undecodable byte \x85.
             text += QStringLiteral("\\u%1").arg(unsigned(c), 4, 16, QLatin1Char('0'));
-        } else if (c == '\\' && escapeBackslash) {
+        } else if (c == '\\' && escapes == Escapes::Line) {
             text += QLatin1String("\\\\");
         } else {
             text += qc;
@@ -98,15 +114,23 @@ void appendNative(QString &text, const char *bytes, qsizetype length)
     if (i == length)
         return;
     text.reserve(text.size() + length - i);
+    // Decoded here rather than by QString::fromUtf8, which takes a U+FEFF at
+    // the start of its input for a byte-order mark and drops it.
     while (i < length) {
-        const int n = validSequenceLength(s + i, length - i);
+        char32_t value = 0;
+        const int n = decodeSequence(s + i, length - i, value);
         if (n == 0) {
             text += QChar(char16_t(byteBase + s[i]));
             ++i;
-        } else {
-            text += QString::fromUtf8(bytes + i, n);
-            i += n;
+            continue;
         }
+        if (QChar::requiresSurrogates(value)) {
+            text += QChar(QChar::highSurrogate(value));
+            text += QChar(QChar::lowSurrogate(value));
+        } else {
+            text += QChar(char16_t(value));
+        }
+        i += n;
     }
 }
 
@@ -124,7 +148,7 @@ QByteArray toNative(const QString &path)
     qsizetype start = 0;
     for (qsizetype i = 0; i < path.size(); ++i) {
         const char16_t c = path.at(i).unicode();
-        if (isEscapedByte(c)) {
+        if (isEscapedAt(path, i)) {
             bytes += QStringView(path).mid(start, i - start).toUtf8();
             bytes += char(c - byteBase);
             start = i + 1;
@@ -219,21 +243,26 @@ int compareNative(QStringView a, QStringView b)
 
 bool hasUndecodable(const QString &path)
 {
-    for (const QChar c : path) {
-        if (isEscapedByte(c.unicode()))
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (isEscapedAt(path, i))
             return true;
     }
     return false;
 }
 
+QString bytesEscaped(const QString &path)
+{
+    return escape(path, Escapes::Bytes);
+}
+
 QString displayText(const QString &path)
 {
-    return escape(path, false);
+    return escape(path, Escapes::Display);
 }
 
 QString escapedLine(const QString &path)
 {
-    return escape(path, true);
+    return escape(path, Escapes::Line);
 }
 
 } // namespace pathcodec

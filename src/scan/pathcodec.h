@@ -13,7 +13,9 @@
 namespace pathcodec {
 
 // The bytes of a local file name as text: UTF-8, with every undecodable byte
-// as U+DC00 + byte. Valid UTF-8 decodes as QString::fromUtf8 would.
+// as U+DC00 + byte. Each valid UTF-8 sequence is its one character, wherever
+// it stands: a U+FEFF is kept (QString::fromUtf8 drops one at the start), so
+// are the noncharacters.
 QString fromNative(const QByteArray &bytes);
 QString fromNative(const char *bytes, qsizetype length);
 // Appends fromNative(bytes, length) to text without a temporary string.
@@ -34,6 +36,10 @@ inline bool nativeLess(QStringView a, QStringView b)
 
 // True when the path holds a byte that fromNative could not decode.
 bool hasUndecodable(const QString &path);
+
+// The path with only its undecodable bytes written as \xFF, every character
+// as it is (control characters too): the exact name as text.
+QString bytesEscaped(const QString &path);
 
 // The path as it is shown on one line: undecodable bytes as \xFF, control
 // characters as \n, \t, \r or \x1b (C1 controls as \u0085); everything else

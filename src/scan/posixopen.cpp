@@ -1,15 +1,64 @@
 #include "scan/posixopen.h"
 
+#include <QString>
+
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstring>
 
 void releaseDirectoryHandle(DirectoryHandle handle)
 {
     if (handle.isValid())
         ::close(int(handle.value));
+}
+
+QString DirectoryReader::errorText(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+namespace {
+
+// The descriptors open now: listed in /proc/self/fd (or /dev/fd) where the
+// system has it, else probed one by one below the limit.
+int openDescriptors(rlim_t limit)
+{
+    for (const char *folder : {"/proc/self/fd", "/dev/fd"}) {
+        if (DIR *dir = ::opendir(folder)) {
+            int count = -1; // the listing's own descriptor
+            while (const dirent *entry = ::readdir(dir)) {
+                if (entry->d_name[0] != '.')
+                    ++count;
+            }
+            ::closedir(dir);
+            if (count >= 0)
+                return count;
+        }
+    }
+    int count = 0;
+    const int probed = int(qMin<rlim_t>(limit, 65536));
+    for (int fd = 0; fd < probed; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+int availableDescriptors()
+{
+    struct rlimit limit;
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+        limit.rlim_cur > rlim_t(INT_MAX))
+        return -1;
+    return qMax(int(limit.rlim_cur) - openDescriptors(limit.rlim_cur), 0);
 }
 
 void setFileEntry(DirectoryEntry &entry, const struct stat &st, qint64 modified)

@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <limits>
 
-ScanSession::ScanSession(QObject *parent) : QObject(parent), scanner(std::make_unique<walker>())
+ScanSession::ScanSession(QObject *parent)
+    : QObject(parent), ranking(TopFileMap::instance()), scanner(std::make_unique<walker>(ranking))
 {
     connect(scanner.get(), &QThread::finished, this, &ScanSession::walkFinished);
     connect(scanner.get(), &walker::folderUnreadable, this, &ScanSession::folderUnreadable,
@@ -44,12 +46,18 @@ bool ScanSession::start()
     if (active)
         return false;
     QStringList roots;
+    QStringList unfound;
     for (const QString &root : rootList) {
         // An empty root names no folder (QDir would take the current one).
-        if (!root.isEmpty())
-            roots << cleanRoot(root);
+        if (root.isEmpty())
+            continue;
+        const QString clean = cleanRoot(root);
+        // A relative root without a current directory to resolve it by.
+        if (clean.isEmpty())
+            unfound << root;
+        else
+            roots << clean;
     }
-    TopFileMap *ranking = TopFileMap::instance();
     ranking->clear();
     // The ranking keeps a margin of 100 beyond the rows asked for, inside int.
     ranking->setCapacity(int(qMin<qint64>(qint64(count) + 100, std::numeric_limits<int>::max())));
@@ -60,10 +68,14 @@ bool ScanSession::start()
     ScanOptions options = scanOptions;
     options.excludes.clear();
     for (const QString &exclude : scanOptions.excludes) {
-        if (!exclude.isEmpty())
-            options.excludes << cleanRoot(exclude);
+        const QString clean = exclude.isEmpty() ? QString() : cleanRoot(exclude);
+        if (!clean.isEmpty())
+            options.excludes << clean;
     }
     scanner->setOptions(options);
+    unfoundRoots = unfound.size();
+    for (const QString &root : std::as_const(unfound))
+        Q_EMIT folderUnreadable(root, qt_error_string(ENOENT));
     clock.start();
     scanner->start();
     return true;
@@ -84,19 +96,17 @@ bool ScanSession::isRunning() const
 
 QList<FoundFile> ScanSession::results() const
 {
-    const QMultiMap<qint64, QString> top = TopFileMap::instance()->top(count);
-    QList<FoundFile> list;
-    list.reserve(top.size());
-    for (auto it = top.cend(); it != top.cbegin();) {
-        --it;
-        list.append({it.key(), it.value()});
-    }
-    return list;
+    return ranking->topFiles(count);
 }
 
 QList<FoundFile> ScanSession::snapshot() const
 {
-    return TopFileMap::instance()->snapshot(count);
+    return ranking->snapshot(count);
+}
+
+bool ScanSession::outOfMemory() const
+{
+    return scanner->outOfMemory();
 }
 
 qint64 ScanSession::fileCount() const
@@ -111,7 +121,7 @@ qint64 ScanSession::byteCount() const
 
 qint64 ScanSession::unreadableCount() const
 {
-    return scanner->unreadableCount();
+    return scanner->unreadableCount() + unfoundRoots;
 }
 
 QString ScanSession::takeRecentPath()

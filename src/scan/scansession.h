@@ -10,12 +10,19 @@
 
 #include <memory>
 
+class TopFileMap;
 class walker;
+
+namespace testsupport {
+class WalkGate;
+}
 
 // One scan, as every front end drives it: the roots, how many results are
 // wanted, start and stop, the results largest first and the running counts.
-// It owns the walker thread and uses the process-wide ranking, so there is
-// one session per process. All calls come from the thread that owns it,
+// It owns the walker thread and hands it the process-wide ranking, so there
+// is one session per process. stop() ends a scan at once, keeping what was
+// found: walk threads that the system still holds (a hung mount) end later
+// on their own and add nothing. All calls come from the thread that owns it,
 // except the counts and snapshot(), which may be read at any time.
 class ScanSession : public QObject
 {
@@ -43,10 +50,14 @@ public:
     bool isRunning() const;
     // Whether the last scan was ended by stop() rather than by its end.
     bool wasStopped() const { return stopped; }
+    // Whether the last scan ended because memory ran out (it keeps what it
+    // had found).
+    bool outOfMemory() const;
 
     // The resultCount() largest files of the last scan, largest first, equal
-    // sizes in the byte order of their paths; read once the scan has finished
-    // (writes the ranking's debug lines).
+    // sizes in the byte order of their paths, each with the device and inode
+    // the walk met it with; read once the scan has finished (writes the
+    // ranking's debug lines).
     QList<FoundFile> results() const;
     // The same, read while the scan runs, without debug lines.
     QList<FoundFile> snapshot() const;
@@ -54,7 +65,7 @@ public:
     // Counts of the running or last scan.
     qint64 fileCount() const;
     qint64 byteCount() const;
-    // Folders that could not be read.
+    // Folders that could not be read, roots that could not be found included.
     qint64 unreadableCount() const;
     // A file path the scan met since the last call, or "" (see
     // walker::takeRecentPath); for a progress display. Any thread.
@@ -62,16 +73,14 @@ public:
     // Milliseconds since the scan started, frozen when it ends.
     qint64 elapsedMs() const;
 
-    // The walker thread, whose walkfile() reports every regular file (at a
-    // cost to the walk: a display follows it with takeRecentPath()).
-    walker *walkerThread() const { return scanner.get(); }
-
     // Every drive root as an absolute path ("/" on Unix), listable or not.
     static QStringList allDriveRoots();
     // The drive roots that can be listed and hold at least one visible entry,
     // and answer within three seconds.
     static QStringList readableDriveRoots();
-    // A root made absolute (against the current directory) and clean.
+    // A root made absolute (against the current directory) and clean; empty
+    // for a relative one when there is no current directory (it was
+    // removed). start() reports such a root as a folder not found.
     static QString cleanRoot(const QString &root);
 
 Q_SIGNALS:
@@ -82,13 +91,20 @@ Q_SIGNALS:
     void finished();
 
 private:
+    // The tests hold a walk at its files through the walker's walkfile().
+    friend class testsupport::WalkGate;
+    walker *walkerThread() const { return scanner.get(); }
+
     void walkFinished();
 
+    TopFileMap *const ranking;
     std::unique_ptr<walker> scanner;
     QStringList rootList;
     int count = 10;
     ScanOptions scanOptions;
     bool stopped = false;
+    // Relative roots of the scan that could not be made absolute.
+    qint64 unfoundRoots = 0;
     // From start() until finished() is emitted: the thread may already have
     // ended while its finished signal is still on its way.
     bool active = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scan/sizetext.h"
+
 #include <QAtomicInteger>
 #include <QtGlobal>
 
@@ -10,17 +12,25 @@
 // has seen. Each thread adds to a cell on a cache line of its own, so the
 // adding threads never pass one line between their cores, and a reader sums
 // the cells: the sum is exact once the adding threads have ended, and close
-// to it while they run.
+// to it while they run. Cells and sum saturate at the limits of qint64 rather
+// than wrap: sparse files can be 2^63 - 1 bytes each.
 class SpreadCounter
 {
 public:
-    void add(qint64 amount) { cells[cellOfThisThread()].value.fetchAndAddRelaxed(amount); }
+    void add(qint64 amount)
+    {
+        QAtomicInteger<qint64> &value = cells[cellOfThisThread()].value;
+        qint64 current = value.loadRelaxed();
+        // Each thread has a cell of its own, so this nearly always succeeds
+        // at once, at the cost of the one atomic addition it replaces.
+        while (!value.testAndSetRelaxed(current, saturatedSum(current, amount), current)) { }
+    }
 
     qint64 total() const
     {
         qint64 sum = 0;
         for (const Cell &cell : cells)
-            sum += cell.value.loadRelaxed();
+            sum = saturatedSum(sum, cell.value.loadRelaxed());
         return sum;
     }
 

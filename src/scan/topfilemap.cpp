@@ -5,6 +5,7 @@
 
 #include <QDebug>
 
+#include <climits>
 #include <limits>
 
 namespace {
@@ -17,10 +18,17 @@ TopFileMap *TopFileMap::instance()
     return self;
 }
 
+bool TopFileMap::EvictionOrder::operator()(const FoundFile &a, const FoundFile &b) const
+{
+    if (a.size != b.size)
+        return a.size < b.size;
+    return pathcodec::compareNative(a.path, b.path) > 0;
+}
+
 void TopFileMap::clear()
 {
     QMutexLocker lock(&mutex);
-    sizeMap = QMultiMap<qint64, QString>();
+    sizeMap.clear();
     count = 0;
     updateFloor();
 }
@@ -38,81 +46,90 @@ void TopFileMap::updateFloor()
 {
     qint64 floor = noFloor;
     if (count >= capacity)
-        floor = sizeMap.isEmpty() ? std::numeric_limits<qint64>::max() : sizeMap.firstKey();
+        floor = sizeMap.empty() ? std::numeric_limits<qint64>::max() : sizeMap.begin()->size;
     smallest.store(floor, std::memory_order_relaxed);
 }
 
-// Within a run of equal keys the paths are kept last first, so that read
-// from the largest key down (as top() and every reader do) they come out
-// first first; the map's first entry is then always the one to evict.
-void TopFileMap::add(qint64 size, const QString &path)
-{
-    auto position = sizeMap.lowerBound(size);
-    while (position != sizeMap.end() && position.key() == size &&
-           pathcodec::nativeLess(path, position.value()))
-        ++position;
-    sizeMap.insert(QMultiMap<qint64, QString>::const_iterator(position), size, path);
-}
-
-void TopFileMap::insert(qint64 size, const QString &path)
+void TopFileMap::insert(qint64 size, const QString &path, quint64 device, quint64 inode)
 {
     // A stale floor is never above the true one: at worst the lock decides.
     if (size < floor())
         return;
+    FoundFile file {size, path, device, inode};
     QMutexLocker lock(&mutex);
     if (count < capacity) {
-        add(size, path);
+        sizeMap.insert(std::move(file));
         ++count;
         updateFloor();
         return;
     }
     // Full. A capacity below 1 can leave the ranking full and empty at once:
     // there is no smallest entry to compare with, so the file is dropped.
-    if (sizeMap.isEmpty())
+    if (sizeMap.empty())
         return;
     const auto last = sizeMap.begin();
-    if (last.key() > size || (last.key() == size && !pathcodec::nativeLess(path, last.value())))
+    if (!EvictionOrder()(*last, file))
         return;
     sizeMap.erase(last);
-    add(size, path);
+    sizeMap.insert(std::move(file));
     updateFloor();
 }
 
-void TopFileMap::replace(qint64 size, const QString &oldPath, const QString &newPath)
+void TopFileMap::replace(qint64 size, const QString &oldPath, const QString &newPath,
+                         quint64 device, quint64 inode)
 {
     {
         QMutexLocker lock(&mutex);
-        for (auto it = sizeMap.lowerBound(size); it != sizeMap.end() && it.key() == size; ++it) {
-            if (it.value() == oldPath) {
-                // newPath ranks right before oldPath: it takes its place.
-                sizeMap.erase(it);
-                add(size, newPath);
-                return;
-            }
+        const auto held = sizeMap.find(FoundFile {size, oldPath});
+        if (held != sizeMap.end()) {
+            // newPath ranks right before oldPath: it takes its place.
+            sizeMap.erase(held);
+            sizeMap.insert(FoundFile {size, newPath, device, inode});
+            return;
         }
     }
-    insert(size, newPath);
+    insert(size, newPath, device, inode);
+}
+
+QList<FoundFile> TopFileMap::topFiles(int n)
+{
+    QList<FoundFile> list = snapshot(n);
+    for (const FoundFile &file : std::as_const(list))
+        qDebug() << megabytes(file.size) << ":" << file.path;
+    return list;
 }
 
 QMultiMap<qint64, QString> TopFileMap::top(int n)
 {
     QMultiMap<qint64, QString> result;
-    for (auto it = sizeMap.cend(); n > 0 && it != sizeMap.cbegin(); --n) {
-        --it;
-        qDebug() << megabytes(it.key()) << ":" << it.value();
-        result.insert(it.key(), it.value());
-    }
+    // Taken from the largest down, each before its equal keys: equal keys
+    // keep their order.
+    for (const FoundFile &file : topFiles(n))
+        result.insert(file.size, file.path);
     return result;
+}
+
+QMultiMap<qint64, QString> TopFileMap::map() const
+{
+    QMutexLocker lock(&mutex);
+    QMultiMap<qint64, QString> result;
+    for (const FoundFile &file : sizeMap)
+        result.insert(result.cend(), file.size, file.path);
+    return result;
+}
+
+int TopFileMap::size() const
+{
+    QMutexLocker lock(&mutex);
+    return int(sizeMap.size());
 }
 
 QList<FoundFile> TopFileMap::snapshot(int n) const
 {
     QMutexLocker lock(&mutex);
     QList<FoundFile> list;
-    list.reserve(qBound(0, n, int(sizeMap.size())));
-    for (auto it = sizeMap.cend(); n > 0 && it != sizeMap.cbegin(); --n) {
-        --it;
-        list.append({it.key(), it.value()});
-    }
+    list.reserve(qBound(0, n, int(qMin<size_t>(sizeMap.size(), INT_MAX))));
+    for (auto it = sizeMap.crbegin(); n > 0 && it != sizeMap.crend(); ++it, --n)
+        list.append(*it);
     return list;
 }

@@ -11,6 +11,7 @@
 #include <QMetaMethod>
 
 #include <algorithm>
+#include <new>
 
 namespace {
 constexpr int running = 0;
@@ -18,11 +19,13 @@ constexpr int stopAsked = 1;
 constexpr int destroying = 2;
 } // namespace
 
-walker::walker() : QThread(nullptr), stopRequested(running) { }
+walker::walker(TopFileMap *ranking) : QThread(nullptr), ranking(ranking), stopRequested(running)
+{ }
 
 walker::~walker()
 {
     stopRequested.storeRelaxed(destroying);
+    interruptWalk();
     wait();
 }
 
@@ -44,6 +47,7 @@ void walker::start(Priority priority)
     files.reset();
     bytes.reset();
     unreadable.storeRelaxed(0);
+    memoryExhausted.storeRelaxed(0);
     {
         QMutexLocker lock(&recentMutex);
         recentPath.clear();
@@ -55,6 +59,14 @@ void walker::start(Priority priority)
 void walker::stop()
 {
     stopRequested.testAndSetRelaxed(running, stopAsked);
+    interruptWalk();
+}
+
+void walker::interruptWalk()
+{
+    QMutexLocker lock(&walkMutex);
+    if (activeWalk)
+        activeWalk->interrupt();
 }
 
 QString walker::takeRecentPath()
@@ -70,56 +82,77 @@ QString walker::takeRecentPath()
 
 void walker::run()
 {
-    const QStringList roots = dirs;
-    TopFileMap *ranking = TopFileMap::instance();
-    LinkedFiles linked(ranking);
-    const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
-    // Listeners connect before the walk starts.
-    const bool announced = isSignalConnected(QMetaMethod::fromSignal(&walker::walkfile));
-    DirectoryWalk walk(
-        stopRequested,
-        [&](const WalkedFile &file) {
-            // Most files are only counted: a path is made for a listener of
-            // walkfile(), for takeRecentPath() and for a file that may get
-            // into the ranking, and for no other.
-            const bool recent =
-                recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0);
-            const bool offered = file.size >= ranking->floor() &&
-                (!filter.isActive() || filter.accepts(file.name, file.size, file.modified));
-            if (announced || recent || offered) {
-                const QString path = file.path();
-                if (announced)
-                    Q_EMIT walkfile(path);
-                if (recent) {
-                    QMutexLocker lock(&recentMutex);
-                    recentPath = path;
+    try {
+        const QStringList roots = dirs;
+        LinkedFiles linked(ranking);
+        const FileFilter filter(scanOptions, QDateTime::currentMSecsSinceEpoch());
+        // Listeners connect before the walk starts.
+        const bool announced = isSignalConnected(QMetaMethod::fromSignal(&walker::walkfile));
+        DirectoryWalk walk(
+            stopRequested,
+            [&](const WalkedFile &file) {
+                // Most files are only counted: a path is made for a listener
+                // of walkfile(), for takeRecentPath() and for a file that may
+                // get into the ranking, and for no other.
+                const bool recent =
+                    recentWanted.loadRelaxed() != 0 && recentWanted.testAndSetAcquire(1, 0);
+                const bool offered = file.size >= ranking->floor() &&
+                    (!filter.isActive() || filter.accepts(file.name, file.size, file.modified));
+                if (announced || recent || offered) {
+                    const QString path = file.path();
+                    if (announced)
+                        Q_EMIT walkfile(path);
+                    if (recent) {
+                        QMutexLocker lock(&recentMutex);
+                        recentPath = path;
+                    }
+                    // Several names, or an identity without a count of names.
+                    if (offered && (file.links > 1 || (file.links == 0 && file.inode != 0)))
+                        linked.offer(file.size, path, file.device, file.inode);
+                    else if (offered)
+                        ranking->insert(file.size, path, file.device, file.inode);
                 }
-                // Several names, or an identity without a count of names.
-                if (offered && (file.links > 1 || (file.links == 0 && file.inode != 0)))
-                    linked.offer(file.size, path, file.device, file.inode);
-                else if (offered)
-                    ranking->insert(file.size, path);
+                files.add(1);
+                bytes.add(file.size);
+            },
+            [this](const QString &path, const QString &reason) {
+                unreadable.fetchAndAddRelaxed(1);
+                Q_EMIT folderUnreadable(path, reason);
+            },
+            scanOptions);
+        // stop() wakes the walk while it runs; the registration ends before
+        // the walk does, however run() is left.
+        struct Registration
+        {
+            Registration(walker *owner, DirectoryWalk *walk) : owner(owner)
+            {
+                QMutexLocker lock(&owner->walkMutex);
+                owner->activeWalk = walk;
             }
-            files.add(1);
-            bytes.add(file.size);
-        },
-        [this](const QString &path, const QString &reason) {
-            unreadable.fetchAndAddRelaxed(1);
-            Q_EMIT folderUnreadable(path, reason);
-        },
-        scanOptions);
-    // Several whole drives ("All Disks" on Windows) cover the computer: a
-    // mapped network drive among them is a network file system below it,
-    // left out when those are skipped. A drive named alone is walked like
-    // any root.
-    const bool severalDrives = roots.size() > 1 && scanOptions.skipNetwork &&
-        std::all_of(roots.cbegin(), roots.cend(),
-                    [](const QString &root) { return QDir(root).isRoot(); });
-    for (const QString &root : roots) {
-        if (severalDrives && DirectoryWalk::isNetworkDrive(root))
-            continue;
-        qDebug("walk! %s", root.toLatin1().constData());
-        walk.walk(root);
+            ~Registration()
+            {
+                QMutexLocker lock(&owner->walkMutex);
+                owner->activeWalk = nullptr;
+            }
+            walker *const owner;
+        } registration(this, &walk);
+        // Several whole drives ("All Disks" on Windows) cover the computer: a
+        // mapped network drive among them is a network file system below it,
+        // left out when those are skipped. A drive named alone is walked like
+        // any root.
+        const bool severalDrives = roots.size() > 1 && scanOptions.skipNetwork &&
+            std::all_of(roots.cbegin(), roots.cend(),
+                        [](const QString &root) { return QDir(root).isRoot(); });
+        for (const QString &root : roots) {
+            if (severalDrives && DirectoryWalk::isNetworkDrive(root))
+                continue;
+            qDebug("walk! %s", root.toLatin1().constData());
+            walk.walk(root);
+        }
+        if (walk.outOfMemory())
+            memoryExhausted.storeRelaxed(1);
+    } catch (const std::bad_alloc &) {
+        memoryExhausted.storeRelaxed(1);
     }
-    qDebug() << ranking->map().size();
+    qDebug() << ranking->size();
 }

@@ -9,21 +9,27 @@
 #include <QStringList>
 #include <QThread>
 
+class DirectoryWalk;
+class TopFileMap;
+
 // The background thread of a scan: walks the trees below its roots (see
 // DirectoryWalk for what a walk covers; the walk lists directories on a pool
 // of threads of its own) and offers every regular file to the ranking
 // TopFileMap, after announcing it with walkfile(). A file with several names
 // is offered once, under its name first in byte order; files outside the
 // options' filter (size, types, age) are announced and counted but not
-// offered. The owner hands it the roots, starts it, may ask it to stop, and
-// reads the ranking once finished() has arrived. The same object serves
-// every scan.
+// offered. The owner hands it the ranking and the roots, starts it, may ask
+// it to stop, and reads the ranking once finished() has arrived. The same
+// object serves every scan. After stop() the thread ends at once, also when
+// some walk threads are held by the system (a hung mount): they end later
+// on their own and offer nothing more.
 class walker : public QThread
 {
     Q_OBJECT
 
 public:
-    walker();
+    // ranking: where the walk offers the files; it outlives the walker.
+    explicit walker(TopFileMap *ranking);
     // Stops the walk and waits for the thread to end.
     ~walker() override;
 
@@ -37,6 +43,9 @@ public:
     void start(Priority priority = InheritPriority);
     // Asks the running walk to end before its next directory entry; returns at once.
     void stop();
+    // True when the last walk ended because memory ran out; what it had
+    // found by then stays in the ranking.
+    bool outOfMemory() const { return memoryExhausted.loadRelaxed() != 0; }
 
     // Counts of the running or last walk; may be read from any thread. Every
     // regular file walked counts, each of its names, whether or not the
@@ -68,6 +77,9 @@ protected:
     void run() override;
 
 private:
+    void interruptWalk();
+
+    TopFileMap *const ranking;
     QStringList dirs;
     ScanOptions scanOptions;
     // Read for every entry by every walk thread, so on a cache line that no
@@ -82,4 +94,8 @@ private:
     QAtomicInteger<qint64> unreadable = 0;
     QMutex recentMutex;
     QString recentPath;
+    QAtomicInt memoryExhausted = 0;
+    // The running walk, for stop() to wake; guarded by walkMutex.
+    QMutex walkMutex;
+    DirectoryWalk *activeWalk = nullptr;
 };

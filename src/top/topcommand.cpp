@@ -1,8 +1,12 @@
 #include "top/topcommand.h"
 
+#include "scan/filetypes.h"
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
+#include "scan/standardstreams.h"
+#include "store/scansaver.h"
+#include "store/scanstore.h"
 #include "top/terminal.h"
 
 #include <QEventLoop>
@@ -33,6 +37,11 @@ enum class Key {
     OlderThan,
     Null,
     Bytes,
+    Save,
+    Compare,
+    History,
+    Database,
+    Copies,
     Help,
     Version
 };
@@ -62,13 +71,29 @@ const OptionSpec optionTable[] = {
      "only files of at least SIZE bytes; a K, M, G or T\n"
      "suffix counts in KiB, MiB, GiB or TiB (10M, 1.5G)"},
     {Key::Type, 0, "type", "EXT[,EXT...]",
-     "only files with one of these extensions, without\n"
-     "the dot, in any case (mkv,mp4,iso; repeatable)"},
+     "only files with one of these extensions, in any\n"
+     "case, with or without \".\" or \"*.\", separated by\n"
+     "commas, semicolons or blanks (mkv,.mp4,*.iso;\n"
+     "repeatable)"},
     {Key::OlderThan, 0, "older-than", "DAYS", "only files not modified for DAYS days"},
     {Key::Null, '0', "null", nullptr,
      "end each record with NUL, not a newline, and write\n"
      "the path's exact bytes unescaped (for xargs -0)"},
     {Key::Bytes, 0, "bytes", nullptr, "sizes in bytes instead of megabytes"},
+    {Key::Save, 0, "save", nullptr, "store this scan in the scan history"},
+    {Key::Compare, 0, "compare", nullptr,
+     "instead of the listing, print what changed among\n"
+     "the listed files since the last stored scan of the\n"
+     "same DIRs and options (see below)"},
+    {Key::History, 0, "history", nullptr,
+     "list the stored scans of the DIRs and options\n"
+     "instead of scanning"},
+    {Key::Database, 0, "db", "FILE", "keep the scan history in FILE"},
+    {Key::Copies, 0, "copies", nullptr,
+     "instead of the files, the sets of identical copies\n"
+     "among them, largest set first, the copy to keep\n"
+     "first (shortest path, then oldest); an empty record\n"
+     "between sets"},
     {Key::Help, 'h', "help", nullptr, "show this help and exit"},
     {Key::Version, 0, "version", nullptr, "show the version and exit"},
 };
@@ -142,16 +167,14 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         return QString();
     }
     case Key::Type: {
-        for (QString type : value.split(QLatin1Char(','))) {
-            type = type.trimmed();
-            if (type.startsWith(QLatin1Char('.')))
-                type.remove(0, 1);
-            if (type.isEmpty() || type.contains(QLatin1Char('/'))) {
-                return QStringLiteral("invalid type list '%1': extensions separated by commas are "
-                                      "needed, such as mkv,mp4")
-                    .arg(outputLine(value));
-            }
-            type = type.toLower();
+        // Read as the window reads its field, but a word that is no
+        // extension is refused rather than left out.
+        if (filetypes::words(value).isEmpty() || !filetypes::rejectedWords(value).isEmpty()) {
+            return QStringLiteral("invalid type list '%1': extensions separated by commas, "
+                                  "semicolons or blanks are needed, such as mkv,mp4")
+                .arg(outputLine(value));
+        }
+        for (const QString &type : filetypes::extensions({value})) {
             if (!scan.types.contains(type))
                 scan.types << type;
         }
@@ -172,6 +195,23 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         return QString();
     case Key::Bytes:
         options.exactBytes = true;
+        return QString();
+    case Key::Save:
+        options.save = true;
+        return QString();
+    case Key::Compare:
+        options.compare = true;
+        return QString();
+    case Key::History:
+        options.history = true;
+        return QString();
+    case Key::Database:
+        if (value.isEmpty())
+            return QStringLiteral("option '--db' needs a file name");
+        options.database = value;
+        return QString();
+    case Key::Copies:
+        options.copies = true;
         return QString();
     case Key::Help:
         options.action = Options::Help;
@@ -199,6 +239,28 @@ QByteArray toTerminal(const QString &text)
 void write(FILE *stream, const QByteArray &bytes)
 {
     writeOutput(stream, bytes);
+}
+
+// Writes bytes to standard output; 0, or the reason it failed. Output to a
+// standard output that was closed at start fails as coreutils report it,
+// "Bad file descriptor"; with nothing to write there is no failure.
+int writeOutput(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return 0;
+    if (standardstreams::wasClosed(standardstreams::Output))
+        return EBADF;
+    errno = 0;
+    write(stdout, bytes);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return errno != 0 ? errno : EIO;
+    return 0;
+}
+
+QString writeError(int error)
+{
+    return programName + QLatin1String(": write error: ") + qt_error_string(error) +
+        QLatin1Char('\n');
 }
 
 // Standard error, written by the progress line (the main thread) and by the
@@ -252,6 +314,168 @@ private:
     bool progressShown = false;
     qint64 messages = 0;
 };
+
+// --copies: compares the scan's results on the copy finder's threads while
+// the main thread shows progress on a terminal, then prints the sets and names
+// the files left out. The comparison itself never makes the exit status 1.
+int printCopies(const QList<FoundFile> &results, const Options &options, ErrorStream &errors)
+{
+    CopySearch search;
+    QEventLoop loop;
+    QObject::connect(&search, &CopySearch::finished, &loop, &QEventLoop::quit);
+    QTimer ticker;
+    if (errors.isTerminal()) {
+        QObject::connect(&ticker, &QTimer::timeout, &ticker, [&] {
+            errors.progress(
+                QStringLiteral("comparing %1 of %2 MB")
+                    .arg(megabytesText(search.bytesHashed()), megabytesText(search.bytesToHash())));
+        });
+        ticker.start(100);
+    }
+    search.start(results);
+    loop.exec();
+    ticker.stop();
+    errors.endProgress();
+
+    const CopyReport report = search.report();
+    for (const LeftOutFile &file : report.leftOut)
+        errors.message(problemLine(file.path, file.reason));
+    // Sets whose files all share one place on the disk waste nothing.
+    QList<CopySet> wasting;
+    for (const CopySet &set : report.sets) {
+        if (copies::freeableBytes(set) > 0)
+            wasting << set;
+    }
+    if (const int error =
+            writeOutput(formatCopies(wasting, options.nullTerminated, options.exactBytes))) {
+        errors.message(writeError(error));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+// The scan history: --save, --compare, --history and --db.
+namespace {
+
+QString historyUsage()
+{
+    return QStringLiteral(
+        "\n"
+        "The scan history is the window's: a file in the user's data folder (on\n"
+        "Linux ~/.local/share/Vastrel/scan-history.sqlite), or FILE with --db. It\n"
+        "keeps the last 20 scans of each set of DIRs and walk options (-a, -x,\n"
+        "--network, --exclude): their time, counts and listed files.\n"
+        "--compare matches the last stored scan of the same DIRs, options and -n\n"
+        "and prints one record per listed file that changed, largest change first:\n"
+        "KIND, a tab, SIZE, a tab, CHANGE, a tab, PATH. KIND is grew, shrank, new\n"
+        "(listed now, not then) or gone (listed then, not now); SIZE the size now\n"
+        "(then, for gone); CHANGE signed (+1.5, -0.25; in bytes with --bytes).\n"
+        "Paths are written as in the listing, exactly with -0. Add --save to store\n"
+        "the new scan too. With these options the exit status is also 1 when the\n"
+        "history cannot be read or written or holds no scan to compare with.\n");
+}
+
+QString databasePath(const Options &options)
+{
+    return options.database.isEmpty() ? ScanStore::defaultPath() : options.database;
+}
+
+// The roots a stored scan is looked up by: those given, or every drive root.
+QStringList historyRoots(const Options &options)
+{
+    return options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs;
+}
+
+QString historyLine(const QString &what, const QString &message)
+{
+    return programName + QLatin1String(": ") + what + QLatin1String(": ") +
+        outputLine(message) + QLatin1Char('\n');
+}
+
+// Opens the history for reading; says why not on standard error.
+bool openHistory(ScanStore &store, ErrorStream &errors)
+{
+    const bool opened = store.open();
+    if (!store.notice().isEmpty())
+        errors.message(historyLine(QStringLiteral("scan history"), store.notice()));
+    if (!opened)
+        errors.message(historyLine(QStringLiteral("scan history"), store.status().message));
+    return opened;
+}
+
+// --history: the stored scans of the DIRs and options, newest first.
+int showHistory(const Options &options, ErrorStream &errors)
+{
+    ScanStore store(databasePath(options));
+    if (!openHistory(store, errors))
+        return 1;
+    const QList<ScanSummary> scans =
+        store.history(ScanTarget::of(historyRoots(options), options.scan));
+    if (!store.status().ok()) {
+        errors.message(historyLine(QStringLiteral("scan history"), store.status().message));
+        return 1;
+    }
+    if (scans.isEmpty()) {
+        errors.message(programName +
+                       QLatin1String(": no stored scan of these directories and options\n"));
+    }
+    if (const int error = writeOutput(formatHistory(scans, options.exactBytes))) {
+        errors.message(writeError(error));
+        return 1;
+    }
+    return errors.messageCount() > 0 ? 1 : 0;
+}
+
+// --compare: the last stored scan of the same roots, walk options and
+// listing. False when the history cannot be read; an empty result when it
+// holds no such scan (said on standard error).
+bool previousScan(const Options &options, const QStringList &roots, ErrorStream &errors,
+                  std::optional<ScanRecord> &previous)
+{
+    ScanStore store(databasePath(options));
+    if (!openHistory(store, errors))
+        return false;
+    const ListingRule listing = ListingRule::of(options.count, options.scan);
+    for (const ScanSummary &scan : store.history(ScanTarget::of(roots, options.scan))) {
+        if (scan.listing == listing) {
+            previous = store.load(scan.id);
+            break;
+        }
+    }
+    if (!store.status().ok()) {
+        errors.message(historyLine(QStringLiteral("scan history"), store.status().message));
+        return false;
+    }
+    if (!previous) {
+        errors.message(programName +
+                       QLatin1String(": no stored scan of these directories and options to "
+                                     "compare with (--save stores one)\n"));
+    } else if (previous->summary.partial) {
+        errors.message(programName +
+                       QLatin1String(": the stored scan compared with was stopped before its "
+                                     "end: files it did not reach show as new\n"));
+    }
+    return true;
+}
+
+// --save: stores the scan on the saver's thread and waits for the outcome.
+void saveScan(const Options &options, const ScanRecord &scan, ErrorStream &errors)
+{
+    ScanSaver saver(databasePath(options));
+    QEventLoop loop;
+    QObject::connect(&saver, &ScanSaver::notice, &loop, [&errors](const QString &message) {
+        errors.message(historyLine(QStringLiteral("scan history"), message));
+    });
+    QObject::connect(&saver, &ScanSaver::saved, &loop, &QEventLoop::quit);
+    QObject::connect(&saver, &ScanSaver::failed, &loop, [&](const QString &message) {
+        errors.message(historyLine(QStringLiteral("scan not stored"), message));
+        loop.quit();
+    });
+    if (saver.save(scan))
+        loop.exec();
+}
 
 } // namespace
 
@@ -404,6 +628,10 @@ QString usage()
         "\n"
         "A folder that cannot be read is named on standard error\n"
         "(\"vastrel-top: PATH: Permission denied\") and the scan goes on.\n"
+        "With --copies, so is a file left out of the comparison because it changed\n"
+        "while it was read, went or could not be read; finding no copies is no error.\n");
+    text += historyUsage();
+    text += QStringLiteral(
         "\n"
         "Exit status: 0 when everything was scanned, 1 when a directory or a folder\n"
         "below one could not be read (the rest still is), 2 for a bad option.\n");
@@ -423,6 +651,20 @@ QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, boo
             records += toTerminal(outputLine(file.path));
             records += '\n';
         }
+    }
+    return records;
+}
+
+QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool exactBytes)
+{
+    QByteArray records;
+    for (const CopySet &set : sets) {
+        if (!records.isEmpty())
+            records += nullTerminated ? QByteArray(1, '\0') : QByteArray("\n");
+        QList<FoundFile> files;
+        for (const CopyFile &file : set.files)
+            files.append({set.size, file.path});
+        records += formatResults(files, nullTerminated, exactBytes);
     }
     return records;
 }
@@ -452,6 +694,50 @@ QString progressLine(qint64 files, const QString &directory, int columns)
     return head + QLatin1String("...") + tail;
 }
 
+QByteArray formatChanges(const QList<FileChange> &changes, bool nullTerminated, bool exactBytes)
+{
+    const auto sizeText = [exactBytes](qint64 bytes) {
+        return exactBytes ? QByteArray::number(bytes) : megabytesText(bytes).toLatin1();
+    };
+    QByteArray records;
+    for (const FileChange &change : changes) {
+        records += fileChangeKindName(change.kind);
+        records += '\t';
+        records += sizeText(change.size());
+        records += '\t';
+        records += change.change() < 0 ? '-' : '+';
+        records += sizeText(qAbs(change.change()));
+        records += '\t';
+        if (nullTerminated) {
+            records += pathcodec::toNative(change.path);
+            records += '\0';
+        } else {
+            records += toTerminal(outputLine(change.path));
+            records += '\n';
+        }
+    }
+    return records;
+}
+
+QByteArray formatHistory(const QList<ScanSummary> &scans, bool exactBytes)
+{
+    QByteArray lines;
+    for (const ScanSummary &scan : scans) {
+        lines += scan.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+        lines += '\t';
+        lines += QByteArray::number(double(scan.durationMs) / 1000.0, 'f', 1);
+        lines += '\t';
+        lines += QByteArray::number(scan.fileCount);
+        lines += '\t';
+        lines += exactBytes ? QByteArray::number(scan.byteCount)
+                            : megabytesText(scan.byteCount).toLatin1();
+        lines += '\t';
+        lines += scan.partial ? "partial" : "complete";
+        lines += '\n';
+    }
+    return lines;
+}
+
 int run(const QStringList &arguments)
 {
     if (qEnvironmentVariable("VASTREL_DEBUG") != QLatin1String("1"))
@@ -460,15 +746,16 @@ int run(const QStringList &arguments)
     const Options options = parseArguments(arguments.mid(1));
     switch (options.action) {
     case Options::Help:
-        write(stdout, toTerminal(usage()));
-        std::fflush(stdout);
+    case Options::Version: {
+        const QString text = options.action == Options::Help
+            ? usage()
+            : programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) + QLatin1Char('\n');
+        if (const int error = writeOutput(toTerminal(text))) {
+            write(stderr, toTerminal(writeError(error)));
+            return 1;
+        }
         return 0;
-    case Options::Version:
-        write(stdout,
-              toTerminal(programName + QLatin1Char(' ') + QLatin1String(VASTREL_VERSION) +
-                         QLatin1Char('\n')));
-        std::fflush(stdout);
-        return 0;
+    }
     case Options::Invalid:
         write(stderr,
               toTerminal(programName + QLatin1String(": ") + options.error + QLatin1String("\n\n") +
@@ -479,15 +766,26 @@ int run(const QStringList &arguments)
     }
 
     ErrorStream errors(stderrIsTerminal());
+    if (options.history)
+        return showHistory(options, errors);
+
     QStringList roots;
     for (const QString &dir :
          options.dirs.isEmpty() ? ScanSession::allDriveRoots() : options.dirs) {
-        const QString problem = directoryProblem(dir);
+        // "." in a removed directory would otherwise stand for "/".
+        const bool unfound = !dir.isEmpty() && ScanSession::cleanRoot(dir).isEmpty();
+        const QString problem = unfound ? qt_error_string(ENOENT) : directoryProblem(dir);
         if (problem.isEmpty())
             roots << dir;
         else
             errors.message(problemLine(dir, problem));
     }
+
+    std::optional<ScanRecord> previous;
+    if (options.compare && !previousScan(options, roots, errors, previous))
+        return 1;
+    if (options.compare && !previous && !options.save)
+        return 1;
 
     ScanSession session;
     session.setRoots(roots);
@@ -520,11 +818,29 @@ int run(const QStringList &arguments)
     loop.exec();
     ticker.stop();
     errors.endProgress();
+    // What was found before memory ran out is still listed.
+    if (session.outOfMemory())
+        errors.message(programName + QLatin1String(": out of memory\n"));
 
-    write(stdout, formatResults(session.results(), options.nullTerminated, options.exactBytes));
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        errors.message(programName + QLatin1String(": write error: ") + qt_error_string(errno) +
-                       QLatin1Char('\n'));
+    const QList<FoundFile> results = session.results();
+    QByteArray output;
+    if (options.compare || options.save) {
+        const ScanRecord scan = scanRecordOf(session, roots, results);
+        if (options.save)
+            saveScan(options, scan, errors);
+        if (previous) {
+            output = formatChanges(compareScans(*previous, scan).files, options.nullTerminated,
+                                   options.exactBytes);
+        }
+    }
+    if (options.copies) {
+        const bool scanProblems = errors.messageCount() > 0 || session.unreadableCount() > 0;
+        return qMax(printCopies(results, options, errors), scanProblems ? 1 : 0);
+    }
+    if (!options.compare)
+        output = formatResults(results, options.nullTerminated, options.exactBytes);
+    if (const int error = writeOutput(output)) {
+        errors.message(writeError(error));
         return 1;
     }
     return errors.messageCount() > 0 || session.unreadableCount() > 0 ? 1 : 0;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "scan/copyfinder.h"
 #include "scan/foundfile.h"
 #include "scan/scanoptions.h"
+#include "store/scancomparison.h"
+#include "store/scanrecord.h"
 
 #include <QByteArray>
 #include <QList>
@@ -28,9 +31,22 @@ struct Options
     bool nullTerminated = false;
     // Sizes in bytes rather than megabytes (--bytes).
     bool exactBytes = false;
+    // The sets of identical copies among the results instead of the
+    // results (--copies).
+    bool copies = false;
     // The window's defaults, so scripts and the window agree (--network
     // walks network file systems).
     ScanOptions scan = defaultScanOptions();
+
+    // The scan history, shared with the window: store this scan (--save),
+    // print what changed since the last stored scan of the same roots and
+    // options instead of the listing (--compare), list the stored scans
+    // instead of scanning (--history); in another file than the user's
+    // (--db FILE).
+    bool save = false;
+    bool compare = false;
+    bool history = false;
+    QString database;
     QString error; // for Invalid: one line, without the program name
 };
 
@@ -50,12 +66,23 @@ QString usage();
 // and backslashes on Unix), then a newline, in outputBytes' encoding. With
 // nullTerminated the path's exact bytes and a NUL instead.
 QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes);
+// The sets of copies, each set's files in the order they are kept, as
+// formatResults writes records, with an empty record between two sets.
+QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool exactBytes);
 // The line that tells why path could not be read, as du and find write it:
 // "vastrel-top: PATH: reason" with the path escaped, and a newline.
 QString problemLine(const QString &path, const QString &reason);
 // The progress line for a terminal of the given width: the files seen so far
 // and the directory being walked, escaped and cut at its start to fit.
 QString progressLine(qint64 files, const QString &directory, int columns);
+
+// The --compare records, largest change first: the kind ("grew", "shrank",
+// "new" or "gone"), a tab, the size now (then, for a file gone), a tab, the
+// signed change, a tab and the path, escaped or exact as in the listing.
+QByteArray formatChanges(const QList<FileChange> &changes, bool nullTerminated, bool exactBytes);
+// The --history lines, newest first: the local date and time, the duration
+// in seconds, the files, the bytes and "complete" or "partial", tab-separated.
+QByteArray formatHistory(const QList<ScanSummary> &scans, bool exactBytes);
 
 // The whole program; arguments include the program name.
 int run(const QStringList &arguments);

@@ -2,7 +2,7 @@
 // what the program does at start with its own location (settings defaults,
 // file manager entries) and prints where the settings file went.
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/platform.h"
 
 #include <QCoreApplication>

@@ -36,6 +36,12 @@ void tst_CommandLine::directoryArgument_data()
     QTest::newRow("above the root stays at the root") << "../../../.." << here << "/";
     QTest::newRow("backslash is part of a name") << "a\\b" << here << "/home/u/work/a\\b";
     QTest::newRow("empty names nothing") << "" << here << "";
+    // The current directory was removed: a relative argument stays as given
+    // (the scan reports it not found), never the root or another folder.
+    QTest::newRow("no current directory: . kept") << "." << QString() << ".";
+    QTest::newRow("no current directory: .. kept") << ".." << QString() << "..";
+    QTest::newRow("no current directory: absolute still cleaned")
+        << "/etc/./x/" << QString() << "/etc/x";
 #endif
 }
 

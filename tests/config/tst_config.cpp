@@ -1,8 +1,10 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "config/config.h"
+#include "widgets/directorychooser.h"
 #include "fakeupdateserver.h"
 #include "net/httpclient.h"
 #include "support/sandbox.h"
+#include "support/settingsdir.h"
 #include "support/urlcatcher.h"
 
 #include <QApplication>
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -18,6 +21,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -29,17 +33,12 @@ class tst_Config : public QObject
     Q_OBJECT
 
 private:
-    // A fresh application directory for every case, so no settings file is
-    // ever read from QSettings' cache of an earlier case.
-    std::unique_ptr<QTemporaryDir> appDir;
+    std::unique_ptr<testsupport::SettingsDir> appDir;
     // Every scheme a link in the window could have: nothing is really opened.
     testsupport::UrlCatcher catcher {{"http", "https", "file", "ftp", "smb", "javascript"}};
 
-    QString iniPath() const { return appDir->filePath(QStringLiteral("Vastrel.ini")); }
-    QString iniValue(const QString &key) const
-    {
-        return QSettings(iniPath(), QSettings::IniFormat).value(key).toString();
-    }
+    QString iniPath() const { return appDir->iniPath(); }
+    QString iniValue(const QString &key) const { return appDir->value(key).toString(); }
     template<class T> static T *child(const Config &config, const char *name)
     {
         T *found = config.findChild<T *>(QLatin1String(name));
@@ -67,6 +66,7 @@ private Q_SLOTS:
     void apply_data();
     void apply();
     void applyRestoresLastAppliedCount();
+    void reopeningShowsWhatIsInForce();
     void closingNeverQuits();
     void updateAnswer_data();
     void updateAnswer();
@@ -74,17 +74,19 @@ private Q_SLOTS:
     void feedback_data();
     void feedback();
     void sendClearsLastResult();
+    void feedbackIsCapped();
     void outsideTextShownLiterally_data();
     void outsideTextShownLiterally();
+    void helpReadableUnderADarkPalette_data();
+    void helpReadableUnderADarkPalette();
     void textFitsAtEveryFontSize_data();
     void textFitsAtEveryFontSize();
 };
 
 void tst_Config::init()
 {
-    appDir = std::make_unique<QTemporaryDir>();
+    appDir = std::make_unique<testsupport::SettingsDir>();
     QVERIFY(appDir->isValid());
-    settings::setApplicationDirOverride(appDir->path());
     settings::initSetting();
     catcher.urls.clear();
     qunsetenv("VASTREL_UPDATE_HOST");
@@ -92,7 +94,7 @@ void tst_Config::init()
 
 void tst_Config::cleanupTestCase()
 {
-    settings::setApplicationDirOverride(QString());
+    appDir.reset();
 }
 
 void tst_Config::firstOpening()
@@ -152,8 +154,10 @@ void tst_Config::typing_data()
                                            << "2000";
     QTest::newRow("five digits above the top") << "10001"
                                                << "1000";
-    QTest::newRow("0 allowed on the way") << "0"
-                                          << "0";
+    QTest::newRow("0 refused") << "0"
+                               << "";
+    QTest::newRow("0 refused after a digit") << "50"
+                                             << "50";
     QTest::newRow("group separator refused") << "1,000"
                                              << "1000";
     QTest::newRow("decimal point refused") << "1.5"
@@ -207,6 +211,10 @@ void tst_Config::apply_data()
                                          << "-" << true << L {50000} << "50000"
                                          << "2"
                                          << "50000";
+    QTest::newRow("not a number in the file, read as the window reads it")
+        << QByteArray("[General]\ninit=true\ntopnumber=abc\n") << "-" << true << L {100} << "100"
+        << "2"
+        << "100";
 }
 
 void tst_Config::apply()
@@ -260,15 +268,47 @@ void tst_Config::applyRestoresLastAppliedCount()
     QCOMPARE(iniValue(QStringLiteral("topnumber")), QStringLiteral("250"));
 
     // A typed count that is never applied changes neither the file nor the
-    // main window, and is still there when the window is shown again.
+    // main window, and is gone when the window is shown again: it shows the
+    // count in force.
     config.show();
     field->setText(QStringLiteral("77"));
     child<QPushButton>(config, "exitb")->click();
     QVERIFY(!config.isVisible());
     config.show();
-    QCOMPARE(field->text(), QStringLiteral("77"));
+    QCOMPARE(field->text(), QStringLiteral("250"));
     QCOMPARE(counts.size(), 1);
     QCOMPARE(iniValue(QStringLiteral("topnumber")), QStringLiteral("250"));
+}
+
+// Edits closed without "Apply" are not shown again: reopened, the Setting tab
+// shows what the settings file holds, which is what the next scan uses.
+void tst_Config::reopeningShowsWhatIsInForce()
+{
+    QTemporaryDir excluded;
+    QVERIFY(excluded.isValid());
+    Config config;
+    config.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&config));
+    auto *autoCheck = child<QCheckBox>(config, "autocheckupdateb");
+    auto *hidden = child<QCheckBox>(config, "hiddenb");
+    auto *excludes = child<QListWidget>(config, "excludelist");
+    const bool hiddenBefore = hidden->isChecked();
+    const int excludesBefore = excludes->count();
+    autoCheck->setChecked(false);
+    hidden->setChecked(!hiddenBefore);
+    directorychooser::setChooser(
+        [&](QWidget *, const QString &, const QString &, QFileDialog::Options) {
+            return excluded.path();
+        });
+    child<QPushButton>(config, "addexcludeb")->click();
+    directorychooser::setChooser({});
+    QCOMPARE(excludes->count(), excludesBefore + 1);
+
+    child<QPushButton>(config, "exitb")->click();
+    config.show();
+    QVERIFY(autoCheck->isChecked());
+    QCOMPARE(hidden->isChecked(), hiddenBefore);
+    QCOMPARE(excludes->count(), excludesBefore);
 }
 
 // With the main window hidden in the tray the configuration window may be the
@@ -322,6 +362,9 @@ void tst_Config::updateAnswer_data()
         << 200 << P {"2.1##"} << "Latest Version:2.1" << true << "";
     QTest::newRow("local file never opened")
         << 200 << P {"2.1##file:///etc/passwd"} << "Latest Version:2.1" << true << "";
+    QTest::newRow("markup in the address")
+        << 200 << P {"2.1##http://example.org/<b>x</b>"} << "Latest Version:2.1" << true
+        << "http://example.org/%3Cb%3Ex%3C/b%3E";
     QTest::newRow("other scheme never opened")
         << 200 << P {"2.1##smb://host/share"} << "Latest Version:2.1" << true << "";
 }
@@ -353,6 +396,16 @@ void tst_Config::updateAnswer()
 
     auto *now = child<QPushButton>(config, "updatenowb");
     QCOMPARE(!now->isHidden(), updateNow);
+    // The button says where it goes before it is pressed, as plain text.
+    if (updateNow) {
+        QTextDocument tip;
+        tip.setHtml(now->toolTip());
+        if (opened.isEmpty())
+            QVERIFY2(tip.toPlainText().startsWith(QLatin1String("Not a web address")),
+                     qPrintable(now->toolTip()));
+        else
+            QCOMPARE(tip.toPlainText(), opened);
+    }
     now->click();
     QCOMPARE(catcher.urls, opened.isEmpty() ? QList<QUrl> {} : QList<QUrl> {QUrl(opened)});
 }
@@ -450,6 +503,37 @@ void tst_Config::sendClearsLastResult()
     QCOMPARE(shownWhilePending, QStringList(4, QString()));
 }
 
+// A pasted message longer than the form takes is cut to its longest length,
+// the form counts down what is left, and the request stays that short.
+void tst_Config::feedbackIsCapped()
+{
+    FakeUpdateServer server;
+    QVERIFY(server.start());
+    server.setAnswer(200, QByteArray("thanks"));
+    qputenv("VASTREL_UPDATE_HOST", server.hostAndPort());
+
+    Config config;
+    auto *message = child<QPlainTextEdit>(config, "fedbackmsg");
+    auto *left = child<QLabel>(config, "fedbackleft");
+    QCOMPARE(left->text(), QStringLiteral("2000 characters left"));
+    message->setFocus();
+    QTest::keyClicks(message, QStringLiteral("hi"));
+    QCOMPARE(left->text(), QStringLiteral("1998 characters left"));
+
+    message->setPlainText(QString(200000, QLatin1Char('x')));
+    QCOMPARE(message->toPlainText(), QString(2000, QLatin1Char('x')));
+    QCOMPARE(left->text(), QStringLiteral("0 characters left"));
+    QTest::keyClicks(message, QStringLiteral("yz"));
+    QCOMPARE(message->toPlainText().size(), 2000);
+
+    QSignalSpy finished(config.findChild<HttpClient *>(), &HttpClient::requestFinished);
+    child<QPushButton>(config, "sendfedbackb")->click();
+    QTRY_COMPARE(finished.size(), 2);
+    const QString target = server.requests().value(0);
+    QVERIFY2(target.size() < 2100, qPrintable(QString::number(target.size())));
+    QCOMPARE(decoded(target.mid(target.indexOf('?') + 1), QStringLiteral("msg")).size(), 2000);
+}
+
 // What a server answers or an error says is shown as it is: markup neither
 // formats the label nor loads a picture.
 void tst_Config::outsideTextShownLiterally_data()
@@ -491,6 +575,41 @@ void tst_Config::outsideTextShownLiterally()
     const QFontMetrics metrics(shown->font());
     QVERIFY(shown->sizeHint().width() >= metrics.horizontalAdvance(text));
     QVERIFY(shown->sizeHint().height() < 3 * metrics.height());
+}
+
+// Under a dark theme the help text's highlighted heading takes the theme's
+// colours, whether the theme was there first or came later.
+void tst_Config::helpReadableUnderADarkPalette_data()
+{
+    QTest::addColumn<bool>("before");
+    QTest::newRow("dark at construction") << true;
+    QTest::newRow("dark afterwards") << false;
+}
+
+void tst_Config::helpReadableUnderADarkPalette()
+{
+    QFETCH(bool, before);
+    const QPalette original = QApplication::palette();
+    QPalette dark;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(0x2a, 0x2a, 0x2e));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    if (before)
+        QApplication::setPalette(dark);
+    {
+        Config config;
+        if (!before)
+            QApplication::setPalette(dark);
+        auto *help = child<QTextBrowser>(config, "textBrowser");
+        const QTextFragment scan = help->document()->begin().begin().fragment();
+        QCOMPARE(scan.text(), QStringLiteral("SCAN"));
+        const QColor text = scan.charFormat().foreground().color();
+        const QColor base = help->palette().color(QPalette::Base);
+        QVERIFY2(qAbs(text.lightnessF() - base.lightnessF()) >= 0.4, qPrintable(text.name()));
+    }
+    QApplication::setPalette(original);
 }
 
 // Every label, check box and button shows its whole text at the usual

@@ -1,6 +1,6 @@
-#include "app/scansettings.h"
+#include "settings/scansettings.h"
 #include "config/scangroup.h"
-#include "customdir/directorychooser.h"
+#include "widgets/directorychooser.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "customdir/customdir.h"
-#include "customdir/directorychooser.h"
+#include "widgets/directorychooser.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -4,6 +4,8 @@
 #include <QItemSelectionModel>
 #include <QTest>
 
+#include <limits>
+
 // The summary the window shows when a scan ends, and the results model's
 // order and selection as the rows are replaced while a scan runs.
 class tst_ScanStatus : public QObject
@@ -35,6 +37,9 @@ void tst_ScanStatus::summary_data()
                                            << true << "Scan Stopped. 0 files, 0 bytes in 0.0 s";
     QTest::newRow("minutes") << qint64(2000000) << qint64(1) << qint64(185400) << qint64(0)
                              << false << "Scan Complete! 2,000,000 files, 1 bytes in 3 min 5 s";
+    QTest::newRow("the largest total")
+        << qint64(2) << std::numeric_limits<qint64>::max() << qint64(100) << qint64(0) << false
+        << "Scan Complete! 2 files, 8.0 EB in 0.1 s";
 }
 
 void tst_ScanStatus::summary()

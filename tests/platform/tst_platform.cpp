@@ -9,6 +9,7 @@
 #include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 #include "support/messagecapture.h"
+#include "support/tinyfs.h"
 #include "support/urlcatcher.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,9 @@ private slots:
     void movedProgramRewritesEntries();
     void unwritableDataHomeIsSilent();
     void percentInProgramDropsNemoAction();
+    void fullDiskKeepsEntries();
+    void entriesOnlyForATrustedProgram_data();
+    void entriesOnlyForATrustedProgram();
 
     void namesKeepTheirBytes_data();
     void namesKeepTheirBytes();
@@ -343,6 +347,79 @@ void TestPlatform::percentInProgramDropsNemoAction()
     QVERIFY(!QFileInfo::exists(home.filePath(platform::nemoActionPath())));
     QVERIFY(readAll(home.filePath(platform::dolphinServiceMenuPath()))
                 .contains(QStringLiteral("Exec=/opt/100%%/vastrel %f")));
+}
+
+// Rewriting the entries on a full disk leaves each one as it was, not empty.
+void TestPlatform::fullDiskKeepsEntries()
+{
+    testsupport::TinyFileSystem disk(64);
+    if (!disk.isMounted())
+        QSKIP(qPrintable(disk.reason()));
+    QVERIFY(menuentries::write(disk.path(), QStringLiteral("/usr/bin/vastrel")));
+    const QDir home(disk.path());
+    const QStringList entries = {platform::dolphinServiceMenuPath(), platform::nautilusScriptPath(),
+                                 platform::nemoActionPath()};
+    QStringList before;
+    for (const QString &entry : entries)
+        before << readAll(home.filePath(entry));
+    QVERIFY(disk.fill());
+
+    QVERIFY(!menuentries::write(disk.path(), QStringLiteral("/opt/vastrel/vastrel")));
+    for (int i = 0; i < entries.size(); ++i)
+        QCOMPARE(readAll(home.filePath(entries.at(i))), before.at(i));
+    QVERIFY(isExecutable(home.filePath(platform::dolphinServiceMenuPath())));
+}
+
+void TestPlatform::entriesOnlyForATrustedProgram_data()
+{
+    QTest::addColumn<int>("parentMode");
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("programMode");
+    QTest::addColumn<bool>("otherOwner"); // the folder belongs to another user
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("private folders") << 0755 << 0755 << 0755 << false << true;
+    QTest::newRow("sticky folder above") << 01777 << 0755 << 0755 << false << true;
+    QTest::newRow("world-writable folder") << 0755 << 0777 << 0755 << false << false;
+    QTest::newRow("sticky folder holding it") << 0755 << 01777 << 0755 << false << false;
+    QTest::newRow("group-writable folder above") << 0775 << 0755 << 0755 << false << false;
+    QTest::newRow("program writable by others") << 0755 << 0755 << 0777 << false << false;
+    QTest::newRow("folder of another user") << 0755 << 0755 << 0755 << true << false;
+}
+
+// A copy of the program run from a place where others can write gets no
+// entries: they would run whatever someone else puts there next.
+void TestPlatform::entriesOnlyForATrustedProgram()
+{
+    QFETCH(int, parentMode);
+    QFETCH(int, folderMode);
+    QFETCH(int, programMode);
+    QFETCH(bool, otherOwner);
+    QFETCH(bool, trusted);
+    if (otherOwner && ::geteuid() != 0)
+        QSKIP("giving a folder to another user needs root");
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const QByteArray parent = QFile::encodeName(base.filePath(QStringLiteral("parent")));
+    const QByteArray folder = parent + "/bin";
+    const QByteArray program = folder + "/vastrel";
+    QCOMPARE(::mkdir(parent.constData(), 0700), 0);
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    QFile file(QFile::decodeName(program));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QCOMPARE(::chmod(program.constData(), mode_t(programMode)), 0);
+    QCOMPARE(::chmod(folder.constData(), mode_t(folderMode)), 0);
+    QCOMPARE(::chmod(parent.constData(), mode_t(parentMode)), 0);
+    if (otherOwner)
+        QCOMPARE(::chown(folder.constData(), 65534, 65534), 0);
+
+    QString reason;
+    QCOMPARE(menuentries::isTrustedLocation(QFile::decodeName(program), &reason), trusted);
+    QCOMPARE(reason.isEmpty(), trusted);
+    // The program that runs the tests sits in a build tree only its owner
+    // can write, so it does get its entries.
+    QVERIFY2(menuentries::isTrustedLocation(QCoreApplication::applicationFilePath(), &reason),
+             qPrintable(reason));
 }
 
 void TestPlatform::namesKeepTheirBytes_data()

@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 #include "platform/shellpath.h"
 #include "scan/directoryreader_windows.h"
+#include "scan/localfileurl.h"
 #include "scan/scansession.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <qt_windows.h>
 #include <sddl.h>
@@ -374,6 +376,17 @@ void tst_PlatformWindows::longPaths()
     QCOMPARE(started.size(), 1);
     QVERIFY2(started.first().endsWith("explorer.exe /select,\"" + shell + '"'),
              qPrintable(started.first()));
+
+    // Opened by its short form too.
+    QList<QUrl> opened;
+    platform::setUrlOpenerForTests([&](const QUrl &url) {
+        opened << url;
+        return true;
+    });
+    const auto restoreOpener = qScopeGuard([] { platform::setUrlOpenerForTests({}); });
+    platform::openUrl(localFileUrl(file), nullptr, {});
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(QDir::toNativeSeparators(opened.first().toLocalFile()), shell);
 }
 
 QTEST_GUILESS_MAIN(tst_PlatformWindows)

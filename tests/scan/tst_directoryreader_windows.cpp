@@ -319,7 +319,7 @@ void tst_DirectoryReaderWindows::hardLinksRankedOnce()
 
     TopFileMap::instance()->clear();
     TopFileMap::instance()->setCapacity(100);
-    walker w;
+    walker w(TopFileMap::instance());
     QSignalSpy finished(&w, &QThread::finished);
     w.setDirs({tmp.path()});
     w.start();
@@ -389,7 +389,7 @@ void tst_DirectoryReaderWindows::networkDrive()
 
     ScanOptions options;
     options.skipNetwork = skipNetwork;
-    walker w;
+    walker w(TopFileMap::instance());
     w.setOptions(options);
     // One file tells a drive is walked.
     connect(

@@ -1,5 +1,6 @@
 #include "scan/directorywalk.h"
 #include "scan/pathcodec.h"
+#include "support/fusemount.h"
 #include "support/lockedtree.h"
 #include "support/withoutoverride.h"
 
@@ -20,8 +21,17 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <new>
+#include <thread>
+
 // The directory walk on real trees: what is reported, with which path and
-// size, and what is left out. The tree, below the temporary directory T:
+// size, and what is left out. Built twice on Linux: over the Linux reader,
+// and as tst_directorywalk_posix over the reader of other POSIX systems,
+// which tells no kinds of file system apart (the cases that rest on that
+// say so and skip there). The tree, below the temporary directory T:
 //   a.bin 1000            .hidden 500             .hiddendir/inner.bin 600
 //   sub/b.bin 2000        sub/empty.bin 0         sub/deep/c.bin 3000
 //   big.sparse 5 GiB      caf\xe9.bin 700         na\xc3\xafve.bin 800
@@ -35,6 +45,9 @@ class tst_DirectoryWalk : public QObject
 private:
     QTemporaryDir tree;
     QString base;
+    // A wide tree for the descriptor limit cases, and its files.
+    std::unique_ptr<QTemporaryDir> wideTree;
+    QStringList wideFiles;
 
     static QString decoded(const char *rawName) { return pathcodec::fromNative(QByteArray(rawName)); }
 
@@ -80,6 +93,38 @@ private:
         return seen;
     }
 
+    // What a walk reported: files as "path size" and failures as
+    // "path: reason", each sorted.
+    struct Outcome
+    {
+        QStringList files;
+        QStringList failures;
+    };
+
+    static Outcome walkAll(const QStringList &roots, const ScanOptions &options = {},
+                           int threads = DirectoryWalk::defaultThreadCount())
+    {
+        Outcome outcome;
+        QMutex mutex;
+        const QAtomicInt stop(0);
+        DirectoryWalk walker(
+            stop,
+            [&](const WalkedFile &file) {
+                QMutexLocker lock(&mutex);
+                outcome.files << file.path() + QLatin1Char(' ') + QString::number(file.size);
+            },
+            [&](const QString &path, const QString &reason) {
+                QMutexLocker lock(&mutex);
+                outcome.failures << path + QLatin1String(": ") + reason;
+            },
+            options, threads);
+        for (const QString &root : roots)
+            walker.walk(root);
+        outcome.files.sort();
+        outcome.failures.sort();
+        return outcome;
+    }
+
     QStringList expand(QStringList lines) const
     {
         for (QString &line : lines)
@@ -103,6 +148,14 @@ private Q_SLOTS:
     void pseudoFilesystemRoot_data();
     void pseudoFilesystemRoot();
     void tmpfsRoot();
+    void lowDescriptorLimit_data();
+    void lowDescriptorLimit();
+    void unexaminableEntriesReported_data();
+    void unexaminableEntriesReported();
+    void mountsJudgedBeforeTouched_data();
+    void mountsJudgedBeforeTouched();
+    void outOfMemoryEndsTheWalk_data();
+    void outOfMemoryEndsTheWalk();
     void cleanupTestCase();
 };
 
@@ -401,6 +454,9 @@ void tst_DirectoryWalk::pseudoFilesystemRoot_data()
 // /proc lists files such as kcore (about 128 TiB) that take no disk space.
 void tst_DirectoryWalk::pseudoFilesystemRoot()
 {
+#ifdef VASTREL_POSIX_READER
+    QSKIP("Linux reader only: the POSIX reader takes every file system for a local one");
+#endif
     QFETCH(QString, root);
     struct statfs fs;
     if (::statfs(QFile::encodeName(root).constData(), &fs) != 0)
@@ -424,6 +480,185 @@ void tst_DirectoryWalk::tmpfsRoot()
     QVERIFY(file.resize(4096));
     file.close();
     QCOMPARE(walk({dir.path()}), QStringList {dir.path() + "/d/f.bin 4096"});
+}
+
+void tst_DirectoryWalk::lowDescriptorLimit_data()
+{
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("threads");
+    QTest::newRow("64 descriptors") << 64 << DirectoryWalk::defaultThreadCount();
+    QTest::newRow("256 descriptors, 64 threads asked for") << 256 << 64;
+}
+
+// Under a low limit on open files a wide tree is still walked whole: the
+// walk holds no more than the limit allows, and a directory that finds no
+// descriptor free waits for one instead of being reported unreadable.
+void tst_DirectoryWalk::lowDescriptorLimit()
+{
+    QFETCH(int, limit);
+    QFETCH(int, threads);
+    // 2,000 folders of three files, made once for both rows.
+    if (!wideTree) {
+        auto dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        const QByteArray raw = QFile::encodeName(dir->path());
+        for (int i = 0; i < 2000; ++i) {
+            const QByteArray folder = raw + "/d" + QByteArray::number(i);
+            QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+            for (int f = 0; f < 3; ++f) {
+                const QByteArray name = folder + "/f" + QByteArray::number(f);
+                const int fd = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
+                QVERIFY(fd >= 0);
+                ::close(fd);
+                wideFiles << QFile::decodeName(name) + " 0";
+            }
+        }
+        wideFiles.sort();
+        wideTree = std::move(dir);
+    }
+
+    rlimit saved;
+    QCOMPARE(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit lowered = saved;
+    lowered.rlim_cur = rlim_t(limit);
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    const Outcome outcome = walkAll({wideTree->path()}, {}, threads);
+    QCOMPARE(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+
+    QCOMPARE(outcome.failures.mid(0, 5), QStringList());
+    QCOMPARE(outcome.files.size(), wideFiles.size());
+    QCOMPARE(outcome.files, wideFiles);
+}
+
+void tst_DirectoryWalk::unexaminableEntriesReported_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("folder that can be read but not searched") << "mode 0644";
+    QTest::newRow("file system that fails with EIO") << "fuse";
+}
+
+// An entry that the system lists but cannot examine is named with the
+// system's reason, as an unreadable folder is; only one that vanished since
+// the listing passes without a word.
+void tst_DirectoryWalk::unexaminableEntriesReported()
+{
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString folder = dir.path() + "/d";
+    QVERIFY(QDir().mkpath(folder));
+    Outcome outcome;
+    QStringList expectedFailures;
+    if (how == "mode 0644") {
+        QFile file(folder + "/hidden-from-stat.bin");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QVERIFY(QDir().mkpath(folder + "/inner"));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner |
+                                                  QFile::ReadGroup | QFile::ReadOther));
+        {
+            testsupport::WithoutOverride permissions;
+            if (!permissions.applies()) {
+                QFile::setPermissions(folder, QFile::Permissions(0x7755));
+                QSKIP("cannot give up root's permission checks here");
+            }
+            outcome = walkAll({dir.path()});
+        }
+        QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7755)));
+        expectedFailures << folder + "/hidden-from-stat.bin: Permission denied"
+                         << folder + "/inner: Permission denied";
+    } else {
+        testsupport::FuseMount fuse(folder, {"--fail-getattr", "broken.bin"});
+        if (!fuse.isMounted())
+            QSKIP(qPrintable(fuse.whyNot()));
+        outcome = walkAll({dir.path()});
+        expectedFailures << folder + "/broken.bin: Input/output error";
+        QCOMPARE(outcome.files,
+                 QStringList({folder + "/file.bin 4096", folder + "/sub/inner.bin 2048"}));
+    }
+    QCOMPARE(outcome.failures, expectedFailures);
+}
+
+void tst_DirectoryWalk::mountsJudgedBeforeTouched_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<bool>("oneFileSystem");
+    for (const char *operation : {"statfs", "opendir", "getattr"}) {
+        QTest::addRow("network mount skipped, %s hangs", operation) << operation << false;
+        QTest::addRow("other file system skipped, %s hangs", operation) << operation << true;
+    }
+}
+
+// A mount point the walk skips (a network file system, or another file
+// system under oneFileSystem) is judged by the mount table alone: a server
+// that never answers statfs, opendir or getattr cannot hold the walk.
+void tst_DirectoryWalk::mountsJudgedBeforeTouched()
+{
+#ifdef VASTREL_POSIX_READER
+    QSKIP("Linux reader only: other systems have no mount table to read");
+#endif
+    QFETCH(QString, operation);
+    QFETCH(bool, oneFileSystem);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir().mkpath(dir.path() + "/mnt"));
+    QFile file(dir.path() + "/a.bin");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(10));
+    file.close();
+    testsupport::FuseMount fuse(dir.path() + "/mnt", {"--subtype", "sshfs", "--block", operation});
+    if (!fuse.isMounted())
+        QSKIP(qPrintable(fuse.whyNot()));
+
+    ScanOptions options;
+    options.skipNetwork = !oneFileSystem;
+    options.oneFileSystem = oneFileSystem;
+    std::promise<Outcome> promise;
+    std::future<Outcome> result = promise.get_future();
+    std::thread walking([&] { promise.set_value(walkAll({dir.path()}, options)); });
+    const bool ended = result.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!ended)
+        fuse.kill(); // the calls fail, the walk ends
+    walking.join();
+    QVERIFY2(ended, "the walk waited on the mount it skips");
+    const Outcome outcome = result.get();
+    QCOMPARE(outcome.files, QStringList {dir.path() + "/a.bin 10"});
+    QCOMPARE(outcome.failures, QStringList());
+}
+
+void tst_DirectoryWalk::outOfMemoryEndsTheWalk_data()
+{
+    QTest::addColumn<int>("threads");
+    QTest::newRow("calling thread alone") << 0;
+    QTest::newRow("four threads") << 4;
+}
+
+// Memory running out in a walk thread ends the walk, as a stop does, and
+// says so; the files met before stay reported.
+void tst_DirectoryWalk::outOfMemoryEndsTheWalk()
+{
+    QFETCH(int, threads);
+    QAtomicInt stopFlag(0);
+    QAtomicInt calls(0);
+    QStringList seen;
+    QMutex mutex;
+    DirectoryWalk walker(
+        stopFlag,
+        [&](const WalkedFile &file) {
+            if (calls.fetchAndAddRelaxed(1) == 2)
+                throw std::bad_alloc();
+            QMutexLocker lock(&mutex);
+            seen << file.path();
+        },
+        {}, {}, threads);
+    QVERIFY(!walker.outOfMemory());
+    walker.walk(base);
+    QVERIFY(walker.outOfMemory());
+    QVERIFY(seen.size() >= 2);
+    // Nothing more is walked afterwards.
+    const int before = calls.loadRelaxed();
+    walker.walk(base);
+    QCOMPARE(calls.loadRelaxed(), before);
 }
 
 // QTemporaryDir cannot see names that are not UTF-8, so it could not remove them.

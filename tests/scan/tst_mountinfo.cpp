@@ -14,6 +14,11 @@ private Q_SLOTS:
     void typeOfDevice();
     void classify_data();
     void classify();
+    void mountTable();
+    void typeNames_data();
+    void typeNames();
+    void mountsBelowRoot_data();
+    void mountsBelowRoot();
 };
 
 static const QByteArray table =
@@ -77,6 +82,84 @@ void tst_MountInfo::classify()
     QFETCH(QByteArray, type);
     QFETCH(int, kind);
     QCOMPARE(int(classifyFileSystem(static_cast<unsigned long>(magic), type)), kind);
+}
+
+// Every well-formed line, in order, its mount point unescaped.
+void tst_MountInfo::mountTable()
+{
+    const QList<Mount> mounts = parseMountTable(table);
+    QStringList points;
+    for (const Mount &mount : mounts)
+        points << mount.path + QLatin1Char(' ') + QString::fromLatin1(mount.device);
+    QCOMPARE(points, QStringList({"/ 8:1", "/dev 0:5", "/dev/shm 0:25", "/proc 0:21",
+                                  "/run/user/1000 0:26", "/mnt/odd name 0:50"}));
+    QCOMPARE(mounts.at(1).kind, FileSystemKind::Pseudo);
+    QCOMPARE(mounts.at(2).kind, FileSystemKind::Local);
+    QCOMPARE(mounts.at(5).kind, FileSystemKind::Network);
+}
+
+void tst_MountInfo::typeNames_data()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<int>("kind");
+    const int local = int(FileSystemKind::Local);
+    const int network = int(FileSystemKind::Network);
+    const int pseudo = int(FileSystemKind::Pseudo);
+    QTest::newRow("ext4") << QByteArray("ext4") << local;
+    QTest::newRow("tmpfs") << QByteArray("tmpfs") << local;
+    QTest::newRow("devtmpfs") << QByteArray("devtmpfs") << pseudo;
+    QTest::newRow("proc") << QByteArray("proc") << pseudo;
+    QTest::newRow("cgroup2") << QByteArray("cgroup2") << pseudo;
+    QTest::newRow("nfs4") << QByteArray("nfs4") << network;
+    QTest::newRow("cifs") << QByteArray("cifs") << network;
+    QTest::newRow("sshfs") << QByteArray("fuse.sshfs") << network;
+    QTest::newRow("fuseblk network") << QByteArray("fuseblk.rclone") << network;
+    QTest::newRow("local FUSE") << QByteArray("fuse.ntfs-3g") << local;
+    QTest::newRow("sshfs without FUSE prefix") << QByteArray("sshfs") << local;
+}
+
+void tst_MountInfo::typeNames()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(int, kind);
+    QCOMPARE(int(classifyMountType(type)), kind);
+}
+
+void tst_MountInfo::mountsBelowRoot_data()
+{
+    QTest::addColumn<QString>("root");
+    QTest::addColumn<QString>("canonical");
+    QTest::addColumn<QString>("rootDevice");
+    QTest::addColumn<QStringList>("below");
+
+    QTest::newRow("whole system") << "/" << "/" << "8:1"
+                                  << QStringList {"/dev", "/dev/shm", "/proc", "/run/user/1000",
+                                                  "/mnt/odd name"};
+    QTest::newRow("inside a mount") << "/dev" << "/dev" << "0:5" << QStringList {"/dev/shm"};
+    QTest::newRow("below a mount point") << "/run/user" << "/run/user" << "8:1"
+                                         << QStringList {"/run/user/1000"};
+    QTest::newRow("name that only starts alike") << "/run/us" << "/run/us" << "8:1"
+                                                 << QStringList {};
+    QTest::newRow("root reached through a link")
+        << "/home/me/links/run" << "/run" << "8:1"
+        << QStringList {"/home/me/links/run/user/1000"};
+    QTest::newRow("trailing slash") << "/dev/" << "/dev" << "0:5" << QStringList {"/dev/shm"};
+}
+
+// The mounts below a root, named as the walk will meet them, and the mount
+// the root lies on.
+void tst_MountInfo::mountsBelowRoot()
+{
+    QFETCH(QString, root);
+    QFETCH(QString, canonical);
+    QFETCH(QString, rootDevice);
+    QFETCH(QStringList, below);
+    const MountsBelow mounts = mountsBelow(parseMountTable(table), root, canonical);
+    QCOMPARE(QString::fromLatin1(mounts.root.device), rootDevice);
+    QStringList paths = mounts.below.keys();
+    paths.sort();
+    below.sort();
+    QCOMPARE(paths, below);
 }
 
 QTEST_GUILESS_MAIN(tst_MountInfo)

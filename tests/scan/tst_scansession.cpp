@@ -1,13 +1,16 @@
 #include "scan/pathcodec.h"
 #include "scan/scansession.h"
+#include "support/fusemount.h"
 #include "support/lockedtree.h"
 #include "support/messagecapture.h"
+#include "support/removedcwd.h"
 #include "support/walkgate.h"
 #include "support/withoutoverride.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,7 +19,13 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 // A scan as a front end drives it, on a real tree below T:
 //   big.iso 9000         movie.MKV 8000        clip.mp4 7000
@@ -58,6 +67,17 @@ private:
         return files;
     }
 
+    // Whether the file carries the device and inode its path has now.
+    static bool identityMatches(const FoundFile &file)
+    {
+        struct stat status
+        {
+        };
+        return ::lstat(pathcodec::toNative(file.path).constData(), &status) == 0 &&
+            file.device == quint64(status.st_dev) && file.inode == quint64(status.st_ino) &&
+            file.inode != 0;
+    }
+
 private Q_SLOTS:
     void initTestCase();
     void filters_data();
@@ -66,10 +86,13 @@ private Q_SLOTS:
     void hardLinksOnce();
     void counts();
     void rootsMadeAbsoluteAndClean();
+    void relativeRootWithoutCurrentDirectory();
     void snapshotMatchesResults();
     void stopRightAfterStart();
     void unreadableFolderReported();
     void oneFileSystem();
+    void stopWithAHungMount();
+    void destroyWithAHungMount();
 };
 
 void tst_ScanSession::initTestCase()
@@ -133,6 +156,9 @@ void tst_ScanSession::filters_data()
     options.types = {".MP4", " dat "};
     QTest::newRow("types with dot and blanks")
         << options << QStringList {"clip.mp4", "a.dat", "b.dat", "c.dat"};
+    options.types = {"*.MKV; .iso"};
+    QTest::newRow("types as typed in the window")
+        << options << QStringList {"big.iso", "movie.MKV", "skip/x.iso"};
     options.types = {"so"};
     QTest::newRow("a type is a whole extension") << options << QStringList {};
     options = {};
@@ -223,6 +249,11 @@ void tst_ScanSession::hardLinksOnce()
                                         {6000, dir.path() + "/mm/other.bin"}}));
         QCOMPARE(session.fileCount(), 5);
     }
+    // The name kept carries the identity the links share.
+    const QList<FoundFile> results = session.results();
+    QCOMPARE(results.size(), 2);
+    for (const FoundFile &found : results)
+        QVERIFY2(identityMatches(found), qPrintable(found.path));
 }
 
 void tst_ScanSession::counts()
@@ -260,6 +291,24 @@ void tst_ScanSession::rootsMadeAbsoluteAndClean()
     QCOMPARE(files, (Files {{5000, base + "/skip/x.iso"}, {500, base + "/sub/deeper/z.bin"}}));
 }
 
+// In a removed current directory "." cannot be made absolute: it is reported
+// as a folder not found, and nothing is walked in its place.
+void tst_ScanSession::relativeRootWithoutCurrentDirectory()
+{
+    const testsupport::RemovedCurrentDirectory removed;
+    QVERIFY(removed.isValid());
+
+    ScanSession session;
+    session.setRoots({".", base + "/sub"});
+    QSignalSpy unreadable(&session, &ScanSession::folderUnreadable);
+    QCOMPARE(scan(session), (Files {{500, base + "/sub/deeper/z.bin"}}));
+    QCOMPARE(session.fileCount(), 1);
+    QCOMPARE(session.unreadableCount(), 1);
+    QCOMPARE(unreadable.size(), 1);
+    QCOMPARE(unreadable.at(0).at(0).toString(), QString("."));
+    QCOMPARE(unreadable.at(0).at(1).toString(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+}
+
 // After the walk the live view gives what results() gives, without the
 // ranking's debug lines.
 void tst_ScanSession::snapshotMatchesResults()
@@ -282,6 +331,9 @@ void tst_ScanSession::snapshotMatchesResults()
     for (qsizetype i = 0; i < live.size(); ++i) {
         QCOMPARE(live.at(i).size, final.at(i).size);
         QCOMPARE(live.at(i).path, final.at(i).path);
+        // Each with the device and inode the walk met it with.
+        QVERIFY2(identityMatches(live.at(i)), qPrintable(live.at(i).path));
+        QVERIFY2(identityMatches(final.at(i)), qPrintable(final.at(i).path));
     }
 }
 
@@ -303,7 +355,7 @@ void tst_ScanSession::stopRightAfterStart()
     ScanSession session;
     // Walk threads wait at their first file until the stop has been given,
     // so a busy machine cannot let a whole walk slip in before it.
-    testsupport::WalkGate gate(session.walkerThread());
+    testsupport::WalkGate gate(&session);
     session.setRoots({dir.path()});
     QSignalSpy finished(&session, &ScanSession::finished);
     for (int pair = 0; pair < 50; ++pair) {
@@ -376,6 +428,88 @@ void tst_ScanSession::oneFileSystem()
     QCOMPARE(everything,
              (Files {{300, dir.path() + "/mnt/inside.bin"}, {200, dir.path() + "/outside.bin"}}));
     QCOMPARE(own, (Files {{200, dir.path() + "/outside.bin"}}));
+}
+
+// A walk thread stuck in a mount whose server does not answer: stop() ends
+// the scan at once with what it found, and the thread, once the server
+// answers, adds nothing to the ranking, not even to the next scan's.
+void tst_ScanSession::stopWithAHungMount()
+{
+    QTemporaryDir dir;
+    QTemporaryDir other;
+    QVERIFY(dir.isValid() && other.isValid());
+    QVERIFY(QDir().mkpath(dir.path() + "/mnt"));
+    for (const QString &path : {dir.path() + "/a.bin", other.path() + "/b.bin"}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(10));
+    }
+    testsupport::FuseMount fuse(dir.path() + "/mnt", {"--block", "opendir"});
+    if (!fuse.isMounted())
+        QSKIP(qPrintable(fuse.whyNot()));
+
+    auto session = std::make_unique<ScanSession>();
+    session->setRoots({dir.path()});
+    QSignalSpy finished(session.get(), &ScanSession::finished);
+    QVERIFY(session->start());
+    QVERIFY(fuse.waitFor("blocking opendir"));
+    // The rest of the tree is walked meanwhile.
+    QTRY_COMPARE(session->snapshot().size(), 1);
+    session->stop();
+    const bool stopped = finished.wait(5000);
+    if (!stopped) {
+        fuse.kill();
+        QVERIFY(finished.wait(10000));
+    }
+    QVERIFY2(stopped, "the stop waited for the thread in the hung mount");
+    QVERIFY(session->wasStopped());
+    QCOMPARE(session->results().size(), 1);
+    QCOMPARE(session->results().at(0).path, dir.path() + "/a.bin");
+
+    // The next scan runs while the old thread still waits, and the old
+    // thread's files, listed once the server answers, reach no ranking.
+    session->setRoots({other.path()});
+    QVERIFY(session->start());
+    QVERIFY(finished.wait(10000));
+    fuse.release();
+    QVERIFY(fuse.waitFor("releasedir"));
+    const QList<FoundFile> results = session->snapshot();
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.at(0).path, other.path() + "/b.bin");
+}
+
+// Destroying the session (closing the window) does not wait for a walk
+// thread held by a hung mount.
+void tst_ScanSession::destroyWithAHungMount()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir().mkpath(dir.path() + "/mnt"));
+    testsupport::FuseMount fuse(dir.path() + "/mnt", {"--block", "getattr"});
+    if (!fuse.isMounted())
+        QSKIP(qPrintable(fuse.whyNot()));
+
+    auto session = std::make_unique<ScanSession>();
+    session->setRoots({dir.path()});
+    QVERIFY(session->start());
+    QVERIFY(fuse.waitFor("blocking getattr"));
+    // Should the destructor wait after all, the file system ends after ten
+    // seconds and lets it go, so the test fails instead of hanging.
+    std::atomic<bool> destroyed {false};
+    std::atomic<bool> rescued {false};
+    std::thread watchdog([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!destroyed && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (!destroyed) {
+            rescued = true;
+            fuse.kill();
+        }
+    });
+    session.reset();
+    destroyed = true;
+    watchdog.join();
+    QVERIFY2(!rescued, "destroying the session waited for the hung mount");
 }
 
 QTEST_GUILESS_MAIN(tst_ScanSession)

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <memory>
+#include <new>
 
 // The walker thread over real trees: what it emits and logs, in which order,
 // and how stopping and destruction end a walk. Three roots r1, r2 and r3 hold
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void runsAgainAfterStop();
     void recentPathFollowsTheWalk();
     void destroyWhileRunning();
+    void outOfMemoryEndsTheWalk();
 };
 
 void tst_Walker::initTestCase()
@@ -107,7 +109,7 @@ void tst_Walker::walk()
         return list;
     };
 
-    walker w;
+    walker w(TopFileMap::instance());
     // walkfile comes from several walk threads at once, which QSignalSpy
     // does not allow for: count with an atomic instead.
     QAtomicInt emitted(0);
@@ -128,7 +130,7 @@ void tst_Walker::walk()
 
 void tst_Walker::signalBeforeRanking()
 {
-    walker w;
+    walker w(TopFileMap::instance());
     QStringList order;
     QMutex mutex;
     connect(
@@ -152,7 +154,7 @@ void tst_Walker::signalBeforeRanking()
 
 void tst_Walker::stopDuringSecondOfThreeRoots()
 {
-    walker w;
+    walker w(TopFileMap::instance());
     QStringList seen;
     QMutex mutex;
     connect(
@@ -182,7 +184,7 @@ void tst_Walker::stopDuringSecondOfThreeRoots()
 // A new run starts with the stop request cleared.
 void tst_Walker::runsAgainAfterStop()
 {
-    walker w;
+    walker w(TopFileMap::instance());
     // walkfile comes from several walk threads at once, which QSignalSpy
     // does not allow for: count with an atomic instead.
     QAtomicInt emitted(0);
@@ -206,7 +208,7 @@ void tst_Walker::runsAgainAfterStop()
 // asks for the next; nothing is handed over twice.
 void tst_Walker::recentPathFollowsTheWalk()
 {
-    walker w;
+    walker w(TopFileMap::instance());
     QCOMPARE(w.takeRecentPath(), QString());
     // Each root is one folder, listed by one thread: its files come in turn.
     QStringList seen, taken;
@@ -242,30 +244,62 @@ void tst_Walker::destroyWhileRunning()
 
     for (const bool holdFirstFile : {false, true}) {
         QAtomicInt emitted(0);
-        QAtomicInt deleting(0);
+        QSemaphore deleting;
         QSemaphore firstFile;
-        auto w = std::make_unique<walker>();
+        auto w = std::make_unique<walker>(TopFileMap::instance());
         connect(
             w.get(), &walker::walkfile, this,
             [&](const QString &) {
-                if (emitted.fetchAndAddRelaxed(1) != 0 || !holdFirstFile)
+                emitted.fetchAndAddRelaxed(1);
+                if (!holdFirstFile)
                     return;
-                // Keep the walk at its first file until the destructor is on its way.
+                // Keep every walk thread at its first file until the destructor
+                // is on its way: a busy machine may wake this thread only after
+                // a quick walk of the whole tree.
                 firstFile.release();
-                const QDeadlineTimer deadline(10000);
-                while (deleting.loadAcquire() == 0 && !deadline.hasExpired())
-                    QThread::yieldCurrentThread();
+                if (deleting.tryAcquire(1, 10000))
+                    deleting.release(); // for the next thread
             },
             Qt::DirectConnection);
         w->setDirs({big.path()});
         w->start();
         if (holdFirstFile)
             QVERIFY(firstFile.tryAcquire(1, 10000));
-        deleting.storeRelease(1);
+        deleting.release();
         w.reset();
         QVERIFY2(emitted.loadRelaxed() < files / 2,
                  qPrintable(QString::number(emitted.loadRelaxed())));
     }
+}
+
+// Memory running out in a walk thread (a path that cannot be made) ends the
+// walk instead of the program, and the walker says so; what was ranked stays.
+void tst_Walker::outOfMemoryEndsTheWalk()
+{
+    walker w(TopFileMap::instance());
+    QAtomicInt emitted(0);
+    QAtomicInt failing(1);
+    connect(
+        &w, &walker::walkfile, this,
+        [&](const QString &) {
+            if (emitted.fetchAndAddRelaxed(1) == 1 && failing.loadRelaxed())
+                throw std::bad_alloc();
+        },
+        Qt::DirectConnection);
+    w.setDirs({root[0], root[1]});
+    w.start();
+    QVERIFY(w.wait(10000));
+    QVERIFY(w.outOfMemory());
+    QVERIFY(!heldPaths().isEmpty());
+    QVERIFY(heldPaths().size() < 6);
+
+    // The next walk starts clear of it.
+    failing.storeRelaxed(0);
+    TopFileMap::instance()->clear();
+    w.start();
+    QVERIFY(w.wait(10000));
+    QVERIFY(!w.outOfMemory());
+    QCOMPARE(heldPaths().size(), 6);
 }
 
 QTEST_GUILESS_MAIN(tst_Walker)

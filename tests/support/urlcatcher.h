@@ -8,9 +8,9 @@
 namespace testsupport {
 
 // Takes the place of the desktop's URL handler for the given schemes while it
-// lives, so nothing is really opened: QDesktopServices::openUrl hands every
-// such URL to open(), which keeps it in urls. The handlers are removed again
-// when it is destroyed.
+// lives, so nothing is really opened: QDesktopServices::openUrl and
+// platform::openUrl hand every such URL to open(), which keeps it in urls.
+// The handlers are removed again when it is destroyed.
 class UrlCatcher : public QObject
 {
     Q_OBJECT

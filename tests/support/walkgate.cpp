@@ -1,25 +1,36 @@
 #include "walkgate.h"
 
+#include "scan/scansession.h"
 #include "scan/walker.h"
 
 namespace testsupport {
 
 WalkGate::WalkGate(walker *scanner)
 {
-    // An open gate holds one permit, which each passing thread takes and
-    // gives back.
     QObject::connect(
         scanner, &walker::walkfile, scanner,
-        [semaphore = semaphore](const QString &) {
-            semaphore->acquire();
-            semaphore->release();
+        [state = state](const QString &) {
+            QMutexLocker lock(&state->mutex);
+            while (state->allowance == 0)
+                state->changed.wait(&state->mutex);
+            if (state->allowance > 0)
+                --state->allowance;
         },
         Qt::DirectConnection);
 }
 
+WalkGate::WalkGate(ScanSession *session) : WalkGate(session->walkerThread()) { }
+
 WalkGate::~WalkGate()
 {
-    semaphore->release(1 << 20);
+    open();
+}
+
+void WalkGate::setAllowance(int files)
+{
+    QMutexLocker lock(&state->mutex);
+    state->allowance = files;
+    state->changed.wakeAll();
 }
 
 } // namespace testsupport

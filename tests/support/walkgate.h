@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QSemaphore>
+#include <QMutex>
+#include <QWaitCondition>
 
 #include <memory>
 
+class ScanSession;
 class walker;
 
 namespace testsupport {
@@ -16,18 +18,30 @@ namespace testsupport {
 class WalkGate
 {
 public:
-    // Listens to scanner's walkfile(); connect before the walk starts.
+    // Listens to the walker's walkfile(); make it before the walk starts.
     explicit WalkGate(walker *scanner);
+    explicit WalkGate(ScanSession *session);
     ~WalkGate();
 
     // Lets the walk through until close().
-    void open() { semaphore->release(); }
+    void open() { setAllowance(-1); }
+    // Lets the next `files` files through, then holds the walk again.
+    void openFor(int files) { setAllowance(files); }
     // Holds the walk again; call only while the walk is not running.
-    void close() { semaphore->acquire(); }
+    void close() { setAllowance(0); }
 
 private:
     // Shared with the listener, which may still run as the gate goes.
-    std::shared_ptr<QSemaphore> semaphore = std::make_shared<QSemaphore>();
+    struct State
+    {
+        QMutex mutex;
+        QWaitCondition changed;
+        int allowance = 0; // files still let through; -1: every one
+    };
+
+    void setAllowance(int files);
+
+    std::shared_ptr<State> state = std::make_shared<State>();
 };
 
 } // namespace testsupport

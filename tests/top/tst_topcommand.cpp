@@ -136,7 +136,19 @@ private Q_SLOTS:
     void filters();
     void unreadableFolderNamed();
     void undecodableNames();
+    void byteOrderMarkKept();
+    void removedCurrentDirectory();
+    void closedStandardOutput_data();
+    void closedStandardOutput();
     void debugLinesOnRequest();
+
+    // The scan history: --save, --compare, --history, --db.
+    void historyOptions();
+    void formatChanges_data();
+    void formatChanges();
+    void savedThenCompared();
+    void copies_data();
+    void copies();
 };
 
 void tst_TopCommand::initTestCase()
@@ -197,13 +209,16 @@ void tst_TopCommand::parseArguments_data()
         << QStringList {"--min-size=1.5G", "--type",       "MKV,.mp4",
                         "--type=iso,mkv",  "--older-than", "30"}
         << "n=10 min=1610612736 older=30 types=mkv|mp4|iso";
+    QTest::newRow("types as the window takes them")
+        << QStringList {"--type", "*.bin", "--type=bin txt", "--type", ".BIN;.txt,;*.Iso"}
+        << "n=10 types=bin|txt|iso";
     QTest::newRow("--help wins") << QStringList {"/a", "--help", "-q"} << "help";
     QTest::newRow("-h among switches") << QStringList {"-ah"} << "help";
     QTest::newRow("--version") << QStringList {"--version"} << "version";
     QTest::newRow("an error before --help") << QStringList {"-n", "0", "--help"} << "invalid";
     for (const char *bad : {"-n 0", "-n -4", "-n 2147483548", "-n ten", "-n5x", "/a -n", "--top=5",
                             "-aq", "--all=yes", "--exclude", "--exclude=", "--min-size 10X",
-                            "--type mkv,,iso", "--older-than -2"})
+                            "--type mkv,a/b", "--type=,;", "--type *", "--older-than -2"})
         QTest::newRow(bad) << QString(bad).split(' ') << "invalid";
 }
 
@@ -433,6 +448,8 @@ void tst_TopCommand::filters_data()
         << QStringList {"--min-size", "4M"} << "x.bin old.iso y.bin disk.iso";
     QTest::newRow("--type in any case, -a")
         << QStringList {"--type", "mkv,ISO", "-a"} << ".hidden.mkv old.iso disk.iso movie.MKV";
+    QTest::newRow("--type with \"*.\", semicolons and blanks")
+        << QStringList {"--type", "*.MKV; .iso"} << "old.iso disk.iso movie.MKV";
     QTest::newRow("--older-than") << QStringList {"--older-than", "30"}
                                   << "old.iso disk.iso movie.MKV";
     QTest::newRow("together") << QStringList {"--older-than=50", "--type=iso,mkv",
@@ -535,6 +552,83 @@ void tst_TopCommand::undecodableNames()
 #endif
 }
 
+// Two names that differ by a U+FEFF alone are two files, each written with
+// its own bytes.
+void tst_TopCommand::byteOrderMarkKept()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString marked = dir.path() + "/thesis" + QChar(0xfeff) + ".pdf";
+    makeFile(dir.path() + "/thesis.pdf", 1 << 20);
+    makeFile(marked, 1 << 20);
+    const Run run = runTop({"-0", dir.path()});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray base = QFile::encodeName(dir.path());
+    QCOMPARE(run.out,
+             "1\t" + base + "/thesis.pdf" + '\0' + "1\t" + base + "/thesis\xef\xbb\xbf.pdf" + '\0');
+}
+
+// Started in a directory that was removed, "." and ".." name nothing: they
+// are reported as not found, never walked as "/".
+void tst_TopCommand::removedCurrentDirectory()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString gone = dir.path() + "/gone";
+    QVERIFY(QDir().mkdir(gone));
+    const QStringList shell {"/bin/sh", "-c",
+                             R"sh(cd "$1" && rmdir "$1" && shift && exec "$0" "$@")sh"};
+    for (const QString &relative : {QStringLiteral("."), QStringLiteral("..")}) {
+        QVERIFY(QDir().mkpath(gone));
+        const Run run = runTop({gone, "-n1", relative, tree.path() + "/sub"}, false, shell);
+        QCOMPARE(run.err, "vastrel-top: " + relative + ": No such file or directory\n");
+        QCOMPARE(run.out, QFile::encodeName("1\t" + tree.path() + "/sub/mid.bin\n"));
+        QCOMPARE(run.exitCode, 1);
+    }
+#else
+    QSKIP("a directory in use cannot be removed on Windows");
+#endif
+}
+
+void tst_TopCommand::closedStandardOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+
+    const QString badDescriptor = "vastrel-top: write error: Bad file descriptor\n";
+    QTest::newRow("records") << QStringList {"%T"} << 1 << badDescriptor;
+    QTest::newRow("one record") << QStringList {"-n1", "%T/sub"} << 1 << badDescriptor;
+    QTest::newRow("--version") << QStringList {"--version"} << 1 << badDescriptor;
+    QTest::newRow("nothing to write") << QStringList {"%T/empty"} << 0 << QString();
+}
+
+// Started with standard output closed, the program writes its records into
+// nothing else and says so, as coreutils do.
+void tst_TopCommand::closedStandardOutput()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("VASTREL_DEBUG"));
+    process.setProcessEnvironment(environment);
+    process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    process.start(QStringLiteral(VASTREL_TOP_PATH), fill(arguments));
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err);
+    QCOMPARE(process.exitCode(), exitCode);
+#else
+    QSKIP("descriptors are handed out this way on Unix only");
+#endif
+}
+
 void tst_TopCommand::debugLinesOnRequest()
 {
     const Run help = runTop({"--help"});
@@ -546,6 +640,169 @@ void tst_TopCommand::debugLinesOnRequest()
     QCOMPARE(QString::fromUtf8(run.out), "1\t" + tree.path() + "/sub/mid.bin\n");
     QVERIFY2(run.err.contains("walk! " + tree.path() + "/sub\n"), qPrintable(run.err));
     QVERIFY2(run.err.contains("1 : \"" + tree.path() + "/sub/mid.bin\"\n"), qPrintable(run.err));
+}
+
+void tst_TopCommand::historyOptions()
+{
+    const topcommand::Options options =
+        topcommand::parseArguments({"--save", "--compare", "--history", "--db", "h.sqlite", "/a"});
+    QCOMPARE(options.action, topcommand::Options::Scan);
+    QVERIFY(options.save && options.compare && options.history);
+    QCOMPARE(options.database, "h.sqlite");
+    QCOMPARE(topcommand::parseArguments({"--db="}).action, topcommand::Options::Invalid);
+    QCOMPARE(topcommand::parseArguments({"--db"}).action, topcommand::Options::Invalid);
+    QCOMPARE(topcommand::parseArguments({"--save=yes"}).action, topcommand::Options::Invalid);
+}
+
+void tst_TopCommand::formatChanges_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<qint64>("before");
+    QTest::addColumn<qint64>("after");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("nullTerminated");
+    QTest::addColumn<bool>("exactBytes");
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("grew") << int(FileChange::Grew) << qint64(1048576) << qint64(2621440) << "/d/a"
+                          << false << false << QByteArray("grew\t2.5\t+1.5\t/d/a\n");
+    QTest::newRow("shrank, in bytes")
+        << int(FileChange::Shrank) << qint64(1000) << qint64(10) << "/d/a" << false << true
+        << QByteArray("shrank\t10\t-990\t/d/a\n");
+    QTest::newRow("new") << int(FileChange::New) << qint64(-1) << qint64(262144) << "/d/n"
+                         << false << false << QByteArray("new\t0.25\t+0.25\t/d/n\n");
+    QTest::newRow("gone: the size then")
+        << int(FileChange::Gone) << qint64(262144) << qint64(-1) << "/d/g" << false << false
+        << QByteArray("gone\t0.25\t-0.25\t/d/g\n");
+    QTest::newRow("escaped") << int(FileChange::New) << qint64(-1) << qint64(5) << "/d/a\tb\n"
+                             << false << true << QByteArray("new\t5\t+5\t/d/a\\tb\\n\n");
+    QTest::newRow("null: exact bytes") << int(FileChange::New) << qint64(-1) << qint64(5)
+                                       << "/d/a\tb\n" << true << true
+                                       << QByteArray("new\t5\t+5\t/d/a\tb\n", 16) + '\0';
+}
+
+void tst_TopCommand::formatChanges()
+{
+    QFETCH(int, kind);
+    QFETCH(qint64, before);
+    QFETCH(qint64, after);
+    QFETCH(QString, path);
+    QFETCH(bool, nullTerminated);
+    QFETCH(bool, exactBytes);
+    QFETCH(QByteArray, record);
+    const FileChange change {FileChange::Kind(kind), path, before, after};
+    QCOMPARE(topcommand::formatChanges({change}, nullTerminated, exactBytes), record);
+}
+
+// A tree stored with --save, changed, then compared with the stored scan;
+// --history lists what is stored.
+void tst_TopCommand::savedThenCompared()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString root = dir.filePath("t");
+    const QString db = dir.filePath("history.sqlite");
+    makeFile(root + "/grows.bin", 3 << 20);
+    makeFile(root + "/shrinks.bin", 2 << 20);
+    makeFile(root + "/goes.bin", 1 << 20);
+
+    Run run = runTop({"--db", db, "--compare", root});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("no stored scan"), qPrintable(run.err));
+    QCOMPARE(run.out, QByteArray());
+
+    run = runTop({"--db", db, "--save", "--bytes", root});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.count('\n'), 3);
+
+    makeFile(root + "/grows.bin", 5 << 20);
+    makeFile(root + "/shrinks.bin", 1 << 19);
+    QVERIFY(QFile::remove(root + "/goes.bin"));
+    makeFile(root + "/sub/new.bin", 1 << 18);
+    // Another listing is another comparison: nothing stored to match.
+    run = runTop({"--db", db, "--compare", "-n", "5", root});
+    QCOMPARE(run.exitCode, 1);
+
+    run = runTop({"--db", db, "--compare", "--save", root});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out),
+             QString("grew\t5\t+2\t%1/grows.bin\n"
+                     "shrank\t0.5\t-1.5\t%1/shrinks.bin\n"
+                     "gone\t1\t-1\t%1/goes.bin\n"
+                     "new\t0.25\t+0.25\t%1/sub/new.bin\n")
+                 .arg(root));
+
+    // Compared with the scan just stored: nothing changed.
+    run = runTop({"--db", db, "--compare", "-0", root});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray());
+
+    run = runTop({"--db", db, "--history", "--bytes", root});
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines.at(0).endsWith(QByteArray::number((5 << 20) + (1 << 19) + (1 << 18)) +
+                                  "\tcomplete"),
+             lines.at(0).constData());
+    QVERIFY2(lines.at(1).endsWith("\t3\t" + QByteArray::number(6 << 20) + "\tcomplete"),
+             lines.at(1).constData());
+
+    // A history that cannot be opened is said so, and nothing is stored.
+    QVERIFY(QDir().mkpath(dir.filePath("a-folder.sqlite")));
+    run = runTop({"--db", dir.filePath("a-folder.sqlite"), "--save", root});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("vastrel-top: scan not stored: "), qPrintable(run.err));
+    QCOMPARE(run.out.count('\n'), 3);
+}
+
+void tst_TopCommand::copies_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("out");
+
+    // In keeping order: the shortest path, then the oldest.
+    const QByteArray lines =
+        "3145728\t%D/a/x.bin\n3145728\t%D/c/xx.bin\n3145728\t%D/long-name/x.bin\n"
+        "\n"
+        "1048576\t%D/p\n1048576\t%D/q\n";
+    QTest::newRow("lines") << QStringList {"--bytes"} << lines;
+    QByteArray records = lines;
+    records.replace('\n', '\0');
+    QTest::newRow("NUL-ended records") << QStringList {"--bytes", "-0"} << records;
+    QTest::newRow("among the largest only")
+        << QStringList {"--bytes", "-n", "3"} << lines.left(lines.indexOf("\n\n") + 1);
+    QTest::newRow("none among the largest") << QStringList {"-n", "1"} << QByteArray();
+}
+
+// Below D: three copies of 3 MiB, two of 1 MiB, a third 1 MiB file of other
+// content, and a file of a size of its own.
+void tst_TopCommand::copies()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, out);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto write = [&](const QString &name, char byte, qint64 size, int ageDays) {
+        QFile file(dir.path() + '/' + name);
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(size, byte)), size);
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-ageDays),
+                                 QFileDevice::FileModificationTime));
+    };
+    write("long-name/x.bin", 'x', 3 << 20, 9);
+    write("c/xx.bin", 'x', 3 << 20, 2);
+    write("a/x.bin", 'x', 3 << 20, 1);
+    write("p", 'p', 1 << 20, 0);
+    write("q", 'p', 1 << 20, 0);
+    write("r", 'r', 1 << 20, 0);
+    write("u", 'u', 1000, 0);
+
+    const Run run = runTop(QStringList {"--copies"} + options + QStringList {dir.path()});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.out, out.replace("%D", QFile::encodeName(dir.path())));
+    QCOMPARE(run.exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_TopCommand)

@@ -1,6 +1,6 @@
 #include "guisandbox.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 
 #include <QSettings>
 

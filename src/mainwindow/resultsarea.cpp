@@ -1,0 +1,247 @@
+#include "mainwindow/resultsarea.h"
+
+#include "mainwindow/resultmodel.h"
+#include "mainwindow/resultsmenu.h"
+#include "mainwindow/resultsview.h"
+#include "scan/sizetext.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDebug>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include <algorithm>
+
+ResultsArea::ResultsArea(QWidget *parent) : QWidget(parent), resultmodel(new ResultModel(this)) { }
+
+void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
+{
+    view = table;
+    showInFolderAction = showInFolder;
+
+    // The table becomes the first page of a stack of views, with a tab bar
+    // above it to switch between them.
+    views = new QStackedWidget(this);
+    views->setObjectName(QStringLiteral("views"));
+    delete layout()->replaceWidget(view, views);
+    views->addWidget(view);
+    viewTabs = new QTabBar(this);
+    viewTabs->setObjectName(QStringLiteral("viewTabs"));
+    viewTabs->setDrawBase(false);
+    viewTabs->setExpanding(false);
+    viewTabs->addTab(tr("Files"));
+    if (auto *box = qobject_cast<QBoxLayout *>(layout()))
+        box->insertWidget(box->indexOf(views), viewTabs);
+    connect(viewTabs, &QTabBar::currentChanged, this, [this](int index) {
+        views->setCurrentIndex(index);
+        Q_EMIT currentViewChanged(index);
+    });
+    updateTabsShown();
+
+    view->setModel(resultmodel);
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QHeaderView *header = view->horizontalHeader();
+    // A long path makes its column wider than the view; its title stays in
+    // sight at the column's start.
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
+    view->setSortingEnabled(true);
+    connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            Q_EMIT showInFolderRequested();
+    });
+    view->installEventFilter(this);
+    view->viewport()->installEventFilter(this);
+
+    resultMenu = new QMenu(this);
+    resultMenu->addAction(showInFolderAction);
+    resultActions = new ResultsMenu(
+        view, [this] { return selectedResults(); }, [this] { return resultmodel->files(); });
+    for (QAction *action : resultActions->actions()) {
+        if (action)
+            resultMenu->addAction(action);
+        else
+            resultMenu->addSeparator();
+    }
+    connect(resultActions, &ResultsMenu::trashed, this, &ResultsArea::removeResults);
+    connect(resultActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
+}
+
+int ResultsArea::addView(const QString &title, QWidget *page)
+{
+    views->addWidget(page);
+    const int index = viewTabs->addTab(title);
+    updateTabsShown();
+    return index;
+}
+
+void ResultsArea::setViewShown(int view, bool shown)
+{
+    if (!shown && viewTabs->currentIndex() == view)
+        viewTabs->setCurrentIndex(FilesView);
+    viewTabs->setTabVisible(view, shown);
+    updateTabsShown();
+}
+
+bool ResultsArea::isViewShown(int view) const
+{
+    return viewTabs->isTabVisible(view);
+}
+
+int ResultsArea::currentView() const
+{
+    return viewTabs->currentIndex();
+}
+
+void ResultsArea::setCurrentView(int view)
+{
+    if (view >= 0 && view < viewTabs->count() && viewTabs->isTabVisible(view))
+        viewTabs->setCurrentIndex(view);
+}
+
+QWidget *ResultsArea::viewPage(int view) const
+{
+    return views->widget(view);
+}
+
+void ResultsArea::updateTabsShown()
+{
+    int shown = 0;
+    for (int i = 0; i < viewTabs->count(); ++i)
+        shown += viewTabs->isTabVisible(i) ? 1 : 0;
+    viewTabs->setVisible(shown > 1);
+}
+
+void ResultsArea::clear()
+{
+    resultmodel->clear();
+}
+
+void ResultsArea::startScan(const QDateTime &started)
+{
+    // A new list starts at its left edge, sizes in sight.
+    view->horizontalScrollBar()->setValue(0);
+    resultActions->setScanStarted(started);
+    setScanRunning(true);
+}
+
+void ResultsArea::setScanRunning(bool running)
+{
+    resultActions->setScanRunning(running);
+}
+
+void ResultsArea::showLive(const QList<FoundFile> &files)
+{
+    const int rowsBefore = resultmodel->rowCount();
+    resultmodel->setFiles(files);
+    if (resultmodel->rowCount() != rowsBefore) {
+        fitColumns();
+    } else if (!files.isEmpty()) {
+        // The same number of rows, but larger files may have come in: the
+        // widest size texts are those of the largest and the smallest.
+        view->fitSizeOf(resultmodel->rowOf(files.first().path));
+        view->fitSizeOf(resultmodel->rowOf(files.last().path));
+    }
+}
+
+void ResultsArea::showFinal(const QList<FoundFile> &files)
+{
+    for (const FoundFile &file : files)
+        qDebug() << megabytes(file.size) << ":" << file.path;
+    resultmodel->setFiles(files);
+    fitColumns();
+}
+
+void ResultsArea::fitColumns()
+{
+    view->fitColumns();
+}
+
+QList<FoundFile> ResultsArea::selectedResults() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    QList<FoundFile> files;
+    for (int row : rows)
+        files << resultmodel->file(row);
+    return files;
+}
+
+QString ResultsArea::chosenPath() const
+{
+    // Never a row that only has the focus.
+    const QModelIndex current = view->currentIndex();
+    if (current.isValid() && view->selectionModel()->isRowSelected(current.row()))
+        return resultmodel->file(current.row()).path;
+    const QList<FoundFile> selected = selectedResults();
+    return selected.isEmpty() ? QString() : selected.first().path;
+}
+
+void ResultsArea::showEmptyMessage()
+{
+    // It must not end the program when it closes while the window is hidden
+    // in the tray.
+    auto *box = new QMessageBox;
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAttribute(Qt::WA_QuitOnClose, false);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(QCoreApplication::translate("Widget", "There is NO file in your selected Dir!"));
+    box->show();
+}
+
+void ResultsArea::popupMenu()
+{
+    resultActions->updateActions();
+    showInFolderAction->setEnabled(!selectedResults().isEmpty());
+    resultMenu->popup(QCursor::pos());
+}
+
+void ResultsArea::removeResults(const QList<FoundFile> &files)
+{
+    QSet<QString> gone;
+    for (const FoundFile &file : files)
+        gone.insert(file.path);
+    QList<FoundFile> rest;
+    for (const FoundFile &file : resultmodel->files()) {
+        if (!gone.contains(file.path))
+            rest << file;
+    }
+    resultmodel->setFiles(rest);
+}
+
+bool ResultsArea::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // A right click beside the rows is about no row: the menu that
+        // follows at once (before any release) acts on none.
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::RightButton &&
+            !view->indexAt(mouse->position().toPoint()).isValid())
+            view->clearSelection();
+    } else if (watched == view && event->type() == QEvent::Resize) {
+        fitColumns();
+    } else if (watched == view && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            view->currentIndex().isValid()) {
+            Q_EMIT showInFolderRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "scan/foundfile.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+class ResultModel;
+class ResultsMenu;
+class ResultsView;
+
+// The main window's results: the table of the largest files with its model,
+// its context menu and the actions on the chosen rows. The window hands it
+// what a scan found and hears back when a row is to be shown in its folder
+// and what the status line should say.
+class ResultsArea : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResultsArea(QWidget *parent = nullptr);
+
+    // Takes the view the form made inside this area and the form's "Show in
+    // folder" action; called once, after the form has been built.
+    void setUp(ResultsView *view, QAction *showInFolder);
+
+    // The views of the same scan, one tab each above them; the table of
+    // files is the first. Switching views never rescans. The tabs show once
+    // a second view is shown.
+    enum View { FilesView = 0 };
+    // Adds a view after the others and returns its number.
+    int addView(const QString &title, QWidget *page);
+    // Shows or hides a view's tab (a view with nothing to show yet).
+    void setViewShown(int view, bool shown);
+    bool isViewShown(int view) const;
+    int currentView() const;
+    void setCurrentView(int view);
+    QWidget *viewPage(int view) const;
+
+    ResultModel *model() const { return resultmodel; }
+    ResultsMenu *actions() const { return resultActions; }
+
+    void clear();
+    // A scan starts: no rows, the view back at its left edge.
+    void startScan(const QDateTime &started);
+    // The rows of a running scan, and of an ended one (with one debug line
+    // per row).
+    void showLive(const QList<FoundFile> &files);
+    void showFinal(const QList<FoundFile> &files);
+    void setScanRunning(bool running);
+
+    // The files of the selected rows, top to bottom.
+    QList<FoundFile> selectedResults() const;
+    // The file "Show in folder" acts on: the current row while it is
+    // selected, else the first selected; an empty path when none is.
+    QString chosenPath() const;
+    // "There is NO file in your selected Dir!", without blocking the window.
+    void showEmptyMessage();
+    // Opens the context menu at the cursor, its row actions enabled only
+    // with rows selected.
+    void popupMenu();
+
+Q_SIGNALS:
+    // Enter or a double click on a row.
+    void showInFolderRequested();
+    // A line for the status label.
+    void statusMessage(const QString &text);
+    void currentViewChanged(int view);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fitColumns();
+    void updateTabsShown();
+    // Takes the rows of these files out of the table (they went to the trash).
+    void removeResults(const QList<FoundFile> &files);
+
+    QTabBar *viewTabs = nullptr;
+    QStackedWidget *views = nullptr;
+    ResultsView *view = nullptr;
+    ResultModel *resultmodel = nullptr;
+    QAction *showInFolderAction = nullptr;
+    // The table's context menu; every action on a result goes here.
+    QMenu *resultMenu = nullptr;
+    // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
+    ResultsMenu *resultActions = nullptr;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+class QDialog;
+class QLabel;
+
+// The main window's status line: the scan's figures, which stay, and passing
+// messages ("Saved the list to …"), which give way to the figures again after
+// messageMs. When the scan met folders it could not read, the line names them
+// in its tool-tip and a click on it opens the list, which can be copied.
+class StatusLine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit StatusLine(QLabel *label);
+    ~StatusLine() override;
+
+    // How long a passing message stays.
+    static constexpr int messageMs = 4000;
+    // How many folders the tool-tip names.
+    static constexpr int toolTipLines = 10;
+
+    // The text that stays (the figures of the last scan).
+    void setFigures(const QString &text);
+    // The path the walk is at; its middle gives way to keep the name in sight.
+    void showPath(const QString &path);
+    // A message shown for messageMs, then the figures again.
+    void showMessage(const QString &text);
+    // Stops a passing message and empties the line for the paths of a scan
+    // that starts.
+    void clear();
+    // The folders that could not be read, as plain text lines; empty when
+    // there were none.
+    void setUnreadable(const QString &list);
+    // Opens the list of folders that could not be read.
+    void showUnreadable();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *label;
+    QString figures;
+    QString unreadable;
+    QTimer messageTimer;
+    // Where a press on the line was, to tell a click from a drag of the
+    // window (the line passes its mouse events on to the window).
+    QPoint pressedAt;
+    QPointer<QDialog> listDialog;
+};
