@@ -30,10 +30,12 @@ case "${1:-}" in
 esac
 
 # The host Qt provides moc, rcc and uic; it must be the same version as the
-# cross-built one. wine alone brings the wine command, wine64 the 64-bit loader.
+# cross-built one. wine alone brings the wine command, wine64 the 64-bit loader;
+# fonts-wine the fonts Windows programs expect (Tahoma and its kin), so the
+# windows platform plugin under Wine draws text as Windows users see it.
 # libxxhash-dev: its one header, copied into the build tree, for the copy finder.
 ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix libxxhash-dev \
-    wine wine64 xz-utils zip unzip fonts-dejavu-core
+    wine wine64 xz-utils zip unzip fonts-dejavu-core fonts-wine
 
 # shared/windows beside the repository; from a git worktree, beside the main
 # working tree that the worktree belongs to.
@@ -101,6 +103,10 @@ start_wine() {
     mkdir -p "$1"
     WINEPREFIX=$1 wineserver -p </dev/null >/dev/null 2>&1
     WINEPREFIX=$1 wine wineboot -i >/dev/null 2>&1
+    # Debian's Wine does not find the fonts of fonts-wine in their own folder:
+    # a prefix gets them in its Windows fonts folder, where every program's
+    # font list (Qt's windows plugin included) finds Tahoma and its kin.
+    cp -n /usr/share/wine/fonts/*.ttf "$1/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 stop_wine() {
     WINEPREFIX=$1 wineserver -k 2>/dev/null || true

@@ -84,7 +84,7 @@ Config::Config(QWidget *) : FramelessWindow(nullptr), ui(std::make_unique<Ui::Co
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(tr("Config"));
+    setWindowTitle(tr("Settings - Vastrel"));
     ui->currentversion->setText(tr("Version:") + updateprotocol::version());
     // The contact address is chosen when the program is built, so it is
     // appended here rather than written into the form.

@@ -34,6 +34,7 @@ QStandardItem *dirItem(const QString &path, bool editable)
 CustomDir::CustomDir() : framelessdialog(nullptr), ui(std::make_unique<Ui::CustomDir>())
 {
     ui->setupUi(this);
+    setWindowTitle(tr("Custom Scan - Vastrel"));
     ui->listView->setModel(&model);
 
     // The main window may be hidden in the tray while this dialog is the only

@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
+#include "frameless/screenfit.h"
 #include "frameless/windowdrag.h"
 #include "mainwindow/cornergrip.h"
 #include "mainwindow/picturetext.h"
@@ -223,6 +224,7 @@ void Widget::showResults(bool shown)
     // the table as well; larger fonts may need more than either.
     layout()->activate();
     resize(width(), qMax(shown ? 400 : 150, minimumSizeHint().height()));
+    screenfit::keepOnScreen(this);
 }
 
 void Widget::showEmptyResultMessage()

@@ -4,11 +4,12 @@
 #include "platform/platform.h"
 
 #include "platform/commands.h"
+#include "platform/recyclebin.h"
+#include "platform/shellpath.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -19,12 +20,22 @@ namespace platform {
 
 namespace {
 
-// The verb for every user, which needs administrative rights, and the same verb
-// for the current user only, which Explorer merges into the same menu.
-const QString machineVerbKey =
-    QStringLiteral("HKEY_CLASSES_ROOT\\Directory\\shell\\Find Vastrel Here\\Command");
-const QString userVerbKey = QStringLiteral(
-    "HKEY_CURRENT_USER\\Software\\Classes\\Directory\\shell\\Find Vastrel Here\\Command");
+// Where Explorer offers the verb: on a folder, on a drive, and on the
+// background of an open folder, each with what Explorer puts in the command
+// for it. A folder's path comes as %1; a drive's root as %1 and the folder
+// shown as %V. A backslash and a dot after a drive's root keep its own
+// backslash from escaping the closing quote (C: and a quote would reach the
+// program); the program cleans that to C:/, and a folder's D:/a likewise.
+struct VerbPlace
+{
+    const char *classKey;
+    const char *argument;
+};
+constexpr VerbPlace verbPlaces[] = {
+    {"Directory\\shell", "\"%1\""},
+    {"Drive\\shell", "\"%1\\.\""},
+    {"Directory\\Background\\shell", "\"%V\\.\""},
+};
 
 // Sets the default value ("." in QSettings' registry form) of key, creating
 // missing keys; true when the registry took it.
@@ -73,7 +84,10 @@ void setDetachedStartForTests(DetachedStart start)
 
 QString revealCommand(const QString &path)
 {
-    return explorerCommandLine(windowsDirectory(), path);
+    if (path.isEmpty())
+        return QString();
+    const QString shell = shellpath::forShell(path);
+    return explorerCommandLine(windowsDirectory(), shell.isEmpty() ? path : shell);
 }
 
 void revealFile(const QString &path, QObject *receiver, OpenFailed failed)
@@ -83,8 +97,21 @@ void revealFile(const QString &path, QObject *receiver, OpenFailed failed)
     // Explorer by its full path, never by bare name, which Windows would look
     // up in the program's folder and the current folder first.
     const QString program = explorerProgram(windowsDirectory());
+    // Explorer takes no path of MAX_PATH characters or more (Wine's crashes
+    // on one): such a file is selected by its short name, and where even that
+    // is too long its folder is shown instead.
+    const QString shell = shellpath::forShell(path);
+    QString arguments;
+    if (!shell.isEmpty()) {
+        arguments = explorerSelectArguments(shell);
+    } else {
+        const QString folder = shellpath::forShell(QFileInfo(path).absolutePath());
+        qDebug() << "Explorer cannot select a file with a path this long; showing its folder";
+        if (!folder.isEmpty())
+            arguments = QLatin1Char('"') + folder + QLatin1Char('"');
+    }
     const bool started =
-        !program.isEmpty() && detachedStart()(program, explorerSelectArguments(path));
+        !program.isEmpty() && !arguments.isEmpty() && detachedStart()(program, arguments);
     if (!started)
         openUrl(windowsContainingDirectoryUrl(path), receiver, failed);
 }
@@ -98,8 +125,17 @@ void registerDirectoryVerb()
     }
     const QString command = windowsVerbCommand(dir);
     qDebug() << command;
-    if (!writeDefaultValue(machineVerbKey, command))
-        writeDefaultValue(userVerbKey, command);
+    // For every user, which needs administrative rights, else for the
+    // current user only, which Explorer merges into the same menu.
+    for (const VerbPlace &place : verbPlaces) {
+        const QString key = QLatin1String(place.classKey) + QLatin1Char('\\') + verbName() +
+                            QStringLiteral("\\Command");
+        QString placeCommand = command;
+        placeCommand.replace(QStringLiteral("\"%1\""), QLatin1String(place.argument));
+        if (!writeDefaultValue(QStringLiteral("HKEY_CLASSES_ROOT\\") + key, placeCommand))
+            writeDefaultValue(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes\\") + key,
+                              placeCommand);
+    }
 }
 
 TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
@@ -116,10 +152,11 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
         return {TrashResult::Changed, tr("its size changed since the scan")};
     if (info.lastModified() > scanStarted)
         return {TrashResult::Changed, tr("it was modified after the scan started")};
-    QFile trashed(file.path);
-    if (!trashed.moveToTrash())
-        return {TrashResult::Refused,
-                tr("the Recycle Bin would not take it (%1)").arg(trashed.errorString())};
+    // Never QFile::moveToTrash here: Windows deletes outright what its
+    // Recycle Bin will not take.
+    QString reason;
+    if (!recyclebin::moveToRecycleBin(file.path, &reason))
+        return {TrashResult::Refused, reason};
     return {TrashResult::Trashed, QString()};
 }
 

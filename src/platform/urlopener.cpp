@@ -5,6 +5,10 @@
 
 #include "platform/platform.h"
 
+#ifdef Q_OS_WIN
+#include "platform/shellpath.h"
+#endif
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMetaObject>
@@ -98,19 +102,33 @@ void setUrlOpenerForTests(UrlOpener opener)
 
 void openUrl(const QUrl &url, QObject *receiver, OpenFailed failed)
 {
+    QUrl target = url;
+#ifdef Q_OS_WIN
+    // The shell opens no path of MAX_PATH characters or more: a longer one
+    // goes by its short name, and one without a short enough name is not
+    // handed over at all.
+    if (url.isLocalFile()) {
+        const QString shell = shellpath::forShell(url.toLocalFile());
+        if (shell.isEmpty()) {
+            report(receiver, failed, tr("its path is too long for Windows to open"));
+            return;
+        }
+        target = QUrl::fromLocalFile(shell);
+    }
+#endif
     if (testOpener()) {
-        if (!testOpener()(url))
+        if (!testOpener()(target))
             report(receiver, failed, noHandler());
         return;
     }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!xdgOpen.isEmpty()) {
-        startXdgOpen(xdgOpen, url, receiver, failed);
+        startXdgOpen(xdgOpen, target, receiver, failed);
         return;
     }
 #endif
-    if (!QDesktopServices::openUrl(url))
+    if (!QDesktopServices::openUrl(target))
         report(receiver, failed, noHandler());
 }
 

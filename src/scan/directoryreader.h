@@ -14,7 +14,7 @@
 // implementation of this interface, chosen by CMake:
 //   directoryreader_linux.cpp    getdents64() into the reader's buffer, fstatat()
 //   directoryreader_posix.cpp    readdir(), fstatat()
-//   directoryreader_windows.cpp  FindFirstFileExW()/FindNextFileW()
+//   directoryreader_windows.cpp  GetFileInformationByHandleEx() listings
 //
 // Paths are absolute and clean, in the program's form: "/" as separator on
 // every system, undecodable bytes of a Unix name as pathcodec gives them. A
@@ -63,8 +63,7 @@ struct DirectoryInfo
     quint64 inode = 0;
     // False when the system guarantees this directory is none of its own
     // ancestors: on Linux, a directory that is not the root of a mount (only
-    // a bind mount can make a loop), on Windows every directory (reparse
-    // points are never entered). The walk then skips the ancestor check.
+    // a bind mount can make a loop). The walk then skips the ancestor check.
     bool mayRepeatAncestor = true;
 };
 
@@ -106,7 +105,8 @@ struct DirectoryEntry
     quint64 device = 0;
     quint64 inode = 0;
     // Number of names of the file (File only): 1 when it has no other name,
-    // 0 when the system does not tell.
+    // 0 when the system does not tell (a Windows listing gives file IDs but
+    // no link counts); a file with an identity may then have other names.
     quint32 links = 0;
     // The entry's place in its batch, for the reader's own use (openChild).
     quint32 position = 0;

@@ -4,19 +4,21 @@
 
 #include <QDir>
 
-// Windows lists a directory with FindFirstFileExW: each entry comes with its
-// attributes, size and times, so a walk costs one listing per directory and no
-// call per file. FindExInfoBasic leaves out the short 8.3 names nobody reads,
-// and FIND_FIRST_EX_LARGE_FETCH has the system fill a larger buffer per call.
-// Paths are passed with the \\?\ prefix, so depth is limited only by the
-// system's 32,767 characters. Names are UTF-16 on both sides and are copied
-// unchanged, unpaired surrogates included.
+// Windows lists a directory through a handle to it: GetFileInformationByHandleEx
+// with FileIdBothDirectoryInfo fills a buffer with many entries per call, each
+// with its attributes, size, times and file ID, so a walk costs one open and a
+// few calls per directory and no call per file. Paths are passed in the
+// \\?\ form, so depth is limited only by the system's 32,767 characters. Names
+// are UTF-16 on both sides and are copied unchanged, unpaired surrogates
+// included.
 //
 // Links are never followed: reparse points that stand for another name
-// (symbolic links, junctions, mount points) are left out of the listing, so
-// no directory can be met twice and the walk needs no check for loops. Files
-// carry no identity here (a listing does not tell the file index), so every
-// name counts as a file of its own.
+// (symbolic links, junctions, mount points) are left out of the listing. That
+// is not enough to rule out loops: a share whose server follows its own links
+// presents them as plain folders. So every directory and file carries its
+// identity, the volume serial number and the file ID, and the walk skips a
+// folder that is one of its own ancestors and ranks a file with several names
+// once, as on POSIX systems.
 
 namespace windowslisting {
 
@@ -40,11 +42,6 @@ constexpr DWORD recallOnDataAccess = 0x00400000; // FILE_ATTRIBUTE_RECALL_ON_DAT
 
 // 1601-01-01 to 1970-01-01 in FILETIME's 100-nanosecond ticks.
 constexpr qint64 epochOffsetTicks = 116444736000000000LL;
-
-bool isDotOrDotDot(const wchar_t *name)
-{
-    return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
 
 bool isSlash(QChar c)
 {
@@ -86,33 +83,40 @@ std::wstring extendedPath(const QString &path)
     return extendedPath(QString::fromWCharArray(absolute.data(), qsizetype(absolute.size())));
 }
 
-bool entryFromFindData(const WIN32_FIND_DATAW &data, bool skipHidden, DirectoryEntry &entry)
+bool entryFromListing(const FILE_ID_BOTH_DIR_INFO &record, quint64 volumeSerial, bool skipHidden,
+                      DirectoryEntry &entry)
 {
-    if (isDotOrDotDot(data.cFileName))
+    const wchar_t *const name = record.FileName;
+    const DWORD nameLength = record.FileNameLength / sizeof(wchar_t);
+    if ((nameLength == 1 && name[0] == L'.') ||
+        (nameLength == 2 && name[0] == L'.' && name[1] == L'.'))
         return false;
-    const DWORD attributes = data.dwFileAttributes;
+    const DWORD attributes = record.FileAttributes;
     entry.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
     if (entry.hidden && skipHidden)
         return false;
     if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        // dwReserved0 holds the reparse tag when the attribute is set.
-        const DWORD tag = data.dwReserved0;
+        // EaSize holds the reparse tag when the attribute is set.
+        const DWORD tag = record.EaSize;
         if ((tag & nameSurrogateBit) || tag == reparseTagAfUnix || tag == reparseTagLxFifo ||
             tag == reparseTagLxChr || tag == reparseTagLxBlk)
             return false;
     }
     if (attributes & FILE_ATTRIBUTE_DEVICE)
         return false;
+    // ReFS gives -1 for an ID that needs more than 64 bits: no identity then.
+    const quint64 fileId = quint64(record.FileId.QuadPart);
+    const bool known = fileId != 0 && fileId != ~quint64(0);
+    entry.device = known ? volumeSerial : 0;
+    entry.inode = known ? fileId : 0;
+    entry.links = 0;
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         entry.kind = DirectoryEntry::Kind::Directory;
         return true;
     }
     entry.kind = DirectoryEntry::Kind::File;
-    entry.size = qint64((quint64(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
-    entry.modified = millisecondsSinceEpoch(data.ftLastWriteTime);
-    entry.device = 0;
-    entry.inode = 0;
-    entry.links = 0;
+    entry.size = record.EndOfFile.QuadPart;
+    entry.modified = millisecondsSinceEpoch(record.LastWriteTime.QuadPart);
     return true;
 }
 
@@ -128,16 +132,55 @@ qint64 allocatedSize(DWORD attributes, qint64 listedAllocation,
     return listedAllocation;
 }
 
-void appendName(QString &names, const WIN32_FIND_DATAW &data)
+void appendName(QString &names, const FILE_ID_BOTH_DIR_INFO &record)
 {
-    names.append(reinterpret_cast<const QChar *>(data.cFileName),
-                 qsizetype(wcsnlen(data.cFileName, MAX_PATH)));
+    names.append(reinterpret_cast<const QChar *>(record.FileName),
+                 qsizetype(record.FileNameLength / sizeof(wchar_t)));
+}
+
+qint64 millisecondsSinceEpoch(qint64 ticks)
+{
+    return (ticks - epochOffsetTicks) / 10000;
 }
 
 qint64 millisecondsSinceEpoch(const FILETIME &time)
 {
-    const qint64 ticks = qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-    return (ticks - epochOffsetTicks) / 10000;
+    return millisecondsSinceEpoch(
+        qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime));
+}
+
+std::wstring driveRootOf(const std::wstring &path)
+{
+    if (path.size() >= 6 && path.compare(0, 4, L"\\\\?\\") == 0 && path[5] == L':' &&
+        path.compare(0, 8, L"\\\\?\\UNC\\") != 0)
+        return std::wstring {path[4], L':', L'\\'};
+    return std::wstring();
+}
+
+FileSystemKind kindOfDriveType(UINT type)
+{
+    return type == DRIVE_REMOTE ? FileSystemKind::Network : FileSystemKind::Local;
+}
+
+namespace {
+
+DriveTypeQuery &driveTypeQuery()
+{
+    static DriveTypeQuery query;
+    return query;
+}
+
+} // namespace
+
+void setDriveTypeQueryForTests(DriveTypeQuery query)
+{
+    driveTypeQuery() = std::move(query);
+}
+
+UINT driveType(const wchar_t *root)
+{
+    const DriveTypeQuery &query = driveTypeQuery();
+    return query ? query(root) : GetDriveTypeW(root);
 }
 
 } // namespace windowslisting
@@ -152,20 +195,25 @@ int availableDescriptors()
 
 struct DirectoryReader::Private
 {
-    HANDLE find = INVALID_HANDLE_VALUE;
-    // The entry FindFirstFileExW or FindNextFileW gave last, not yet read.
-    WIN32_FIND_DATAW data;
-    bool pending = false;
+    HANDLE directory = INVALID_HANDLE_VALUE;
+    std::wstring path; // the open directory's extended path
     bool skipHidden = false;
     DWORD error = ERROR_SUCCESS;
-    std::wstring directory; // the open directory's extended path
     DirectoryInfo info;
     NameBatch names;
+    // The listing as the system hands it over, many records per call; 8-byte
+    // aligned as the records are.
+    std::unique_ptr<LONGLONG[]> buffer;
+    DWORD next = 0; // offset of the next unread record
+    bool buffered = false; // records left in the buffer
+    bool restart = true; // the first call of a listing
+    bool more = false; // the system may have further records
 };
 
 namespace {
 
 constexpr std::size_t batchSize = 256;
+constexpr DWORD bufferBytes = 64 * 1024;
 
 qint64 compressedSizeOf(const std::wstring &directory, const wchar_t *name)
 {
@@ -196,9 +244,18 @@ QString systemMessage(DWORD error)
     return message;
 }
 
+// An empty card reader or CD drive would otherwise make the system ask the
+// user to insert a disk, in a dialog, whenever the walk or the drive list
+// touches it: the call then fails with "The device is not ready" instead.
+// Set once as the process starts, for both programs.
+const UINT criticalErrorsQuiet = SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS);
+
 } // namespace
 
-DirectoryReader::DirectoryReader() : d(std::make_unique<Private>()) { }
+DirectoryReader::DirectoryReader() : d(std::make_unique<Private>())
+{
+    Q_UNUSED(criticalErrorsQuiet);
+}
 
 DirectoryReader::~DirectoryReader()
 {
@@ -214,36 +271,37 @@ bool DirectoryReader::open(const QString &path, DirectoryHandle)
 {
     close();
     d->error = ERROR_SUCCESS;
-    d->directory = windowslisting::extendedPath(path);
-    std::wstring pattern = d->directory;
-    if (!pattern.empty() && pattern.back() != L'\\')
-        pattern += L'\\';
-    pattern += L'*';
-    d->find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &d->data, FindExSearchNameMatch,
-                               nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (d->find == INVALID_HANDLE_VALUE) {
-        DWORD error = GetLastError();
-        // A folder with no entry at all (a drive root lists no "." either).
-        if (error == ERROR_FILE_NOT_FOUND) {
-            pattern.pop_back();
-            const DWORD attributes = GetFileAttributesW(pattern.c_str());
-            if (attributes == INVALID_FILE_ATTRIBUTES)
-                error = GetLastError();
-            else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
-                error = ERROR_DIRECTORY;
-            else
-                error = ERROR_SUCCESS;
-        }
-        if (error != ERROR_SUCCESS) {
-            d->error = error;
-            return false;
-        }
-    } else {
-        d->pending = true;
+    d->path = windowslisting::extendedPath(path);
+    // Backup semantics open a directory; sharing everything lets others
+    // rename and delete beside the walk.
+    d->directory = CreateFileW(d->path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (d->directory == INVALID_HANDLE_VALUE) {
+        d->error = GetLastError();
+        return false;
     }
-    // Reparse points are never entered, so a directory cannot be its own
-    // ancestor.
-    d->info.mayRepeatAncestor = false;
+    // The folder's own identity: the serial number of its volume and its
+    // file ID, one call for both.
+    BY_HANDLE_FILE_INFORMATION self;
+    if (!GetFileInformationByHandle(d->directory, &self)) {
+        d->error = GetLastError();
+        close();
+        return false;
+    }
+    if (!(self.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        d->error = ERROR_DIRECTORY;
+        close();
+        return false;
+    }
+    d->info.device = self.dwVolumeSerialNumber;
+    d->info.inode = (quint64(self.nFileIndexHigh) << 32) | self.nFileIndexLow;
+    d->info.mayRepeatAncestor = true;
+    if (!d->buffer)
+        d->buffer.reset(new LONGLONG[bufferBytes / sizeof(LONGLONG)]);
+    d->restart = true;
+    d->more = true;
+    d->buffered = false;
     return true;
 }
 
@@ -254,40 +312,55 @@ const DirectoryInfo &DirectoryReader::info() const
 
 FileSystemKind DirectoryReader::fileSystemKind() const
 {
-    const std::wstring &path = d->directory;
-    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0)
+    if (d->path.compare(0, 8, L"\\\\?\\UNC\\") == 0)
         return FileSystemKind::Network;
-    // \\?\X:\...: ask about the drive X:.
-    if (path.size() >= 6 && path.compare(0, 4, L"\\\\?\\") == 0 && path[5] == L':') {
-        const wchar_t root[] = {path[4], L':', L'\\', L'\0'};
-        if (GetDriveTypeW(root) == DRIVE_REMOTE)
-            return FileSystemKind::Network;
-    }
-    return FileSystemKind::Local;
+    const std::wstring root = windowslisting::driveRootOf(d->path);
+    if (root.empty())
+        return FileSystemKind::Local;
+    return windowslisting::kindOfDriveType(windowslisting::driveType(root.c_str()));
 }
 
 bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
 {
     entries.clear();
     d->names.clear();
-    while (entries.size() < batchSize && d->pending) {
+    const char *const bytes = reinterpret_cast<const char *>(d->buffer.get());
+    while (entries.size() < batchSize) {
+        if (!d->buffered) {
+            if (!d->more)
+                break;
+            const FILE_INFO_BY_HANDLE_CLASS kind =
+                d->restart ? FileIdBothDirectoryRestartInfo : FileIdBothDirectoryInfo;
+            d->restart = false;
+            if (!GetFileInformationByHandleEx(d->directory, kind, d->buffer.get(), bufferBytes)) {
+                const DWORD error = GetLastError();
+                d->more = false;
+                if (error != ERROR_NO_MORE_FILES)
+                    d->error = error;
+                break;
+            }
+            d->buffered = true;
+            d->next = 0;
+        }
+        const auto &record = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO *>(bytes + d->next);
         DirectoryEntry entry;
-        if (windowslisting::entryFromFindData(d->data, d->skipHidden, entry)) {
-            // FindFirstFileExW lists no allocation size.
-            if (entry.kind == DirectoryEntry::Kind::File)
+        if (windowslisting::entryFromListing(record, d->info.device, d->skipHidden, entry)) {
+            if (entry.kind == DirectoryEntry::Kind::File) {
                 entry.allocated = windowslisting::allocatedSize(
-                    d->data.dwFileAttributes, -1,
-                    [this] { return compressedSizeOf(d->directory, d->data.cFileName); });
+                    record.FileAttributes, qint64(record.AllocationSize.QuadPart), [this, &record] {
+                        const std::wstring name(record.FileName,
+                                                record.FileNameLength / sizeof(wchar_t));
+                        return compressedSizeOf(d->path, name.c_str());
+                    });
+            }
             entry.position = quint32(entries.size());
-            d->names.add([this](QString &names) { windowslisting::appendName(names, d->data); });
+            d->names.add([&record](QString &names) { windowslisting::appendName(names, record); });
             entries.push_back(entry);
         }
-        if (!FindNextFileW(d->find, &d->data)) {
-            const DWORD error = GetLastError();
-            d->pending = false;
-            if (error != ERROR_NO_MORE_FILES)
-                d->error = error;
-        }
+        if (record.NextEntryOffset == 0 || d->next + record.NextEntryOffset >= bufferBytes)
+            d->buffered = false;
+        else
+            d->next += record.NextEntryOffset;
     }
     d->names.attach(entries);
     return !entries.empty();
@@ -300,10 +373,11 @@ DirectoryHandle DirectoryReader::openChild(const DirectoryEntry &)
 
 void DirectoryReader::close()
 {
-    if (d->find != INVALID_HANDLE_VALUE)
-        FindClose(d->find);
-    d->find = INVALID_HANDLE_VALUE;
-    d->pending = false;
+    if (d->directory != INVALID_HANDLE_VALUE)
+        CloseHandle(d->directory);
+    d->directory = INVALID_HANDLE_VALUE;
+    d->buffered = false;
+    d->more = false;
     d->info = DirectoryInfo();
 }
 

@@ -19,18 +19,22 @@ namespace windowslisting {
 // are; anything else is first made absolute by the system.
 std::wstring extendedPath(const QString &path);
 
-// Fills entry from one entry of a FindFirstFileExW listing; false when the
-// entry is not listed: "." and "..", hidden entries when skipHidden, links
-// (symbolic links, junctions, mount points: every reparse point that stands
-// for another name), and what is neither file nor directory (devices, the
-// sockets and fifos of the Linux subsystem). Other reparse points, such as
-// cloud placeholders, deduplicated or compressed files, are the files and
-// folders themselves and are listed. Does not set the name or position.
-bool entryFromFindData(const WIN32_FIND_DATAW &data, bool skipHidden, DirectoryEntry &entry);
+// Fills entry from one record of a FileIdBothDirectoryInfo listing of the
+// volume with the given serial number; false when the entry is not listed:
+// "." and "..", hidden entries when skipHidden, links (symbolic links,
+// junctions, mount points: every reparse point that stands for another
+// name), and what is neither file nor directory (devices, the sockets and
+// fifos of the Linux subsystem). Other reparse points, such as cloud
+// placeholders, deduplicated or compressed files, are the files and folders
+// themselves and are listed. A file's identity is the volume serial and its
+// file ID; the listing does not tell the number of names, so links stays 0.
+// Does not set the name or position.
+bool entryFromListing(const FILE_ID_BOTH_DIR_INFO &record, quint64 volumeSerial, bool skipHidden,
+                      DirectoryEntry &entry);
 
-// Appends the entry's name to names exactly as the system gave it, unpaired
+// Appends the record's name to names exactly as the system gave it, unpaired
 // surrogates included.
-void appendName(QString &names, const WIN32_FIND_DATAW &data);
+void appendName(QString &names, const FILE_ID_BOTH_DIR_INFO &record);
 
 // A file's space on disk from its listing, without opening it: a cloud
 // placeholder (recalled on open or on access to its data, or offline) takes
@@ -42,7 +46,25 @@ void appendName(QString &names, const WIN32_FIND_DATAW &data);
 qint64 allocatedSize(DWORD attributes, qint64 listedAllocation,
                      const std::function<qint64()> &compressedSize);
 
-// A FILETIME as milliseconds since 1970-01-01 UTC.
+// A FILETIME, or the same count of 100-nanosecond ticks since 1601, as
+// milliseconds since 1970-01-01 UTC.
 qint64 millisecondsSinceEpoch(const FILETIME &time);
+qint64 millisecondsSinceEpoch(qint64 ticks);
+
+// The root that GetDriveTypeW is asked about for an extended path: "X:\" for
+// \\?\X:\..., empty for a network path (always a network file system) and
+// for anything else.
+std::wstring driveRootOf(const std::wstring &extendedPath);
+
+// What a drive type from GetDriveTypeW means for the walk: DRIVE_REMOTE is a
+// network drive, every other type holds files on this computer.
+FileSystemKind kindOfDriveType(UINT driveType);
+
+// Replaces GetDriveTypeW for the reader, so a test can make a folder of its
+// own look like a mapped network drive; an empty function restores the
+// system's answer.
+using DriveTypeQuery = std::function<UINT(const wchar_t *root)>;
+void setDriveTypeQueryForTests(DriveTypeQuery query);
+UINT driveType(const wchar_t *root);
 
 } // namespace windowslisting

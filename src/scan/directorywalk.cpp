@@ -241,6 +241,22 @@ int DirectoryWalk::defaultThreadCount()
     return qBound(8, 8 * QThread::idealThreadCount(), 32);
 }
 
+bool DirectoryWalk::isNetworkDrive(const QString &root)
+{
+    const QString path = QDir(root).path();
+    bool driveRoot = path.size() == 3 && path.at(0).isLetter() &&
+                     path.at(1) == QLatin1Char(':') && path.at(2) == QLatin1Char('/');
+    if (path.startsWith(QLatin1String("//"))) {
+        const qsizetype share = path.indexOf(QLatin1Char('/'), 2);
+        driveRoot = share > 2 && share + 1 < path.size() &&
+                    path.indexOf(QLatin1Char('/'), share + 1) == -1;
+    }
+    if (!driveRoot)
+        return false;
+    DirectoryReader reader;
+    return reader.open(path) && reader.fileSystemKind() == FileSystemKind::Network;
+}
+
 DirectoryWalk::DirectoryWalk(const QAtomicInt &stopRequested, Visitor visitor,
                              FailureVisitor failure, const ScanOptions &options, int threads)
     : d(std::make_shared<Private>(stopRequested, std::move(visitor), std::move(failure), options,

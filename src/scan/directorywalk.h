@@ -114,6 +114,10 @@ public:
     // (the benchmark compares against one thread this way).
     static int defaultThreadCount();
 
+    // Whether root is the whole of a network drive or share ("Z:/",
+    // "//server/share"), as the directory reader classifies it.
+    static bool isNetworkDrive(const QString &root);
+
 private:
     struct Private;
     std::shared_ptr<Private> d;

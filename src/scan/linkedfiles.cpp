@@ -29,6 +29,10 @@ void LinkedFiles::offer(const FoundFile &file)
     if (found == seen.end()) {
         seen.insert(key, Seen {size, file.path});
         ranking->insert(file);
+    } else if (file.path == found->path) {
+        // The same name again, through a root below another root: offered
+        // again, as a file with one name is.
+        ranking->insert(file);
     } else if (pathcodec::nativeLess(file.path, found->path)) {
         ranking->replace(found->path, file);
         found->path = file.path;

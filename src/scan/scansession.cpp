@@ -1,5 +1,6 @@
 #include "scan/scansession.h"
 
+#include "scan/driveprobe.h"
 #include "scan/localpaths.h"
 #include "scan/topfilemap.h"
 #include "scan/walker.h"
@@ -172,13 +173,13 @@ QStringList ScanSession::allDriveRoots()
 
 QStringList ScanSession::readableDriveRoots()
 {
-    QStringList roots;
-    for (const QFileInfo &drive : QDir::drives()) {
-        const QDir root(drive.absolutePath());
-        if (root.count() != 0)
-            roots << root.absolutePath();
-    }
-    return roots;
+    QStringList drives;
+    for (const QFileInfo &drive : QDir::drives())
+        drives << QDir(drive.absolutePath()).absolutePath();
+    // A drive that has not answered within three seconds (a network drive
+    // whose server is gone) is left out rather than holding up the window.
+    return driveprobe::answering(
+        drives, [](const QString &root) { return QDir(root).count() != 0; }, 3000);
 }
 
 QString ScanSession::cleanRoot(const QString &root)

@@ -91,7 +91,8 @@ public:
 
     // Every drive root as an absolute path ("/" on Unix), listable or not.
     static QStringList allDriveRoots();
-    // The drive roots that can be listed and hold at least one visible entry.
+    // The drive roots that can be listed and hold at least one visible entry,
+    // and answer within three seconds.
     static QStringList readableDriveRoots();
     // A root made absolute (against the current directory) and clean; empty
     // for a relative one when there is no current directory (it was

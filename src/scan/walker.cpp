@@ -8,8 +8,10 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QMetaMethod>
 
+#include <algorithm>
 #include <new>
 
 namespace {
@@ -118,7 +120,9 @@ void walker::run()
                         found.allocated = file.allocated;
                         found.modified = file.modified;
                         found.links = file.links;
-                        if (file.links > 1)
+                        // Several names, or an identity without a count of
+                        // names.
+                        if (file.links > 1 || (file.links == 0 && file.inode != 0))
                             linked.offer(found);
                         else
                             ranking->insert(std::move(found));
@@ -151,7 +155,16 @@ void walker::run()
             }
             walker *const owner;
         } registration(this, &walk);
+        // Several whole drives ("All Disks" on Windows) cover the computer: a
+        // mapped network drive among them is a network file system below it,
+        // left out when those are skipped. A drive named alone is walked like
+        // any root.
+        const bool severalDrives = roots.size() > 1 && scanOptions.skipNetwork &&
+            std::all_of(roots.cbegin(), roots.cend(),
+                        [](const QString &root) { return QDir(root).isRoot(); });
         for (const QString &root : roots) {
+            if (severalDrives && DirectoryWalk::isNetworkDrive(root))
+                continue;
             qDebug("walk! %s", root.toLatin1().constData());
             walk.walk(root);
         }

@@ -40,3 +40,18 @@ int terminalColumns()
         return size.ws_col;
     return 80;
 }
+
+QByteArray outputBytes(const QString &text)
+{
+    return text.toLocal8Bit();
+}
+
+void writeOutput(FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+QString outputLine(const QString &text)
+{
+    return pathcodec::escapedLine(text);
+}

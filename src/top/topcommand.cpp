@@ -147,7 +147,7 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         const int count = value.toInt(&ok);
         if (!ok || count < 1 || count > maximumCount) {
             return QStringLiteral("invalid count '%1': a whole number from 1 to %2 is needed")
-                .arg(pathcodec::escapedLine(value))
+                .arg(outputLine(value))
                 .arg(maximumCount);
         }
         options.count = count;
@@ -175,7 +175,7 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         if (!size) {
             return QStringLiteral("invalid size '%1': a number of bytes, or a number with a K, M, "
                                   "G or T suffix, is needed")
-                .arg(pathcodec::escapedLine(value));
+                .arg(outputLine(value));
         }
         scan.minSize = *size;
         return QString();
@@ -186,7 +186,7 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         if (filetypes::words(value).isEmpty() || !filetypes::rejectedWords(value).isEmpty()) {
             return QStringLiteral("invalid type list '%1': extensions separated by commas, "
                                   "semicolons or blanks are needed, such as mkv,mp4")
-                .arg(pathcodec::escapedLine(value));
+                .arg(outputLine(value));
         }
         for (const QString &type : filetypes::extensions({value})) {
             if (!scan.types.contains(type))
@@ -199,7 +199,7 @@ QString applyOption(const OptionSpec &option, const QString &value, Options &opt
         const int days = value.toInt(&ok);
         if (!ok || days < 0) {
             return QStringLiteral("invalid age '%1': a whole number of days is needed")
-                .arg(pathcodec::escapedLine(value));
+                .arg(outputLine(value));
         }
         scan.olderThanDays = days;
         return QString();
@@ -256,12 +256,12 @@ Options invalid(const QString &error)
 
 QByteArray toTerminal(const QString &text)
 {
-    return text.toLocal8Bit();
+    return outputBytes(text);
 }
 
 void write(FILE *stream, const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    writeOutput(stream, bytes);
 }
 
 // Writes bytes to standard output; 0, or the reason it failed. Output to a
@@ -414,7 +414,7 @@ QStringList historyRoots(const Options &options)
 QString historyLine(const QString &what, const QString &message)
 {
     return programName + QLatin1String(": ") + what + QLatin1String(": ") +
-        pathcodec::escapedLine(message) + QLatin1Char('\n');
+        outputLine(message) + QLatin1Char('\n');
 }
 
 // Opens the history for reading; says why not on standard error.
@@ -527,7 +527,7 @@ Options parseArguments(const QStringList &arguments)
             const OptionSpec *option = findLong(name);
             if (!option) {
                 return invalid(QStringLiteral("unknown option '%1'")
-                                   .arg(pathcodec::escapedLine(argument.left(equals))));
+                                   .arg(outputLine(argument.left(equals))));
             }
             QString value;
             if (!option->valueName && equals >= 0)
@@ -548,7 +548,7 @@ Options parseArguments(const QStringList &arguments)
                 const OptionSpec *option = findShort(argument.at(k));
                 if (!option) {
                     return invalid(QStringLiteral("unknown option '-%1'")
-                                       .arg(pathcodec::escapedLine(argument.mid(k, 1))));
+                                       .arg(outputLine(argument.mid(k, 1))));
                 }
                 if (!option->valueName) {
                     given.append({option, QString()});
@@ -615,18 +615,28 @@ std::optional<qint64> parseSize(const QString &text)
     return size;
 }
 
+// How lines are written, which differs by system.
+#ifdef Q_OS_WIN
+constexpr char lineFormHelp[] =
+    "On a console names are written as they are, whatever the code page; to a\n"
+    "file or a pipe, as UTF-8 (as -0 writes them). In lines, a newline is written\n"
+    "as \\n, a tab as \\t, other control characters as \\xHH (U+0080 to U+009F as\n"
+    "\\u0080 to \\u009f), a lone surrogate as \\uD800; backslashes as they are.\n";
+#else
+constexpr char lineFormHelp[] =
+    "In lines, a backslash in a path is written as \\\\, a newline as \\n, a tab as\n"
+    "\\t, other control characters and bytes that are not UTF-8 as \\xHH (U+0080 to\n"
+    "U+009F as \\u0080 to \\u009f).\n";
+#endif
+
 QString usage()
 {
     QString text = QStringLiteral(
         "Usage: vastrel-top [OPTION...] [DIR...]\n"
         "Lists the N largest files below the given directories (none: every drive\n"
         "root), largest first, one per line: the size in megabytes, a tab, the path.\n"
-        "Hidden files and folders and symbolic links are left out.\n"
-        "In lines, a backslash in a path is written as \\\\, a newline as \\n, a tab as\n"
-        "\\t, other control characters and bytes that are not UTF-8 as \\xHH (U+0080 to\n"
-        "U+009F as \\u0080 to \\u009f).\n"
-        "\n"
-        "Options:\n");
+        "Hidden files and folders and symbolic links are left out.\n") +
+        QLatin1String(lineFormHelp) + QStringLiteral("\nOptions:\n");
     for (const OptionSpec &option : optionTable) {
         QString names;
         if (option.shortName)
@@ -679,7 +689,7 @@ void appendPath(QByteArray &records, const QString &path, const RecordFormat &fo
         records += pathcodec::toNative(path);
         records += '\0';
     } else {
-        records += toTerminal(pathcodec::escapedLine(path));
+        records += toTerminal(outputLine(path));
         records += '\n';
     }
 }
@@ -724,14 +734,14 @@ QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool ex
 
 QString problemLine(const QString &path, const QString &reason)
 {
-    return programName + QLatin1String(": ") + pathcodec::escapedLine(path) + QLatin1String(": ") +
-        pathcodec::escapedLine(reason) + QLatin1Char('\n');
+    return programName + QLatin1String(": ") + outputLine(path) + QLatin1String(": ") +
+        outputLine(reason) + QLatin1Char('\n');
 }
 
 QString progressLine(qint64 files, const QString &directory, int columns)
 {
     const QString head = QStringLiteral("%1 files  ").arg(files);
-    const QString shown = pathcodec::escapedLine(directory);
+    const QString shown = outputLine(directory);
     // The last column stays free: writing into it wraps some terminals.
     const qsizetype room = qMax(columns - 1, 0) - head.size();
     if (room < 0)
@@ -765,7 +775,7 @@ QByteArray formatChanges(const QList<FileChange> &changes, bool nullTerminated, 
             records += pathcodec::toNative(change.path);
             records += '\0';
         } else {
-            records += toTerminal(pathcodec::escapedLine(change.path));
+            records += toTerminal(outputLine(change.path));
             records += '\n';
         }
     }

@@ -66,9 +66,10 @@ Options parseArguments(const QStringList &arguments);
 std::optional<qint64> parseSize(const QString &text);
 QString usage();
 
-// The result records, largest first. Lines: the size, a tab and the path with
-// backslashes, control characters and undecodable bytes escaped, then a
-// newline. With nullTerminated the path's exact bytes and a NUL instead.
+// The result records, largest first. Lines: the size, a tab and the path as
+// outputLine writes it (control characters and undecodable bytes escaped,
+// and backslashes on Unix), then a newline, in outputBytes' encoding. With
+// nullTerminated the path's exact bytes and a NUL instead.
 QByteArray formatResults(const QList<FoundFile> &files, bool nullTerminated, bool exactBytes);
 // How records are written: as above, by the length or the space on disk,
 // with what removing each file would free between size and path (SIZE, a

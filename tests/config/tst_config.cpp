@@ -105,7 +105,7 @@ void tst_Config::firstOpening()
     Config config;
     QVERIFY(config.isWindow());
     QCOMPARE(config.metaObject()->className(), "Config");
-    QCOMPARE(config.windowTitle(), QStringLiteral("Config"));
+    QCOMPARE(config.windowTitle(), QStringLiteral("Settings - Vastrel"));
     QCOMPARE(config.size(), QSize(400, 300));
     QCOMPARE(child<QLineEdit>(config, "customtopb")->text(), QStringLiteral("100"));
     QVERIFY(child<QCheckBox>(config, "autocheckupdateb")->isChecked());

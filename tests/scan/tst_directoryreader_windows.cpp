@@ -1,10 +1,14 @@
 #include "scan/directoryreader_windows.h"
 #include "scan/directorywalk.h"
+#include "scan/topfilemap.h"
+#include "scan/walker.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,18 +30,38 @@ private Q_SLOTS:
     void extendedPath();
     void walksARealTree();
     void failures();
+    void identityFromTheListing();
+    void hardLinksRankedOnce();
+    void loopNotEntered();
+    void networkDrive_data();
+    void networkDrive();
 };
 
 namespace {
 
-WIN32_FIND_DATAW findData(const QString &name, DWORD attributes, DWORD tag = 0)
+// One record of a FileIdBothDirectoryInfo listing, as the system fills it.
+class Record
 {
-    WIN32_FIND_DATAW data = {};
-    data.dwFileAttributes = attributes;
-    data.dwReserved0 = tag;
-    name.toWCharArray(data.cFileName);
-    return data;
-}
+public:
+    Record(const QString &name, DWORD attributes, DWORD tag = 0)
+        : storage((sizeof(FILE_ID_BOTH_DIR_INFO) + name.size() * sizeof(wchar_t)) /
+                      sizeof(LONGLONG) +
+                  1)
+    {
+        FILE_ID_BOTH_DIR_INFO &record = info();
+        record.FileAttributes = attributes;
+        record.EaSize = tag;
+        record.FileNameLength = DWORD(name.size() * sizeof(wchar_t));
+        name.toWCharArray(record.FileName);
+    }
+    FILE_ID_BOTH_DIR_INFO &info()
+    {
+        return *reinterpret_cast<FILE_ID_BOTH_DIR_INFO *>(storage.data());
+    }
+
+private:
+    std::vector<LONGLONG> storage;
+};
 
 bool writeFile(const QString &path, qint64 size)
 {
@@ -90,11 +114,18 @@ void tst_DirectoryReaderWindows::entryRules()
     QFETCH(int, kind);
 
     DirectoryEntry entry;
-    const bool listed =
-        windowslisting::entryFromFindData(findData(name, attributes, tag), skipHidden, entry);
+    Record record(name, attributes, tag);
+    record.info().FileId.QuadPart = 77;
+    const bool listed = windowslisting::entryFromListing(record.info(), 5, skipHidden, entry);
     QCOMPARE(listed ? int(entry.kind) : -1, kind);
-    if (listed)
+    if (listed) {
         QCOMPARE(entry.hidden, (attributes & FILE_ATTRIBUTE_HIDDEN) != 0);
+        // Every entry carries its volume and file ID; the count of names is
+        // not in a listing.
+        QCOMPARE(entry.device, 5u);
+        QCOMPARE(entry.inode, 77u);
+        QCOMPARE(entry.links, 0u);
+    }
 }
 
 void tst_DirectoryReaderWindows::sizeTimeAndName()
@@ -102,20 +133,28 @@ void tst_DirectoryReaderWindows::sizeTimeAndName()
     // 5 GiB + 7 bytes, last written 2021-03-04 05:06:07.890 UTC; a name with
     // an unpaired surrogate, which NTFS allows.
     const QString name = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("z");
-    WIN32_FIND_DATAW data = findData(name, FILE_ATTRIBUTE_NORMAL);
-    data.nFileSizeHigh = 5;
-    data.nFileSizeLow = 7;
+    Record record(name, FILE_ATTRIBUTE_NORMAL);
+    record.info().EndOfFile.QuadPart = 5 * (Q_INT64_C(1) << 32) + 7;
     const SYSTEMTIME written = {2021, 3, 4, 4, 5, 6, 7, 890};
-    QVERIFY(SystemTimeToFileTime(&written, &data.ftLastWriteTime));
+    FILETIME time;
+    QVERIFY(SystemTimeToFileTime(&written, &time));
+    record.info().LastWriteTime.QuadPart =
+        qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 
     DirectoryEntry entry;
-    QVERIFY(windowslisting::entryFromFindData(data, true, entry));
+    QVERIFY(windowslisting::entryFromListing(record.info(), 1, true, entry));
     QCOMPARE(entry.size, 5 * (Q_INT64_C(1) << 32) + 7);
     QCOMPARE(entry.modified,
              QDateTime(QDate(2021, 3, 4), QTime(5, 6, 7, 890), Qt::UTC).toMSecsSinceEpoch());
     QString names = QStringLiteral("x");
-    windowslisting::appendName(names, data);
+    windowslisting::appendName(names, record.info());
     QCOMPARE(names, "x" + name);
+
+    // ReFS gives -1 for a file ID that needs more than 64 bits: no identity.
+    record.info().FileId.QuadPart = -1;
+    QVERIFY(windowslisting::entryFromListing(record.info(), 1, true, entry));
+    QCOMPARE(entry.inode, 0u);
+    QCOMPARE(entry.device, 0u);
 }
 
 // The listing gives 4096 bytes allocated; asking the system gives 1000 (or
@@ -160,14 +199,19 @@ void tst_DirectoryReaderWindows::extendedPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("drive root") << "C:/" << "\\\\?\\C:\\";
-    QTest::newRow("folder") << "D:/data/sub" << "\\\\?\\D:\\data\\sub";
-    QTest::newRow("name ending in a dot") << "D:/a/b." << "\\\\?\\D:\\a\\b.";
-    QTest::newRow("network share") << "//server/share/d" << "\\\\?\\UNC\\server\\share\\d";
-    QTest::newRow("already extended") << "//?/C:/x" << "\\\\?\\C:\\x";
+    QTest::newRow("drive root") << "C:/"
+                                << "\\\\?\\C:\\";
+    QTest::newRow("folder") << "D:/data/sub"
+                            << "\\\\?\\D:\\data\\sub";
+    QTest::newRow("name ending in a dot") << "D:/a/b."
+                                          << "\\\\?\\D:\\a\\b.";
+    QTest::newRow("network share") << "//server/share/d"
+                                   << "\\\\?\\UNC\\server\\share\\d";
+    QTest::newRow("already extended") << "//?/C:/x"
+                                      << "\\\\?\\C:\\x";
     QTest::newRow("relative") << "sub/dir"
-                              << "\\\\?\\" + QDir::toNativeSeparators(QDir::current().absoluteFilePath(
-                                                    QStringLiteral("sub/dir")));
+                              << "\\\\?\\" +
+            QDir::toNativeSeparators(QDir::current().absoluteFilePath(QStringLiteral("sub/dir")));
 }
 
 void tst_DirectoryReaderWindows::extendedPath()
@@ -254,6 +298,146 @@ void tst_DirectoryReaderWindows::failures()
         QVERIFY2(!reader.open(bad), qPrintable(bad));
         QVERIFY2(!reader.errorString().isEmpty(), qPrintable(bad));
     }
+}
+
+void tst_DirectoryReaderWindows::identityFromTheListing()
+{
+    // A file and a second name of it, made by the system: one volume and
+    // file ID for both; the folder's own identity on the same volume.
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    QVERIFY(writeFile(tmp.filePath("one.bin"), 100));
+    QVERIFY(CreateHardLinkW(
+        QDir::toNativeSeparators(tmp.filePath("two.bin")).toStdWString().c_str(),
+        QDir::toNativeSeparators(tmp.filePath("one.bin")).toStdWString().c_str(), nullptr));
+    QVERIFY(writeFile(tmp.filePath("other.bin"), 100));
+    QVERIFY(QDir(tmp.path()).mkdir("sub"));
+
+    DirectoryReader reader;
+    QVERIFY(reader.open(tmp.path()));
+    QVERIFY(reader.info().inode != 0);
+    QVERIFY(reader.info().mayRepeatAncestor);
+    std::vector<DirectoryEntry> entries;
+    QMap<QString, DirectoryEntry> byName;
+    while (reader.read(entries)) {
+        for (const DirectoryEntry &entry : entries)
+            byName.insert(entry.name.toString(), entry);
+    }
+    QCOMPARE(byName.keys(), QStringList({"one.bin", "other.bin", "sub", "two.bin"}));
+    const DirectoryEntry one = byName["one.bin"];
+    QVERIFY(one.inode != 0);
+    QCOMPARE(one.device, reader.info().device);
+    QCOMPARE(byName["two.bin"].inode, one.inode);
+    QCOMPARE(byName["two.bin"].device, one.device);
+    QVERIFY(byName["other.bin"].inode != one.inode);
+
+    // The folder's identity from its listing entry is the one it has when
+    // opened itself.
+    const DirectoryEntry sub = byName["sub"];
+    QVERIFY(reader.open(tmp.filePath("sub")));
+    QCOMPARE(reader.info().inode, sub.inode);
+    QCOMPARE(reader.info().device, sub.device);
+}
+
+void tst_DirectoryReaderWindows::hardLinksRankedOnce()
+{
+    // big.bin has three names, as files linked between System32 and WinSxS
+    // have: the ranking holds it once, under the first name in byte order.
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    QVERIFY(QDir(tmp.path()).mkpath("System32"));
+    QVERIFY(QDir(tmp.path()).mkpath("WinSxS/amd64"));
+    QVERIFY(writeFile(tmp.filePath("WinSxS/amd64/big.bin"), 3 << 20));
+    QVERIFY(writeFile(tmp.filePath("small.bin"), 1 << 20));
+    for (const char *name : {"System32/big.bin", "System32/alias.bin"}) {
+        QVERIFY(CreateHardLinkW(
+            QDir::toNativeSeparators(tmp.filePath(name)).toStdWString().c_str(),
+            QDir::toNativeSeparators(tmp.filePath("WinSxS/amd64/big.bin")).toStdWString().c_str(),
+            nullptr));
+    }
+
+    TopFileMap::instance()->clear();
+    TopFileMap::instance()->setCapacity(100);
+    walker w(TopFileMap::instance());
+    QSignalSpy finished(&w, &QThread::finished);
+    w.setDirs({tmp.path()});
+    w.start();
+    QVERIFY(finished.wait(30000));
+    const QList<FoundFile> ranked = TopFileMap::instance()->snapshot(100);
+    QStringList paths;
+    for (const FoundFile &file : ranked)
+        paths << file.path;
+    QCOMPARE(paths, QStringList({tmp.filePath("System32/alias.bin"), tmp.filePath("small.bin")}));
+}
+
+void tst_DirectoryReaderWindows::loopNotEntered()
+{
+    // A Unix symbolic link from loop/a/up to loop, which Wine shows as a
+    // plain folder, as a share whose server follows its own links does: the
+    // walk must not enter loop again below itself. The tree is made by the
+    // test's setup on the host.
+    const QString tree = QStringLiteral(VASTREL_LOOP_TREE);
+    if (!QFileInfo::exists(tree + "/a/up/a"))
+        QSKIP("no folder loop here (the tree is made under Wine only)");
+
+    QAtomicInt stop;
+    QMutex mutex;
+    QStringList walked;
+    DirectoryWalk walk(stop, [&](const WalkedFile &found) {
+        QMutexLocker lock(&mutex);
+        walked << found.path();
+        // Without the loop check the walk would go on for ever.
+        if (walked.size() > 200)
+            stop.storeRelaxed(1);
+    });
+    walk.walk(tree);
+    walked.sort();
+    QCOMPARE(walked, QStringList({tree + "/a/file.bin"}));
+}
+
+void tst_DirectoryReaderWindows::networkDrive_data()
+{
+    QTest::addColumn<bool>("skipNetwork");
+    QTest::addColumn<bool>("alone");
+    QTest::addColumn<bool>("walked");
+    QTest::newRow("All Disks, network skipped") << true << false << false;
+    QTest::newRow("All Disks, network walked") << false << false << true;
+    QTest::newRow("the drive named alone") << true << true << true;
+}
+
+void tst_DirectoryReaderWindows::networkDrive()
+{
+    // Every drive of this prefix (C: and Z:), which the reader is told are
+    // mapped network drives (Wine maps no drive letter a program makes).
+    // "All Disks" leaves them out when network file systems are skipped; a
+    // drive named alone is walked like any root.
+    QFETCH(bool, skipNetwork);
+    QFETCH(bool, alone);
+    QFETCH(bool, walked);
+    QStringList drives;
+    for (const QFileInfo &drive : QDir::drives())
+        drives << drive.absolutePath();
+    QVERIFY2(drives.size() >= 2, qPrintable(drives.join(' ')));
+    windowslisting::setDriveTypeQueryForTests([](const wchar_t *) { return UINT(DRIVE_REMOTE); });
+    const auto restore = qScopeGuard([] { windowslisting::setDriveTypeQueryForTests({}); });
+
+    DirectoryReader reader;
+    QVERIFY2(reader.open(drives.first()), qPrintable(reader.errorString()));
+    QCOMPARE(reader.fileSystemKind(), FileSystemKind::Network);
+    reader.close();
+
+    ScanOptions options;
+    options.skipNetwork = skipNetwork;
+    walker w(TopFileMap::instance());
+    w.setOptions(options);
+    // One file tells a drive is walked.
+    connect(
+        &w, &walker::walkfile, &w, [&w] { w.stop(); }, Qt::DirectConnection);
+    QSignalSpy finished(&w, &QThread::finished);
+    w.setDirs(alone ? drives.mid(0, 1) : drives);
+    w.start();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(w.fileCount() > 0, walked);
 }
 
 QTEST_GUILESS_MAIN(tst_DirectoryReaderWindows)

@@ -287,15 +287,26 @@ void tst_TopCommand::formatResults_data()
     const QString evil = "/d/evil\x1b]2;pwned\a\x1b[2Jname\nline2";
     // bad\xffx on disk: the undecodable byte as the path codec holds it.
     const QString undecodable = "/d/bad" + QString(QChar(0xdcff)) + "x";
-    // In the system's 8-bit encoding: UTF-8 on Unix, the ANSI code page on Windows.
+    // In the locale's encoding on Unix, UTF-8 on Windows whatever its code page.
+#ifdef Q_OS_WIN
+    QTest::newRow("plain") << "/d/a€音乐" << false << false
+                           << QStringLiteral("117.738\t/d/a€音乐\n").toUtf8();
+#else
     QTest::newRow("plain") << "/d/a€" << false << false
                            << QStringLiteral("117.738\t/d/a€\n").toLocal8Bit();
+#endif
     QTest::newRow("bytes") << "/d/a" << false << true << QByteArray("123456789\t/d/a\n");
     QTest::newRow("control characters escaped")
         << evil << false << false
         << QByteArray("117.738\t/d/evil\\x1b]2;pwned\\x07\\x1b[2Jname\\nline2\n");
+#ifdef Q_OS_WIN
+    // The separator: escaping it would double every backslash of a message.
+    QTest::newRow("backslash as it is, tab escaped")
+        << "/d/a\\b\tc" << false << false << QByteArray("117.738\t/d/a\\b\\tc\n");
+#else
     QTest::newRow("backslash and tab escaped")
         << "/d/a\\b\tc" << false << false << QByteArray("117.738\t/d/a\\\\b\\tc\n");
+#endif
     QTest::newRow("undecodable byte escaped")
         << undecodable << false << true << QByteArray("123456789\t/d/bad\\xffx\n");
     QTest::newRow("null: exact bytes")
