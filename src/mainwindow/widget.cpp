@@ -8,6 +8,7 @@
 #include "customdir/customdir.h"
 #include "frameless/windowdrag.h"
 #include "mainwindow/cornergrip.h"
+#include "mainwindow/folderdrop.h"
 #include "mainwindow/picturetext.h"
 #include "widgets/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
@@ -23,6 +24,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QKeyEvent>
+#include <QMimeData>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
 
@@ -90,6 +92,8 @@ void Widget::setupResultsArea()
             &Widget::on_actionOpen_in_Dir_activated);
     statusLine = new StatusLine(ui->currentfile);
     connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
+    connect(results, &ResultsArea::shownCountText, statusLine, &StatusLine::setShownCount);
+    setAcceptDrops(true);
 
     // Shown with the results.
     sizeGrip = new CornerGrip(ui->widget);
@@ -375,6 +379,29 @@ void Widget::mouseReleaseEvent(QMouseEvent *event)
 void Widget::mouseMoveEvent(QMouseEvent *event)
 {
     windowdrag::move(this, event, dragPosition, mousePressed);
+}
+
+void Widget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    windowdrag::doubleClick(this, event, ui->titleLayout->geometry());
+}
+
+void Widget::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (folderdrop::offersUrls(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Widget::dropEvent(QDropEvent *event)
+{
+    const auto outcome = folderdrop::judge(event->mimeData()->urls(), session->isRunning());
+    event->acceptProposedAction();
+    if (outcome.folders.isEmpty()) {
+        statusLine->showMessage(outcome.message);
+        return;
+    }
+    setArgDirList(outcome.folders);
+    on_scanb_clicked();
 }
 
 // Settings, configuration window and update check ----------------------------
