@@ -94,6 +94,10 @@ void Widget::setupResultsArea()
     connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
     connect(results, &ResultsArea::shownCountText, statusLine, &StatusLine::setShownCount);
     setAcceptDrops(true);
+    // Tab reaches the search field just before the table.
+    QWidget *filter = results->findChild<QWidget *>(QStringLiteral("filterEdit"));
+    setTabOrder(ui->scanb, filter);
+    setTabOrder(filter, ui->tableView);
 
     // Shown with the results.
     sizeGrip = new CornerGrip(ui->widget);
