@@ -43,4 +43,14 @@ void release(const QMouseEvent *event, bool &mousePressed)
         mousePressed = false;
 }
 
+void doubleClick(QWidget *window, const QMouseEvent *event, const QRect &titleBar)
+{
+    if (event->button() != Qt::LeftButton || !titleBar.contains(event->position().toPoint()))
+        return;
+    if (window->isMaximized())
+        window->showNormal();
+    else
+        window->showMaximized();
+}
+
 } // namespace windowdrag

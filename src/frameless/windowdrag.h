@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 
 class QMouseEvent;
 class QWidget;
@@ -15,5 +16,8 @@ namespace windowdrag {
 void press(QWidget *window, const QMouseEvent *event, QPoint &dragPosition, bool &mousePressed);
 void move(QWidget *window, const QMouseEvent *event, const QPoint &dragPosition, bool mousePressed);
 void release(const QMouseEvent *event, bool &mousePressed);
+// A left double click inside titleBar (window coordinates) maximises the
+// window, or restores a maximised one.
+void doubleClick(QWidget *window, const QMouseEvent *event, const QRect &titleBar);
 
 } // namespace windowdrag

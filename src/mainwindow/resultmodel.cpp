@@ -1,6 +1,7 @@
 #include "mainwindow/resultmodel.h"
 
 #include "widgets/plaintext.h"
+#include "mainwindow/resultfilter.h"
 #include "mainwindow/scanstatus.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
@@ -34,6 +35,20 @@ void ResultModel::sortFiles(QList<FoundFile> &files) const
 void ResultModel::setFiles(QList<FoundFile> files)
 {
     sortFiles(files);
+    all = std::move(files);
+    showRows(resultfilter::filtered(all, filter));
+}
+
+void ResultModel::setFilterText(const QString &text)
+{
+    if (text == filter)
+        return;
+    filter = text;
+    showRows(resultfilter::filtered(all, filter));
+}
+
+void ResultModel::showRows(QList<FoundFile> files)
+{
     const auto same = [](const FoundFile &a, const FoundFile &b) {
         return a.size == b.size && a.path == b.path;
     };
@@ -73,6 +88,7 @@ void ResultModel::setFiles(QList<FoundFile> files)
 
 void ResultModel::clear()
 {
+    all.clear();
     if (rows.isEmpty())
         return;
     beginResetModel();
@@ -157,5 +173,5 @@ void ResultModel::sort(int column, Qt::SortOrder sortOrder)
         return;
     sortedBy = column;
     order = sortOrder;
-    setFiles(rows);
+    setFiles(all);
 }

@@ -12,7 +12,9 @@
 // tool-tip; the path on one line with undecodable bytes and control
 // characters escaped, in full as its tool-tip. Sorting by either column is
 // kept while the rows are replaced, and a selected file stays selected as
-// long as it is among the rows.
+// long as it is among the rows. A filter text narrows the rows to the files
+// whose shown path holds it (resultfilter::matches); the files it leaves out
+// are kept and come back when the text changes.
 class ResultModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -28,10 +30,18 @@ public:
 
     explicit ResultModel(QObject *parent = nullptr);
 
-    // Replaces the rows, sorted by the current sort column and order.
+    // Replaces the files, sorted by the current sort column and order; the
+    // rows are those the filter lets through.
     void setFiles(QList<FoundFile> files);
     void clear();
+    // The files of the rows, as shown.
     const QList<FoundFile> &files() const { return rows; }
+    // Every file handed in, those the filter leaves out included.
+    const QList<FoundFile> &allFiles() const { return all; }
+    // Shows only the files whose shown path contains text, ignoring case;
+    // an empty text shows them all.
+    void setFilterText(const QString &text);
+    QString filterText() const { return filter; }
     // The file shown in a row; an empty one for a row outside the table.
     FoundFile file(int row) const;
     // The row showing the file with this path; -1 when none does.
@@ -52,7 +62,11 @@ public:
 
 private:
     void sortFiles(QList<FoundFile> &files) const;
+    // Makes the rows these files, keeping the selection of those that stay.
+    void showRows(QList<FoundFile> files);
 
+    QList<FoundFile> all;
+    QString filter;
     QList<FoundFile> rows;
     int sortedBy = SizeColumn;
     Qt::SortOrder order = Qt::DescendingOrder;

@@ -1,5 +1,7 @@
 #include "mainwindow/resultsarea.h"
 
+#include "mainwindow/filterfield.h"
+#include "mainwindow/resultfilter.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
@@ -48,6 +50,20 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     });
     updateTabsShown();
 
+    // The search field above the views.
+    filterField = new FilterField(this);
+    if (auto *box = qobject_cast<QBoxLayout *>(layout())) {
+        box->insertWidget(0, filterField);
+        box->insertSpacing(1, 4);
+    }
+    connect(filterField, &QLineEdit::textChanged, this, &ResultsArea::setFilterText);
+    connect(this, &ResultsArea::currentViewChanged, this, &ResultsArea::reportShownCount);
+    const auto report = [this] { reportShownCount(); };
+    connect(resultmodel, &QAbstractItemModel::rowsInserted, this, report);
+    connect(resultmodel, &QAbstractItemModel::rowsRemoved, this, report);
+    connect(resultmodel, &QAbstractItemModel::modelReset, this, report);
+    connect(resultmodel, &QAbstractItemModel::layoutChanged, this, report);
+
     view->setModel(resultmodel);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -84,7 +100,42 @@ int ResultsArea::addView(const QString &title, QWidget *page)
     views->addWidget(page);
     const int index = viewTabs->addTab(title);
     updateTabsShown();
+    if (page->metaObject()->indexOfSignal("shownCountChanged(int,int)") >= 0)
+        connect(page, SIGNAL(shownCountChanged(int, int)), this, SLOT(pageCountChanged(int, int)));
+    if (!filterField->text().isEmpty())
+        QMetaObject::invokeMethod(page, "setFilterText", Q_ARG(QString, filterField->text()));
     return index;
+}
+
+void ResultsArea::setFilterText(const QString &text)
+{
+    if (filterField->text() != text)
+        filterField->setText(text); // comes back here
+    resultmodel->setFilterText(text);
+    for (int view = FilesView + 1; view < views->count(); ++view) {
+        QWidget *page = views->widget(view);
+        if (page->metaObject()->indexOfSlot("setFilterText(QString)") >= 0)
+            QMetaObject::invokeMethod(page, "setFilterText", Q_ARG(QString, text));
+    }
+    reportShownCount();
+}
+
+void ResultsArea::pageCountChanged(int shown, int total)
+{
+    pageCounts.insert(sender(), {shown, total});
+    reportShownCount();
+}
+
+void ResultsArea::reportShownCount()
+{
+    if (filterField->text().isEmpty()) {
+        Q_EMIT shownCountText(QString());
+        return;
+    }
+    QPair<int, int> counts {resultmodel->rowCount(), int(resultmodel->allFiles().size())};
+    if (currentView() != FilesView)
+        counts = pageCounts.value(views->currentWidget(), {0, 0});
+    Q_EMIT shownCountText(resultfilter::shownText(counts.first, counts.second));
 }
 
 void ResultsArea::setViewShown(int view, bool shown)
@@ -225,7 +276,7 @@ void ResultsArea::removeResults(const QList<FoundFile> &files)
     for (const FoundFile &file : files)
         gone.insert(file.path);
     QList<FoundFile> rest;
-    for (const FoundFile &file : resultmodel->files()) {
+    for (const FoundFile &file : resultmodel->allFiles()) {
         if (!gone.contains(file.path))
             rest << file;
     }

@@ -3,6 +3,7 @@
 #include "scan/foundfile.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -10,6 +11,7 @@ class QAction;
 class QMenu;
 class QStackedWidget;
 class QTabBar;
+class FilterField;
 class ResultModel;
 class ResultsMenu;
 class ResultsView;
@@ -68,12 +70,24 @@ public:
     // with rows selected.
     void popupMenu();
 
+public Q_SLOTS:
+    // Narrows the rows of every view to the paths that contain text (the
+    // search field's text). A view other than the files gives its page a
+    // slot setFilterText(QString) and a signal shownCountChanged(int, int).
+    void setFilterText(const QString &text);
+
 Q_SIGNALS:
     // Enter or a double click on a row.
     void showInFolderRequested();
     // A line for the status label.
     void statusMessage(const QString &text);
     void currentViewChanged(int view);
+    // "12 of 100 shown" for the current view while a filter is in force;
+    // empty when it shows every row.
+    void shownCountText(const QString &text);
+
+private Q_SLOTS:
+    void pageCountChanged(int shown, int total);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -83,6 +97,7 @@ private:
     void updateTabsShown();
     // Takes the rows of these files out of the table (they went to the trash).
     void removeResults(const QList<FoundFile> &files);
+    void reportShownCount();
 
     QTabBar *viewTabs = nullptr;
     QStackedWidget *views = nullptr;
@@ -94,4 +109,8 @@ private:
     // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
     ResultsMenu *resultActions = nullptr;
     bool menuActionAdded = false;
+    FilterField *filterField = nullptr;
+    // The shown and total rows of the views other than the files, as their
+    // pages last told.
+    QHash<const QObject *, QPair<int, int>> pageCounts;
 };

@@ -17,7 +17,7 @@ StatusLine::StatusLine(QLabel *statusLabel) : QObject(statusLabel), label(status
 {
     messageTimer.setSingleShot(true);
     messageTimer.setInterval(messageMs);
-    connect(&messageTimer, &QTimer::timeout, this, [this] { label->setText(figures); });
+    connect(&messageTimer, &QTimer::timeout, this, [this] { label->setText(lastingText()); });
     label->installEventFilter(this);
 }
 
@@ -31,7 +31,24 @@ void StatusLine::setFigures(const QString &text)
     messageTimer.stop();
     figures = text;
     label->setWordWrap(true); // the summary may need two lines at large fonts
-    label->setText(text);
+    label->setText(lastingText());
+}
+
+void StatusLine::setShownCount(const QString &text)
+{
+    if (text == shownCount)
+        return;
+    shownCount = text;
+    // A passing message or the paths of a running scan keep the line.
+    if (!messageTimer.isActive() && !figures.isEmpty())
+        label->setText(lastingText());
+}
+
+QString StatusLine::lastingText() const
+{
+    if (shownCount.isEmpty() || figures.isEmpty())
+        return figures;
+    return figures + QStringLiteral(" · ") + shownCount;
 }
 
 void StatusLine::showPath(const QString &path)

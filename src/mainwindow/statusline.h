@@ -28,6 +28,9 @@ public:
 
     // The text that stays (the figures of the last scan).
     void setFigures(const QString &text);
+    // How many results a filter lets through ("12 of 100 shown"), kept after
+    // the figures; empty when none is in force.
+    void setShownCount(const QString &text);
     // The path the walk is at; its middle gives way to keep the name in sight.
     void showPath(const QString &path);
     // A message shown for messageMs, then the figures again.
@@ -45,8 +48,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString lastingText() const;
+
     QLabel *label;
     QString figures;
+    QString shownCount;
     QString unreadable;
     QTimer messageTimer;
     // Where a press on the line was, to tell a click from a drag of the

@@ -9,6 +9,7 @@
 #include "frameless/screenfit.h"
 #include "frameless/windowdrag.h"
 #include "mainwindow/cornergrip.h"
+#include "mainwindow/folderdrop.h"
 #include "mainwindow/picturetext.h"
 #include "widgets/plaintext.h"
 #include "mainwindow/quietslotsbyname.h"
@@ -28,6 +29,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QKeyEvent>
+#include <QMimeData>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
 
@@ -96,6 +98,12 @@ void Widget::setupResultsArea()
             &Widget::on_actionOpen_in_Dir_activated);
     statusLine = new StatusLine(ui->currentfile);
     connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
+    connect(results, &ResultsArea::shownCountText, statusLine, &StatusLine::setShownCount);
+    setAcceptDrops(true);
+    // Tab reaches the search field just before the table.
+    QWidget *filter = results->findChild<QWidget *>(QStringLiteral("filterEdit"));
+    setTabOrder(ui->scanb, filter);
+    setTabOrder(filter, ui->tableView);
 
     // Shown with the results.
     sizeGrip = new CornerGrip(ui->widget);
@@ -413,6 +421,29 @@ void Widget::mouseReleaseEvent(QMouseEvent *event)
 void Widget::mouseMoveEvent(QMouseEvent *event)
 {
     windowdrag::move(this, event, dragPosition, mousePressed);
+}
+
+void Widget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    windowdrag::doubleClick(this, event, ui->titleLayout->geometry());
+}
+
+void Widget::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (folderdrop::offersUrls(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void Widget::dropEvent(QDropEvent *event)
+{
+    const auto outcome = folderdrop::judge(event->mimeData()->urls(), session->isRunning());
+    event->acceptProposedAction();
+    if (outcome.folders.isEmpty()) {
+        statusLine->showMessage(outcome.message);
+        return;
+    }
+    setArgDirList(outcome.folders);
+    on_scanb_clicked();
 }
 
 // Settings, configuration window and update check ----------------------------

@@ -1,4 +1,6 @@
+#include "mainwindow/resultfilter.h"
 #include "mainwindow/resultmodel.h"
+#include "scan/pathcodec.h"
 
 #include <QItemSelectionModel>
 #include <QTest>
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void rowsAreReadOnly();
     void sorting();
     void selectionFollowsItsFile();
+    void filter_data();
+    void filter();
 };
 
 void tst_ResultModel::sizeText_data()
@@ -89,5 +93,37 @@ void tst_ResultModel::selectionFollowsItsFile()
 }
 
 QTEST_GUILESS_MAIN(tst_ResultModel)
+
+void tst_ResultModel::filter_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("none") << "" << QStringList {"/b/Big.iso", "/a/\\xff.bin", "/a/small"};
+    QTest::newRow("any case") << "big" << QStringList {"/b/Big.iso"};
+    QTest::newRow("folder") << "/A/" << QStringList {"/a/\\xff.bin", "/a/small"};
+    QTest::newRow("undecodable as shown") << "\\XFF" << QStringList {"/a/\\xff.bin"};
+    QTest::newRow("nothing") << "zzz" << QStringList {};
+}
+
+void tst_ResultModel::filter()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, shown);
+    ResultModel model;
+    model.setFiles({{30, "/b/Big.iso"}, {10, "/a/small"},
+                    {20, pathcodec::fromNative(QByteArray("/a/\xff.bin"))}});
+    model.setFilterText(text);
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << model.index(row, ResultModel::PathColumn).data().toString();
+    QCOMPARE(rows, shown);
+    QCOMPARE(model.allFiles().size(), 3);
+    // New files pass the same filter; an emptied text brings all back.
+    model.setFiles(model.allFiles() + QList<FoundFile> {{5, "/c/BIGGER"}});
+    QCOMPARE(model.rowCount(), int(shown.size()) + (text == "big" || text.isEmpty() ? 1 : 0));
+    model.setFilterText({});
+    QCOMPARE(model.rowCount(), 4);
+    QCOMPARE(resultfilter::shownText(12, 100), QString("12 of 100 shown"));
+}
 
 #include "tst_resultmodel.moc"

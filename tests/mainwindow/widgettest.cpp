@@ -1,6 +1,5 @@
 #include "widgettest.h"
 
-#include "settings/settings.h"
 #include "customdir/customdir.h"
 #include "widgets/directorychooser.h"
 #include "support/sandbox.h"
@@ -74,8 +73,6 @@ HKEY sandboxKey()
 void WidgetTest::initTestCase()
 {
     log = std::make_unique<testsupport::MessageCapture>();
-    QVERIFY(QDir().mkpath(sandbox + "/app"));
-    settings::setApplicationDirOverride(sandbox + "/app");
 }
 
 void WidgetTest::init()
@@ -104,6 +101,7 @@ void WidgetTest::cleanup()
 
 void WidgetTest::cleanupTestCase()
 {
+    settingsDir.reset();
     log.reset();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
-// The main window's tests share this fixture: a sandboxed settings file
-// reset before every case, a fresh temporary tree, the debug lines captured,
+// The main window's tests share this fixture: a fresh sandboxed settings
+// file for every case, a fresh temporary tree, the debug lines captured,
 // and helpers that find the window's controls and run a scan to its end.
 
 #include "mainwindow/widget.h"
 #include "scan/scansession.h"
 #include "support/messagecapture.h"
+#include "support/settingsdir.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,13 +62,14 @@ protected:
     // built by a test sends nothing unless the test asks for it.
     void resetSettings(bool autoUpdateCheck = false)
     {
-        QFile::remove(iniPath());
+        settingsDir = std::make_unique<testsupport::SettingsDir>();
+        QVERIFY(settingsDir->isValid());
         QSettings ini(iniPath(), QSettings::IniFormat);
         ini.setValue("init", true);
         ini.setValue("autoupdatecheck", autoUpdateCheck);
         ini.setValue("topnumber", 100);
     }
-    QString iniPath() const { return sandbox + "/app/Vastrel.ini"; }
+    QString iniPath() const { return settingsDir->iniPath(); }
 
     static QPushButton *button(Widget &w, const char *name)
     {
@@ -141,6 +143,8 @@ protected:
     }
 
     QString sandbox;
+    // The program's folder, with its settings file; a fresh one every case.
+    std::unique_ptr<testsupport::SettingsDir> settingsDir;
     std::unique_ptr<QTemporaryDir> tree;
     // Debug lines written while the test runs.
     std::unique_ptr<testsupport::MessageCapture> log;
