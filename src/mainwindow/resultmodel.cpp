@@ -20,6 +20,10 @@ void ResultModel::sortFiles(QList<FoundFile> &files) const
                          [ascending](const FoundFile &a, const FoundFile &b) {
                              return ascending ? a.size < b.size : a.size > b.size;
                          });
+    } else if (sortedBy == CopiesColumn) {
+        std::stable_sort(files.begin(), files.end(), [this](const FoundFile &a, const FoundFile &b) {
+            return marks.sortsBefore(a.path, b.path, order);
+        });
     } else {
         std::stable_sort(files.begin(), files.end(),
                          [ascending](const FoundFile &a, const FoundFile &b) {
@@ -33,6 +37,7 @@ void ResultModel::sortFiles(QList<FoundFile> &files) const
 
 void ResultModel::setFiles(QList<FoundFile> files)
 {
+    const bool copiesLeft = marks.keepOnly(files);
     sortFiles(files);
     const auto same = [](const FoundFile &a, const FoundFile &b) {
         return a.size == b.size && a.path == b.path;
@@ -69,10 +74,26 @@ void ResultModel::setFiles(QList<FoundFile> files)
     rows = std::move(files);
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
+    if (copiesLeft)
+        Q_EMIT copySetsChanged();
+}
+
+void ResultModel::setCopySets(const QList<CopySet> &sets, const QList<FoundFile> &compared)
+{
+    marks.setSets(sets, compared, rows);
+    if (sortedBy == CopiesColumn)
+        setFiles(rows);
+    if (!rows.isEmpty())
+        Q_EMIT dataChanged(index(0, CopiesColumn), index(int(rows.size()) - 1, CopiesColumn));
+    Q_EMIT copySetsChanged();
 }
 
 void ResultModel::clear()
 {
+    const bool hadCopies = marks.hasSets();
+    marks.clear();
+    if (hadCopies)
+        Q_EMIT copySetsChanged();
     if (rows.isEmpty())
         return;
     beginResetModel();
@@ -101,7 +122,7 @@ int ResultModel::rowCount(const QModelIndex &parent) const
 
 int ResultModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : 3;
 }
 
 QVariant ResultModel::data(const QModelIndex &index, int role) const
@@ -111,9 +132,13 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
     const FoundFile &found = rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        if (index.column() == CopiesColumn)
+            return marks.placeText(found.path);
         return index.column() == SizeColumn ? megabytesText(found.size)
                                             : pathcodec::displayText(found.path);
     case Qt::ToolTipRole:
+        if (index.column() == CopiesColumn)
+            return plaintext::toolTip(marks.toolTip(found.path));
         if (index.column() == SizeColumn) {
             const QLocale locale = scanstatus::numberLocale();
             return plaintext::toolTip(
@@ -141,6 +166,8 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
         return QCoreApplication::translate("Widget", "Size(Mb)");
     if (section == PathColumn)
         return QCoreApplication::translate("Widget", "Path");
+    if (section == CopiesColumn)
+        return QCoreApplication::translate("Widget", "Copies");
     return {};
 }
 
@@ -153,7 +180,7 @@ Qt::ItemFlags ResultModel::flags(const QModelIndex &index) const
 
 void ResultModel::sort(int column, Qt::SortOrder sortOrder)
 {
-    if (column != SizeColumn && column != PathColumn)
+    if (column < SizeColumn || column > CopiesColumn)
         return;
     sortedBy = column;
     order = sortOrder;

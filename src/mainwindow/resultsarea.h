@@ -6,6 +6,7 @@
 #include <QList>
 #include <QWidget>
 
+class CopyLookup;
 class QAction;
 class QMenu;
 class QStackedWidget;
@@ -44,6 +45,8 @@ public:
 
     ResultModel *model() const { return resultmodel; }
     ResultsMenu *actions() const { return resultActions; }
+    // The search for copies among the rows.
+    CopyLookup *copies() const { return copyLookup; }
 
     void clear();
     // A scan starts: no rows, the view back at its left edge.
@@ -90,4 +93,5 @@ private:
     QMenu *resultMenu = nullptr;
     // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
     ResultsMenu *resultActions = nullptr;
+    CopyLookup *copyLookup = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "config/config.h"
 #include "customdir/customdir.h"
 #include "frameless/windowdrag.h"
+#include "mainwindow/copylookup.h"
 #include "mainwindow/cornergrip.h"
 #include "mainwindow/picturetext.h"
 #include "widgets/plaintext.h"
@@ -90,6 +91,9 @@ void Widget::setupResultsArea()
             &Widget::on_actionOpen_in_Dir_activated);
     statusLine = new StatusLine(ui->currentfile);
     connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
+    connect(results->copies(), &CopyLookup::statusChanged, statusLine, &StatusLine::setFollowUp);
+    connect(results->copies(), &CopyLookup::runningChanged, this,
+            [this](bool running) { ui->scanb->setText(running ? tr("Stop") : tr("Scan")); });
 
     // Shown with the results.
     sizeGrip = new CornerGrip(ui->widget);
@@ -108,7 +112,9 @@ void Widget::setArgDirList(QStringList dirs)
 
 void Widget::on_scanb_clicked()
 {
-    if (!session->isRunning()) {
+    if (results->copies()->isRunning()) {
+        results->copies()->stop();
+    } else if (!session->isRunning()) {
         startScan();
     } else if (!session->wasStopped()) {
         ui->scanb->setText(tr("Scan"));
@@ -177,8 +183,10 @@ void Widget::scancomplete()
     if (found.isEmpty())
         showEmptyResultMessage();
     results->showFinal(found);
-    if (!stopped)
-        completeMsg();
+    if (stopped)
+        return;
+    completeMsg();
+    results->copies()->start();
 }
 
 void Widget::showResults(bool shown)
@@ -217,7 +225,7 @@ void Widget::topNumberChanged(ulong ptopnumber)
 void Widget::keyPressEvent(QKeyEvent *event)
 {
     // Keys that no control took: Enter presses the scan button, Escape
-    // stops a running scan.
+    // stops a running scan or search for copies.
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -225,7 +233,7 @@ void Widget::keyPressEvent(QKeyEvent *event)
             ui->scanb->click();
         return;
     case Qt::Key_Escape:
-        if (session->isRunning() && !session->wasStopped())
+        if ((session->isRunning() && !session->wasStopped()) || results->copies()->isRunning())
             on_scanb_clicked();
         return;
     default:

@@ -105,7 +105,7 @@ void tst_WidgetResults::resultsMenuOpensAtTheCursor()
     for (const QAction *action : menu->actions())
         entries << action->text();
     QCOMPARE(entries, QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…", "",
-                                   "Save List…"}));
+                                   "Save List…", "", "Find Copies", "Select Extra Copies"}));
     menu->close();
 }
 
