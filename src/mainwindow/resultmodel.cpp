@@ -21,6 +21,10 @@ void ResultModel::sortFiles(QList<FoundFile> &files) const
                          [ascending](const FoundFile &a, const FoundFile &b) {
                              return ascending ? a.size < b.size : a.size > b.size;
                          });
+    } else if (sortedBy == CopiesColumn) {
+        std::stable_sort(files.begin(), files.end(), [this](const FoundFile &a, const FoundFile &b) {
+            return marks.sortsBefore(a.path, b.path, order);
+        });
     } else {
         std::stable_sort(files.begin(), files.end(),
                          [ascending](const FoundFile &a, const FoundFile &b) {
@@ -34,9 +38,12 @@ void ResultModel::sortFiles(QList<FoundFile> &files) const
 
 void ResultModel::setFiles(QList<FoundFile> files)
 {
+    const bool copiesLeft = marks.keepOnly(files);
     sortFiles(files);
     all = std::move(files);
     showRows(resultfilter::filtered(all, filter));
+    if (copiesLeft)
+        Q_EMIT copySetsChanged();
 }
 
 void ResultModel::setFilterText(const QString &text)
@@ -86,9 +93,23 @@ void ResultModel::showRows(QList<FoundFile> files)
     Q_EMIT layoutChanged();
 }
 
+void ResultModel::setCopySets(const QList<CopySet> &sets, const QList<FoundFile> &compared)
+{
+    marks.setSets(sets, compared, all);
+    if (sortedBy == CopiesColumn)
+        setFiles(all);
+    if (!rows.isEmpty())
+        Q_EMIT dataChanged(index(0, CopiesColumn), index(int(rows.size()) - 1, CopiesColumn));
+    Q_EMIT copySetsChanged();
+}
+
 void ResultModel::clear()
 {
     all.clear();
+    const bool hadCopies = marks.hasSets();
+    marks.clear();
+    if (hadCopies)
+        Q_EMIT copySetsChanged();
     if (rows.isEmpty())
         return;
     beginResetModel();
@@ -117,7 +138,7 @@ int ResultModel::rowCount(const QModelIndex &parent) const
 
 int ResultModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : 3;
 }
 
 QVariant ResultModel::data(const QModelIndex &index, int role) const
@@ -127,9 +148,13 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
     const FoundFile &found = rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+        if (index.column() == CopiesColumn)
+            return marks.placeText(found.path);
         return index.column() == SizeColumn ? megabytesText(found.size)
                                             : pathcodec::displayText(found.path);
     case Qt::ToolTipRole:
+        if (index.column() == CopiesColumn)
+            return plaintext::toolTip(marks.toolTip(found.path));
         if (index.column() == SizeColumn) {
             const QLocale locale = scanstatus::numberLocale();
             return plaintext::toolTip(
@@ -157,6 +182,8 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
         return QCoreApplication::translate("Widget", "Size(Mb)");
     if (section == PathColumn)
         return QCoreApplication::translate("Widget", "Path");
+    if (section == CopiesColumn)
+        return QCoreApplication::translate("Widget", "Copies");
     return {};
 }
 
@@ -169,7 +196,7 @@ Qt::ItemFlags ResultModel::flags(const QModelIndex &index) const
 
 void ResultModel::sort(int column, Qt::SortOrder sortOrder)
 {
-    if (column != SizeColumn && column != PathColumn)
+    if (column < SizeColumn || column > CopiesColumn)
         return;
     sortedBy = column;
     order = sortOrder;

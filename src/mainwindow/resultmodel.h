@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/copymarks.h"
 #include "scan/foundfile.h"
 
 #include <QAbstractTableModel>
@@ -14,13 +15,15 @@
 // kept while the rows are replaced, and a selected file stays selected as
 // long as it is among the rows. A filter text narrows the rows to the files
 // whose shown path holds it (resultfilter::matches); the files it leaves out
-// are kept and come back when the text changes.
+// are kept and come back when the text changes. A file among a set of
+// copies shows its place in the set ("2 of 3") under "Copies" (see
+// CopyMarks).
 class ResultModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Column { SizeColumn = 0, PathColumn = 1 };
+    enum Column { SizeColumn = 0, PathColumn = 1, CopiesColumn = 2 };
     enum Role {
         // The size in bytes (qint64).
         BytesRole = Qt::UserRole,
@@ -47,18 +50,27 @@ public:
     // The row showing the file with this path; -1 when none does.
     int rowOf(const QString &path) const;
 
+    // The sets of copies a search found among the files it compared.
+    void setCopySets(const QList<CopySet> &sets, const QList<FoundFile> &compared);
+    const CopyMarks &copyMarks() const { return marks; }
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // Size sorts on the bytes, path on the text; equal keys keep the order
-    // in which the files were handed in (largest first).
+    // Size sorts on the bytes, path on the text, copies by set and then
+    // place; equal keys keep the order in which the files were handed in
+    // (largest first).
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     int sortColumn() const { return sortedBy; }
     Qt::SortOrder sortOrder() const { return order; }
+
+Q_SIGNALS:
+    // The sets of copies changed: new ones came, or files left theirs.
+    void copySetsChanged();
 
 private:
     void sortFiles(QList<FoundFile> &files) const;
@@ -68,6 +80,7 @@ private:
     QList<FoundFile> all;
     QString filter;
     QList<FoundFile> rows;
+    CopyMarks marks;
     int sortedBy = SizeColumn;
     Qt::SortOrder order = Qt::DescendingOrder;
 };

@@ -2,6 +2,7 @@
 
 #include "mainwindow/filterfield.h"
 #include "mainwindow/resultfilter.h"
+#include "mainwindow/copylookup.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
@@ -73,6 +74,8 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     // sight at the column's start.
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
+    // The path, which may be long, stays the last column on screen.
+    header->moveSection(header->visualIndex(ResultModel::PathColumn), header->count() - 1);
     view->setSortingEnabled(true);
     connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
@@ -91,6 +94,10 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
         else
             resultMenu->addSeparator();
     }
+    copyLookup = new CopyLookup(resultmodel, view);
+    resultMenu->addSeparator();
+    for (QAction *action : copyLookup->actions())
+        resultMenu->addAction(action);
     connect(resultActions, &ResultsMenu::trashed, this, &ResultsArea::removeResults);
     connect(resultActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
 }
@@ -177,6 +184,7 @@ void ResultsArea::updateTabsShown()
 
 void ResultsArea::clear()
 {
+    copyLookup->stop();
     resultmodel->clear();
 }
 
@@ -191,6 +199,7 @@ void ResultsArea::startScan(const QDateTime &started)
 void ResultsArea::setScanRunning(bool running)
 {
     resultActions->setScanRunning(running);
+    copyLookup->setScanRunning(running);
 }
 
 void ResultsArea::showLive(const QList<FoundFile> &files)
@@ -266,6 +275,7 @@ void ResultsArea::addMenuAction(QAction *action)
 void ResultsArea::popupMenu()
 {
     resultActions->updateActions();
+    copyLookup->updateActions();
     showInFolderAction->setEnabled(!selectedResults().isEmpty());
     resultMenu->popup(QCursor::pos());
 }

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QWidget>
 
+class CopyLookup;
 class QAction;
 class QMenu;
 class QStackedWidget;
@@ -46,6 +47,8 @@ public:
 
     ResultModel *model() const { return resultmodel; }
     ResultsMenu *actions() const { return resultActions; }
+    // The search for copies among the rows.
+    CopyLookup *copies() const { return copyLookup; }
 
     void clear();
     // A scan starts: no rows, the view back at its left edge.
@@ -113,4 +116,5 @@ private:
     // The shown and total rows of the views other than the files, as their
     // pages last told.
     QHash<const QObject *, QPair<int, int>> pageCounts;
+    CopyLookup *copyLookup = nullptr;
 };

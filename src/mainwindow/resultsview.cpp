@@ -58,7 +58,12 @@ void ResultsView::fitColumns()
 {
     resizeColumnsToContents();
     setColumnWidth(ResultModel::SizeColumn, sizeColumnWidth());
-    const int rest = viewport()->width() - columnWidth(ResultModel::SizeColumn);
+    int rest = viewport()->width();
+    const int columns = model() ? model()->columnCount() : 0;
+    for (int column = 0; column < columns; ++column) {
+        if (column != ResultModel::PathColumn)
+            rest -= columnWidth(column);
+    }
     if (columnWidth(ResultModel::PathColumn) < rest)
         setColumnWidth(ResultModel::PathColumn, rest);
 }

@@ -13,6 +13,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// A list's first lines for a tool-tip, and an ellipsis for the rest.
+QStringList firstLines(const QString &list)
+{
+    QStringList lines = list.split(QLatin1Char('\n'));
+    const bool more = lines.size() > StatusLine::toolTipLines;
+    lines = lines.mid(0, StatusLine::toolTipLines);
+    if (more)
+        lines << QStringLiteral("…");
+    return lines;
+}
+
+} // namespace
+
 StatusLine::StatusLine(QLabel *statusLabel) : QObject(statusLabel), label(statusLabel)
 {
     messageTimer.setSingleShot(true);
@@ -44,11 +59,25 @@ void StatusLine::setShownCount(const QString &text)
         label->setText(lastingText());
 }
 
+void StatusLine::setFollowUp(const QString &text, const QString &leftOutList)
+{
+    followUp = text;
+    if (!messageTimer.isActive())
+        label->setText(lastingText());
+    if (leftOut != leftOutList) {
+        leftOut = leftOutList;
+        updateLists();
+    }
+}
+
 QString StatusLine::lastingText() const
 {
-    if (shownCount.isEmpty() || figures.isEmpty())
-        return figures;
-    return figures + QStringLiteral(" · ") + shownCount;
+    QString text = figures;
+    if (!shownCount.isEmpty() && !figures.isEmpty())
+        text += QStringLiteral(" · ") + shownCount;
+    if (!followUp.isEmpty())
+        text = text.isEmpty() ? followUp : text + QLatin1Char('\n') + followUp;
+    return text;
 }
 
 void StatusLine::showPath(const QString &path)
@@ -77,39 +106,75 @@ void StatusLine::clear()
     // again for every path.
     label->setWordWrap(false);
     label->clear();
+    followUp.clear();
+    leftOut.clear();
     setUnreadable({});
 }
 
 void StatusLine::setUnreadable(const QString &list)
 {
     unreadable = list;
-    if (list.isEmpty()) {
+    updateLists();
+}
+
+void StatusLine::updateLists()
+{
+    if (unreadable.isEmpty() && leftOut.isEmpty()) {
         label->setToolTip({});
         label->unsetCursor();
         if (listDialog)
             listDialog->close();
         return;
     }
-    QStringList lines = list.split(QLatin1Char('\n'));
-    const bool more = lines.size() > toolTipLines;
-    lines = lines.mid(0, toolTipLines);
-    if (more)
-        lines << QStringLiteral("…");
-    lines << QString() << tr("Click for the list of folders that could not be read.");
+    QStringList lines;
+    if (leftOut.isEmpty()) {
+        lines << firstLines(unreadable) << QString()
+              << tr("Click for the list of folders that could not be read.");
+    } else if (unreadable.isEmpty()) {
+        lines << firstLines(leftOut) << QString()
+              << tr("Click for the list of files left out of the comparison.");
+    } else {
+        lines << tr("Folders that could not be read:") << firstLines(unreadable) << QString()
+              << tr("Files left out of the comparison:") << firstLines(leftOut) << QString()
+              << tr("Click for the full lists.");
+    }
     label->setToolTip(plaintext::toolTip(lines.join(QLatin1Char('\n'))));
     label->setCursor(Qt::PointingHandCursor);
+    if (listDialog) {
+        listDialog->setWindowTitle(listTitle());
+        listDialog->findChild<QPlainTextEdit *>()->setPlainText(listText());
+    }
+}
+
+QString StatusLine::listTitle() const
+{
+    if (leftOut.isEmpty())
+        return tr("Folders that could not be read");
+    if (unreadable.isEmpty())
+        return tr("Files left out of the comparison");
+    return tr("Folders and files that could not be read");
+}
+
+QString StatusLine::listText() const
+{
+    if (leftOut.isEmpty())
+        return unreadable;
+    if (unreadable.isEmpty())
+        return leftOut;
+    return tr("Folders that could not be read:") + QLatin1Char('\n') + unreadable
+        + QStringLiteral("\n\n") + tr("Files left out of the comparison:") + QLatin1Char('\n')
+        + leftOut;
 }
 
 void StatusLine::showUnreadable()
 {
-    if (unreadable.isEmpty())
+    if (unreadable.isEmpty() && leftOut.isEmpty())
         return;
     if (!listDialog) {
         auto *dialog = new QDialog(label->window());
         dialog->setObjectName(QStringLiteral("unreadablelist"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->setAttribute(Qt::WA_QuitOnClose, false);
-        dialog->setWindowTitle(tr("Folders that could not be read"));
         auto *text = new QPlainTextEdit(dialog);
         text->setObjectName(QStringLiteral("unreadabletext"));
         text->setReadOnly(true);
@@ -126,7 +191,8 @@ void StatusLine::showUnreadable()
         dialog->resize(560, 320);
         listDialog = dialog;
     }
-    listDialog->findChild<QPlainTextEdit *>()->setPlainText(unreadable);
+    listDialog->setWindowTitle(listTitle());
+    listDialog->findChild<QPlainTextEdit *>()->setPlainText(listText());
     listDialog->show();
     listDialog->raise();
     listDialog->activateWindow();
@@ -137,7 +203,7 @@ bool StatusLine::eventFilter(QObject *watched, QEvent *event)
     // The events go on to the window either way, which drags itself by them.
     const bool mouseEvent = event->type() == QEvent::MouseButtonPress ||
         event->type() == QEvent::MouseButtonRelease;
-    if (watched == label && mouseEvent && !unreadable.isEmpty()) {
+    if (watched == label && mouseEvent && !(unreadable.isEmpty() && leftOut.isEmpty())) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
             pressedAt = mouse->globalPosition().toPoint();

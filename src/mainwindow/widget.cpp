@@ -8,6 +8,7 @@
 #include "customdir/customdir.h"
 #include "frameless/screenfit.h"
 #include "frameless/windowdrag.h"
+#include "mainwindow/copylookup.h"
 #include "mainwindow/cornergrip.h"
 #include "mainwindow/folderdrop.h"
 #include "mainwindow/picturetext.h"
@@ -104,6 +105,9 @@ void Widget::setupResultsArea()
     QWidget *filter = results->findChild<QWidget *>(QStringLiteral("filterEdit"));
     setTabOrder(ui->scanb, filter);
     setTabOrder(filter, ui->tableView);
+    connect(results->copies(), &CopyLookup::statusChanged, statusLine, &StatusLine::setFollowUp);
+    connect(results->copies(), &CopyLookup::runningChanged, this,
+            [this](bool running) { ui->scanb->setText(running ? tr("Stop") : tr("Scan")); });
 
     // Shown with the results.
     sizeGrip = new CornerGrip(ui->widget);
@@ -143,7 +147,9 @@ void Widget::setArgDirList(QStringList dirs)
 
 void Widget::on_scanb_clicked()
 {
-    if (!session->isRunning()) {
+    if (results->copies()->isRunning()) {
+        results->copies()->stop();
+    } else if (!session->isRunning()) {
         startScan();
     } else if (!session->wasStopped()) {
         ui->scanb->setText(tr("Scan"));
@@ -216,8 +222,10 @@ void Widget::scancomplete()
         showEmptyResultMessage();
     results->showFinal(found);
     history->scanEnded(scanRecordOf(*session, scannedRoots, found));
-    if (!stopped)
-        completeMsg();
+    if (stopped)
+        return;
+    completeMsg();
+    results->copies()->start();
 }
 
 void Widget::showResults(bool shown)
@@ -257,7 +265,7 @@ void Widget::topNumberChanged(ulong ptopnumber)
 void Widget::keyPressEvent(QKeyEvent *event)
 {
     // Keys that no control took: Enter presses the scan button, Escape
-    // stops a running scan.
+    // stops a running scan or search for copies.
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -265,7 +273,7 @@ void Widget::keyPressEvent(QKeyEvent *event)
             ui->scanb->click();
         return;
     case Qt::Key_Escape:
-        if (session->isRunning() && !session->wasStopped())
+        if ((session->isRunning() && !session->wasStopped()) || results->copies()->isRunning())
             on_scanb_clicked();
         return;
     default:

@@ -105,8 +105,8 @@ void tst_WidgetResults::resultsMenuOpensAtTheCursor()
     for (const QAction *action : menu->actions())
         entries << action->text();
     QCOMPARE(entries, QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…", "",
-                                   "Save List…", "", "Compare with previous scan",
-                                   "History…"}));
+                                   "Save List…", "", "Find Copies", "Select Extra Copies", "",
+                                   "Compare with previous scan", "History…"}));
     menu->close();
 }
 
