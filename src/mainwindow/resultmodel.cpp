@@ -113,6 +113,12 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return index.column() == SizeColumn ? megabytesText(found.size)
                                             : pathcodec::displayText(found.path);
+    case Qt::AccessibleTextRole:
+        // A screen reader says the size with its unit, not the bare number
+        // of megabytes the column shows.
+        return index.column() == SizeColumn
+            ? scanstatus::bytesText(found.size, scanstatus::numberLocale())
+            : pathcodec::displayText(found.path);
     case Qt::ToolTipRole:
         if (index.column() == SizeColumn) {
             const QLocale locale = scanstatus::numberLocale();
