@@ -32,7 +32,7 @@ esac
 # The host Qt provides moc, rcc and uic; it must be the same version as the
 # cross-built one. wine alone brings the wine command, wine64 the 64-bit loader.
 # libxxhash-dev: its one header, copied into the build tree, for the copy finder.
-ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix libxxhash-dev \
+ensure_packages cmake make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools g++-mingw-w64-x86-64-posix libxxhash-dev \
     wine wine64 xz-utils zip unzip fonts-dejavu-core
 
 # shared/windows beside the repository; from a git worktree, beside the main
