@@ -104,6 +104,23 @@ add(W, "%1 sets of copies; %2 could be freed by keeping one of each",
      "%1 grupos de copias; se podrían liberar %2 conservando una de cada"],
     ["%1 组副本；每组只保留一份可释放 %2"])
 
+add(W, "Folder list", "Ordnerliste", "Liste de dossiers", "Lista de carpetas", "文件夹列表")
+add(W, "A list of folders kept aside; scans do not read it",
+    "Eine beiseitegelegte Ordnerliste; die Suche liest sie nicht",
+    "Une liste de dossiers mise de côté ; les analyses ne la lisent pas",
+    "Una lista de carpetas aparte; los análisis no la leen", "另存的文件夹列表；扫描不会读取它")
+add(W, "Add folder", "Ordner hinzufügen", "Ajouter un dossier", "Añadir carpeta", "添加文件夹")
+add(W, "Adds a folder to the list kept aside", "Fügt der beiseitegelegten Liste einen Ordner hinzu",
+    "Ajoute un dossier à la liste mise de côté", "Añade una carpeta a la lista aparte", "向另存的列表添加文件夹")
+add(W, "Remove folder", "Ordner entfernen", "Retirer le dossier", "Quitar carpeta", "移除文件夹")
+add(W, "Removes the chosen folder from the list kept aside",
+    "Entfernt den gewählten Ordner aus der beiseitegelegten Liste",
+    "Retire le dossier choisi de la liste mise de côté", "Quita la carpeta elegida de la lista aparte",
+    "从另存的列表中移除所选文件夹")
+add(W, "Hide results", "Ergebnisse ausblenden", "Masquer les résultats", "Ocultar resultados", "隐藏结果")
+add(W, "Shrinks the window back to its compact size", "Verkleinert das Fenster wieder auf die kompakte Größe",
+    "Ramène la fenêtre à sa taille compacte", "Devuelve la ventana a su tamaño compacto", "将窗口缩回紧凑尺寸")
+
 C = "CustomDir"
 add(C, "CustomDirectorySelect", "Ordner auswählen", "Choisir les dossiers", "Elegir carpetas", "选择目录")
 add(C, "Close", "Schließen", "Fermer", "Cerrar", "关闭")

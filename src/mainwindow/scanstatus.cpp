@@ -12,7 +12,7 @@ namespace {
 // take the form of the largest one.
 int pluralCount(qint64 count)
 {
-    return int(qBound<qint64>(0, count, INT_MAX));
+    return int(qBound(qint64(0), count, qint64(INT_MAX)));
 }
 
 QString unreadableText(qint64 folders, const QLocale &locale)

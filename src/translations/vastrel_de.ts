@@ -842,5 +842,37 @@ p, li { white-space: pre-wrap; }
                 <numerusform>%1 Gruppen von Kopien; %2 ließen sich freigeben, wenn je eine behalten wird</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Folder list</source>
+            <translation>Ordnerliste</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>Eine beiseitegelegte Ordnerliste; die Suche liest sie nicht</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>Ordner hinzufügen</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>Fügt der beiseitegelegten Liste einen Ordner hinzu</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>Ordner entfernen</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>Entfernt den gewählten Ordner aus der beiseitegelegten Liste</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>Ergebnisse ausblenden</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>Verkleinert das Fenster wieder auf die kompakte Größe</translation>
+        </message>
     </context>
 </TS>

@@ -842,5 +842,37 @@ p, li { white-space: pre-wrap; }
                 <numerusform>%1 grupos de copias; se podrían liberar %2 conservando una de cada</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Folder list</source>
+            <translation>Lista de carpetas</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>Una lista de carpetas aparte; los análisis no la leen</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>Añadir carpeta</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>Añade una carpeta a la lista aparte</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>Quitar carpeta</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>Quita la carpeta elegida de la lista aparte</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>Ocultar resultados</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>Devuelve la ventana a su tamaño compacto</translation>
+        </message>
     </context>
 </TS>

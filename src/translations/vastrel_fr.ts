@@ -842,5 +842,37 @@ p, li { white-space: pre-wrap; }
                 <numerusform>%1 groupes de copies ; %2 pourraient être libérés en gardant un exemplaire de chacun</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Folder list</source>
+            <translation>Liste de dossiers</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>Une liste de dossiers mise de côté ; les analyses ne la lisent pas</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>Ajouter un dossier</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>Ajoute un dossier à la liste mise de côté</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>Retirer le dossier</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>Retire le dossier choisi de la liste mise de côté</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>Masquer les résultats</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>Ramène la fenêtre à sa taille compacte</translation>
+        </message>
     </context>
 </TS>

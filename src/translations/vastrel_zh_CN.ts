@@ -833,5 +833,37 @@ p, li { white-space: pre-wrap; }
                 <numerusform>%1 组副本；每组只保留一份可释放 %2</numerusform>
             </translation>
         </message>
+        <message>
+            <source>Folder list</source>
+            <translation>文件夹列表</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>另存的文件夹列表；扫描不会读取它</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>添加文件夹</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>向另存的列表添加文件夹</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>移除文件夹</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>从另存的列表中移除所选文件夹</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>隐藏结果</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>将窗口缩回紧凑尺寸</translation>
+        </message>
     </context>
 </TS>
