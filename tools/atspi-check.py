@@ -18,7 +18,9 @@ import tempfile
 import time
 
 SKIP = 77
-NAMES = ["Close", "Minimize", "Settings", "Scan target", "Largest files"]
+NAMES = ["Close", "Minimize", "Settings", "Largest files"]
+# Qt names a combo box after its current item; its description says what it is.
+COMBO = "What the next scan walks: all disks, one disk or a list of folders"
 
 
 def skip(reason):
@@ -30,8 +32,11 @@ def outer(program):
     for tool in ("dbus-run-session", "xvfb-run"):
         if not shutil.which(tool):
             skip(tool + " is not installed")
+    # Debian's python3-pyatspi is a module of Debian's own Python, which a
+    # python3 earlier on PATH (a virtual environment) may not see.
+    python = "/usr/bin/python3" if os.path.exists("/usr/bin/python3") else sys.executable
     os.execvp("dbus-run-session", ["dbus-run-session", "--", "xvfb-run", "-a", "-s",
-                                   "-screen 0 1280x800x24", sys.executable,
+                                   "-screen 0 1280x800x24", python,
                                    os.path.abspath(__file__), "--inner", program])
 
 
@@ -116,6 +121,8 @@ def inner(program):
             if role in ("push button", "combo box", "table", "check box", "text"):
                 print("atspi-check: %s %r: %r" % (role, name, desc))
         scan = [node for role, name, _, node in found if role == "push button" and name == "Scan"]
+        if not any(role == "combo box" and desc == COMBO for role, _, desc, _ in found):
+            missing.append("the scan target combo")
         if missing or undescribed or not scan:
             print("atspi-check: not found by name: %s; without description: %s; Scan button: %s"
                   % (missing, undescribed, bool(scan)))
