@@ -168,7 +168,7 @@ add(G, "This tool can help you to find out the large file on you disk. It's very
     "Cet outil vous aide à trouver les gros fichiers de votre disque. Il est très utile quand vous voulez libérer de la place sans savoir quels fichiers l’occupent. C’est l’outil qu’il vous faut !\n\nBonne utilisation !\n\n",
     "Esta herramienta le ayuda a encontrar los archivos grandes de su disco. Es muy útil cuando quiere liberar espacio pero no sabe qué archivos lo ocupan. ¡Es justo lo que necesita!\n\n¡Que la disfrute!\n\n",
     "本工具帮助您找出磁盘上的大文件。当您想释放空间却不知道是哪些文件占用了空间时，它非常有用。这正是您需要的工具！\n\n祝您使用愉快！\n\n")
-add(G, "Fedback", "Rückmeldung", "Votre avis", "Comentarios", "反馈")
+add(G, "Fedback", "Feedback", "Votre avis", "Comentarios", "反馈")
 add(G, "You can mail to:", "Schreiben Sie an:", "Écrivez à :", "Puede escribir a:", "您可以发邮件至：")
 add(G, "OR,You can send a message:", "Oder senden Sie eine Nachricht:", "Ou envoyez un message :",
     "O envíe un mensaje:", "或者发送留言：")
@@ -186,7 +186,7 @@ add(G, "The message sent to the developers", "Die Nachricht an die Entwickler", 
 add(G, "Sends the message to the developers", "Sendet die Nachricht an die Entwickler",
     "Envoie le message aux développeurs", "Envía el mensaje a los desarrolladores", "将留言发送给开发者")
 add(G, "Send", "Senden", "Envoyer", "Enviar", "发送")
-add(G, "Update", "Aktualisierung", "Mise à jour", "Actualización", "更新")
+add(G, "Update", "Updates", "Mise à jour", "Actualización", "更新")
 add(G, "Current Version", "Installierte Version", "Version actuelle", "Versión actual", "当前版本")
 add(G, "Asks the update server whether a new version exists",
     "Fragt den Aktualisierungsserver, ob es eine neue Version gibt",

@@ -77,7 +77,7 @@ Viel Spaß!
         </message>
         <message>
             <source>Fedback</source>
-            <translation>Rückmeldung</translation>
+            <translation>Feedback</translation>
         </message>
         <message>
             <source>You can mail to:</source>
@@ -125,7 +125,7 @@ Viel Spaß!
         </message>
         <message>
             <source>Update</source>
-            <translation>Aktualisierung</translation>
+            <translation>Updates</translation>
         </message>
         <message>
             <source>Current Version</source>
