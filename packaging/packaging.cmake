@@ -123,7 +123,9 @@ elseif(UNIX AND NOT APPLE)
     # dpkg-shlibdeps cannot see them: X11 and Wayland come with
     # qt6-qpa-plugins and qt6-wayland, SQLite with libqt6sql6-sqlite.
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+    # Vastrel's own catalogues are compiled into the program; Qt's, for the
+    # buttons of its dialogs, come from qt6-translations-l10n.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
     set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
     set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
     set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -34,8 +34,8 @@ esac
 # fonts-wine the fonts Windows programs expect (Tahoma and its kin), so the
 # windows platform plugin under Wine draws text as Windows users see it.
 # libxxhash-dev: its one header, copied into the build tree, for the copy finder.
-ensure_packages cmake make qt6-base-dev qt6-base-dev-tools g++-mingw-w64-x86-64-posix libxxhash-dev \
-    wine wine64 xz-utils zip unzip fonts-dejavu-core fonts-wine
+ensure_packages cmake make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools \
+    g++-mingw-w64-x86-64-posix libxxhash-dev wine wine64 xz-utils zip unzip fonts-dejavu-core fonts-wine
 
 # shared/windows beside the repository; from a git worktree, beside the main
 # working tree that the worktree belongs to.

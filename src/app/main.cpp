@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/translations.h"
 #include "mainwindow/widget.h"
 #include "scan/localpaths.h"
 #include "scan/standardstreams.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Vastrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("vastrel"));
+    translations::install(&app);
 
     Widget window;
     window.setWindowIcon(QIcon(QStringLiteral(":/image/image/systemsearch.png")));

@@ -200,7 +200,7 @@ void Config::capFeedbackMessage()
     }
     const qsizetype left = updateprotocol::maxFeedbackLength - text.size();
     ui->fedbackleft->setText(left == 1 ? tr("1 character left")
-                                       : tr("%1 characters left").arg(left));
+                                       : tr("%1 characters left", nullptr, int(left)).arg(left));
 }
 
 void Config::on_checkupdateb_clicked()

@@ -7,6 +7,8 @@ FilterField::FilterField(QWidget *parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("filterEdit"));
     setPlaceholderText(tr("Filter by path (Ctrl+F)"));
+    setAccessibleName(tr("Filter"));
+    setAccessibleDescription(tr("Shows only the results whose path holds the typed text"));
     setClearButtonEnabled(true);
     // A folder dropped here is for the window to scan, not text to type.
     setAcceptDrops(false);

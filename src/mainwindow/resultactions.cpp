@@ -16,15 +16,12 @@ namespace resultactions {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultActions", text);
-}
-
 // "1 file", "3 files".
 QString fileCount(qsizetype count)
 {
-    return count == 1 ? tr("1 file") : tr("%1 files").arg(count);
+    return count == 1
+        ? QCoreApplication::translate("ResultActions", "1 file")
+        : QCoreApplication::translate("ResultActions", "%1 files", nullptr, int(count)).arg(count);
 }
 
 // How many files the confirmation lists before it summarises the rest.
@@ -60,9 +57,10 @@ QString csvPath(const QString &path)
 QString humanSize(qint64 bytes)
 {
     if (bytes == 1)
-        return tr("1 byte");
+        return QCoreApplication::translate("ResultActions", "1 byte");
     if (bytes < 1024)
-        return tr("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("ResultActions", "%1 bytes", nullptr, int(bytes))
+            .arg(bytes);
     // Traditional units are powers of 1024 named KB, MB, GB, as the table's MB.
     return scanstatus::bytesText(bytes, QLocale::c())
         .replace(QStringLiteral("kB"), QStringLiteral("KB"));
@@ -79,15 +77,18 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
 
     TrashConfirmation confirmation;
     confirmation.question = files.size() == 1
-                                ? tr("Move 1 file, %1, to the trash?").arg(humanSize(total))
-                                : tr("Move %1, %2 in all, to the trash?")
-                                      .arg(fileCount(files.size()), humanSize(total));
+        ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?")
+              .arg(humanSize(total))
+        : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
+              .arg(fileCount(files.size()), humanSize(total));
     if (lines.size() <= listedFiles) {
         confirmation.fileList = lines.join(QLatin1Char('\n'));
     } else {
         confirmation.fileList = lines.mid(0, listedFiles).join(QLatin1Char('\n')) +
-                                QLatin1Char('\n') +
-                                tr("and %1 more").arg(lines.size() - listedFiles);
+            QLatin1Char('\n') +
+            QCoreApplication::translate("ResultActions", "and %1 more", nullptr,
+                                        int(lines.size() - listedFiles))
+                .arg(lines.size() - listedFiles);
         confirmation.details = lines.join(QLatin1Char('\n'));
     }
     return confirmation;
@@ -95,13 +96,15 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
 
 QString TrashReport::statusText() const
 {
-    QString text = trashed.isEmpty() ? tr("Nothing was moved to the trash")
-                                     : tr("Moved %1, %2, to the trash")
-                                           .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
+    QString text = trashed.isEmpty()
+        ? QCoreApplication::translate("ResultActions", "Nothing was moved to the trash")
+        : QCoreApplication::translate("ResultActions", "Moved %1, %2, to the trash")
+              .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
     if (!failures.isEmpty()) {
         text += failures.size() == 1
-                    ? tr("; 1 file was left where it is")
-                    : tr("; %1 were left where they are").arg(fileCount(failures.size()));
+            ? QCoreApplication::translate("ResultActions", "; 1 file was left where it is")
+            : QCoreApplication::translate("ResultActions", "; %1 were left where they are")
+                  .arg(fileCount(failures.size()));
     }
     return text;
 }
@@ -111,8 +114,10 @@ QString TrashReport::problemText() const
     if (failures.isEmpty())
         return QString();
     QStringList lines;
-    lines << (failures.size() == 1 ? tr("This file was left where it is:")
-                                   : tr("These files were left where they are:"));
+    lines << (failures.size() == 1
+                  ? QCoreApplication::translate("ResultActions", "This file was left where it is:")
+                  : QCoreApplication::translate("ResultActions",
+                                                "These files were left where they are:"));
     for (const TrashFailure &failure : failures)
         lines << pathcodec::displayText(failure.path) + QStringLiteral(": ") + failure.reason;
     return lines.join(QLatin1Char('\n'));
@@ -166,12 +171,14 @@ QMimeData *pathsMimeData(const QList<FoundFile> &files)
 
 QString openFailureText(const QString &path, const QString &reason)
 {
-    return tr("Could not open %1: %2").arg(pathcodec::displayText(path), reason);
+    return QCoreApplication::translate("ResultActions", "Could not open %1: %2")
+        .arg(pathcodec::displayText(path), reason);
 }
 
 QString revealFailureText(const QString &path, const QString &reason)
 {
-    return tr("Could not show %1 in a file manager: %2").arg(pathcodec::displayText(path), reason);
+    return QCoreApplication::translate("ResultActions", "Could not show %1 in a file manager: %2")
+        .arg(pathcodec::displayText(path), reason);
 }
 
 QByteArray csv(const QList<FoundFile> &files)

@@ -152,6 +152,12 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
             return marks.placeText(found.path);
         return index.column() == SizeColumn ? megabytesText(found.size)
                                             : pathcodec::displayText(found.path);
+    case Qt::AccessibleTextRole:
+        // A screen reader says the size with its unit, not the bare number
+        // of megabytes the column shows.
+        return index.column() == SizeColumn
+            ? scanstatus::bytesText(found.size, scanstatus::numberLocale())
+            : pathcodec::displayText(found.path);
     case Qt::ToolTipRole:
         if (index.column() == CopiesColumn)
             return plaintext::toolTip(marks.toolTip(found.path));

@@ -2,27 +2,36 @@
 
 #include <QCoreApplication>
 
+#include <climits>
+
 namespace scanstatus {
 
 namespace {
 
-QString tr(const char *text)
+// The count that picks a translation's plural form; counts beyond int's range
+// take the form of the largest one.
+int pluralCount(qint64 count)
 {
-    return QCoreApplication::translate("Widget", text);
+    return int(qBound(qint64(0), count, qint64(INT_MAX)));
 }
 
 QString unreadableText(qint64 folders, const QLocale &locale)
 {
     if (folders <= 0)
         return {};
-    const QString text = folders == 1 ? tr("; %1 folder could not be read")
-                                      : tr("; %1 folders could not be read");
+    const QString text = folders == 1
+        ? QCoreApplication::translate("Widget", "; %1 folder could not be read")
+        : QCoreApplication::translate("Widget", "; %1 folders could not be read", nullptr,
+                                      pluralCount(folders));
     return text.arg(locale.toString(folders));
 }
 
 QString filesText(qint64 files, const QLocale &locale)
 {
-    return (files == 1 ? tr("%1 file") : tr("%1 files")).arg(locale.toString(files));
+    return (files == 1
+                ? QCoreApplication::translate("Widget", "%1 file")
+                : QCoreApplication::translate("Widget", "%1 files", nullptr, pluralCount(files)))
+        .arg(locale.toString(files));
 }
 
 } // namespace
@@ -50,9 +59,12 @@ QString elapsedText(qint64 ms, const QLocale &locale)
 {
     ms = qMax<qint64>(ms, 0);
     if (ms < 60000)
-        return tr("%1 s").arg(locale.toString(double(ms) / 1000.0, 'f', 1));
+        return QCoreApplication::translate("Widget", "%1 s")
+            .arg(locale.toString(double(ms) / 1000.0, 'f', 1));
     const qint64 seconds = ms / 1000;
-    return tr("%1 min %2 s").arg(locale.toString(seconds / 60)).arg(seconds % 60);
+    return QCoreApplication::translate("Widget", "%1 min %2 s")
+        .arg(locale.toString(seconds / 60))
+        .arg(seconds % 60);
 }
 
 QString figuresText(const Figures &figures, const QLocale &locale)
@@ -69,9 +81,11 @@ QString progress(const Figures &figures, const QLocale &locale)
 
 QString summary(const Figures &figures, bool stopped, const QLocale &locale)
 {
-    const QString head = stopped ? tr("Scan Stopped.") : tr("Scan Complete!");
-    return head + QLatin1Char(' ') + figuresText(figures, locale) + tr(" in ")
-        + elapsedText(figures.elapsedMs, locale) + unreadableText(figures.unreadable, locale);
+    const QString head = stopped ? QCoreApplication::translate("Widget", "Scan Stopped.")
+                                 : QCoreApplication::translate("Widget", "Scan Complete!");
+    return head + QLatin1Char(' ') + figuresText(figures, locale) +
+        QCoreApplication::translate("Widget", " in ") + elapsedText(figures.elapsedMs, locale) +
+        unreadableText(figures.unreadable, locale);
 }
 
 } // namespace scanstatus

@@ -13,11 +13,6 @@ constexpr int TargetKindRole = Qt::UserRole;
 // The exact roots of a RootsTarget item (its text is for display).
 constexpr int RootsRole = Qt::UserRole + 1;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Widget", text);
-}
-
 QStandardItem *targetItem(const QString &text, TargetKind kind, const QStringList &roots = {})
 {
     auto *item = new QStandardItem(text);
@@ -37,10 +32,11 @@ ScanTargets::ScanTargets(QObject *parent)
 
 void ScanTargets::fill()
 {
-    items.appendRow(targetItem(tr("All Disks"), AllDisksTarget));
+    items.appendRow(targetItem(QCoreApplication::translate("Widget", "All Disks"), AllDisksTarget));
     for (const QString &root : readableDrives())
         items.appendRow(targetItem(pathcodec::displayText(root), RootsTarget, {root}));
-    items.appendRow(targetItem(tr("Custom Scan"), CustomScanTarget));
+    items.appendRow(
+        targetItem(QCoreApplication::translate("Widget", "Custom Scan"), CustomScanTarget));
 }
 
 bool ScanTargets::isCustomScan(int row) const

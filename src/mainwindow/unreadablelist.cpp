@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QMutexLocker>
 
+#include <climits>
+
 void UnreadableList::clear()
 {
     QMutexLocker lock(&mutex);
@@ -31,7 +33,8 @@ QString UnreadableList::text(const QList<Entry> &entries, qint64 total)
     for (const Entry &entry : entries)
         lines << pathcodec::displayText(entry.path) + QStringLiteral(": ") + entry.reason;
     const qint64 left = total - entries.size();
+    const int plural = int(qMin<qint64>(left, INT_MAX));
     if (left > 0)
-        lines << QCoreApplication::translate("Widget", "… and %1 more").arg(left);
+        lines << QCoreApplication::translate("Widget", "… and %1 more", nullptr, plural).arg(left);
     return lines.join(QLatin1Char('\n'));
 }

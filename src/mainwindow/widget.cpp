@@ -213,7 +213,7 @@ void Widget::scancomplete()
                                                scanstatus::numberLocale()));
     statusLine->setUnreadable(progress->unreadableText());
     ui->scanstats->clear();
-    ui->scanb->setText(QStringLiteral("Scan"));
+    ui->scanb->setText(tr("Scan"));
     ui->scanb->setEnabled(true);
     showResults(true);
 

@@ -2,6 +2,8 @@
 
 #include "net/httpresponse.h"
 
+#include <climits>
+
 #include <QHostAddress>
 #include <QNetworkProxy>
 #include <QTcpSocket>
@@ -88,8 +90,9 @@ int HttpClient::deadlineMs() const
 
 QString HttpClient::tooLargeText(qint64 limit)
 {
-    const QString size =
-        limit % 1024 == 0 ? tr("%1 KiB").arg(limit / 1024) : tr("%1 bytes").arg(limit);
+    const QString size = limit % 1024 == 0
+        ? tr("%1 KiB").arg(limit / 1024)
+        : tr("%1 bytes", nullptr, int(qMin<qint64>(limit, INT_MAX))).arg(limit);
     return tr("The server's answer was too large (more than %1); it was cut off.").arg(size);
 }
 

@@ -140,18 +140,19 @@ void registerDirectoryVerb()
 
 TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("Platform", text);
-    };
     const QFileInfo info(file.path);
     if (!info.exists() && !info.isSymbolicLink())
-        return {TrashResult::Vanished, tr("it is no longer there")};
+        return {TrashResult::Vanished,
+                QCoreApplication::translate("Platform", "it is no longer there")};
     if (info.isSymbolicLink() || !info.isFile())
-        return {TrashResult::Changed, tr("it is no longer a regular file")};
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "it is no longer a regular file")};
     if (info.size() != file.size)
-        return {TrashResult::Changed, tr("its size changed since the scan")};
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "its size changed since the scan")};
     if (info.lastModified() > scanStarted)
-        return {TrashResult::Changed, tr("it was modified after the scan started")};
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "it was modified after the scan started")};
     // Never QFile::moveToTrash here: Windows deletes outright what its
     // Recycle Bin will not take.
     QString reason;

@@ -26,11 +26,6 @@ namespace platform {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Platform", text);
-}
-
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -88,19 +83,23 @@ struct Checked
 TrashOutcome compare(const struct stat &st, const FoundFile &file, const QDateTime &scanStarted)
 {
     if (!S_ISREG(st.st_mode))
-        return {TrashResult::Changed, tr("it is no longer a regular file")};
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "it is no longer a regular file")};
     const bool identityKnown = file.device != 0 || file.inode != 0;
     if (identityKnown && (quint64(st.st_dev) != file.device || quint64(st.st_ino) != file.inode))
         return {TrashResult::Changed,
-                tr("it changed since the scan: another file is at its path now")};
+                QCoreApplication::translate(
+                    "Platform", "it changed since the scan: another file is at its path now")};
     if (qint64(st.st_size) != file.size) {
         return {
             TrashResult::Changed,
-            tr("its size changed since the scan (%1 bytes, was %2)")
+            QCoreApplication::translate("Platform",
+                                        "its size changed since the scan (%1 bytes, was %2)")
                 .arg(QLocale::c().toString(qint64(st.st_size)), QLocale::c().toString(file.size))};
     }
     if (modifiedMs(st) > scanStarted.toMSecsSinceEpoch())
-        return {TrashResult::Changed, tr("it was modified after the scan started")};
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "it was modified after the scan started")};
     return {TrashResult::Trashed, QString()};
 }
 
@@ -115,7 +114,9 @@ void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked
     names.removeAll(QByteArray());
     names.removeAll(QByteArrayLiteral("."));
     if (!path.startsWith('/') || names.isEmpty() || names.contains(QByteArrayLiteral(".."))) {
-        checked->outcome = {TrashResult::Refused, tr("it is not a plain absolute path")};
+        checked->outcome = {
+            TrashResult::Refused,
+            QCoreApplication::translate("Platform", "it is not a plain absolute path")};
         return;
     }
     checked->path = '/' + names.join('/');
@@ -139,16 +140,19 @@ void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked
         if (next.fd < 0 || ::fstat(next.fd, &st) != 0) {
             const int error = errno;
             checked->outcome = error == ENOENT || error == ENOTDIR
-                ? TrashOutcome {TrashResult::Vanished, tr("it is no longer there")}
-                : TrashOutcome {
-                      TrashResult::Refused,
-                      tr("%1 cannot be opened (%2)").arg(shown(reached), systemError(error))};
+                ? TrashOutcome {TrashResult::Vanished,
+                                QCoreApplication::translate("Platform", "it is no longer there")}
+                : TrashOutcome {TrashResult::Refused,
+                                QCoreApplication::translate("Platform", "%1 cannot be opened (%2)")
+                                    .arg(shown(reached), systemError(error))};
             return;
         }
         if (!S_ISDIR(st.st_mode)) {
             checked->outcome = {
                 TrashResult::Changed,
-                tr("it changed since the scan: %1 is no longer the folder the scan went through")
+                QCoreApplication::translate(
+                    "Platform",
+                    "it changed since the scan: %1 is no longer the folder the scan went through")
                     .arg(shown(reached))};
             return;
         }
@@ -164,7 +168,8 @@ void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked
                   AT_SYMLINK_NOFOLLOW) != 0) {
         const int error = errno;
         checked->outcome = error == ENOENT
-            ? TrashOutcome {TrashResult::Vanished, tr("it is no longer there")}
+            ? TrashOutcome {TrashResult::Vanished,
+                            QCoreApplication::translate("Platform", "it is no longer there")}
             : TrashOutcome {TrashResult::Refused, systemError(error)};
         return;
     }
@@ -312,17 +317,21 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
     const bool home = onHomeFileSystem(checked.file.st_dev);
     Descriptor trash(home ? homeTrash() : topTrash(checked.top.fd));
     if (trash.fd < 0) {
-        return {TrashResult::Refused,
-                home ? tr("the trash would not take it (the home trash cannot be made)")
-                     : tr("the trash would not take it (there is no trash of yours on %1)")
-                           .arg(shown(checked.topPath))};
+        return {
+            TrashResult::Refused,
+            home ? QCoreApplication::translate(
+                       "Platform", "the trash would not take it (the home trash cannot be made)")
+                 : QCoreApplication::translate(
+                       "Platform", "the trash would not take it (there is no trash of yours on %1)")
+                       .arg(shown(checked.topPath))};
     }
     const Take subfolder = home ? Take::Anything : Take::Real;
     Descriptor info(openTrashFolder(trash.fd, "info", subfolder));
     Descriptor files(openTrashFolder(trash.fd, "files", subfolder));
     if (info.fd < 0 || files.fd < 0)
         return {TrashResult::Refused,
-                tr("the trash would not take it (its folders cannot be made)")};
+                QCoreApplication::translate(
+                    "Platform", "the trash would not take it (its folders cannot be made)")};
 
     QByteArray original = checked.path;
     if (!home) {
@@ -343,14 +352,16 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
             if (errno == EEXIST)
                 continue;
             return {TrashResult::Refused,
-                    tr("the trash would not take it (%1)").arg(systemError(errno))};
+                    QCoreApplication::translate("Platform", "the trash would not take it (%1)")
+                        .arg(systemError(errno))};
         }
         // The last look, in the very folder the file leaves from.
         struct stat now;
         TrashOutcome still =
             ::fstatat(checked.parent.fd, checked.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
             ? compare(now, file, scanStarted)
-            : TrashOutcome {TrashResult::Vanished, tr("it is no longer there")};
+            : TrashOutcome {TrashResult::Vanished,
+                            QCoreApplication::translate("Platform", "it is no longer there")};
         if (still.result == TrashResult::Trashed &&
             moveWithoutReplacing(checked.parent.fd, checked.name, files.fd, trashName))
             return still;
@@ -361,14 +372,20 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
         if (error == EEXIST)
             continue;
         if (error == ENOENT)
-            return {TrashResult::Vanished, tr("it is no longer there")};
+            return {TrashResult::Vanished,
+                    QCoreApplication::translate("Platform", "it is no longer there")};
         if (error == EXDEV)
             return {TrashResult::Refused,
-                    tr("the trash would not take it (the trash is on another file system)")};
+                    QCoreApplication::translate(
+                        "Platform",
+                        "the trash would not take it (the trash is on another file system)")};
         return {TrashResult::Refused,
-                tr("the trash would not take it (%1)").arg(systemError(error))};
+                QCoreApplication::translate("Platform", "the trash would not take it (%1)")
+                    .arg(systemError(error))};
     }
-    return {TrashResult::Refused, tr("the trash would not take it (no free name in the trash)")};
+    return {TrashResult::Refused,
+            QCoreApplication::translate("Platform",
+                                        "the trash would not take it (no free name in the trash)")};
 }
 
 } // namespace platform

@@ -20,11 +20,6 @@ namespace platform {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Platform", text);
-}
-
 UrlOpener &testOpener()
 {
     static UrlOpener opener;
@@ -42,7 +37,7 @@ void report(QObject *receiver, const OpenFailed &failed, const QString &reason)
 
 QString noHandler()
 {
-    return tr("no application is set up to open it");
+    return QCoreApplication::translate("Platform", "no application is set up to open it");
 }
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -51,13 +46,14 @@ QString xdgOpenFailure(int status)
 {
     switch (status) {
     case 2:
-        return tr("it does not exist");
+        return QCoreApplication::translate("Platform", "it does not exist");
     case 3:
         return noHandler();
     case 4:
-        return tr("the application for it could not open it");
+        return QCoreApplication::translate("Platform", "the application for it could not open it");
     default:
-        return tr("the opener (xdg-open) ended with status %1").arg(status);
+        return QCoreApplication::translate("Platform", "the opener (xdg-open) ended with status %1")
+            .arg(status);
     }
 }
 
@@ -77,7 +73,9 @@ void startXdgOpen(const QString &xdgOpen, const QUrl &url, QObject *receiver,
     QObject::connect(process, &QProcess::finished, process,
                      [process, guard, failed](int status, QProcess::ExitStatus exit) {
                          if (exit != QProcess::NormalExit)
-                             report(guard, failed, tr("the opener (xdg-open) crashed"));
+                             report(guard, failed,
+                                    QCoreApplication::translate("Platform",
+                                                                "the opener (xdg-open) crashed"));
                          else if (status != 0)
                              report(guard, failed, xdgOpenFailure(status));
                          process->deleteLater();
@@ -86,7 +84,9 @@ void startXdgOpen(const QString &xdgOpen, const QUrl &url, QObject *receiver,
                      [process, guard, failed](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)
                              return;
-                         report(guard, failed, tr("the opener (xdg-open) could not be started"));
+                         report(guard, failed,
+                                QCoreApplication::translate(
+                                    "Platform", "the opener (xdg-open) could not be started"));
                          process->deleteLater();
                      });
     process->start();

@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <thread>
 #include <tuple>
@@ -61,11 +62,13 @@ QString summaryText(const QList<CopySet> &sets, const QLocale &locale)
     }
     if (wasting == 0)
         return QCoreApplication::translate("Widget", "No copies among the listed files");
+    const int plural = int(qMin<qint64>(wasting, INT_MAX));
     const QString text = wasting == 1
         ? QCoreApplication::translate("Widget",
                                       "%1 set of copies; %2 could be freed by keeping one of each")
-        : QCoreApplication::translate(
-              "Widget", "%1 sets of copies; %2 could be freed by keeping one of each");
+        : QCoreApplication::translate("Widget",
+                                      "%1 sets of copies; %2 could be freed by keeping one of each",
+                                      nullptr, plural);
     // The size as the window's status line writes sizes.
     return text.arg(locale.toString(wasting),
                     locale.formattedDataSize(freeable, 1, QLocale::DataSizeTraditionalFormat));

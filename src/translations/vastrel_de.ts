@@ -1,0 +1,878 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+    <context>
+        <name>Config</name>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Closes the settings window</source>
+            <translation>Schließt das Einstellungsfenster</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Basic</source>
+            <translation>Allgemein</translation>
+        </message>
+        <message>
+            <source>The number of large files you want to find out</source>
+            <translation>Anzahl der großen Dateien, die aufgeführt werden</translation>
+        </message>
+        <message>
+            <source>Number of files to list</source>
+            <translation>Anzahl aufgeführter Dateien</translation>
+        </message>
+        <message>
+            <source>How many of the largest files a scan lists, 1 to 10000</source>
+            <translation>Wie viele der größten Dateien eine Suche aufführt, 1 bis 10000</translation>
+        </message>
+        <message>
+            <source>Asks the update server for a new version when Vastrel starts</source>
+            <translation>Fragt beim Start von Vastrel den Aktualisierungsserver nach einer neuen Version</translation>
+        </message>
+        <message>
+            <source>Check update when start up</source>
+            <translation>Beim Start nach Aktualisierungen suchen</translation>
+        </message>
+        <message>
+            <source>Saves the settings of this tab</source>
+            <translation>Speichert die Einstellungen dieser Seite</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Über</translation>
+        </message>
+        <message>
+            <source>About Vastrel</source>
+            <translation>Über Vastrel</translation>
+        </message>
+        <message>
+            <source>What Vastrel is for</source>
+            <translation>Wofür Vastrel da ist</translation>
+        </message>
+        <message>
+            <source>This tool can help you to find out the large file on you disk. It's very useful when you want to free some space but do not know which file eats you space.This tool is what you really want!
+
+Enjoy!
+
+</source>
+            <translation>Dieses Programm findet die großen Dateien auf Ihrer Festplatte. Es hilft, wenn Sie Platz schaffen wollen, aber nicht wissen, welche Dateien ihn belegen. Genau das richtige Werkzeug dafür!
+
+Viel Spaß!
+
+</translation>
+        </message>
+        <message>
+            <source>Fedback</source>
+            <translation>Feedback</translation>
+        </message>
+        <message>
+            <source>You can mail to:</source>
+            <translation>Schreiben Sie an:</translation>
+        </message>
+        <message>
+            <source>OR,You can send a message:</source>
+            <translation>Oder senden Sie eine Nachricht:</translation>
+        </message>
+        <message>
+            <source>Message</source>
+            <translation>Nachricht</translation>
+        </message>
+        <message>
+            <source>Your Mail:</source>
+            <translation>Ihre E-Mail:</translation>
+        </message>
+        <message>
+            <source>Your mail address</source>
+            <translation>Ihre E-Mail-Adresse</translation>
+        </message>
+        <message>
+            <source>Where an answer to your message can be sent</source>
+            <translation>Wohin eine Antwort auf Ihre Nachricht gehen kann</translation>
+        </message>
+        <message>
+            <source>Your msg: </source>
+            <translation>Ihre Nachricht: </translation>
+        </message>
+        <message>
+            <source>Your message</source>
+            <translation>Ihre Nachricht</translation>
+        </message>
+        <message>
+            <source>The message sent to the developers</source>
+            <translation>Die Nachricht an die Entwickler</translation>
+        </message>
+        <message>
+            <source>Sends the message to the developers</source>
+            <translation>Sendet die Nachricht an die Entwickler</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Senden</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Updates</translation>
+        </message>
+        <message>
+            <source>Current Version</source>
+            <translation>Installierte Version</translation>
+        </message>
+        <message>
+            <source>Asks the update server whether a new version exists</source>
+            <translation>Fragt den Aktualisierungsserver, ob es eine neue Version gibt</translation>
+        </message>
+        <message>
+            <source>Check Update</source>
+            <translation>Nach Aktualisierung suchen</translation>
+        </message>
+        <message>
+            <source>Update Information</source>
+            <translation>Aktualisierungsinformationen</translation>
+        </message>
+        <message>
+            <source>Opens the download page of the new version</source>
+            <translation>Öffnet die Download-Seite der neuen Version</translation>
+        </message>
+        <message>
+            <source>Update Now</source>
+            <translation>Jetzt aktualisieren</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>Hilfe</translation>
+        </message>
+        <message>
+            <source>How to use Vastrel</source>
+            <translation>So wird Vastrel benutzt</translation>
+        </message>
+        <message>
+            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'SimSun'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#0000ff;"&gt;SCAN&lt;/span&gt;:&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Everything is in the combobox.just select what you want,then push scan,wait the program tell you which file eats your space.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Right click the file listed, go to the folder, to see if you want to delete it or not.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;lol&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Not a web address, so it is not opened: %1</source>
+            <translation>Keine Webadresse, daher nicht geöffnet: %1</translation>
+        </message>
+        <message>
+            <source>Config</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Version:</source>
+            <translation>Version:</translation>
+        </message>
+        <message>
+            <source>1 character left</source>
+            <translation>Noch 1 Zeichen</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 characters left</source>
+            <translation>
+                <numerusform>Noch %1 Zeichen</numerusform>
+                <numerusform>Noch %1 Zeichen</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Already The Latest Version!</source>
+            <translation>Das ist bereits die neueste Version!</translation>
+        </message>
+        <message>
+            <source>Latest Version:</source>
+            <translation>Neueste Version:</translation>
+        </message>
+        <message>
+            <source>Sorry.update server maintain.</source>
+            <translation>Der Aktualisierungsserver wird gerade gewartet.</translation>
+        </message>
+        <message>
+            <source>Success!</source>
+            <translation>Gesendet!</translation>
+        </message>
+        <message>
+            <source>The download page could not be opened: %1</source>
+            <translation>Die Download-Seite konnte nicht geöffnet werden: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyFinder</name>
+        <message>
+            <source>changed since the scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>changed while it was read</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CustomDir</name>
+        <message>
+            <source>CustomDirectorySelect</source>
+            <translation>Ordner auswählen</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Closes the dialog without choosing folders</source>
+            <translation>Schließt den Dialog, ohne Ordner zu wählen</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>Tick the folders to scan</source>
+            <translation>Die zu durchsuchenden Ordner ankreuzen</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list</source>
+            <translation>Fügt der Liste einen Ordner hinzu</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Ordner öffnen</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpClient</name>
+        <message>
+            <source>%1 KiB</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 bytes</source>
+            <translation type="unfinished">
+                <numerusform>%1 Bytes</numerusform>
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>The server's answer was too large (more than %1); it was cut off.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The request timed out: no complete answer within %1 seconds.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server's answer is not HTTP.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection without answering.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection before the answer was complete.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>Platform</name>
+        <message>
+            <source>it is no longer there</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is no longer a regular file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its size changed since the scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it was modified after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it changed since the scan: another file is at its path now</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its size changed since the scan (%1 bytes, was %2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not a plain absolute path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be opened (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (the home trash cannot be made)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (there is no trash of yours on %1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (its folders cannot be made)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (the trash is on another file system)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (no free name in the trash)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>no application is set up to open it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it does not exist</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the application for it could not open it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) ended with status %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) crashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) could not be started</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultActions</name>
+        <message>
+            <source>1 file</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 files</source>
+            <translation type="unfinished">
+                <numerusform>%1 Datei</numerusform>
+                <numerusform>%1 Dateien</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>1 byte</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 bytes</source>
+            <translation type="unfinished">
+                <numerusform>%1 Bytes</numerusform>
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>Move 1 file, %1, to the trash?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move %1, %2 in all, to the trash?</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>and %1 more</source>
+            <translation type="unfinished">
+                <numerusform />
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>Nothing was moved to the trash</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Moved %1, %2, to the trash</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; 1 file was left where it is</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; %1 were left where they are</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>This file was left where it is:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>These files were left where they are:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Could not show %1 in a file manager: %2</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultsMenu</name>
+        <message>
+            <source>Open</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>Copy Path</source>
+            <translation>Pfad kopieren</translation>
+        </message>
+        <message>
+            <source>Move to Trash…</source>
+            <translation>In den Papierkorb verschieben …</translation>
+        </message>
+        <message>
+            <source>Save List…</source>
+            <translation>Liste speichern …</translation>
+        </message>
+        <message>
+            <source>Move to Trash</source>
+            <translation>In den Papierkorb verschieben</translation>
+        </message>
+        <message>
+            <source>Save List</source>
+            <translation>Liste speichern</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv);;All files (*)</source>
+            <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>Saved the list to %1</source>
+            <translation>Liste in %1 gespeichert</translation>
+        </message>
+        <message>
+            <source>The list could not be saved to %1: %2</source>
+            <translation>Die Liste konnte nicht in %1 gespeichert werden: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScanGroup</name>
+        <message>
+            <source>Scan</source>
+            <translation>Suche</translation>
+        </message>
+        <message>
+            <source>Include hidden files and folders</source>
+            <translation>Versteckte Dateien und Ordner einbeziehen</translation>
+        </message>
+        <message>
+            <source>Stay on one file system</source>
+            <translation>Auf einem Dateisystem bleiben</translation>
+        </message>
+        <message>
+            <source>Skip network file systems</source>
+            <translation>Netzwerk-Dateisysteme überspringen</translation>
+        </message>
+        <message>
+            <source>Exclude folders</source>
+            <translation>Ordner ausschließen</translation>
+        </message>
+        <message>
+            <source>Excluded folders</source>
+            <translation>Ausgeschlossene Ordner</translation>
+        </message>
+        <message>
+            <source>Folders that scans leave out</source>
+            <translation>Ordner, die bei der Suche ausgelassen werden</translation>
+        </message>
+        <message>
+            <source>Adds a folder that scans leave out</source>
+            <translation>Fügt einen Ordner hinzu, der ausgelassen wird</translation>
+        </message>
+        <message>
+            <source>Add…</source>
+            <translation>Hinzufügen …</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list</source>
+            <translation>Entfernt den gewählten Ordner aus der Liste</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Entfernen</translation>
+        </message>
+        <message>
+            <source>Only files larger than</source>
+            <translation>Nur Dateien größer als</translation>
+        </message>
+        <message>
+            <source>Smallest size</source>
+            <translation>Mindestgröße</translation>
+        </message>
+        <message>
+            <source>Files below this size are not listed</source>
+            <translation>Kleinere Dateien werden nicht aufgeführt</translation>
+        </message>
+        <message>
+            <source>Size unit</source>
+            <translation>Größeneinheit</translation>
+        </message>
+        <message>
+            <source>bytes</source>
+            <translation>Bytes</translation>
+        </message>
+        <message>
+            <source>KB</source>
+            <translation>KB</translation>
+        </message>
+        <message>
+            <source>MB</source>
+            <translation>MB</translation>
+        </message>
+        <message>
+            <source>GB</source>
+            <translation>GB</translation>
+        </message>
+        <message>
+            <source>TB</source>
+            <translation>TB</translation>
+        </message>
+        <message>
+            <source>Only these types</source>
+            <translation>Nur diese Typen</translation>
+        </message>
+        <message>
+            <source>File types</source>
+            <translation>Dateitypen</translation>
+        </message>
+        <message>
+            <source>File name extensions to list, separated by blanks</source>
+            <translation>Aufzuführende Dateiendungen, durch Leerzeichen getrennt</translation>
+        </message>
+        <message>
+            <source>mkv mp4 iso</source>
+            <translation>mkv mp4 iso</translation>
+        </message>
+        <message>
+            <source>Not modified for</source>
+            <translation>Nicht geändert seit</translation>
+        </message>
+        <message>
+            <source>Days without change</source>
+            <translation>Tage ohne Änderung</translation>
+        </message>
+        <message>
+            <source>Only files not modified for this many days are listed</source>
+            <translation>Nur Dateien, die so viele Tage nicht geändert wurden, werden aufgeführt</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> Tagen</translation>
+        </message>
+        <message>
+            <source>Exclude folder</source>
+            <translation>Ordner ausschließen</translation>
+        </message>
+        <message>
+            <source>Not file types, left out: %1</source>
+            <translation>Keine Dateitypen, ausgelassen: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatusLine</name>
+        <message>
+            <source>Click for the list of folders that could not be read.</source>
+            <translation>Klicken für die Liste der nicht lesbaren Ordner.</translation>
+        </message>
+        <message>
+            <source>Folders that could not be read</source>
+            <translation>Nicht lesbare Ordner</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Kopieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>Widget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Opens the settings window</source>
+            <translation>Öffnet das Einstellungsfenster</translation>
+        </message>
+        <message>
+            <source>Minimize</source>
+            <translation>Minimieren</translation>
+        </message>
+        <message>
+            <source>Hides the window into the system tray</source>
+            <translation>Blendet das Fenster in den Systemabschnitt der Kontrollleiste aus</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Quits Vastrel</source>
+            <translation>Beendet Vastrel</translation>
+        </message>
+        <message>
+            <source>Scan target</source>
+            <translation>Suchziel</translation>
+        </message>
+        <message>
+            <source>What the next scan walks: all disks, one disk or a list of folders</source>
+            <translation>Was die nächste Suche durchläuft: alle Laufwerke, ein Laufwerk oder eine Ordnerliste</translation>
+        </message>
+        <message>
+            <source>Starts a scan of the chosen target, or stops the running one</source>
+            <translation>Startet die Suche im gewählten Ziel oder hält die laufende an</translation>
+        </message>
+        <message>
+            <source>Scan</source>
+            <translation>Suchen</translation>
+        </message>
+        <message>
+            <source>Files and bytes counted so far</source>
+            <translation>Bisher gezählte Dateien und Bytes</translation>
+        </message>
+        <message>
+            <source>The file being examined, or what the last scan found</source>
+            <translation>Die gerade untersuchte Datei oder das Ergebnis der letzten Suche</translation>
+        </message>
+        <message>
+            <source>Largest files</source>
+            <translation>Größte Dateien</translation>
+        </message>
+        <message>
+            <source>The largest files found, biggest first: size and path</source>
+            <translation>Die größten gefundenen Dateien, die größte zuerst: Größe und Pfad</translation>
+        </message>
+        <message>
+            <source>+</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>-</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show in folder</source>
+            <translation>Im Ordner anzeigen</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Anzeigen</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>exit the app</source>
+            <translation>Programm beenden</translation>
+        </message>
+        <message>
+            <source>%1 bytes</source>
+            <translation>%1 Bytes</translation>
+        </message>
+        <message>
+            <source>Size(Mb)</source>
+            <translation>Größe (MB)</translation>
+        </message>
+        <message>
+            <source>Path</source>
+            <translation>Pfad</translation>
+        </message>
+        <message>
+            <source>There is NO file in your selected Dir!</source>
+            <translation>Im gewählten Ordner gibt es KEINE Datei!</translation>
+        </message>
+        <message>
+            <source>; %1 folder could not be read</source>
+            <translation>; %1 Ordner konnte nicht gelesen werden</translation>
+        </message>
+        <message numerus="yes">
+            <source>; %1 folders could not be read</source>
+            <translation>
+                <numerusform>; %1 Ordner konnte nicht gelesen werden</numerusform>
+                <numerusform>; %1 Ordner konnten nicht gelesen werden</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 file</source>
+            <translation>%1 Datei</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 files</source>
+            <translation>
+                <numerusform>%1 Datei</numerusform>
+                <numerusform>%1 Dateien</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 s</source>
+            <translation>%1 s</translation>
+        </message>
+        <message>
+            <source>%1 min %2 s</source>
+            <translation>%1 min %2 s</translation>
+        </message>
+        <message>
+            <source>Scan Stopped.</source>
+            <translation>Suche angehalten.</translation>
+        </message>
+        <message>
+            <source>Scan Complete!</source>
+            <translation>Suche abgeschlossen!</translation>
+        </message>
+        <message>
+            <source> in </source>
+            <translation> in </translation>
+        </message>
+        <message>
+            <source>All Disks</source>
+            <translation>Alle Laufwerke</translation>
+        </message>
+        <message>
+            <source>Custom Scan</source>
+            <translation>Eigene Auswahl</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Ordner öffnen</translation>
+        </message>
+        <message numerus="yes">
+            <source>… and %1 more</source>
+            <translation>
+                <numerusform>… und %1 weiterer</numerusform>
+                <numerusform>… und %1 weitere</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>Größe ändern</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Anhalten</translation>
+        </message>
+        <message>
+            <source>Out of memory. </source>
+            <translation>Kein Speicher mehr. </translation>
+        </message>
+        <message>
+            <source>Complete</source>
+            <translation>Fertig</translation>
+        </message>
+        <message>
+            <source>The Scan is complete</source>
+            <translation>Die Suche ist abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Vastrel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 von %2</translation>
+        </message>
+        <message>
+            <source>No copies among the listed files</source>
+            <translation>Keine Kopien unter den aufgeführten Dateien</translation>
+        </message>
+        <message>
+            <source>%1 set of copies; %2 could be freed by keeping one of each</source>
+            <translation>%1 Gruppe von Kopien; %2 ließen sich freigeben, wenn je eine behalten wird</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 sets of copies; %2 could be freed by keeping one of each</source>
+            <translation>
+                <numerusform>%1 Gruppe von Kopien; %2 ließen sich freigeben, wenn je eine behalten wird</numerusform>
+                <numerusform>%1 Gruppen von Kopien; %2 ließen sich freigeben, wenn je eine behalten wird</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Folder list</source>
+            <translation>Ordnerliste</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>Eine beiseitegelegte Ordnerliste; die Suche liest sie nicht</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>Ordner hinzufügen</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>Fügt der beiseitegelegten Liste einen Ordner hinzu</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>Ordner entfernen</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>Entfernt den gewählten Ordner aus der beiseitegelegten Liste</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>Ergebnisse ausblenden</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>Verkleinert das Fenster wieder auf die kompakte Größe</translation>
+        </message>
+    </context>
+</TS>

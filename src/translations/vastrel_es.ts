@@ -1,0 +1,878 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+    <context>
+        <name>Config</name>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Closes the settings window</source>
+            <translation>Cierra la ventana de configuración</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Ajustes</translation>
+        </message>
+        <message>
+            <source>Basic</source>
+            <translation>General</translation>
+        </message>
+        <message>
+            <source>The number of large files you want to find out</source>
+            <translation>Número de archivos grandes que desea encontrar</translation>
+        </message>
+        <message>
+            <source>Number of files to list</source>
+            <translation>Número de archivos que listar</translation>
+        </message>
+        <message>
+            <source>How many of the largest files a scan lists, 1 to 10000</source>
+            <translation>Cuántos de los archivos más grandes lista un análisis, de 1 a 10000</translation>
+        </message>
+        <message>
+            <source>Asks the update server for a new version when Vastrel starts</source>
+            <translation>Pregunta al servidor de actualizaciones por una versión nueva al iniciar Vastrel</translation>
+        </message>
+        <message>
+            <source>Check update when start up</source>
+            <translation>Buscar actualizaciones al iniciar</translation>
+        </message>
+        <message>
+            <source>Saves the settings of this tab</source>
+            <translation>Guarda la configuración de esta pestaña</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Aplicar</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>Acerca de</translation>
+        </message>
+        <message>
+            <source>About Vastrel</source>
+            <translation>Acerca de Vastrel</translation>
+        </message>
+        <message>
+            <source>What Vastrel is for</source>
+            <translation>Para qué sirve Vastrel</translation>
+        </message>
+        <message>
+            <source>This tool can help you to find out the large file on you disk. It's very useful when you want to free some space but do not know which file eats you space.This tool is what you really want!
+
+Enjoy!
+
+</source>
+            <translation>Esta herramienta le ayuda a encontrar los archivos grandes de su disco. Es muy útil cuando quiere liberar espacio pero no sabe qué archivos lo ocupan. ¡Es justo lo que necesita!
+
+¡Que la disfrute!
+
+</translation>
+        </message>
+        <message>
+            <source>Fedback</source>
+            <translation>Comentarios</translation>
+        </message>
+        <message>
+            <source>You can mail to:</source>
+            <translation>Puede escribir a:</translation>
+        </message>
+        <message>
+            <source>OR,You can send a message:</source>
+            <translation>O envíe un mensaje:</translation>
+        </message>
+        <message>
+            <source>Message</source>
+            <translation>Mensaje</translation>
+        </message>
+        <message>
+            <source>Your Mail:</source>
+            <translation>Su correo:</translation>
+        </message>
+        <message>
+            <source>Your mail address</source>
+            <translation>Su dirección de correo</translation>
+        </message>
+        <message>
+            <source>Where an answer to your message can be sent</source>
+            <translation>Adónde se puede enviar una respuesta a su mensaje</translation>
+        </message>
+        <message>
+            <source>Your msg: </source>
+            <translation>Su mensaje: </translation>
+        </message>
+        <message>
+            <source>Your message</source>
+            <translation>Su mensaje</translation>
+        </message>
+        <message>
+            <source>The message sent to the developers</source>
+            <translation>El mensaje que se envía a los desarrolladores</translation>
+        </message>
+        <message>
+            <source>Sends the message to the developers</source>
+            <translation>Envía el mensaje a los desarrolladores</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>Enviar</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>Actualización</translation>
+        </message>
+        <message>
+            <source>Current Version</source>
+            <translation>Versión actual</translation>
+        </message>
+        <message>
+            <source>Asks the update server whether a new version exists</source>
+            <translation>Pregunta al servidor de actualizaciones si hay una versión nueva</translation>
+        </message>
+        <message>
+            <source>Check Update</source>
+            <translation>Buscar actualización</translation>
+        </message>
+        <message>
+            <source>Update Information</source>
+            <translation>Información de actualización</translation>
+        </message>
+        <message>
+            <source>Opens the download page of the new version</source>
+            <translation>Abre la página de descarga de la versión nueva</translation>
+        </message>
+        <message>
+            <source>Update Now</source>
+            <translation>Actualizar ahora</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>Ayuda</translation>
+        </message>
+        <message>
+            <source>How to use Vastrel</source>
+            <translation>Cómo usar Vastrel</translation>
+        </message>
+        <message>
+            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'SimSun'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#0000ff;"&gt;SCAN&lt;/span&gt;:&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Everything is in the combobox.just select what you want,then push scan,wait the program tell you which file eats your space.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Right click the file listed, go to the folder, to see if you want to delete it or not.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;lol&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Not a web address, so it is not opened: %1</source>
+            <translation>No es una dirección web, así que no se abre: %1</translation>
+        </message>
+        <message>
+            <source>Config</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>Version:</source>
+            <translation>Versión:</translation>
+        </message>
+        <message>
+            <source>1 character left</source>
+            <translation>Queda 1 carácter</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 characters left</source>
+            <translation>
+                <numerusform>Queda %1 carácter</numerusform>
+                <numerusform>Quedan %1 caracteres</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Already The Latest Version!</source>
+            <translation>¡Ya tiene la versión más reciente!</translation>
+        </message>
+        <message>
+            <source>Latest Version:</source>
+            <translation>Última versión:</translation>
+        </message>
+        <message>
+            <source>Sorry.update server maintain.</source>
+            <translation>Lo sentimos, el servidor de actualizaciones está en mantenimiento.</translation>
+        </message>
+        <message>
+            <source>Success!</source>
+            <translation>¡Enviado!</translation>
+        </message>
+        <message>
+            <source>The download page could not be opened: %1</source>
+            <translation>No se pudo abrir la página de descarga: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyFinder</name>
+        <message>
+            <source>changed since the scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>changed while it was read</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CustomDir</name>
+        <message>
+            <source>CustomDirectorySelect</source>
+            <translation>Elegir carpetas</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Closes the dialog without choosing folders</source>
+            <translation>Cierra el diálogo sin elegir carpetas</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Carpetas</translation>
+        </message>
+        <message>
+            <source>Tick the folders to scan</source>
+            <translation>Marque las carpetas que desea analizar</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list</source>
+            <translation>Añade una carpeta a la lista</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Añadir</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Abrir carpeta</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpClient</name>
+        <message>
+            <source>%1 KiB</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 bytes</source>
+            <translation type="unfinished">
+                <numerusform>%1 bytes</numerusform>
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>The server's answer was too large (more than %1); it was cut off.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The request timed out: no complete answer within %1 seconds.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server's answer is not HTTP.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection without answering.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection before the answer was complete.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>Platform</name>
+        <message>
+            <source>it is no longer there</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is no longer a regular file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its size changed since the scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it was modified after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it changed since the scan: another file is at its path now</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its size changed since the scan (%1 bytes, was %2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not a plain absolute path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be opened (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (the home trash cannot be made)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (there is no trash of yours on %1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (its folders cannot be made)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (the trash is on another file system)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (no free name in the trash)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>no application is set up to open it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it does not exist</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the application for it could not open it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) ended with status %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) crashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) could not be started</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultActions</name>
+        <message>
+            <source>1 file</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 files</source>
+            <translation type="unfinished">
+                <numerusform>%1 archivo</numerusform>
+                <numerusform>%1 archivos</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>1 byte</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 bytes</source>
+            <translation type="unfinished">
+                <numerusform>%1 bytes</numerusform>
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>Move 1 file, %1, to the trash?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move %1, %2 in all, to the trash?</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>and %1 more</source>
+            <translation type="unfinished">
+                <numerusform />
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>Nothing was moved to the trash</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Moved %1, %2, to the trash</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; 1 file was left where it is</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; %1 were left where they are</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>This file was left where it is:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>These files were left where they are:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Could not show %1 in a file manager: %2</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultsMenu</name>
+        <message>
+            <source>Open</source>
+            <translation>Abrir</translation>
+        </message>
+        <message>
+            <source>Copy Path</source>
+            <translation>Copiar ruta</translation>
+        </message>
+        <message>
+            <source>Move to Trash…</source>
+            <translation>Mover a la papelera…</translation>
+        </message>
+        <message>
+            <source>Save List…</source>
+            <translation>Guardar lista…</translation>
+        </message>
+        <message>
+            <source>Move to Trash</source>
+            <translation>Mover a la papelera</translation>
+        </message>
+        <message>
+            <source>Save List</source>
+            <translation>Guardar lista</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv);;All files (*)</source>
+            <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+        </message>
+        <message>
+            <source>Saved the list to %1</source>
+            <translation>Lista guardada en %1</translation>
+        </message>
+        <message>
+            <source>The list could not be saved to %1: %2</source>
+            <translation>No se pudo guardar la lista en %1: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScanGroup</name>
+        <message>
+            <source>Scan</source>
+            <translation>Análisis</translation>
+        </message>
+        <message>
+            <source>Include hidden files and folders</source>
+            <translation>Incluir archivos y carpetas ocultos</translation>
+        </message>
+        <message>
+            <source>Stay on one file system</source>
+            <translation>Permanecer en un solo sistema de archivos</translation>
+        </message>
+        <message>
+            <source>Skip network file systems</source>
+            <translation>Omitir sistemas de archivos de red</translation>
+        </message>
+        <message>
+            <source>Exclude folders</source>
+            <translation>Excluir carpetas</translation>
+        </message>
+        <message>
+            <source>Excluded folders</source>
+            <translation>Carpetas excluidas</translation>
+        </message>
+        <message>
+            <source>Folders that scans leave out</source>
+            <translation>Carpetas que los análisis omiten</translation>
+        </message>
+        <message>
+            <source>Adds a folder that scans leave out</source>
+            <translation>Añade una carpeta que los análisis omiten</translation>
+        </message>
+        <message>
+            <source>Add…</source>
+            <translation>Añadir…</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list</source>
+            <translation>Quita la carpeta elegida de la lista</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>Quitar</translation>
+        </message>
+        <message>
+            <source>Only files larger than</source>
+            <translation>Solo archivos mayores de</translation>
+        </message>
+        <message>
+            <source>Smallest size</source>
+            <translation>Tamaño mínimo</translation>
+        </message>
+        <message>
+            <source>Files below this size are not listed</source>
+            <translation>Los archivos más pequeños no se listan</translation>
+        </message>
+        <message>
+            <source>Size unit</source>
+            <translation>Unidad de tamaño</translation>
+        </message>
+        <message>
+            <source>bytes</source>
+            <translation>bytes</translation>
+        </message>
+        <message>
+            <source>KB</source>
+            <translation>KB</translation>
+        </message>
+        <message>
+            <source>MB</source>
+            <translation>MB</translation>
+        </message>
+        <message>
+            <source>GB</source>
+            <translation>GB</translation>
+        </message>
+        <message>
+            <source>TB</source>
+            <translation>TB</translation>
+        </message>
+        <message>
+            <source>Only these types</source>
+            <translation>Solo estos tipos</translation>
+        </message>
+        <message>
+            <source>File types</source>
+            <translation>Tipos de archivo</translation>
+        </message>
+        <message>
+            <source>File name extensions to list, separated by blanks</source>
+            <translation>Extensiones que listar, separadas por espacios</translation>
+        </message>
+        <message>
+            <source>mkv mp4 iso</source>
+            <translation>mkv mp4 iso</translation>
+        </message>
+        <message>
+            <source>Not modified for</source>
+            <translation>Sin modificar desde hace</translation>
+        </message>
+        <message>
+            <source>Days without change</source>
+            <translation>Días sin cambios</translation>
+        </message>
+        <message>
+            <source>Only files not modified for this many days are listed</source>
+            <translation>Solo se listan los archivos sin modificar durante tantos días</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> días</translation>
+        </message>
+        <message>
+            <source>Exclude folder</source>
+            <translation>Excluir carpeta</translation>
+        </message>
+        <message>
+            <source>Not file types, left out: %1</source>
+            <translation>No son tipos de archivo, se omiten: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatusLine</name>
+        <message>
+            <source>Click for the list of folders that could not be read.</source>
+            <translation>Pulse para ver la lista de carpetas que no se pudieron leer.</translation>
+        </message>
+        <message>
+            <source>Folders that could not be read</source>
+            <translation>Carpetas que no se pudieron leer</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>Copiar</translation>
+        </message>
+    </context>
+    <context>
+        <name>Widget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>Opens the settings window</source>
+            <translation>Abre la ventana de configuración</translation>
+        </message>
+        <message>
+            <source>Minimize</source>
+            <translation>Minimizar</translation>
+        </message>
+        <message>
+            <source>Hides the window into the system tray</source>
+            <translation>Oculta la ventana en la bandeja del sistema</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Quits Vastrel</source>
+            <translation>Sale de Vastrel</translation>
+        </message>
+        <message>
+            <source>Scan target</source>
+            <translation>Destino del análisis</translation>
+        </message>
+        <message>
+            <source>What the next scan walks: all disks, one disk or a list of folders</source>
+            <translation>Lo que recorre el próximo análisis: todos los discos, un disco o una lista de carpetas</translation>
+        </message>
+        <message>
+            <source>Starts a scan of the chosen target, or stops the running one</source>
+            <translation>Inicia el análisis del destino elegido o detiene el que está en curso</translation>
+        </message>
+        <message>
+            <source>Scan</source>
+            <translation>Analizar</translation>
+        </message>
+        <message>
+            <source>Files and bytes counted so far</source>
+            <translation>Archivos y bytes contados hasta ahora</translation>
+        </message>
+        <message>
+            <source>The file being examined, or what the last scan found</source>
+            <translation>El archivo que se está examinando, o lo que encontró el último análisis</translation>
+        </message>
+        <message>
+            <source>Largest files</source>
+            <translation>Archivos más grandes</translation>
+        </message>
+        <message>
+            <source>The largest files found, biggest first: size and path</source>
+            <translation>Los archivos más grandes encontrados, de mayor a menor: tamaño y ruta</translation>
+        </message>
+        <message>
+            <source>+</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>-</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show in folder</source>
+            <translation>Mostrar en la carpeta</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>Mostrar</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Salir</translation>
+        </message>
+        <message>
+            <source>exit the app</source>
+            <translation>Salir de la aplicación</translation>
+        </message>
+        <message>
+            <source>%1 bytes</source>
+            <translation>%1 bytes</translation>
+        </message>
+        <message>
+            <source>Size(Mb)</source>
+            <translation>Tamaño (MB)</translation>
+        </message>
+        <message>
+            <source>Path</source>
+            <translation>Ruta</translation>
+        </message>
+        <message>
+            <source>There is NO file in your selected Dir!</source>
+            <translation>¡No hay NINGÚN archivo en la carpeta elegida!</translation>
+        </message>
+        <message>
+            <source>; %1 folder could not be read</source>
+            <translation>; no se pudo leer %1 carpeta</translation>
+        </message>
+        <message numerus="yes">
+            <source>; %1 folders could not be read</source>
+            <translation>
+                <numerusform>; no se pudo leer %1 carpeta</numerusform>
+                <numerusform>; no se pudieron leer %1 carpetas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 file</source>
+            <translation>%1 archivo</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 files</source>
+            <translation>
+                <numerusform>%1 archivo</numerusform>
+                <numerusform>%1 archivos</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 s</source>
+            <translation>%1 s</translation>
+        </message>
+        <message>
+            <source>%1 min %2 s</source>
+            <translation>%1 min %2 s</translation>
+        </message>
+        <message>
+            <source>Scan Stopped.</source>
+            <translation>Análisis detenido.</translation>
+        </message>
+        <message>
+            <source>Scan Complete!</source>
+            <translation>¡Análisis completado!</translation>
+        </message>
+        <message>
+            <source> in </source>
+            <translation> en </translation>
+        </message>
+        <message>
+            <source>All Disks</source>
+            <translation>Todos los discos</translation>
+        </message>
+        <message>
+            <source>Custom Scan</source>
+            <translation>Análisis personalizado</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>Abrir carpeta</translation>
+        </message>
+        <message numerus="yes">
+            <source>… and %1 more</source>
+            <translation>
+                <numerusform>… y %1 más</numerusform>
+                <numerusform>… y %1 más</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>Cambiar tamaño</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>Detener</translation>
+        </message>
+        <message>
+            <source>Out of memory. </source>
+            <translation>Sin memoria. </translation>
+        </message>
+        <message>
+            <source>Complete</source>
+            <translation>Completado</translation>
+        </message>
+        <message>
+            <source>The Scan is complete</source>
+            <translation>El análisis ha terminado</translation>
+        </message>
+        <message>
+            <source>Vastrel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>%1 de %2</translation>
+        </message>
+        <message>
+            <source>No copies among the listed files</source>
+            <translation>No hay copias entre los archivos listados</translation>
+        </message>
+        <message>
+            <source>%1 set of copies; %2 could be freed by keeping one of each</source>
+            <translation>%1 grupo de copias; se podrían liberar %2 conservando una de cada</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 sets of copies; %2 could be freed by keeping one of each</source>
+            <translation>
+                <numerusform>%1 grupo de copias; se podrían liberar %2 conservando una de cada</numerusform>
+                <numerusform>%1 grupos de copias; se podrían liberar %2 conservando una de cada</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Folder list</source>
+            <translation>Lista de carpetas</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>Una lista de carpetas aparte; los análisis no la leen</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>Añadir carpeta</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>Añade una carpeta a la lista aparte</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>Quitar carpeta</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>Quita la carpeta elegida de la lista aparte</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>Ocultar resultados</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>Devuelve la ventana a su tamaño compacto</translation>
+        </message>
+    </context>
+</TS>

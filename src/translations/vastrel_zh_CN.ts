@@ -1,0 +1,869 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+    <context>
+        <name>Config</name>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Closes the settings window</source>
+            <translation>关闭设置窗口</translation>
+        </message>
+        <message>
+            <source>Settings</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>Basic</source>
+            <translation>基本</translation>
+        </message>
+        <message>
+            <source>The number of large files you want to find out</source>
+            <translation>要找出的大文件数量</translation>
+        </message>
+        <message>
+            <source>Number of files to list</source>
+            <translation>列出的文件数</translation>
+        </message>
+        <message>
+            <source>How many of the largest files a scan lists, 1 to 10000</source>
+            <translation>扫描列出的最大文件数，1 到 10000</translation>
+        </message>
+        <message>
+            <source>Asks the update server for a new version when Vastrel starts</source>
+            <translation>Vastrel 启动时向更新服务器查询新版本</translation>
+        </message>
+        <message>
+            <source>Check update when start up</source>
+            <translation>启动时检查更新</translation>
+        </message>
+        <message>
+            <source>Saves the settings of this tab</source>
+            <translation>保存此页的设置</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>应用</translation>
+        </message>
+        <message>
+            <source>About</source>
+            <translation>关于</translation>
+        </message>
+        <message>
+            <source>About Vastrel</source>
+            <translation>关于 Vastrel</translation>
+        </message>
+        <message>
+            <source>What Vastrel is for</source>
+            <translation>Vastrel 的用途</translation>
+        </message>
+        <message>
+            <source>This tool can help you to find out the large file on you disk. It's very useful when you want to free some space but do not know which file eats you space.This tool is what you really want!
+
+Enjoy!
+
+</source>
+            <translation>本工具帮助您找出磁盘上的大文件。当您想释放空间却不知道是哪些文件占用了空间时，它非常有用。这正是您需要的工具！
+
+祝您使用愉快！
+
+</translation>
+        </message>
+        <message>
+            <source>Fedback</source>
+            <translation>反馈</translation>
+        </message>
+        <message>
+            <source>You can mail to:</source>
+            <translation>您可以发邮件至：</translation>
+        </message>
+        <message>
+            <source>OR,You can send a message:</source>
+            <translation>或者发送留言：</translation>
+        </message>
+        <message>
+            <source>Message</source>
+            <translation>留言</translation>
+        </message>
+        <message>
+            <source>Your Mail:</source>
+            <translation>您的邮箱：</translation>
+        </message>
+        <message>
+            <source>Your mail address</source>
+            <translation>您的邮箱地址</translation>
+        </message>
+        <message>
+            <source>Where an answer to your message can be sent</source>
+            <translation>回复您留言的地址</translation>
+        </message>
+        <message>
+            <source>Your msg: </source>
+            <translation>您的留言：</translation>
+        </message>
+        <message>
+            <source>Your message</source>
+            <translation>您的留言</translation>
+        </message>
+        <message>
+            <source>The message sent to the developers</source>
+            <translation>发送给开发者的留言</translation>
+        </message>
+        <message>
+            <source>Sends the message to the developers</source>
+            <translation>将留言发送给开发者</translation>
+        </message>
+        <message>
+            <source>Send</source>
+            <translation>发送</translation>
+        </message>
+        <message>
+            <source>Update</source>
+            <translation>更新</translation>
+        </message>
+        <message>
+            <source>Current Version</source>
+            <translation>当前版本</translation>
+        </message>
+        <message>
+            <source>Asks the update server whether a new version exists</source>
+            <translation>向更新服务器查询是否有新版本</translation>
+        </message>
+        <message>
+            <source>Check Update</source>
+            <translation>检查更新</translation>
+        </message>
+        <message>
+            <source>Update Information</source>
+            <translation>更新信息</translation>
+        </message>
+        <message>
+            <source>Opens the download page of the new version</source>
+            <translation>打开新版本的下载页面</translation>
+        </message>
+        <message>
+            <source>Update Now</source>
+            <translation>立即更新</translation>
+        </message>
+        <message>
+            <source>Help</source>
+            <translation>帮助</translation>
+        </message>
+        <message>
+            <source>How to use Vastrel</source>
+            <translation>Vastrel 使用方法</translation>
+        </message>
+        <message>
+            <source>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'SimSun'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#0000ff;"&gt;SCAN&lt;/span&gt;:&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Everything is in the combobox.just select what you want,then push scan,wait the program tell you which file eats your space.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Right click the file listed, go to the folder, to see if you want to delete it or not.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;lol&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Not a web address, so it is not opened: %1</source>
+            <translation>不是网址，因此不会打开：%1</translation>
+        </message>
+        <message>
+            <source>Config</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>Version:</source>
+            <translation>版本：</translation>
+        </message>
+        <message>
+            <source>1 character left</source>
+            <translation>还可输入 1 个字符</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 characters left</source>
+            <translation>
+                <numerusform>还可输入 %1 个字符</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Already The Latest Version!</source>
+            <translation>已是最新版本！</translation>
+        </message>
+        <message>
+            <source>Latest Version:</source>
+            <translation>最新版本：</translation>
+        </message>
+        <message>
+            <source>Sorry.update server maintain.</source>
+            <translation>抱歉，更新服务器正在维护。</translation>
+        </message>
+        <message>
+            <source>Success!</source>
+            <translation>发送成功！</translation>
+        </message>
+        <message>
+            <source>The download page could not be opened: %1</source>
+            <translation>无法打开下载页面：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>CopyFinder</name>
+        <message>
+            <source>changed since the scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>changed while it was read</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CustomDir</name>
+        <message>
+            <source>CustomDirectorySelect</source>
+            <translation>选择目录</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Closes the dialog without choosing folders</source>
+            <translation>关闭对话框，不选择文件夹</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>文件夹</translation>
+        </message>
+        <message>
+            <source>Tick the folders to scan</source>
+            <translation>勾选要扫描的文件夹</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list</source>
+            <translation>向列表添加文件夹</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>添加</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>打开目录</translation>
+        </message>
+    </context>
+    <context>
+        <name>HttpClient</name>
+        <message>
+            <source>%1 KiB</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 bytes</source>
+            <translation type="unfinished">
+                <numerusform>%1 字节</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>The server's answer was too large (more than %1); it was cut off.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The request timed out: no complete answer within %1 seconds.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server's answer is not HTTP.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection without answering.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The server closed the connection before the answer was complete.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>Platform</name>
+        <message>
+            <source>it is no longer there</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is no longer a regular file</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its size changed since the scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it was modified after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it changed since the scan: another file is at its path now</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its size changed since the scan (%1 bytes, was %2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is not a plain absolute path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 cannot be opened (%2)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (the home trash cannot be made)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (there is no trash of yours on %1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (its folders cannot be made)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (the trash is on another file system)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the trash would not take it (no free name in the trash)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>no application is set up to open it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it does not exist</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the application for it could not open it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) ended with status %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) crashed</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the opener (xdg-open) could not be started</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultActions</name>
+        <message>
+            <source>1 file</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 files</source>
+            <translation type="unfinished">
+                <numerusform>%1 个文件</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>1 byte</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%1 bytes</source>
+            <translation type="unfinished">
+                <numerusform>%1 字节</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Move 1 file, %1, to the trash?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move %1, %2 in all, to the trash?</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>and %1 more</source>
+            <translation type="unfinished">
+                <numerusform />
+            </translation>
+        </message>
+        <message>
+            <source>Nothing was moved to the trash</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Moved %1, %2, to the trash</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; 1 file was left where it is</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; %1 were left where they are</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>This file was left where it is:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>These files were left where they are:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Could not open %1: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Could not show %1 in a file manager: %2</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultsMenu</name>
+        <message>
+            <source>Open</source>
+            <translation>打开</translation>
+        </message>
+        <message>
+            <source>Copy Path</source>
+            <translation>复制路径</translation>
+        </message>
+        <message>
+            <source>Move to Trash…</source>
+            <translation>移到回收站…</translation>
+        </message>
+        <message>
+            <source>Save List…</source>
+            <translation>保存列表…</translation>
+        </message>
+        <message>
+            <source>Move to Trash</source>
+            <translation>移到回收站</translation>
+        </message>
+        <message>
+            <source>Save List</source>
+            <translation>保存列表</translation>
+        </message>
+        <message>
+            <source>CSV files (*.csv);;All files (*)</source>
+            <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+        </message>
+        <message>
+            <source>Saved the list to %1</source>
+            <translation>列表已保存到 %1</translation>
+        </message>
+        <message>
+            <source>The list could not be saved to %1: %2</source>
+            <translation>无法将列表保存到 %1：%2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ScanGroup</name>
+        <message>
+            <source>Scan</source>
+            <translation>扫描</translation>
+        </message>
+        <message>
+            <source>Include hidden files and folders</source>
+            <translation>包括隐藏的文件和文件夹</translation>
+        </message>
+        <message>
+            <source>Stay on one file system</source>
+            <translation>不跨越文件系统</translation>
+        </message>
+        <message>
+            <source>Skip network file systems</source>
+            <translation>跳过网络文件系统</translation>
+        </message>
+        <message>
+            <source>Exclude folders</source>
+            <translation>排除文件夹</translation>
+        </message>
+        <message>
+            <source>Excluded folders</source>
+            <translation>已排除的文件夹</translation>
+        </message>
+        <message>
+            <source>Folders that scans leave out</source>
+            <translation>扫描时跳过的文件夹</translation>
+        </message>
+        <message>
+            <source>Adds a folder that scans leave out</source>
+            <translation>添加扫描时跳过的文件夹</translation>
+        </message>
+        <message>
+            <source>Add…</source>
+            <translation>添加…</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list</source>
+            <translation>从列表中移除所选文件夹</translation>
+        </message>
+        <message>
+            <source>Remove</source>
+            <translation>移除</translation>
+        </message>
+        <message>
+            <source>Only files larger than</source>
+            <translation>仅限大于此大小的文件</translation>
+        </message>
+        <message>
+            <source>Smallest size</source>
+            <translation>最小大小</translation>
+        </message>
+        <message>
+            <source>Files below this size are not listed</source>
+            <translation>小于此大小的文件不会列出</translation>
+        </message>
+        <message>
+            <source>Size unit</source>
+            <translation>大小单位</translation>
+        </message>
+        <message>
+            <source>bytes</source>
+            <translation>字节</translation>
+        </message>
+        <message>
+            <source>KB</source>
+            <translation>KB</translation>
+        </message>
+        <message>
+            <source>MB</source>
+            <translation>MB</translation>
+        </message>
+        <message>
+            <source>GB</source>
+            <translation>GB</translation>
+        </message>
+        <message>
+            <source>TB</source>
+            <translation>TB</translation>
+        </message>
+        <message>
+            <source>Only these types</source>
+            <translation>仅限这些类型</translation>
+        </message>
+        <message>
+            <source>File types</source>
+            <translation>文件类型</translation>
+        </message>
+        <message>
+            <source>File name extensions to list, separated by blanks</source>
+            <translation>要列出的文件扩展名，以空格分隔</translation>
+        </message>
+        <message>
+            <source>mkv mp4 iso</source>
+            <translation>mkv mp4 iso</translation>
+        </message>
+        <message>
+            <source>Not modified for</source>
+            <translation>未修改天数至少</translation>
+        </message>
+        <message>
+            <source>Days without change</source>
+            <translation>未修改的天数</translation>
+        </message>
+        <message>
+            <source>Only files not modified for this many days are listed</source>
+            <translation>仅列出在这么多天内未修改的文件</translation>
+        </message>
+        <message>
+            <source> days</source>
+            <translation> 天</translation>
+        </message>
+        <message>
+            <source>Exclude folder</source>
+            <translation>排除文件夹</translation>
+        </message>
+        <message>
+            <source>Not file types, left out: %1</source>
+            <translation>不是文件类型，已忽略：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatusLine</name>
+        <message>
+            <source>Click for the list of folders that could not be read.</source>
+            <translation>点击查看无法读取的文件夹列表。</translation>
+        </message>
+        <message>
+            <source>Folders that could not be read</source>
+            <translation>无法读取的文件夹</translation>
+        </message>
+        <message>
+            <source>Copy</source>
+            <translation>复制</translation>
+        </message>
+    </context>
+    <context>
+        <name>Widget</name>
+        <message>
+            <source>Settings</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>Opens the settings window</source>
+            <translation>打开设置窗口</translation>
+        </message>
+        <message>
+            <source>Minimize</source>
+            <translation>最小化</translation>
+        </message>
+        <message>
+            <source>Hides the window into the system tray</source>
+            <translation>将窗口隐藏到系统托盘</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Quits Vastrel</source>
+            <translation>退出 Vastrel</translation>
+        </message>
+        <message>
+            <source>Scan target</source>
+            <translation>扫描目标</translation>
+        </message>
+        <message>
+            <source>What the next scan walks: all disks, one disk or a list of folders</source>
+            <translation>下次扫描的范围：所有磁盘、单个磁盘或文件夹列表</translation>
+        </message>
+        <message>
+            <source>Starts a scan of the chosen target, or stops the running one</source>
+            <translation>开始扫描所选目标，或停止正在进行的扫描</translation>
+        </message>
+        <message>
+            <source>Scan</source>
+            <translation>扫描</translation>
+        </message>
+        <message>
+            <source>Files and bytes counted so far</source>
+            <translation>目前已统计的文件数和字节数</translation>
+        </message>
+        <message>
+            <source>The file being examined, or what the last scan found</source>
+            <translation>正在检查的文件，或上次扫描的结果</translation>
+        </message>
+        <message>
+            <source>Largest files</source>
+            <translation>最大的文件</translation>
+        </message>
+        <message>
+            <source>The largest files found, biggest first: size and path</source>
+            <translation>找到的最大文件，从大到小排列：大小和路径</translation>
+        </message>
+        <message>
+            <source>+</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>-</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ok</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show in folder</source>
+            <translation>在文件夹中显示</translation>
+        </message>
+        <message>
+            <source>Show</source>
+            <translation>显示</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>退出</translation>
+        </message>
+        <message>
+            <source>exit the app</source>
+            <translation>退出程序</translation>
+        </message>
+        <message>
+            <source>%1 bytes</source>
+            <translation>%1 字节</translation>
+        </message>
+        <message>
+            <source>Size(Mb)</source>
+            <translation>大小(MB)</translation>
+        </message>
+        <message>
+            <source>Path</source>
+            <translation>路径</translation>
+        </message>
+        <message>
+            <source>There is NO file in your selected Dir!</source>
+            <translation>所选目录中没有任何文件！</translation>
+        </message>
+        <message>
+            <source>; %1 folder could not be read</source>
+            <translation>；%1 个文件夹无法读取</translation>
+        </message>
+        <message numerus="yes">
+            <source>; %1 folders could not be read</source>
+            <translation>
+                <numerusform>；%1 个文件夹无法读取</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 file</source>
+            <translation>%1 个文件</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 files</source>
+            <translation>
+                <numerusform>%1 个文件</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>%1 s</source>
+            <translation>%1 秒</translation>
+        </message>
+        <message>
+            <source>%1 min %2 s</source>
+            <translation>%1 分 %2 秒</translation>
+        </message>
+        <message>
+            <source>Scan Stopped.</source>
+            <translation>扫描已停止。</translation>
+        </message>
+        <message>
+            <source>Scan Complete!</source>
+            <translation>扫描完成！</translation>
+        </message>
+        <message>
+            <source> in </source>
+            <translation>，用时 </translation>
+        </message>
+        <message>
+            <source>All Disks</source>
+            <translation>所有磁盘</translation>
+        </message>
+        <message>
+            <source>Custom Scan</source>
+            <translation>自定义扫描</translation>
+        </message>
+        <message>
+            <source>Open Directory</source>
+            <translation>打开目录</translation>
+        </message>
+        <message numerus="yes">
+            <source>… and %1 more</source>
+            <translation>
+                <numerusform>……还有 %1 个</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Resize</source>
+            <translation>调整大小</translation>
+        </message>
+        <message>
+            <source>Stop</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>Out of memory. </source>
+            <translation>内存不足。</translation>
+        </message>
+        <message>
+            <source>Complete</source>
+            <translation>完成</translation>
+        </message>
+        <message>
+            <source>The Scan is complete</source>
+            <translation>扫描已完成</translation>
+        </message>
+        <message>
+            <source>Vastrel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 of %2</source>
+            <translation>第 %1 个，共 %2 个</translation>
+        </message>
+        <message>
+            <source>No copies among the listed files</source>
+            <translation>列出的文件中没有副本</translation>
+        </message>
+        <message>
+            <source>%1 set of copies; %2 could be freed by keeping one of each</source>
+            <translation>%1 组副本；每组只保留一份可释放 %2</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 sets of copies; %2 could be freed by keeping one of each</source>
+            <translation>
+                <numerusform>%1 组副本；每组只保留一份可释放 %2</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Folder list</source>
+            <translation>文件夹列表</translation>
+        </message>
+        <message>
+            <source>A list of folders kept aside; scans do not read it</source>
+            <translation>另存的文件夹列表；扫描不会读取它</translation>
+        </message>
+        <message>
+            <source>Add folder</source>
+            <translation>添加文件夹</translation>
+        </message>
+        <message>
+            <source>Adds a folder to the list kept aside</source>
+            <translation>向另存的列表添加文件夹</translation>
+        </message>
+        <message>
+            <source>Remove folder</source>
+            <translation>移除文件夹</translation>
+        </message>
+        <message>
+            <source>Removes the chosen folder from the list kept aside</source>
+            <translation>从另存的列表中移除所选文件夹</translation>
+        </message>
+        <message>
+            <source>Hide results</source>
+            <translation>隐藏结果</translation>
+        </message>
+        <message>
+            <source>Shrinks the window back to its compact size</source>
+            <translation>将窗口缩回紧凑尺寸</translation>
+        </message>
+    </context>
+</TS>
