@@ -2,6 +2,56 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
     <context>
+        <name>CompareModel</name>
+        <message>
+            <source>Change</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Then</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Now</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Path</source>
+            <translation type="unfinished">Ruta</translation>
+        </message>
+    </context>
+    <context>
+        <name>CompareView</name>
+        <message>
+            <source>Changes among the listed files since the scan of %1, %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A scan was stopped before its end (partial): files it did not reach may show as new or gone.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No listed file changed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders: these scans hold no folder totals to compare.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders that changed most:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>Config</name>
         <message>
             <source>Close</source>
@@ -215,6 +265,30 @@ p, li { white-space: pre-wrap; }
             <source>The download page could not be opened: %1</source>
             <translation>No se pudo abrir la página de descarga: %1</translation>
         </message>
+        <message>
+            <source>Keeps the results of past scans to show at start and to compare with</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keep scan history</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scans kept</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>How many scans of each target the history keeps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source> scans of each target</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Settings - Vastrel</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>CopyFinder</name>
@@ -224,6 +298,60 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>changed while it was read</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CopyLookup</name>
+        <message>
+            <source>Find Copies</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Compare the listed files and mark identical copies</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select Extra Copies</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select every copy but one in each set: the one with the shortest path is kept, of those the oldest</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Looking for copies stopped.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Looking for copies: %1 of %2 read</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; %1 file left out of the comparison</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>; %1 files left out of the comparison</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CopyMarks</name>
+        <message>
+            <source>The copy kept by "Select Extra Copies". The others:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An extra copy. The others:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>… and %1 more</source>
+            <translation type="unfinished">… y %1 más</translation>
+        </message>
+        <message>
+            <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -260,6 +388,91 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Open Directory</source>
             <translation>Abrir carpeta</translation>
+        </message>
+        <message>
+            <source>Custom Scan - Vastrel</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FilterField</name>
+        <message>
+            <source>Filter by path (Ctrl+F)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Filter</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shows only the results whose path holds the typed text</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>HistoryDialog</name>
+        <message>
+            <source>Scan History</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Date</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Duration</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Files</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Complete</source>
+            <translation type="unfinished">Completado</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation type="unfinished">Abrir</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Close</source>
+            <translation type="unfinished">Cerrar</translation>
+        </message>
+        <message>
+            <source>Stored scans of %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>stopped (partial)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>complete</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>HistoryViews</name>
+        <message>
+            <source>Compare</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Compare with previous scan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>History…</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -312,10 +525,6 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>it was modified after the scan started</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>the Recycle Bin would not take it (%1)</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -456,6 +665,13 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Could not show %1 in a file manager: %2</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ResultsArea</name>
+        <message>
+            <source>Files</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -622,6 +838,17 @@ p, li { white-space: pre-wrap; }
         </message>
     </context>
     <context>
+        <name>ScanHistory</name>
+        <message>
+            <source>Scan history off: %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scan history: %1; the results shown are not affected.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>StatusLine</name>
         <message>
             <source>Click for the list of folders that could not be read.</source>
@@ -634,6 +861,30 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Copy</source>
             <translation>Copiar</translation>
+        </message>
+        <message>
+            <source>Click for the list of files left out of the comparison.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders that could not be read:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Files left out of the comparison:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Click for the full lists.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Files left out of the comparison</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Folders and files that could not be read</source>
+            <translation type="unfinished" />
         </message>
     </context>
     <context>
@@ -873,6 +1124,94 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Shrinks the window back to its compact size</source>
             <translation>Devuelve la ventana a su tamaño compacto</translation>
+        </message>
+        <message>
+            <source>%1 of %2 shown</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Copies</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>folderdrop</name>
+        <message>
+            <source>Nothing to scan: only folders on this computer can be dropped</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A scan is running: stop it before dropping a folder</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>historytext</name>
+        <message>
+            <source>just now</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>(stopped before its end)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Results of %1: %2 files, %3</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>platform</name>
+        <message>
+            <source>its path is too long for Windows to open</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>recyclebin</name>
+        <message>
+            <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Recycle Bin did not take it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is on a network drive, which has no Recycle Bin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its drive cannot be found</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is on a removable drive, which has no Recycle Bin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is on an optical drive, which has no Recycle Bin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>it is on a RAM disk, which has no Recycle Bin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its drive has no Recycle Bin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the Recycle Bin cannot be reached (%1)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its path is too long for the Recycle Bin</source>
+            <translation type="unfinished" />
         </message>
     </context>
 </TS>
