@@ -8,15 +8,6 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Widget", text);
-}
-
-} // namespace
-
 void CopyMarks::setSets(const QList<CopySet> &sets, const QList<FoundFile> &comparedFiles,
                         const QList<FoundFile> &rows)
 {
@@ -89,14 +80,14 @@ QString CopyMarks::toolTip(const QString &path) const
     const QList<CopyFile> &files = found.at(place->set).files;
     const CopyFile &file = files.at(place->index);
     QStringList lines;
-    lines << (place->index == 0 ? tr("The copy kept by \"Select Extra Copies\". The others:")
-                                : tr("An extra copy. The others:"));
+    lines << (place->index == 0 ? QCoreApplication::translate("Widget", "The copy kept by \"Select Extra Copies\". The others:")
+                                : QCoreApplication::translate("Widget", "An extra copy. The others:"));
     int named = 0;
     for (int i = 0; i < files.size(); ++i) {
         if (i == place->index)
             continue;
         if (named == toolTipPaths) {
-            lines << tr("… and %1 more").arg(files.size() - 1 - named);
+            lines << QCoreApplication::translate("Widget", "… and %1 more").arg(files.size() - 1 - named);
             break;
         }
         lines << pathcodec::displayText(files.at(i).path);
@@ -104,7 +95,7 @@ QString CopyMarks::toolTip(const QString &path) const
     }
     if (file.sharesSpace)
         lines << QString()
-              << tr("It shares its space on the disk with another copy rather than wasting it: "
+              << QCoreApplication::translate("Widget", "It shares its space on the disk with another copy rather than wasting it: "
                     "moving one of them to the trash frees nothing.");
     return lines.join(QLatin1Char('\n'));
 }

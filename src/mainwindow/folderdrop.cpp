@@ -9,15 +9,6 @@
 
 namespace folderdrop {
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Widget", text);
-}
-
-} // namespace
-
 bool offersUrls(const QMimeData *mime)
 {
     return mime && mime->hasUrls();
@@ -51,10 +42,10 @@ Outcome judge(const QList<QUrl> &urls, bool scanRunning)
             outcome.folders << folder;
     }
     if (outcome.folders.isEmpty()) {
-        outcome.message = tr("Nothing to scan: only folders on this computer can be dropped");
+        outcome.message = QCoreApplication::translate("Widget", "Nothing to scan: only folders on this computer can be dropped");
     } else if (scanRunning) {
         outcome.folders.clear();
-        outcome.message = tr("A scan is running: stop it before dropping a folder");
+        outcome.message = QCoreApplication::translate("Widget", "A scan is running: stop it before dropping a folder");
     }
     return outcome;
 }

@@ -8,14 +8,11 @@ namespace historytext {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Widget", text);
-}
-
+// The two texts are marked for translation where they are given.
 QString count(qint64 n, const char *one, const char *many)
 {
-    return n == 1 ? tr(one) : tr(many).arg(n);
+    return n == 1 ? QCoreApplication::translate("Widget", one)
+                  : QCoreApplication::translate("Widget", many).arg(n);
 }
 
 } // namespace
@@ -24,17 +21,21 @@ QString agoText(const QDateTime &then, const QDateTime &now)
 {
     const qint64 seconds = then.secsTo(now);
     if (seconds < 60)
-        return tr("just now");
+        return QCoreApplication::translate("Widget", "just now");
     const qint64 minutes = seconds / 60;
     if (minutes < 60)
-        return count(minutes, "1 minute ago", "%1 minutes ago");
+        return count(minutes, QT_TRANSLATE_NOOP("Widget", "1 minute ago"),
+                     QT_TRANSLATE_NOOP("Widget", "%1 minutes ago"));
     const qint64 hours = minutes / 60;
     if (hours < 24)
-        return count(hours, "1 hour ago", "%1 hours ago");
+        return count(hours, QT_TRANSLATE_NOOP("Widget", "1 hour ago"),
+                     QT_TRANSLATE_NOOP("Widget", "%1 hours ago"));
     const qint64 days = hours / 24;
     if (days < 60)
-        return count(days, "yesterday", "%1 days ago");
-    return count(days / 30, "1 month ago", "%1 months ago");
+        return count(days, QT_TRANSLATE_NOOP("Widget", "yesterday"),
+                     QT_TRANSLATE_NOOP("Widget", "%1 days ago"));
+    return count(days / 30, QT_TRANSLATE_NOOP("Widget", "1 month ago"),
+                     QT_TRANSLATE_NOOP("Widget", "%1 months ago"));
 }
 
 QString whenText(const QDateTime &then, const QDateTime &now)
@@ -51,8 +52,8 @@ QString pastScanText(const ScanSummary &scan, const QDateTime &now, const QLocal
 {
     QString when = whenText(scan.started, now) + QLatin1String(", ") + agoText(scan.started, now);
     if (scan.partial)
-        when += QLatin1Char(' ') + tr("(stopped before its end)");
-    return tr("Results of %1: %2 files, %3")
+        when += QLatin1Char(' ') + QCoreApplication::translate("Widget", "(stopped before its end)");
+    return QCoreApplication::translate("Widget", "Results of %1: %2 files, %3")
         .arg(when, locale.toString(scan.fileCount), scanstatus::bytesText(scan.byteCount, locale));
 }
 

@@ -16,10 +16,6 @@ namespace recyclebin {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ResultActions", text);
-}
 
 std::wstring nativePath(const QString &path)
 {
@@ -90,16 +86,16 @@ HRESULT STDMETHODCALLTYPE DeleteSink::PostDeleteItem(DWORD, IShellItem *, HRESUL
 QString outcomeProblem(const DeleteOutcome &outcome)
 {
     if (outcome.wouldDelete)
-        return tr("the Recycle Bin would not take it; Windows would have deleted it for good");
+        return QCoreApplication::translate("ResultActions", "the Recycle Bin would not take it; Windows would have deleted it for good");
     const HRESULT failure = FAILED(outcome.operation) ? outcome.operation
         : FAILED(outcome.itemResult)                  ? outcome.itemResult
                                                       : S_OK;
     if (failure != S_OK)
-        return tr("the Recycle Bin would not take it (%1)").arg(hresultText(failure));
+        return QCoreApplication::translate("ResultActions", "the Recycle Bin would not take it (%1)").arg(hresultText(failure));
     // Success claimed without the delete happening, or with the file still
     // in its place, is no success.
     if (outcome.aborted || !outcome.reported || outcome.stillThere)
-        return tr("the Recycle Bin did not take it");
+        return QCoreApplication::translate("ResultActions", "the Recycle Bin did not take it");
     return QString();
 }
 
@@ -107,11 +103,11 @@ QString missingRecycleBin(const QString &path)
 {
     const std::wstring native = nativePath(path);
     if (native.compare(0, 2, L"\\\\") == 0)
-        return tr("it is on a network drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions", "it is on a network drive, which has no Recycle Bin");
     std::wstring root(native.size() + 1, L'\0');
     if (native.size() < MAX_PATH) {
         if (!GetVolumePathNameW(native.c_str(), root.data(), DWORD(root.size())))
-            return tr("its drive cannot be found");
+            return QCoreApplication::translate("ResultActions", "its drive cannot be found");
         root.resize(wcslen(root.c_str()));
     } else {
         root = native.substr(0, 3); // the drive, "C:\"
@@ -120,15 +116,15 @@ QString missingRecycleBin(const QString &path)
     case DRIVE_FIXED:
         return QString();
     case DRIVE_REMOTE:
-        return tr("it is on a network drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions", "it is on a network drive, which has no Recycle Bin");
     case DRIVE_REMOVABLE:
-        return tr("it is on a removable drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions", "it is on a removable drive, which has no Recycle Bin");
     case DRIVE_CDROM:
-        return tr("it is on an optical drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions", "it is on an optical drive, which has no Recycle Bin");
     case DRIVE_RAMDISK:
-        return tr("it is on a RAM disk, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions", "it is on a RAM disk, which has no Recycle Bin");
     default:
-        return tr("its drive has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions", "its drive has no Recycle Bin");
     }
 }
 
@@ -141,7 +137,7 @@ bool moveToRecycleBin(const QString &path, QString *reason)
     }
     const ComScope com;
     if (!com.usable()) {
-        *reason = tr("the Recycle Bin cannot be reached (%1)").arg(hresultText(com.hr));
+        *reason = QCoreApplication::translate("ResultActions", "the Recycle Bin cannot be reached (%1)").arg(hresultText(com.hr));
         return false;
     }
     Released<IFileOperation> operation;
@@ -158,7 +154,7 @@ bool moveToRecycleBin(const QString &path, QString *reason)
     // by its short name, or not at all.
     const QString shell = shellpath::forShell(path);
     if (shell.isEmpty()) {
-        *reason = tr("its path is too long for the Recycle Bin");
+        *reason = QCoreApplication::translate("ResultActions", "its path is too long for the Recycle Bin");
         return false;
     }
     const std::wstring native = shell.toStdWString();

@@ -110,7 +110,9 @@ void openUrl(const QUrl &url, QObject *receiver, OpenFailed failed)
     if (url.isLocalFile()) {
         const QString shell = shellpath::forShell(url.toLocalFile());
         if (shell.isEmpty()) {
-            report(receiver, failed, tr("its path is too long for Windows to open"));
+            report(receiver, failed,
+                   QCoreApplication::translate("Platform",
+                                               "its path is too long for Windows to open"));
             return;
         }
         target = QUrl::fromLocalFile(shell);

@@ -78,10 +78,6 @@ QString summaryText(const QList<CopySet> &sets, const QLocale &locale)
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CopyFinder", text);
-}
 
 // Reading threads per device, and in all.
 constexpr int readersPerDevice = 2;
@@ -121,7 +117,7 @@ bool CopyFinder::read(Candidate &candidate, bool head, char *buffer)
         return leaveOut(file.errorString());
     const FileStamp before = stampOfFile(file);
     if (!before.sameAs(candidate.stamp))
-        return leaveOut(tr("changed since the scan"));
+        return leaveOut(QCoreApplication::translate("CopyFinder", "changed since the scan"));
     if (head)
         candidate.layout = spaceLayoutOf(file);
 
@@ -140,7 +136,7 @@ bool CopyFinder::read(Candidate &candidate, bool head, char *buffer)
         if (got < 0)
             return leaveOut(file.errorString());
         if (got == 0)
-            return leaveOut(tr("changed while it was read"));
+            return leaveOut(QCoreApplication::translate("CopyFinder", "changed while it was read"));
         XXH3_128bits_update(&state, buffer, size_t(got));
         left -= got;
         candidate.hashedBytes += got;
@@ -152,12 +148,12 @@ bool CopyFinder::read(Candidate &candidate, bool head, char *buffer)
     // Changed while read: its size or time moved. Gone or replaced: its path
     // no longer leads to the file that was read.
     if (!stampOfFile(file).sameAs(before))
-        return leaveOut(tr("changed while it was read"));
+        return leaveOut(QCoreApplication::translate("CopyFinder", "changed while it was read"));
     const FileStamp now = stampOfPath(candidate.path);
     if (!now.valid)
         return leaveOut(now.error);
     if (!now.sameAs(before))
-        return leaveOut(tr("changed while it was read"));
+        return leaveOut(QCoreApplication::translate("CopyFinder", "changed while it was read"));
     (head ? candidate.head : candidate.tail) = XXH3_128bits_digest(&state);
     return true;
 }
@@ -267,7 +263,7 @@ CopyReport CopyFinder::run()
             const bool replaced = found.inode != 0 && candidate.stamp.inode != 0 &&
                 (found.device != candidate.stamp.device || found.inode != candidate.stamp.inode);
             if (!candidate.stamp.regular || candidate.stamp.size != size || replaced) {
-                leaveOut(found.path, tr("changed since the scan"));
+                leaveOut(found.path, QCoreApplication::translate("CopyFinder", "changed since the scan"));
                 continue;
             }
             candidate.device = candidate.stamp.inode != 0 ? candidate.stamp.device : found.device;
