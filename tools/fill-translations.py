@@ -290,6 +290,172 @@ add(M, "Saved the list to %1", "Liste in %1 gespeichert", "Liste enregistrée da
 add(M, "The list could not be saved to %1: %2", "Die Liste konnte nicht in %1 gespeichert werden: %2",
     "Impossible d’enregistrer la liste dans %1 : %2", "No se pudo guardar la lista en %1: %2", "无法将列表保存到 %1：%2")
 
+add(W, "+", "+", "+", "+", "+")
+add(W, "-", "-", "-", "-", "-")
+add(W, "ok", "OK", "OK", "OK", "OK")
+add(W, "Vastrel", "Vastrel", "Vastrel", "Vastrel", "Vastrel")
+add(W, "%1 of %2 shown", "%1 von %2 angezeigt", "%1 sur %2 affichés", "%1 de %2 mostrados", "显示 %1 个，共 %2 个")
+add(W, "Copies", "Kopien", "Copies", "Copias", "副本")
+
+add(C, "Custom Scan - Vastrel", "Eigene Auswahl – Vastrel", "Analyse personnalisée – Vastrel",
+    "Análisis personalizado – Vastrel", "自定义扫描 - Vastrel")
+
+add(G, "Settings - Vastrel", "Einstellungen – Vastrel", "Paramètres – Vastrel", "Configuración – Vastrel",
+    "设置 - Vastrel")
+add(G, "Keeps the results of past scans to show at start and to compare with",
+    "Bewahrt die Ergebnisse früherer Suchen auf, um sie beim Start zu zeigen und mit ihnen zu vergleichen",
+    "Conserve les résultats des analyses passées pour les afficher au démarrage et les comparer",
+    "Guarda los resultados de análisis anteriores para mostrarlos al iniciar y compararlos",
+    "保留以往扫描的结果，用于启动时显示和比较")
+add(G, "Keep scan history", "Suchverlauf aufbewahren", "Conserver l’historique des analyses",
+    "Guardar el historial de análisis", "保留扫描历史")
+add(G, "Scans kept", "Aufbewahrte Suchen", "Analyses conservées", "Análisis guardados", "保留的扫描数")
+add(G, "How many scans of each target the history keeps",
+    "Wie viele Suchen je Ziel der Verlauf aufbewahrt",
+    "Nombre d’analyses de chaque cible que l’historique conserve",
+    "Cuántos análisis de cada destino guarda el historial", "历史记录为每个目标保留的扫描次数")
+add(G, " scans of each target", " Suchen je Ziel", " analyses par cible", " análisis por destino", " 次扫描（每个目标）")
+
+F = "FilterField"
+add(F, "Filter by path (Ctrl+F)", "Nach Pfad filtern (Strg+F)", "Filtrer par chemin (Ctrl+F)",
+    "Filtrar por ruta (Ctrl+F)", "按路径筛选 (Ctrl+F)")
+add(F, "Filter", "Filter", "Filtre", "Filtro", "筛选")
+add(F, "Shows only the results whose path holds the typed text",
+    "Zeigt nur die Ergebnisse, deren Pfad den eingegebenen Text enthält",
+    "N’affiche que les résultats dont le chemin contient le texte saisi",
+    "Muestra solo los resultados cuya ruta contiene el texto escrito",
+    "只显示路径中包含所输入文字的结果")
+
+K = "CopyLookup"
+add(K, "Find Copies", "Kopien finden", "Trouver les copies", "Buscar copias", "查找副本")
+add(K, "Compare the listed files and mark identical copies",
+    "Vergleicht die aufgeführten Dateien und markiert identische Kopien",
+    "Compare les fichiers listés et marque les copies identiques",
+    "Compara los archivos listados y marca las copias idénticas",
+    "比较列出的文件并标记完全相同的副本")
+add(K, "Select Extra Copies", "Überzählige Kopien auswählen", "Sélectionner les copies en trop",
+    "Seleccionar copias sobrantes", "选择多余副本")
+add(K, "Select every copy but one in each set: the one with the shortest path is kept, of those the oldest",
+    "Wählt in jeder Gruppe alle Kopien bis auf eine aus: behalten wird die mit dem kürzesten Pfad, "
+    "unter diesen die älteste",
+    "Sélectionne toutes les copies sauf une dans chaque groupe : celle au chemin le plus court est gardée, "
+    "et parmi elles la plus ancienne",
+    "Selecciona todas las copias menos una de cada grupo: se conserva la de ruta más corta y, entre ellas, "
+    "la más antigua",
+    "在每组中选中除一份以外的所有副本：保留路径最短的一份，路径同样短时保留最旧的")
+add(K, "Looking for copies stopped.", "Suche nach Kopien angehalten.", "Recherche de copies arrêtée.",
+    "Búsqueda de copias detenida.", "副本查找已停止。")
+add(K, "Looking for copies: %1 of %2 read", "Suche nach Kopien: %1 von %2 gelesen",
+    "Recherche de copies : %1 sur %2 lus", "Buscando copias: %1 de %2 leídos", "正在查找副本：已读取 %1，共 %2")
+add(K, "; %1 file left out of the comparison", "; %1 Datei beim Vergleich ausgelassen",
+    " ; %1 fichier laissé hors de la comparaison", "; %1 archivo quedó fuera de la comparación",
+    "；%1 个文件未参与比较")
+add(K, "; %1 files left out of the comparison", "; %1 Dateien beim Vergleich ausgelassen",
+    " ; %1 fichiers laissés hors de la comparaison", "; %1 archivos quedaron fuera de la comparación",
+    "；%1 个文件未参与比较")
+
+X = "CopyMarks"
+add(X, "The copy kept by \"Select Extra Copies\". The others:",
+    "Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:",
+    "La copie gardée par « Sélectionner les copies en trop ». Les autres :",
+    "La copia que conserva «Seleccionar copias sobrantes». Las demás:",
+    "“选择多余副本”保留的副本。其他副本：")
+add(X, "An extra copy. The others:", "Eine überzählige Kopie. Die anderen:", "Une copie en trop. Les autres :",
+    "Una copia sobrante. Las demás:", "多余的副本。其他副本：")
+add(X, "… and %1 more", "… und %1 weitere", "… et %1 autres", "… y %1 más", "……还有 %1 个")
+add(X, "It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.",
+    "Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: "
+    "eine davon in den Papierkorb zu verschieben, gibt nichts frei.",
+    "Elle partage son espace disque avec une autre copie au lieu de le gaspiller : mettre l’une d’elles "
+    "à la corbeille ne libère rien.",
+    "Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la "
+    "papelera no libera nada.",
+    "它与另一份副本共用磁盘空间，并未浪费空间：将其中一份移到回收站不会释放任何空间。")
+
+add(L, "Click for the list of files left out of the comparison.",
+    "Klicken für die Liste der beim Vergleich ausgelassenen Dateien.",
+    "Cliquez pour voir la liste des fichiers laissés hors de la comparaison.",
+    "Pulse para ver la lista de archivos que quedaron fuera de la comparación.",
+    "点击查看未参与比较的文件列表。")
+add(L, "Folders that could not be read:", "Nicht lesbare Ordner:", "Dossiers illisibles :",
+    "Carpetas que no se pudieron leer:", "无法读取的文件夹：")
+add(L, "Files left out of the comparison:", "Beim Vergleich ausgelassene Dateien:",
+    "Fichiers laissés hors de la comparaison :", "Archivos que quedaron fuera de la comparación:",
+    "未参与比较的文件：")
+add(L, "Click for the full lists.", "Klicken für die vollständigen Listen.", "Cliquez pour voir les listes complètes.",
+    "Pulse para ver las listas completas.", "点击查看完整列表。")
+add(L, "Files left out of the comparison", "Beim Vergleich ausgelassene Dateien",
+    "Fichiers laissés hors de la comparaison", "Archivos que quedaron fuera de la comparación", "未参与比较的文件")
+add(L, "Folders and files that could not be read", "Nicht lesbare Ordner und Dateien",
+    "Dossiers et fichiers illisibles", "Carpetas y archivos que no se pudieron leer", "无法读取的文件夹和文件")
+
+A = "ResultActions"
+add(A, "1 file", "1 Datei", "1 fichier", "1 archivo", "1 个文件")
+add(A, "%1 files", ["%1 Datei", "%1 Dateien"], ["%1 fichier", "%1 fichiers"], ["%1 archivo", "%1 archivos"],
+    ["%1 个文件"])
+add(A, "1 byte", "1 Byte", "1 octet", "1 byte", "1 字节")
+add(A, "%1 bytes", ["%1 Byte", "%1 Bytes"], ["%1 octet", "%1 octets"], ["%1 byte", "%1 bytes"], ["%1 字节"])
+add(A, "Move 1 file, %1, to the trash?", "1 Datei (%1) in den Papierkorb verschieben?",
+    "Mettre 1 fichier (%1) à la corbeille ?", "¿Mover 1 archivo (%1) a la papelera?", "将 1 个文件（%1）移到回收站？")
+add(A, "Move %1, %2 in all, to the trash?", "%1 mit insgesamt %2 in den Papierkorb verschieben?",
+    "Mettre %1, %2 au total, à la corbeille ?", "¿Mover %1, %2 en total, a la papelera?",
+    "将 %1（共 %2）移到回收站？")
+add(A, "and %1 more", ["und %1 weitere", "und %1 weitere"], ["et %1 autre", "et %1 autres"],
+    ["y %1 más", "y %1 más"], ["还有 %1 个"])
+add(A, "Nothing was moved to the trash", "Nichts wurde in den Papierkorb verschoben",
+    "Rien n’a été mis à la corbeille", "No se movió nada a la papelera", "没有文件被移到回收站")
+add(A, "Moved %1, %2, to the trash", "%1 (%2) in den Papierkorb verschoben", "%1 (%2) mis à la corbeille",
+    "%1 (%2) movidos a la papelera", "已将 %1（%2）移到回收站")
+add(A, "; 1 file was left where it is", "; 1 Datei blieb, wo sie ist", " ; 1 fichier est resté à sa place",
+    "; 1 archivo se quedó donde estaba", "；1 个文件留在原处")
+add(A, "; %1 were left where they are", "; %1 blieben, wo sie sind", " ; %1 sont restés à leur place",
+    "; %1 se quedaron donde estaban", "；%1 留在原处")
+add(A, "This file was left where it is:", "Diese Datei blieb, wo sie ist:", "Ce fichier est resté à sa place :",
+    "Este archivo se quedó donde estaba:", "此文件留在原处：")
+add(A, "These files were left where they are:", "Diese Dateien blieben, wo sie sind:",
+    "Ces fichiers sont restés à leur place :", "Estos archivos se quedaron donde estaban:", "这些文件留在原处：")
+add(A, "Could not open %1: %2", "%1 konnte nicht geöffnet werden: %2", "Impossible d’ouvrir %1 : %2",
+    "No se pudo abrir %1: %2", "无法打开 %1：%2")
+add(A, "Could not show %1 in a file manager: %2", "%1 konnte nicht im Dateimanager angezeigt werden: %2",
+    "Impossible d’afficher %1 dans un gestionnaire de fichiers : %2",
+    "No se pudo mostrar %1 en un gestor de archivos: %2", "无法在文件管理器中显示 %1：%2")
+
+add("ResultsArea", "Files", "Dateien", "Fichiers", "Archivos", "文件")
+
+V = "HistoryViews"
+add(V, "Compare", "Vergleich", "Comparaison", "Comparación", "比较")
+add(V, "Compare with previous scan", "Mit vorheriger Suche vergleichen", "Comparer avec l’analyse précédente",
+    "Comparar con el análisis anterior", "与上次扫描比较")
+add(V, "History…", "Verlauf …", "Historique…", "Historial…", "历史记录…")
+
+H = "HistoryDialog"
+add(H, "Scan History", "Suchverlauf", "Historique des analyses", "Historial de análisis", "扫描历史")
+add(H, "Date", "Datum", "Date", "Fecha", "日期")
+add(H, "Duration", "Dauer", "Durée", "Duración", "用时")
+add(H, "Files", "Dateien", "Fichiers", "Archivos", "文件")
+add(H, "Size", "Größe", "Taille", "Tamaño", "大小")
+add(H, "Complete", "Vollständig", "Complète", "Completo", "完整性")
+add(H, "Open", "Öffnen", "Ouvrir", "Abrir", "打开")
+add(H, "Delete", "Löschen", "Supprimer", "Eliminar", "删除")
+add(H, "Close", "Schließen", "Fermer", "Cerrar", "关闭")
+add(H, "Stored scans of %1", "Gespeicherte Suchen in %1", "Analyses enregistrées de %1",
+    "Análisis guardados de %1", "%1 的已保存扫描")
+add(H, "stopped (partial)", "angehalten (unvollständig)", "arrêtée (partielle)", "detenido (parcial)",
+    "已停止（不完整）")
+add(H, "complete", "vollständig", "complète", "completo", "完整")
+
+D = "folderdrop"
+add(D, "Nothing to scan: only folders on this computer can be dropped",
+    "Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden",
+    "Rien à analyser : seuls des dossiers de cet ordinateur peuvent être déposés",
+    "Nada que analizar: solo se pueden soltar carpetas de este equipo",
+    "没有可扫描的内容：只能拖放本机上的文件夹")
+add(D, "A scan is running: stop it before dropping a folder",
+    "Eine Suche läuft: halten Sie sie an, bevor Sie einen Ordner ablegen",
+    "Une analyse est en cours : arrêtez-la avant de déposer un dossier",
+    "Hay un análisis en curso: deténgalo antes de soltar una carpeta",
+    "正在扫描：请先停止扫描，再拖放文件夹")
+
 
 def fill(language):
     path = ROOT / f"vastrel_{language}.ts"

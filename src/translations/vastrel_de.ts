@@ -267,27 +267,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Keeps the results of past scans to show at start and to compare with</source>
-            <translation type="unfinished" />
+            <translation>Bewahrt die Ergebnisse früherer Suchen auf, um sie beim Start zu zeigen und mit ihnen zu vergleichen</translation>
         </message>
         <message>
             <source>Keep scan history</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf aufbewahren</translation>
         </message>
         <message>
             <source>Scans kept</source>
-            <translation type="unfinished" />
+            <translation>Aufbewahrte Suchen</translation>
         </message>
         <message>
             <source>How many scans of each target the history keeps</source>
-            <translation type="unfinished" />
+            <translation>Wie viele Suchen je Ziel der Verlauf aufbewahrt</translation>
         </message>
         <message>
             <source> scans of each target</source>
-            <translation type="unfinished" />
+            <translation> Suchen je Ziel</translation>
         </message>
         <message>
             <source>Settings - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Einstellungen – Vastrel</translation>
         </message>
     </context>
     <context>
@@ -305,54 +305,54 @@ p, li { white-space: pre-wrap; }
         <name>CopyLookup</name>
         <message>
             <source>Find Copies</source>
-            <translation type="unfinished" />
+            <translation>Kopien finden</translation>
         </message>
         <message>
             <source>Compare the listed files and mark identical copies</source>
-            <translation type="unfinished" />
+            <translation>Vergleicht die aufgeführten Dateien und markiert identische Kopien</translation>
         </message>
         <message>
             <source>Select Extra Copies</source>
-            <translation type="unfinished" />
+            <translation>Überzählige Kopien auswählen</translation>
         </message>
         <message>
             <source>Select every copy but one in each set: the one with the shortest path is kept, of those the oldest</source>
-            <translation type="unfinished" />
+            <translation>Wählt in jeder Gruppe alle Kopien bis auf eine aus: behalten wird die mit dem kürzesten Pfad, unter diesen die älteste</translation>
         </message>
         <message>
             <source>Looking for copies stopped.</source>
-            <translation type="unfinished" />
+            <translation>Suche nach Kopien angehalten.</translation>
         </message>
         <message>
             <source>Looking for copies: %1 of %2 read</source>
-            <translation type="unfinished" />
+            <translation>Suche nach Kopien: %1 von %2 gelesen</translation>
         </message>
         <message>
             <source>; %1 file left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 Datei beim Vergleich ausgelassen</translation>
         </message>
         <message>
             <source>; %1 files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 Dateien beim Vergleich ausgelassen</translation>
         </message>
     </context>
     <context>
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation type="unfinished" />
+            <translation>Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation type="unfinished" />
+            <translation>Eine überzählige Kopie. Die anderen:</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation type="unfinished">… und %1 weiterer</translation>
+            <translation>… und %1 weitere</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation type="unfinished" />
+            <translation>Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: eine davon in den Papierkorb zu verschieben, gibt nichts frei.</translation>
         </message>
     </context>
     <context>
@@ -391,88 +391,88 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Custom Scan - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Eigene Auswahl – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>FilterField</name>
         <message>
             <source>Filter by path (Ctrl+F)</source>
-            <translation type="unfinished" />
+            <translation>Nach Pfad filtern (Strg+F)</translation>
         </message>
         <message>
             <source>Filter</source>
-            <translation type="unfinished" />
+            <translation>Filter</translation>
         </message>
         <message>
             <source>Shows only the results whose path holds the typed text</source>
-            <translation type="unfinished" />
+            <translation>Zeigt nur die Ergebnisse, deren Pfad den eingegebenen Text enthält</translation>
         </message>
     </context>
     <context>
         <name>HistoryDialog</name>
         <message>
             <source>Scan History</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Duration</source>
-            <translation type="unfinished" />
+            <translation>Dauer</translation>
         </message>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Dateien</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Größe</translation>
         </message>
         <message>
             <source>Complete</source>
-            <translation type="unfinished">Fertig</translation>
+            <translation>Vollständig</translation>
         </message>
         <message>
             <source>Open</source>
-            <translation type="unfinished">Öffnen</translation>
+            <translation>Öffnen</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished" />
+            <translation>Löschen</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Schließen</translation>
+            <translation>Schließen</translation>
         </message>
         <message>
             <source>Stored scans of %1</source>
-            <translation type="unfinished" />
+            <translation>Gespeicherte Suchen in %1</translation>
         </message>
         <message>
             <source>stopped (partial)</source>
-            <translation type="unfinished" />
+            <translation>angehalten (unvollständig)</translation>
         </message>
         <message>
             <source>complete</source>
-            <translation type="unfinished" />
+            <translation>vollständig</translation>
         </message>
     </context>
     <context>
         <name>HistoryViews</name>
         <message>
             <source>Compare</source>
-            <translation type="unfinished" />
+            <translation>Vergleich</translation>
         </message>
         <message>
             <source>Compare with previous scan</source>
-            <translation type="unfinished" />
+            <translation>Mit vorheriger Suche vergleichen</translation>
         </message>
         <message>
             <source>History…</source>
-            <translation type="unfinished" />
+            <translation>Verlauf …</translation>
         </message>
     </context>
     <context>
@@ -600,79 +600,79 @@ p, li { white-space: pre-wrap; }
         <name>ResultActions</name>
         <message>
             <source>1 file</source>
-            <translation type="unfinished" />
+            <translation>1 Datei</translation>
         </message>
         <message numerus="yes">
             <source>%1 files</source>
-            <translation type="unfinished">
+            <translation>
                 <numerusform>%1 Datei</numerusform>
                 <numerusform>%1 Dateien</numerusform>
             </translation>
         </message>
         <message>
             <source>1 byte</source>
-            <translation type="unfinished" />
+            <translation>1 Byte</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 Byte</numerusform>
                 <numerusform>%1 Bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>Move 1 file, %1, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>1 Datei (%1) in den Papierkorb verschieben?</translation>
         </message>
         <message>
             <source>Move %1, %2 in all, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>%1 mit insgesamt %2 in den Papierkorb verschieben?</translation>
         </message>
         <message numerus="yes">
             <source>and %1 more</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>und %1 weitere</numerusform>
+                <numerusform>und %1 weitere</numerusform>
             </translation>
         </message>
         <message>
             <source>Nothing was moved to the trash</source>
-            <translation type="unfinished" />
+            <translation>Nichts wurde in den Papierkorb verschoben</translation>
         </message>
         <message>
             <source>Moved %1, %2, to the trash</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2) in den Papierkorb verschoben</translation>
         </message>
         <message>
             <source>; 1 file was left where it is</source>
-            <translation type="unfinished" />
+            <translation>; 1 Datei blieb, wo sie ist</translation>
         </message>
         <message>
             <source>; %1 were left where they are</source>
-            <translation type="unfinished" />
+            <translation>; %1 blieben, wo sie sind</translation>
         </message>
         <message>
             <source>This file was left where it is:</source>
-            <translation type="unfinished" />
+            <translation>Diese Datei blieb, wo sie ist:</translation>
         </message>
         <message>
             <source>These files were left where they are:</source>
-            <translation type="unfinished" />
+            <translation>Diese Dateien blieben, wo sie sind:</translation>
         </message>
         <message>
             <source>Could not open %1: %2</source>
-            <translation type="unfinished" />
+            <translation>%1 konnte nicht geöffnet werden: %2</translation>
         </message>
         <message>
             <source>Could not show %1 in a file manager: %2</source>
-            <translation type="unfinished" />
+            <translation>%1 konnte nicht im Dateimanager angezeigt werden: %2</translation>
         </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Dateien</translation>
         </message>
     </context>
     <context>
@@ -864,27 +864,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Click for the list of files left out of the comparison.</source>
-            <translation type="unfinished" />
+            <translation>Klicken für die Liste der beim Vergleich ausgelassenen Dateien.</translation>
         </message>
         <message>
             <source>Folders that could not be read:</source>
-            <translation type="unfinished" />
+            <translation>Nicht lesbare Ordner:</translation>
         </message>
         <message>
             <source>Files left out of the comparison:</source>
-            <translation type="unfinished" />
+            <translation>Beim Vergleich ausgelassene Dateien:</translation>
         </message>
         <message>
             <source>Click for the full lists.</source>
-            <translation type="unfinished" />
+            <translation>Klicken für die vollständigen Listen.</translation>
         </message>
         <message>
             <source>Files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>Beim Vergleich ausgelassene Dateien</translation>
         </message>
         <message>
             <source>Folders and files that could not be read</source>
-            <translation type="unfinished" />
+            <translation>Nicht lesbare Ordner und Dateien</translation>
         </message>
     </context>
     <context>
@@ -947,15 +947,15 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>+</source>
-            <translation type="unfinished" />
+            <translation>+</translation>
         </message>
         <message>
             <source>-</source>
-            <translation type="unfinished" />
+            <translation>-</translation>
         </message>
         <message>
             <source>ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Show in folder</source>
@@ -1072,7 +1072,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Vastrel</translation>
         </message>
         <message>
             <source>%1 of %2</source>
@@ -1127,22 +1127,22 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>%1 of %2 shown</source>
-            <translation type="unfinished" />
+            <translation>%1 von %2 angezeigt</translation>
         </message>
         <message>
             <source>Copies</source>
-            <translation type="unfinished" />
+            <translation>Kopien</translation>
         </message>
     </context>
     <context>
         <name>folderdrop</name>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
-            <translation type="unfinished" />
+            <translation>Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden</translation>
         </message>
         <message>
             <source>A scan is running: stop it before dropping a folder</source>
-            <translation type="unfinished" />
+            <translation>Eine Suche läuft: halten Sie sie an, bevor Sie einen Ordner ablegen</translation>
         </message>
     </context>
     <context>

@@ -267,27 +267,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Keeps the results of past scans to show at start and to compare with</source>
-            <translation type="unfinished" />
+            <translation>Guarda los resultados de análisis anteriores para mostrarlos al iniciar y compararlos</translation>
         </message>
         <message>
             <source>Keep scan history</source>
-            <translation type="unfinished" />
+            <translation>Guardar el historial de análisis</translation>
         </message>
         <message>
             <source>Scans kept</source>
-            <translation type="unfinished" />
+            <translation>Análisis guardados</translation>
         </message>
         <message>
             <source>How many scans of each target the history keeps</source>
-            <translation type="unfinished" />
+            <translation>Cuántos análisis de cada destino guarda el historial</translation>
         </message>
         <message>
             <source> scans of each target</source>
-            <translation type="unfinished" />
+            <translation> análisis por destino</translation>
         </message>
         <message>
             <source>Settings - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Configuración – Vastrel</translation>
         </message>
     </context>
     <context>
@@ -305,54 +305,54 @@ p, li { white-space: pre-wrap; }
         <name>CopyLookup</name>
         <message>
             <source>Find Copies</source>
-            <translation type="unfinished" />
+            <translation>Buscar copias</translation>
         </message>
         <message>
             <source>Compare the listed files and mark identical copies</source>
-            <translation type="unfinished" />
+            <translation>Compara los archivos listados y marca las copias idénticas</translation>
         </message>
         <message>
             <source>Select Extra Copies</source>
-            <translation type="unfinished" />
+            <translation>Seleccionar copias sobrantes</translation>
         </message>
         <message>
             <source>Select every copy but one in each set: the one with the shortest path is kept, of those the oldest</source>
-            <translation type="unfinished" />
+            <translation>Selecciona todas las copias menos una de cada grupo: se conserva la de ruta más corta y, entre ellas, la más antigua</translation>
         </message>
         <message>
             <source>Looking for copies stopped.</source>
-            <translation type="unfinished" />
+            <translation>Búsqueda de copias detenida.</translation>
         </message>
         <message>
             <source>Looking for copies: %1 of %2 read</source>
-            <translation type="unfinished" />
+            <translation>Buscando copias: %1 de %2 leídos</translation>
         </message>
         <message>
             <source>; %1 file left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 archivo quedó fuera de la comparación</translation>
         </message>
         <message>
             <source>; %1 files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 archivos quedaron fuera de la comparación</translation>
         </message>
     </context>
     <context>
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation type="unfinished" />
+            <translation>La copia que conserva «Seleccionar copias sobrantes». Las demás:</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation type="unfinished" />
+            <translation>Una copia sobrante. Las demás:</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation type="unfinished">… y %1 más</translation>
+            <translation>… y %1 más</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation type="unfinished" />
+            <translation>Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la papelera no libera nada.</translation>
         </message>
     </context>
     <context>
@@ -391,88 +391,88 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Custom Scan - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Análisis personalizado – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>FilterField</name>
         <message>
             <source>Filter by path (Ctrl+F)</source>
-            <translation type="unfinished" />
+            <translation>Filtrar por ruta (Ctrl+F)</translation>
         </message>
         <message>
             <source>Filter</source>
-            <translation type="unfinished" />
+            <translation>Filtro</translation>
         </message>
         <message>
             <source>Shows only the results whose path holds the typed text</source>
-            <translation type="unfinished" />
+            <translation>Muestra solo los resultados cuya ruta contiene el texto escrito</translation>
         </message>
     </context>
     <context>
         <name>HistoryDialog</name>
         <message>
             <source>Scan History</source>
-            <translation type="unfinished" />
+            <translation>Historial de análisis</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Fecha</translation>
         </message>
         <message>
             <source>Duration</source>
-            <translation type="unfinished" />
+            <translation>Duración</translation>
         </message>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Archivos</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Tamaño</translation>
         </message>
         <message>
             <source>Complete</source>
-            <translation type="unfinished">Completado</translation>
+            <translation>Completo</translation>
         </message>
         <message>
             <source>Open</source>
-            <translation type="unfinished">Abrir</translation>
+            <translation>Abrir</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished" />
+            <translation>Eliminar</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Cerrar</translation>
+            <translation>Cerrar</translation>
         </message>
         <message>
             <source>Stored scans of %1</source>
-            <translation type="unfinished" />
+            <translation>Análisis guardados de %1</translation>
         </message>
         <message>
             <source>stopped (partial)</source>
-            <translation type="unfinished" />
+            <translation>detenido (parcial)</translation>
         </message>
         <message>
             <source>complete</source>
-            <translation type="unfinished" />
+            <translation>completo</translation>
         </message>
     </context>
     <context>
         <name>HistoryViews</name>
         <message>
             <source>Compare</source>
-            <translation type="unfinished" />
+            <translation>Comparación</translation>
         </message>
         <message>
             <source>Compare with previous scan</source>
-            <translation type="unfinished" />
+            <translation>Comparar con el análisis anterior</translation>
         </message>
         <message>
             <source>History…</source>
-            <translation type="unfinished" />
+            <translation>Historial…</translation>
         </message>
     </context>
     <context>
@@ -600,79 +600,79 @@ p, li { white-space: pre-wrap; }
         <name>ResultActions</name>
         <message>
             <source>1 file</source>
-            <translation type="unfinished" />
+            <translation>1 archivo</translation>
         </message>
         <message numerus="yes">
             <source>%1 files</source>
-            <translation type="unfinished">
+            <translation>
                 <numerusform>%1 archivo</numerusform>
                 <numerusform>%1 archivos</numerusform>
             </translation>
         </message>
         <message>
             <source>1 byte</source>
-            <translation type="unfinished" />
+            <translation>1 byte</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 byte</numerusform>
                 <numerusform>%1 bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>Move 1 file, %1, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>¿Mover 1 archivo (%1) a la papelera?</translation>
         </message>
         <message>
             <source>Move %1, %2 in all, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>¿Mover %1, %2 en total, a la papelera?</translation>
         </message>
         <message numerus="yes">
             <source>and %1 more</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>y %1 más</numerusform>
+                <numerusform>y %1 más</numerusform>
             </translation>
         </message>
         <message>
             <source>Nothing was moved to the trash</source>
-            <translation type="unfinished" />
+            <translation>No se movió nada a la papelera</translation>
         </message>
         <message>
             <source>Moved %1, %2, to the trash</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2) movidos a la papelera</translation>
         </message>
         <message>
             <source>; 1 file was left where it is</source>
-            <translation type="unfinished" />
+            <translation>; 1 archivo se quedó donde estaba</translation>
         </message>
         <message>
             <source>; %1 were left where they are</source>
-            <translation type="unfinished" />
+            <translation>; %1 se quedaron donde estaban</translation>
         </message>
         <message>
             <source>This file was left where it is:</source>
-            <translation type="unfinished" />
+            <translation>Este archivo se quedó donde estaba:</translation>
         </message>
         <message>
             <source>These files were left where they are:</source>
-            <translation type="unfinished" />
+            <translation>Estos archivos se quedaron donde estaban:</translation>
         </message>
         <message>
             <source>Could not open %1: %2</source>
-            <translation type="unfinished" />
+            <translation>No se pudo abrir %1: %2</translation>
         </message>
         <message>
             <source>Could not show %1 in a file manager: %2</source>
-            <translation type="unfinished" />
+            <translation>No se pudo mostrar %1 en un gestor de archivos: %2</translation>
         </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Archivos</translation>
         </message>
     </context>
     <context>
@@ -864,27 +864,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Click for the list of files left out of the comparison.</source>
-            <translation type="unfinished" />
+            <translation>Pulse para ver la lista de archivos que quedaron fuera de la comparación.</translation>
         </message>
         <message>
             <source>Folders that could not be read:</source>
-            <translation type="unfinished" />
+            <translation>Carpetas que no se pudieron leer:</translation>
         </message>
         <message>
             <source>Files left out of the comparison:</source>
-            <translation type="unfinished" />
+            <translation>Archivos que quedaron fuera de la comparación:</translation>
         </message>
         <message>
             <source>Click for the full lists.</source>
-            <translation type="unfinished" />
+            <translation>Pulse para ver las listas completas.</translation>
         </message>
         <message>
             <source>Files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>Archivos que quedaron fuera de la comparación</translation>
         </message>
         <message>
             <source>Folders and files that could not be read</source>
-            <translation type="unfinished" />
+            <translation>Carpetas y archivos que no se pudieron leer</translation>
         </message>
     </context>
     <context>
@@ -947,15 +947,15 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>+</source>
-            <translation type="unfinished" />
+            <translation>+</translation>
         </message>
         <message>
             <source>-</source>
-            <translation type="unfinished" />
+            <translation>-</translation>
         </message>
         <message>
             <source>ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Show in folder</source>
@@ -1072,7 +1072,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Vastrel</translation>
         </message>
         <message>
             <source>%1 of %2</source>
@@ -1127,22 +1127,22 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>%1 of %2 shown</source>
-            <translation type="unfinished" />
+            <translation>%1 de %2 mostrados</translation>
         </message>
         <message>
             <source>Copies</source>
-            <translation type="unfinished" />
+            <translation>Copias</translation>
         </message>
     </context>
     <context>
         <name>folderdrop</name>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
-            <translation type="unfinished" />
+            <translation>Nada que analizar: solo se pueden soltar carpetas de este equipo</translation>
         </message>
         <message>
             <source>A scan is running: stop it before dropping a folder</source>
-            <translation type="unfinished" />
+            <translation>Hay un análisis en curso: deténgalo antes de soltar una carpeta</translation>
         </message>
     </context>
     <context>

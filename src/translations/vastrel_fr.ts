@@ -267,27 +267,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Keeps the results of past scans to show at start and to compare with</source>
-            <translation type="unfinished" />
+            <translation>Conserve les résultats des analyses passées pour les afficher au démarrage et les comparer</translation>
         </message>
         <message>
             <source>Keep scan history</source>
-            <translation type="unfinished" />
+            <translation>Conserver l’historique des analyses</translation>
         </message>
         <message>
             <source>Scans kept</source>
-            <translation type="unfinished" />
+            <translation>Analyses conservées</translation>
         </message>
         <message>
             <source>How many scans of each target the history keeps</source>
-            <translation type="unfinished" />
+            <translation>Nombre d’analyses de chaque cible que l’historique conserve</translation>
         </message>
         <message>
             <source> scans of each target</source>
-            <translation type="unfinished" />
+            <translation> analyses par cible</translation>
         </message>
         <message>
             <source>Settings - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Paramètres – Vastrel</translation>
         </message>
     </context>
     <context>
@@ -305,54 +305,54 @@ p, li { white-space: pre-wrap; }
         <name>CopyLookup</name>
         <message>
             <source>Find Copies</source>
-            <translation type="unfinished" />
+            <translation>Trouver les copies</translation>
         </message>
         <message>
             <source>Compare the listed files and mark identical copies</source>
-            <translation type="unfinished" />
+            <translation>Compare les fichiers listés et marque les copies identiques</translation>
         </message>
         <message>
             <source>Select Extra Copies</source>
-            <translation type="unfinished" />
+            <translation>Sélectionner les copies en trop</translation>
         </message>
         <message>
             <source>Select every copy but one in each set: the one with the shortest path is kept, of those the oldest</source>
-            <translation type="unfinished" />
+            <translation>Sélectionne toutes les copies sauf une dans chaque groupe : celle au chemin le plus court est gardée, et parmi elles la plus ancienne</translation>
         </message>
         <message>
             <source>Looking for copies stopped.</source>
-            <translation type="unfinished" />
+            <translation>Recherche de copies arrêtée.</translation>
         </message>
         <message>
             <source>Looking for copies: %1 of %2 read</source>
-            <translation type="unfinished" />
+            <translation>Recherche de copies : %1 sur %2 lus</translation>
         </message>
         <message>
             <source>; %1 file left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation> ; %1 fichier laissé hors de la comparaison</translation>
         </message>
         <message>
             <source>; %1 files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation> ; %1 fichiers laissés hors de la comparaison</translation>
         </message>
     </context>
     <context>
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation type="unfinished" />
+            <translation>La copie gardée par « Sélectionner les copies en trop ». Les autres :</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation type="unfinished" />
+            <translation>Une copie en trop. Les autres :</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation type="unfinished">… et %1 autre</translation>
+            <translation>… et %1 autres</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation type="unfinished" />
+            <translation>Elle partage son espace disque avec une autre copie au lieu de le gaspiller : mettre l’une d’elles à la corbeille ne libère rien.</translation>
         </message>
     </context>
     <context>
@@ -391,88 +391,88 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Custom Scan - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Analyse personnalisée – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>FilterField</name>
         <message>
             <source>Filter by path (Ctrl+F)</source>
-            <translation type="unfinished" />
+            <translation>Filtrer par chemin (Ctrl+F)</translation>
         </message>
         <message>
             <source>Filter</source>
-            <translation type="unfinished" />
+            <translation>Filtre</translation>
         </message>
         <message>
             <source>Shows only the results whose path holds the typed text</source>
-            <translation type="unfinished" />
+            <translation>N’affiche que les résultats dont le chemin contient le texte saisi</translation>
         </message>
     </context>
     <context>
         <name>HistoryDialog</name>
         <message>
             <source>Scan History</source>
-            <translation type="unfinished" />
+            <translation>Historique des analyses</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Date</translation>
         </message>
         <message>
             <source>Duration</source>
-            <translation type="unfinished" />
+            <translation>Durée</translation>
         </message>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Fichiers</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Taille</translation>
         </message>
         <message>
             <source>Complete</source>
-            <translation type="unfinished">Terminé</translation>
+            <translation>Complète</translation>
         </message>
         <message>
             <source>Open</source>
-            <translation type="unfinished">Ouvrir</translation>
+            <translation>Ouvrir</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished" />
+            <translation>Supprimer</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Fermer</translation>
+            <translation>Fermer</translation>
         </message>
         <message>
             <source>Stored scans of %1</source>
-            <translation type="unfinished" />
+            <translation>Analyses enregistrées de %1</translation>
         </message>
         <message>
             <source>stopped (partial)</source>
-            <translation type="unfinished" />
+            <translation>arrêtée (partielle)</translation>
         </message>
         <message>
             <source>complete</source>
-            <translation type="unfinished" />
+            <translation>complète</translation>
         </message>
     </context>
     <context>
         <name>HistoryViews</name>
         <message>
             <source>Compare</source>
-            <translation type="unfinished" />
+            <translation>Comparaison</translation>
         </message>
         <message>
             <source>Compare with previous scan</source>
-            <translation type="unfinished" />
+            <translation>Comparer avec l’analyse précédente</translation>
         </message>
         <message>
             <source>History…</source>
-            <translation type="unfinished" />
+            <translation>Historique…</translation>
         </message>
     </context>
     <context>
@@ -600,79 +600,79 @@ p, li { white-space: pre-wrap; }
         <name>ResultActions</name>
         <message>
             <source>1 file</source>
-            <translation type="unfinished" />
+            <translation>1 fichier</translation>
         </message>
         <message numerus="yes">
             <source>%1 files</source>
-            <translation type="unfinished">
+            <translation>
                 <numerusform>%1 fichier</numerusform>
                 <numerusform>%1 fichiers</numerusform>
             </translation>
         </message>
         <message>
             <source>1 byte</source>
-            <translation type="unfinished" />
+            <translation>1 octet</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 octet</numerusform>
                 <numerusform>%1 octets</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>Move 1 file, %1, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>Mettre 1 fichier (%1) à la corbeille ?</translation>
         </message>
         <message>
             <source>Move %1, %2 in all, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>Mettre %1, %2 au total, à la corbeille ?</translation>
         </message>
         <message numerus="yes">
             <source>and %1 more</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>et %1 autre</numerusform>
+                <numerusform>et %1 autres</numerusform>
             </translation>
         </message>
         <message>
             <source>Nothing was moved to the trash</source>
-            <translation type="unfinished" />
+            <translation>Rien n’a été mis à la corbeille</translation>
         </message>
         <message>
             <source>Moved %1, %2, to the trash</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2) mis à la corbeille</translation>
         </message>
         <message>
             <source>; 1 file was left where it is</source>
-            <translation type="unfinished" />
+            <translation> ; 1 fichier est resté à sa place</translation>
         </message>
         <message>
             <source>; %1 were left where they are</source>
-            <translation type="unfinished" />
+            <translation> ; %1 sont restés à leur place</translation>
         </message>
         <message>
             <source>This file was left where it is:</source>
-            <translation type="unfinished" />
+            <translation>Ce fichier est resté à sa place :</translation>
         </message>
         <message>
             <source>These files were left where they are:</source>
-            <translation type="unfinished" />
+            <translation>Ces fichiers sont restés à leur place :</translation>
         </message>
         <message>
             <source>Could not open %1: %2</source>
-            <translation type="unfinished" />
+            <translation>Impossible d’ouvrir %1 : %2</translation>
         </message>
         <message>
             <source>Could not show %1 in a file manager: %2</source>
-            <translation type="unfinished" />
+            <translation>Impossible d’afficher %1 dans un gestionnaire de fichiers : %2</translation>
         </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Fichiers</translation>
         </message>
     </context>
     <context>
@@ -864,27 +864,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Click for the list of files left out of the comparison.</source>
-            <translation type="unfinished" />
+            <translation>Cliquez pour voir la liste des fichiers laissés hors de la comparaison.</translation>
         </message>
         <message>
             <source>Folders that could not be read:</source>
-            <translation type="unfinished" />
+            <translation>Dossiers illisibles :</translation>
         </message>
         <message>
             <source>Files left out of the comparison:</source>
-            <translation type="unfinished" />
+            <translation>Fichiers laissés hors de la comparaison :</translation>
         </message>
         <message>
             <source>Click for the full lists.</source>
-            <translation type="unfinished" />
+            <translation>Cliquez pour voir les listes complètes.</translation>
         </message>
         <message>
             <source>Files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>Fichiers laissés hors de la comparaison</translation>
         </message>
         <message>
             <source>Folders and files that could not be read</source>
-            <translation type="unfinished" />
+            <translation>Dossiers et fichiers illisibles</translation>
         </message>
     </context>
     <context>
@@ -947,15 +947,15 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>+</source>
-            <translation type="unfinished" />
+            <translation>+</translation>
         </message>
         <message>
             <source>-</source>
-            <translation type="unfinished" />
+            <translation>-</translation>
         </message>
         <message>
             <source>ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Show in folder</source>
@@ -1072,7 +1072,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Vastrel</translation>
         </message>
         <message>
             <source>%1 of %2</source>
@@ -1127,22 +1127,22 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>%1 of %2 shown</source>
-            <translation type="unfinished" />
+            <translation>%1 sur %2 affichés</translation>
         </message>
         <message>
             <source>Copies</source>
-            <translation type="unfinished" />
+            <translation>Copies</translation>
         </message>
     </context>
     <context>
         <name>folderdrop</name>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
-            <translation type="unfinished" />
+            <translation>Rien à analyser : seuls des dossiers de cet ordinateur peuvent être déposés</translation>
         </message>
         <message>
             <source>A scan is running: stop it before dropping a folder</source>
-            <translation type="unfinished" />
+            <translation>Une analyse est en cours : arrêtez-la avant de déposer un dossier</translation>
         </message>
     </context>
     <context>
