@@ -456,6 +456,197 @@ add(D, "A scan is running: stop it before dropping a folder",
     "Hay un análisis en curso: deténgalo antes de soltar una carpeta",
     "正在扫描：请先停止扫描，再拖放文件夹")
 
+Q = "CompareModel"
+add(Q, "Change", "Änderung", "Changement", "Cambio", "变化")
+add(Q, "Then", "Vorher", "Avant", "Antes", "之前")
+add(Q, "Now", "Jetzt", "Maintenant", "Ahora", "现在")
+add(Q, "Difference", "Unterschied", "Différence", "Diferencia", "差值")
+add(Q, "%", "%", "%", "%", "%")
+add(Q, "Path", "Pfad", "Chemin", "Ruta", "路径")
+
+E = "CompareView"
+add(E, "Changes among the listed files since the scan of %1, %2.",
+    "Änderungen unter den aufgeführten Dateien seit der Suche vom %1, %2.",
+    "Changements parmi les fichiers listés depuis l’analyse du %1, %2.",
+    "Cambios entre los archivos listados desde el análisis del %1, %2.",
+    "自 %1（%2）的扫描以来，列出的文件中的变化。")
+add(E, "A scan was stopped before its end (partial): files it did not reach may show as new or gone.",
+    "Eine Suche wurde vor ihrem Ende angehalten (unvollständig): Dateien, die sie nicht erreicht hat, "
+    "können als neu oder verschwunden erscheinen.",
+    "Une analyse a été arrêtée avant la fin (partielle) : les fichiers qu’elle n’a pas atteints peuvent "
+    "apparaître comme nouveaux ou disparus.",
+    "Un análisis se detuvo antes de terminar (parcial): los archivos a los que no llegó pueden aparecer "
+    "como nuevos o desaparecidos.",
+    "有一次扫描在结束前被停止（不完整）：它未扫描到的文件可能显示为新增或已消失。")
+add(E, "No listed file changed.", "Keine aufgeführte Datei hat sich geändert.", "Aucun fichier listé n’a changé.",
+    "Ningún archivo listado ha cambiado.", "列出的文件均无变化。")
+add(E, "Folders: these scans hold no folder totals to compare.",
+    "Ordner: diese Suchen enthalten keine Ordnersummen zum Vergleichen.",
+    "Dossiers : ces analyses ne contiennent pas de totaux par dossier à comparer.",
+    "Carpetas: estos análisis no contienen totales por carpeta que comparar.",
+    "文件夹：这些扫描没有可供比较的文件夹总计。")
+add(E, "Folders that changed most:", "Ordner mit den größten Änderungen:", "Dossiers qui ont le plus changé :",
+    "Carpetas que más han cambiado:", "变化最大的文件夹：")
+
+add("CopyFinder", "changed since the scan", "seit der Suche geändert", "modifié depuis l’analyse",
+    "modificado desde el análisis", "扫描后已更改")
+add("CopyFinder", "changed while it was read", "beim Lesen geändert", "modifié pendant sa lecture",
+    "modificado mientras se leía", "读取时发生了更改")
+
+N = "HttpClient"
+add(N, "%1 KiB", "%1 KiB", "%1 Kio", "%1 KiB", "%1 KiB")
+add(N, "%1 bytes", ["%1 Byte", "%1 Bytes"], ["%1 octet", "%1 octets"], ["%1 byte", "%1 bytes"], ["%1 字节"])
+add(N, "The server's answer was too large (more than %1); it was cut off.",
+    "Die Antwort des Servers war zu groß (mehr als %1); sie wurde abgeschnitten.",
+    "La réponse du serveur était trop volumineuse (plus de %1) ; elle a été tronquée.",
+    "La respuesta del servidor era demasiado grande (más de %1); se ha cortado.",
+    "服务器的响应过大（超过 %1），已被截断。")
+add(N, "The request timed out: no complete answer within %1 seconds.",
+    "Zeitüberschreitung der Anfrage: keine vollständige Antwort innerhalb von %1 Sekunden.",
+    "La requête a expiré : aucune réponse complète en %1 secondes.",
+    "La solicitud ha caducado: no hubo respuesta completa en %1 segundos.",
+    "请求超时：%1 秒内未收到完整的响应。")
+add(N, "The server's answer is not HTTP.", "Die Antwort des Servers ist kein HTTP.",
+    "La réponse du serveur n’est pas du HTTP.", "La respuesta del servidor no es HTTP.", "服务器的响应不是 HTTP。")
+add(N, "The server closed the connection without answering.",
+    "Der Server hat die Verbindung ohne Antwort geschlossen.",
+    "Le serveur a fermé la connexion sans répondre.", "El servidor cerró la conexión sin responder.",
+    "服务器未响应就关闭了连接。")
+add(N, "The server closed the connection before the answer was complete.",
+    "Der Server hat die Verbindung geschlossen, bevor die Antwort vollständig war.",
+    "Le serveur a fermé la connexion avant la fin de la réponse.",
+    "El servidor cerró la conexión antes de que la respuesta estuviera completa.",
+    "服务器在响应完成前关闭了连接。")
+
+P = "Platform"
+add(P, "it is no longer there", "sie ist nicht mehr vorhanden", "il n’existe plus", "ya no existe", "它已不存在")
+add(P, "it is no longer a regular file", "sie ist keine gewöhnliche Datei mehr", "ce n’est plus un fichier ordinaire",
+    "ya no es un archivo normal", "它已不是普通文件")
+add(P, "its size changed since the scan", "ihre Größe hat sich seit der Suche geändert",
+    "sa taille a changé depuis l’analyse", "su tamaño ha cambiado desde el análisis", "扫描后其大小已改变")
+add(P, "it was modified after the scan started", "sie wurde nach Beginn der Suche geändert",
+    "il a été modifié après le début de l’analyse", "se modificó después de iniciarse el análisis",
+    "扫描开始后它被修改过")
+add(P, "it changed since the scan: another file is at its path now",
+    "sie hat sich seit der Suche geändert: unter ihrem Pfad liegt jetzt eine andere Datei",
+    "il a changé depuis l’analyse : un autre fichier se trouve maintenant à son emplacement",
+    "ha cambiado desde el análisis: ahora hay otro archivo en su ruta",
+    "扫描后它已改变：其路径上现在是另一个文件")
+add(P, "its size changed since the scan (%1 bytes, was %2)",
+    "ihre Größe hat sich seit der Suche geändert (%1 Bytes, vorher %2)",
+    "sa taille a changé depuis l’analyse (%1 octets, contre %2 avant)",
+    "su tamaño ha cambiado desde el análisis (%1 bytes, antes %2)",
+    "扫描后其大小已改变（现为 %1 字节，原为 %2）")
+add(P, "it is not a plain absolute path", "es ist kein einfacher absoluter Pfad",
+    "ce n’est pas un simple chemin absolu", "no es una ruta absoluta sencilla", "它不是普通的绝对路径")
+add(P, "%1 cannot be opened (%2)", "%1 kann nicht geöffnet werden (%2)", "impossible d’ouvrir %1 (%2)",
+    "no se puede abrir %1 (%2)", "无法打开 %1（%2）")
+add(P, "it changed since the scan: %1 is no longer the folder the scan went through",
+    "sie hat sich seit der Suche geändert: %1 ist nicht mehr der Ordner, den die Suche durchlaufen hat",
+    "il a changé depuis l’analyse : %1 n’est plus le dossier que l’analyse a parcouru",
+    "ha cambiado desde el análisis: %1 ya no es la carpeta que recorrió el análisis",
+    "扫描后它已改变：%1 已不是扫描时经过的那个文件夹")
+add(P, "the trash would not take it (the home trash cannot be made)",
+    "der Papierkorb nimmt sie nicht an (der Papierkorb im Benutzerordner kann nicht angelegt werden)",
+    "la corbeille ne l’accepte pas (impossible de créer la corbeille du dossier personnel)",
+    "la papelera no lo acepta (no se puede crear la papelera de la carpeta personal)",
+    "回收站无法接收它（无法创建主目录中的回收站）")
+add(P, "the trash would not take it (there is no trash of yours on %1)",
+    "der Papierkorb nimmt sie nicht an (auf %1 gibt es keinen Papierkorb für Sie)",
+    "la corbeille ne l’accepte pas (vous n’avez pas de corbeille sur %1)",
+    "la papelera no lo acepta (no tiene papelera propia en %1)",
+    "回收站无法接收它（%1 上没有您的回收站）")
+add(P, "the trash would not take it (its folders cannot be made)",
+    "der Papierkorb nimmt sie nicht an (seine Ordner können nicht angelegt werden)",
+    "la corbeille ne l’accepte pas (impossible de créer ses dossiers)",
+    "la papelera no lo acepta (no se pueden crear sus carpetas)",
+    "回收站无法接收它（无法创建回收站的文件夹）")
+add(P, "the trash would not take it (%1)", "der Papierkorb nimmt sie nicht an (%1)",
+    "la corbeille ne l’accepte pas (%1)", "la papelera no lo acepta (%1)", "回收站无法接收它（%1）")
+add(P, "the trash would not take it (the trash is on another file system)",
+    "der Papierkorb nimmt sie nicht an (der Papierkorb liegt auf einem anderen Dateisystem)",
+    "la corbeille ne l’accepte pas (la corbeille est sur un autre système de fichiers)",
+    "la papelera no lo acepta (la papelera está en otro sistema de archivos)",
+    "回收站无法接收它（回收站位于另一个文件系统上）")
+add(P, "the trash would not take it (no free name in the trash)",
+    "der Papierkorb nimmt sie nicht an (im Papierkorb ist kein Name mehr frei)",
+    "la corbeille ne l’accepte pas (aucun nom libre dans la corbeille)",
+    "la papelera no lo acepta (no queda ningún nombre libre en la papelera)",
+    "回收站无法接收它（回收站中没有可用的名称）")
+add(P, "no application is set up to open it", "kein Programm ist zum Öffnen eingerichtet",
+    "aucune application n’est configurée pour l’ouvrir", "no hay ninguna aplicación configurada para abrirlo",
+    "没有设置用于打开它的应用程序")
+add(P, "it does not exist", "sie existiert nicht", "il n’existe pas", "no existe", "它不存在")
+add(P, "the application for it could not open it", "das zuständige Programm konnte sie nicht öffnen",
+    "l’application associée n’a pas pu l’ouvrir", "la aplicación asociada no pudo abrirlo",
+    "对应的应用程序无法打开它")
+add(P, "the opener (xdg-open) ended with status %1", "das Öffnungsprogramm (xdg-open) endete mit Status %1",
+    "l’ouvreur (xdg-open) s’est terminé avec le code %1", "el programa de apertura (xdg-open) terminó con el estado %1",
+    "打开程序 (xdg-open) 以状态 %1 退出")
+add(P, "the opener (xdg-open) crashed", "das Öffnungsprogramm (xdg-open) ist abgestürzt",
+    "l’ouvreur (xdg-open) a planté", "el programa de apertura (xdg-open) se bloqueó",
+    "打开程序 (xdg-open) 崩溃了")
+add(P, "the opener (xdg-open) could not be started", "das Öffnungsprogramm (xdg-open) konnte nicht gestartet werden",
+    "impossible de lancer l’ouvreur (xdg-open)", "no se pudo iniciar el programa de apertura (xdg-open)",
+    "无法启动打开程序 (xdg-open)")
+
+add("platform", "its path is too long for Windows to open", "ihr Pfad ist zu lang, als dass Windows sie öffnen könnte",
+    "son chemin est trop long pour que Windows l’ouvre", "su ruta es demasiado larga para que Windows lo abra",
+    "其路径太长，Windows 无法打开")
+
+R = "recyclebin"
+add(R, "the Recycle Bin would not take it; Windows would have deleted it for good",
+    "der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht",
+    "la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement",
+    "la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente",
+    "回收站无法接收它；Windows 会将其永久删除")
+add(R, "the Recycle Bin would not take it (%1)", "der Papierkorb nimmt sie nicht an (%1)",
+    "la Corbeille ne l’accepte pas (%1)", "la Papelera de reciclaje no lo acepta (%1)", "回收站无法接收它（%1）")
+add(R, "the Recycle Bin did not take it", "der Papierkorb hat sie nicht angenommen",
+    "la Corbeille ne l’a pas accepté", "la Papelera de reciclaje no lo aceptó", "回收站未接收它")
+add(R, "it is on a network drive, which has no Recycle Bin",
+    "sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat",
+    "il se trouve sur un lecteur réseau, qui n’a pas de Corbeille",
+    "está en una unidad de red, que no tiene Papelera de reciclaje", "它位于网络驱动器上，该驱动器没有回收站")
+add(R, "its drive cannot be found", "ihr Laufwerk ist nicht zu finden", "son lecteur est introuvable",
+    "no se encuentra su unidad", "找不到它所在的驱动器")
+add(R, "it is on a removable drive, which has no Recycle Bin",
+    "sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat",
+    "il se trouve sur un lecteur amovible, qui n’a pas de Corbeille",
+    "está en una unidad extraíble, que no tiene Papelera de reciclaje", "它位于可移动驱动器上，该驱动器没有回收站")
+add(R, "it is on an optical drive, which has no Recycle Bin",
+    "sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat",
+    "il se trouve sur un lecteur optique, qui n’a pas de Corbeille",
+    "está en una unidad óptica, que no tiene Papelera de reciclaje", "它位于光驱上，光驱没有回收站")
+add(R, "it is on a RAM disk, which has no Recycle Bin",
+    "sie liegt auf einer RAM-Disk, die keinen Papierkorb hat",
+    "il se trouve sur un disque RAM, qui n’a pas de Corbeille",
+    "está en un disco RAM, que no tiene Papelera de reciclaje", "它位于内存盘上，内存盘没有回收站")
+add(R, "its drive has no Recycle Bin", "ihr Laufwerk hat keinen Papierkorb", "son lecteur n’a pas de Corbeille",
+    "su unidad no tiene Papelera de reciclaje", "它所在的驱动器没有回收站")
+add(R, "the Recycle Bin cannot be reached (%1)", "der Papierkorb ist nicht erreichbar (%1)",
+    "la Corbeille est inaccessible (%1)", "no se puede acceder a la Papelera de reciclaje (%1)",
+    "无法访问回收站（%1）")
+add(R, "its path is too long for the Recycle Bin", "ihr Pfad ist zu lang für den Papierkorb",
+    "son chemin est trop long pour la Corbeille", "su ruta es demasiado larga para la Papelera de reciclaje",
+    "其路径对回收站来说太长")
+
+Y = "historytext"
+add(Y, "just now", "gerade eben", "à l’instant", "justo ahora", "刚刚")
+add(Y, "(stopped before its end)", "(vor dem Ende angehalten)", "(arrêtée avant la fin)",
+    "(detenido antes de terminar)", "（在结束前停止）")
+add(Y, "Results of %1: %2 files, %3", "Ergebnisse vom %1: %2 Dateien, %3", "Résultats du %1 : %2 fichiers, %3",
+    "Resultados del %1: %2 archivos, %3", "%1 的结果：%2 个文件，%3")
+
+Z = "ScanHistory"
+add(Z, "Scan history off: %1.", "Suchverlauf aus: %1.", "Historique des analyses désactivé : %1.",
+    "Historial de análisis desactivado: %1.", "扫描历史已关闭：%1。")
+add(Z, "Scan history: %1; the results shown are not affected.",
+    "Suchverlauf: %1; die angezeigten Ergebnisse sind davon nicht betroffen.",
+    "Historique des analyses : %1 ; les résultats affichés n’en sont pas affectés.",
+    "Historial de análisis: %1; los resultados mostrados no se ven afectados.",
+    "扫描历史：%1；不影响显示的结果。")
+
 
 def fill(language):
     path = ROOT / f"vastrel_{language}.ts"

@@ -5,50 +5,50 @@
         <name>CompareModel</name>
         <message>
             <source>Change</source>
-            <translation type="unfinished" />
+            <translation>Änderung</translation>
         </message>
         <message>
             <source>Then</source>
-            <translation type="unfinished" />
+            <translation>Vorher</translation>
         </message>
         <message>
             <source>Now</source>
-            <translation type="unfinished" />
+            <translation>Jetzt</translation>
         </message>
         <message>
             <source>Difference</source>
-            <translation type="unfinished" />
+            <translation>Unterschied</translation>
         </message>
         <message>
             <source>%</source>
-            <translation type="unfinished" />
+            <translation>%</translation>
         </message>
         <message>
             <source>Path</source>
-            <translation type="unfinished">Pfad</translation>
+            <translation>Pfad</translation>
         </message>
     </context>
     <context>
         <name>CompareView</name>
         <message>
             <source>Changes among the listed files since the scan of %1, %2.</source>
-            <translation type="unfinished" />
+            <translation>Änderungen unter den aufgeführten Dateien seit der Suche vom %1, %2.</translation>
         </message>
         <message>
             <source>A scan was stopped before its end (partial): files it did not reach may show as new or gone.</source>
-            <translation type="unfinished" />
+            <translation>Eine Suche wurde vor ihrem Ende angehalten (unvollständig): Dateien, die sie nicht erreicht hat, können als neu oder verschwunden erscheinen.</translation>
         </message>
         <message>
             <source>No listed file changed.</source>
-            <translation type="unfinished" />
+            <translation>Keine aufgeführte Datei hat sich geändert.</translation>
         </message>
         <message>
             <source>Folders: these scans hold no folder totals to compare.</source>
-            <translation type="unfinished" />
+            <translation>Ordner: diese Suchen enthalten keine Ordnersummen zum Vergleichen.</translation>
         </message>
         <message>
             <source>Folders that changed most:</source>
-            <translation type="unfinished" />
+            <translation>Ordner mit den größten Änderungen:</translation>
         </message>
     </context>
     <context>
@@ -294,11 +294,11 @@ p, li { white-space: pre-wrap; }
         <name>CopyFinder</name>
         <message>
             <source>changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>seit der Suche geändert</translation>
         </message>
         <message>
             <source>changed while it was read</source>
-            <translation type="unfinished" />
+            <translation>beim Lesen geändert</translation>
         </message>
     </context>
     <context>
@@ -479,121 +479,121 @@ p, li { white-space: pre-wrap; }
         <name>HttpClient</name>
         <message>
             <source>%1 KiB</source>
-            <translation type="unfinished" />
+            <translation>%1 KiB</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 Byte</numerusform>
                 <numerusform>%1 Bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>The server's answer was too large (more than %1); it was cut off.</source>
-            <translation type="unfinished" />
+            <translation>Die Antwort des Servers war zu groß (mehr als %1); sie wurde abgeschnitten.</translation>
         </message>
         <message>
             <source>The request timed out: no complete answer within %1 seconds.</source>
-            <translation type="unfinished" />
+            <translation>Zeitüberschreitung der Anfrage: keine vollständige Antwort innerhalb von %1 Sekunden.</translation>
         </message>
         <message>
             <source>The server's answer is not HTTP.</source>
-            <translation type="unfinished" />
+            <translation>Die Antwort des Servers ist kein HTTP.</translation>
         </message>
         <message>
             <source>The server closed the connection without answering.</source>
-            <translation type="unfinished" />
+            <translation>Der Server hat die Verbindung ohne Antwort geschlossen.</translation>
         </message>
         <message>
             <source>The server closed the connection before the answer was complete.</source>
-            <translation type="unfinished" />
+            <translation>Der Server hat die Verbindung geschlossen, bevor die Antwort vollständig war.</translation>
         </message>
     </context>
     <context>
         <name>Platform</name>
         <message>
             <source>it is no longer there</source>
-            <translation type="unfinished" />
+            <translation>sie ist nicht mehr vorhanden</translation>
         </message>
         <message>
             <source>it is no longer a regular file</source>
-            <translation type="unfinished" />
+            <translation>sie ist keine gewöhnliche Datei mehr</translation>
         </message>
         <message>
             <source>its size changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>ihre Größe hat sich seit der Suche geändert</translation>
         </message>
         <message>
             <source>it was modified after the scan started</source>
-            <translation type="unfinished" />
+            <translation>sie wurde nach Beginn der Suche geändert</translation>
         </message>
         <message>
             <source>it changed since the scan: another file is at its path now</source>
-            <translation type="unfinished" />
+            <translation>sie hat sich seit der Suche geändert: unter ihrem Pfad liegt jetzt eine andere Datei</translation>
         </message>
         <message>
             <source>its size changed since the scan (%1 bytes, was %2)</source>
-            <translation type="unfinished" />
+            <translation>ihre Größe hat sich seit der Suche geändert (%1 Bytes, vorher %2)</translation>
         </message>
         <message>
             <source>it is not a plain absolute path</source>
-            <translation type="unfinished" />
+            <translation>es ist kein einfacher absoluter Pfad</translation>
         </message>
         <message>
             <source>%1 cannot be opened (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 kann nicht geöffnet werden (%2)</translation>
         </message>
         <message>
             <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
-            <translation type="unfinished" />
+            <translation>sie hat sich seit der Suche geändert: %1 ist nicht mehr der Ordner, den die Suche durchlaufen hat</translation>
         </message>
         <message>
             <source>the trash would not take it (the home trash cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (der Papierkorb im Benutzerordner kann nicht angelegt werden)</translation>
         </message>
         <message>
             <source>the trash would not take it (there is no trash of yours on %1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (auf %1 gibt es keinen Papierkorb für Sie)</translation>
         </message>
         <message>
             <source>the trash would not take it (its folders cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (seine Ordner können nicht angelegt werden)</translation>
         </message>
         <message>
             <source>the trash would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (%1)</translation>
         </message>
         <message>
             <source>the trash would not take it (the trash is on another file system)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (der Papierkorb liegt auf einem anderen Dateisystem)</translation>
         </message>
         <message>
             <source>the trash would not take it (no free name in the trash)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (im Papierkorb ist kein Name mehr frei)</translation>
         </message>
         <message>
             <source>no application is set up to open it</source>
-            <translation type="unfinished" />
+            <translation>kein Programm ist zum Öffnen eingerichtet</translation>
         </message>
         <message>
             <source>it does not exist</source>
-            <translation type="unfinished" />
+            <translation>sie existiert nicht</translation>
         </message>
         <message>
             <source>the application for it could not open it</source>
-            <translation type="unfinished" />
+            <translation>das zuständige Programm konnte sie nicht öffnen</translation>
         </message>
         <message>
             <source>the opener (xdg-open) ended with status %1</source>
-            <translation type="unfinished" />
+            <translation>das Öffnungsprogramm (xdg-open) endete mit Status %1</translation>
         </message>
         <message>
             <source>the opener (xdg-open) crashed</source>
-            <translation type="unfinished" />
+            <translation>das Öffnungsprogramm (xdg-open) ist abgestürzt</translation>
         </message>
         <message>
             <source>the opener (xdg-open) could not be started</source>
-            <translation type="unfinished" />
+            <translation>das Öffnungsprogramm (xdg-open) konnte nicht gestartet werden</translation>
         </message>
     </context>
     <context>
@@ -841,11 +841,11 @@ p, li { white-space: pre-wrap; }
         <name>ScanHistory</name>
         <message>
             <source>Scan history off: %1.</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf aus: %1.</translation>
         </message>
         <message>
             <source>Scan history: %1; the results shown are not affected.</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf: %1; die angezeigten Ergebnisse sind davon nicht betroffen.</translation>
         </message>
     </context>
     <context>
@@ -1149,69 +1149,69 @@ p, li { white-space: pre-wrap; }
         <name>historytext</name>
         <message>
             <source>just now</source>
-            <translation type="unfinished" />
+            <translation>gerade eben</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
-            <translation type="unfinished" />
+            <translation>(vor dem Ende angehalten)</translation>
         </message>
         <message>
             <source>Results of %1: %2 files, %3</source>
-            <translation type="unfinished" />
+            <translation>Ergebnisse vom %1: %2 Dateien, %3</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>its path is too long for Windows to open</source>
-            <translation type="unfinished" />
+            <translation>ihr Pfad ist zu lang, als dass Windows sie öffnen könnte</translation>
         </message>
     </context>
     <context>
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb hat sie nicht angenommen</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation type="unfinished" />
+            <translation>ihr Laufwerk ist nicht zu finden</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einer RAM-Disk, die keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>ihr Laufwerk hat keinen Papierkorb</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb ist nicht erreichbar (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>ihr Pfad ist zu lang für den Papierkorb</translation>
         </message>
     </context>
 </TS>

@@ -5,50 +5,50 @@
         <name>CompareModel</name>
         <message>
             <source>Change</source>
-            <translation type="unfinished" />
+            <translation>Cambio</translation>
         </message>
         <message>
             <source>Then</source>
-            <translation type="unfinished" />
+            <translation>Antes</translation>
         </message>
         <message>
             <source>Now</source>
-            <translation type="unfinished" />
+            <translation>Ahora</translation>
         </message>
         <message>
             <source>Difference</source>
-            <translation type="unfinished" />
+            <translation>Diferencia</translation>
         </message>
         <message>
             <source>%</source>
-            <translation type="unfinished" />
+            <translation>%</translation>
         </message>
         <message>
             <source>Path</source>
-            <translation type="unfinished">Ruta</translation>
+            <translation>Ruta</translation>
         </message>
     </context>
     <context>
         <name>CompareView</name>
         <message>
             <source>Changes among the listed files since the scan of %1, %2.</source>
-            <translation type="unfinished" />
+            <translation>Cambios entre los archivos listados desde el análisis del %1, %2.</translation>
         </message>
         <message>
             <source>A scan was stopped before its end (partial): files it did not reach may show as new or gone.</source>
-            <translation type="unfinished" />
+            <translation>Un análisis se detuvo antes de terminar (parcial): los archivos a los que no llegó pueden aparecer como nuevos o desaparecidos.</translation>
         </message>
         <message>
             <source>No listed file changed.</source>
-            <translation type="unfinished" />
+            <translation>Ningún archivo listado ha cambiado.</translation>
         </message>
         <message>
             <source>Folders: these scans hold no folder totals to compare.</source>
-            <translation type="unfinished" />
+            <translation>Carpetas: estos análisis no contienen totales por carpeta que comparar.</translation>
         </message>
         <message>
             <source>Folders that changed most:</source>
-            <translation type="unfinished" />
+            <translation>Carpetas que más han cambiado:</translation>
         </message>
     </context>
     <context>
@@ -294,11 +294,11 @@ p, li { white-space: pre-wrap; }
         <name>CopyFinder</name>
         <message>
             <source>changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>modificado desde el análisis</translation>
         </message>
         <message>
             <source>changed while it was read</source>
-            <translation type="unfinished" />
+            <translation>modificado mientras se leía</translation>
         </message>
     </context>
     <context>
@@ -479,121 +479,121 @@ p, li { white-space: pre-wrap; }
         <name>HttpClient</name>
         <message>
             <source>%1 KiB</source>
-            <translation type="unfinished" />
+            <translation>%1 KiB</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 byte</numerusform>
                 <numerusform>%1 bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>The server's answer was too large (more than %1); it was cut off.</source>
-            <translation type="unfinished" />
+            <translation>La respuesta del servidor era demasiado grande (más de %1); se ha cortado.</translation>
         </message>
         <message>
             <source>The request timed out: no complete answer within %1 seconds.</source>
-            <translation type="unfinished" />
+            <translation>La solicitud ha caducado: no hubo respuesta completa en %1 segundos.</translation>
         </message>
         <message>
             <source>The server's answer is not HTTP.</source>
-            <translation type="unfinished" />
+            <translation>La respuesta del servidor no es HTTP.</translation>
         </message>
         <message>
             <source>The server closed the connection without answering.</source>
-            <translation type="unfinished" />
+            <translation>El servidor cerró la conexión sin responder.</translation>
         </message>
         <message>
             <source>The server closed the connection before the answer was complete.</source>
-            <translation type="unfinished" />
+            <translation>El servidor cerró la conexión antes de que la respuesta estuviera completa.</translation>
         </message>
     </context>
     <context>
         <name>Platform</name>
         <message>
             <source>it is no longer there</source>
-            <translation type="unfinished" />
+            <translation>ya no existe</translation>
         </message>
         <message>
             <source>it is no longer a regular file</source>
-            <translation type="unfinished" />
+            <translation>ya no es un archivo normal</translation>
         </message>
         <message>
             <source>its size changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>su tamaño ha cambiado desde el análisis</translation>
         </message>
         <message>
             <source>it was modified after the scan started</source>
-            <translation type="unfinished" />
+            <translation>se modificó después de iniciarse el análisis</translation>
         </message>
         <message>
             <source>it changed since the scan: another file is at its path now</source>
-            <translation type="unfinished" />
+            <translation>ha cambiado desde el análisis: ahora hay otro archivo en su ruta</translation>
         </message>
         <message>
             <source>its size changed since the scan (%1 bytes, was %2)</source>
-            <translation type="unfinished" />
+            <translation>su tamaño ha cambiado desde el análisis (%1 bytes, antes %2)</translation>
         </message>
         <message>
             <source>it is not a plain absolute path</source>
-            <translation type="unfinished" />
+            <translation>no es una ruta absoluta sencilla</translation>
         </message>
         <message>
             <source>%1 cannot be opened (%2)</source>
-            <translation type="unfinished" />
+            <translation>no se puede abrir %1 (%2)</translation>
         </message>
         <message>
             <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
-            <translation type="unfinished" />
+            <translation>ha cambiado desde el análisis: %1 ya no es la carpeta que recorrió el análisis</translation>
         </message>
         <message>
             <source>the trash would not take it (the home trash cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no se puede crear la papelera de la carpeta personal)</translation>
         </message>
         <message>
             <source>the trash would not take it (there is no trash of yours on %1)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no tiene papelera propia en %1)</translation>
         </message>
         <message>
             <source>the trash would not take it (its folders cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no se pueden crear sus carpetas)</translation>
         </message>
         <message>
             <source>the trash would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (%1)</translation>
         </message>
         <message>
             <source>the trash would not take it (the trash is on another file system)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (la papelera está en otro sistema de archivos)</translation>
         </message>
         <message>
             <source>the trash would not take it (no free name in the trash)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no queda ningún nombre libre en la papelera)</translation>
         </message>
         <message>
             <source>no application is set up to open it</source>
-            <translation type="unfinished" />
+            <translation>no hay ninguna aplicación configurada para abrirlo</translation>
         </message>
         <message>
             <source>it does not exist</source>
-            <translation type="unfinished" />
+            <translation>no existe</translation>
         </message>
         <message>
             <source>the application for it could not open it</source>
-            <translation type="unfinished" />
+            <translation>la aplicación asociada no pudo abrirlo</translation>
         </message>
         <message>
             <source>the opener (xdg-open) ended with status %1</source>
-            <translation type="unfinished" />
+            <translation>el programa de apertura (xdg-open) terminó con el estado %1</translation>
         </message>
         <message>
             <source>the opener (xdg-open) crashed</source>
-            <translation type="unfinished" />
+            <translation>el programa de apertura (xdg-open) se bloqueó</translation>
         </message>
         <message>
             <source>the opener (xdg-open) could not be started</source>
-            <translation type="unfinished" />
+            <translation>no se pudo iniciar el programa de apertura (xdg-open)</translation>
         </message>
     </context>
     <context>
@@ -841,11 +841,11 @@ p, li { white-space: pre-wrap; }
         <name>ScanHistory</name>
         <message>
             <source>Scan history off: %1.</source>
-            <translation type="unfinished" />
+            <translation>Historial de análisis desactivado: %1.</translation>
         </message>
         <message>
             <source>Scan history: %1; the results shown are not affected.</source>
-            <translation type="unfinished" />
+            <translation>Historial de análisis: %1; los resultados mostrados no se ven afectados.</translation>
         </message>
     </context>
     <context>
@@ -1149,69 +1149,69 @@ p, li { white-space: pre-wrap; }
         <name>historytext</name>
         <message>
             <source>just now</source>
-            <translation type="unfinished" />
+            <translation>justo ahora</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
-            <translation type="unfinished" />
+            <translation>(detenido antes de terminar)</translation>
         </message>
         <message>
             <source>Results of %1: %2 files, %3</source>
-            <translation type="unfinished" />
+            <translation>Resultados del %1: %2 archivos, %3</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>its path is too long for Windows to open</source>
-            <translation type="unfinished" />
+            <translation>su ruta es demasiado larga para que Windows lo abra</translation>
         </message>
     </context>
     <context>
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation type="unfinished" />
+            <translation>la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>la Papelera de reciclaje no lo acepta (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation type="unfinished" />
+            <translation>la Papelera de reciclaje no lo aceptó</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en una unidad de red, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation type="unfinished" />
+            <translation>no se encuentra su unidad</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en una unidad extraíble, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en una unidad óptica, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en un disco RAM, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>su unidad no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation type="unfinished" />
+            <translation>no se puede acceder a la Papelera de reciclaje (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>su ruta es demasiado larga para la Papelera de reciclaje</translation>
         </message>
     </context>
 </TS>

@@ -5,50 +5,50 @@
         <name>CompareModel</name>
         <message>
             <source>Change</source>
-            <translation type="unfinished" />
+            <translation>Changement</translation>
         </message>
         <message>
             <source>Then</source>
-            <translation type="unfinished" />
+            <translation>Avant</translation>
         </message>
         <message>
             <source>Now</source>
-            <translation type="unfinished" />
+            <translation>Maintenant</translation>
         </message>
         <message>
             <source>Difference</source>
-            <translation type="unfinished" />
+            <translation>Différence</translation>
         </message>
         <message>
             <source>%</source>
-            <translation type="unfinished" />
+            <translation>%</translation>
         </message>
         <message>
             <source>Path</source>
-            <translation type="unfinished">Chemin</translation>
+            <translation>Chemin</translation>
         </message>
     </context>
     <context>
         <name>CompareView</name>
         <message>
             <source>Changes among the listed files since the scan of %1, %2.</source>
-            <translation type="unfinished" />
+            <translation>Changements parmi les fichiers listés depuis l’analyse du %1, %2.</translation>
         </message>
         <message>
             <source>A scan was stopped before its end (partial): files it did not reach may show as new or gone.</source>
-            <translation type="unfinished" />
+            <translation>Une analyse a été arrêtée avant la fin (partielle) : les fichiers qu’elle n’a pas atteints peuvent apparaître comme nouveaux ou disparus.</translation>
         </message>
         <message>
             <source>No listed file changed.</source>
-            <translation type="unfinished" />
+            <translation>Aucun fichier listé n’a changé.</translation>
         </message>
         <message>
             <source>Folders: these scans hold no folder totals to compare.</source>
-            <translation type="unfinished" />
+            <translation>Dossiers : ces analyses ne contiennent pas de totaux par dossier à comparer.</translation>
         </message>
         <message>
             <source>Folders that changed most:</source>
-            <translation type="unfinished" />
+            <translation>Dossiers qui ont le plus changé :</translation>
         </message>
     </context>
     <context>
@@ -294,11 +294,11 @@ p, li { white-space: pre-wrap; }
         <name>CopyFinder</name>
         <message>
             <source>changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>modifié depuis l’analyse</translation>
         </message>
         <message>
             <source>changed while it was read</source>
-            <translation type="unfinished" />
+            <translation>modifié pendant sa lecture</translation>
         </message>
     </context>
     <context>
@@ -479,121 +479,121 @@ p, li { white-space: pre-wrap; }
         <name>HttpClient</name>
         <message>
             <source>%1 KiB</source>
-            <translation type="unfinished" />
+            <translation>%1 Kio</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 octet</numerusform>
                 <numerusform>%1 octets</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>The server's answer was too large (more than %1); it was cut off.</source>
-            <translation type="unfinished" />
+            <translation>La réponse du serveur était trop volumineuse (plus de %1) ; elle a été tronquée.</translation>
         </message>
         <message>
             <source>The request timed out: no complete answer within %1 seconds.</source>
-            <translation type="unfinished" />
+            <translation>La requête a expiré : aucune réponse complète en %1 secondes.</translation>
         </message>
         <message>
             <source>The server's answer is not HTTP.</source>
-            <translation type="unfinished" />
+            <translation>La réponse du serveur n’est pas du HTTP.</translation>
         </message>
         <message>
             <source>The server closed the connection without answering.</source>
-            <translation type="unfinished" />
+            <translation>Le serveur a fermé la connexion sans répondre.</translation>
         </message>
         <message>
             <source>The server closed the connection before the answer was complete.</source>
-            <translation type="unfinished" />
+            <translation>Le serveur a fermé la connexion avant la fin de la réponse.</translation>
         </message>
     </context>
     <context>
         <name>Platform</name>
         <message>
             <source>it is no longer there</source>
-            <translation type="unfinished" />
+            <translation>il n’existe plus</translation>
         </message>
         <message>
             <source>it is no longer a regular file</source>
-            <translation type="unfinished" />
+            <translation>ce n’est plus un fichier ordinaire</translation>
         </message>
         <message>
             <source>its size changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>sa taille a changé depuis l’analyse</translation>
         </message>
         <message>
             <source>it was modified after the scan started</source>
-            <translation type="unfinished" />
+            <translation>il a été modifié après le début de l’analyse</translation>
         </message>
         <message>
             <source>it changed since the scan: another file is at its path now</source>
-            <translation type="unfinished" />
+            <translation>il a changé depuis l’analyse : un autre fichier se trouve maintenant à son emplacement</translation>
         </message>
         <message>
             <source>its size changed since the scan (%1 bytes, was %2)</source>
-            <translation type="unfinished" />
+            <translation>sa taille a changé depuis l’analyse (%1 octets, contre %2 avant)</translation>
         </message>
         <message>
             <source>it is not a plain absolute path</source>
-            <translation type="unfinished" />
+            <translation>ce n’est pas un simple chemin absolu</translation>
         </message>
         <message>
             <source>%1 cannot be opened (%2)</source>
-            <translation type="unfinished" />
+            <translation>impossible d’ouvrir %1 (%2)</translation>
         </message>
         <message>
             <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
-            <translation type="unfinished" />
+            <translation>il a changé depuis l’analyse : %1 n’est plus le dossier que l’analyse a parcouru</translation>
         </message>
         <message>
             <source>the trash would not take it (the home trash cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>la corbeille ne l’accepte pas (impossible de créer la corbeille du dossier personnel)</translation>
         </message>
         <message>
             <source>the trash would not take it (there is no trash of yours on %1)</source>
-            <translation type="unfinished" />
+            <translation>la corbeille ne l’accepte pas (vous n’avez pas de corbeille sur %1)</translation>
         </message>
         <message>
             <source>the trash would not take it (its folders cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>la corbeille ne l’accepte pas (impossible de créer ses dossiers)</translation>
         </message>
         <message>
             <source>the trash would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>la corbeille ne l’accepte pas (%1)</translation>
         </message>
         <message>
             <source>the trash would not take it (the trash is on another file system)</source>
-            <translation type="unfinished" />
+            <translation>la corbeille ne l’accepte pas (la corbeille est sur un autre système de fichiers)</translation>
         </message>
         <message>
             <source>the trash would not take it (no free name in the trash)</source>
-            <translation type="unfinished" />
+            <translation>la corbeille ne l’accepte pas (aucun nom libre dans la corbeille)</translation>
         </message>
         <message>
             <source>no application is set up to open it</source>
-            <translation type="unfinished" />
+            <translation>aucune application n’est configurée pour l’ouvrir</translation>
         </message>
         <message>
             <source>it does not exist</source>
-            <translation type="unfinished" />
+            <translation>il n’existe pas</translation>
         </message>
         <message>
             <source>the application for it could not open it</source>
-            <translation type="unfinished" />
+            <translation>l’application associée n’a pas pu l’ouvrir</translation>
         </message>
         <message>
             <source>the opener (xdg-open) ended with status %1</source>
-            <translation type="unfinished" />
+            <translation>l’ouvreur (xdg-open) s’est terminé avec le code %1</translation>
         </message>
         <message>
             <source>the opener (xdg-open) crashed</source>
-            <translation type="unfinished" />
+            <translation>l’ouvreur (xdg-open) a planté</translation>
         </message>
         <message>
             <source>the opener (xdg-open) could not be started</source>
-            <translation type="unfinished" />
+            <translation>impossible de lancer l’ouvreur (xdg-open)</translation>
         </message>
     </context>
     <context>
@@ -841,11 +841,11 @@ p, li { white-space: pre-wrap; }
         <name>ScanHistory</name>
         <message>
             <source>Scan history off: %1.</source>
-            <translation type="unfinished" />
+            <translation>Historique des analyses désactivé : %1.</translation>
         </message>
         <message>
             <source>Scan history: %1; the results shown are not affected.</source>
-            <translation type="unfinished" />
+            <translation>Historique des analyses : %1 ; les résultats affichés n’en sont pas affectés.</translation>
         </message>
     </context>
     <context>
@@ -1149,69 +1149,69 @@ p, li { white-space: pre-wrap; }
         <name>historytext</name>
         <message>
             <source>just now</source>
-            <translation type="unfinished" />
+            <translation>à l’instant</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
-            <translation type="unfinished" />
+            <translation>(arrêtée avant la fin)</translation>
         </message>
         <message>
             <source>Results of %1: %2 files, %3</source>
-            <translation type="unfinished" />
+            <translation>Résultats du %1 : %2 fichiers, %3</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>its path is too long for Windows to open</source>
-            <translation type="unfinished" />
+            <translation>son chemin est trop long pour que Windows l’ouvre</translation>
         </message>
     </context>
     <context>
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation type="unfinished" />
+            <translation>la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>la Corbeille ne l’accepte pas (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation type="unfinished" />
+            <translation>la Corbeille ne l’a pas accepté</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>il se trouve sur un lecteur réseau, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation type="unfinished" />
+            <translation>son lecteur est introuvable</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>il se trouve sur un lecteur amovible, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>il se trouve sur un lecteur optique, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>il se trouve sur un disque RAM, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>son lecteur n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation type="unfinished" />
+            <translation>la Corbeille est inaccessible (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>son chemin est trop long pour la Corbeille</translation>
         </message>
     </context>
 </TS>
