@@ -648,6 +648,54 @@ add(Z, "Scan history: %1; the results shown are not affected.",
     "扫描历史：%1；不影响显示的结果。")
 
 
+def help_page(heading, choose, right_click, farewell):
+    """The Help tab's page with its texts put in; the markup stays as the form has it."""
+    para = ('<p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;'
+            ' -qt-block-indent:0; text-indent:0px;">')
+    empty = ('<p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px;'
+             ' margin-right:0px; -qt-block-indent:0; text-indent:0px;"><br /></p>')
+    return ('<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">\n'
+            '<html><head><meta name="qrichtext" content="1" /><style type="text/css">\n'
+            'p, li { white-space: pre-wrap; }\n'
+            "</style></head><body style=\" font-family:'SimSun'; font-size:9pt; font-weight:400;"
+            ' font-style:normal;">\n'
+            f'{para}<span style=" color:#0000ff;">{heading}</span>:</p>\n'
+            f'{para}{choose}</p>\n'
+            f'{empty}\n'
+            f'{para}{right_click}</p>\n'
+            f'{empty}\n'
+            f'{para}{farewell}</p></body></html>')
+
+
+add(G, help_page("SCAN",
+                 "Everything is in the combobox.just select what you want,then push scan,wait the program tell you "
+                 "which file eats your space.",
+                 "Right click the file listed, go to the folder, to see if you want to delete it or not.",
+                 "lol"),
+    help_page("SUCHEN",
+              "Alles steht in der Auswahlliste: wählen Sie, was Sie möchten, klicken Sie auf „Suchen“ und warten "
+              "Sie, bis das Programm Ihnen zeigt, welche Dateien Ihren Platz belegen.",
+              "Klicken Sie mit der rechten Maustaste auf eine aufgeführte Datei und öffnen Sie ihren Ordner, um "
+              "zu entscheiden, ob Sie sie löschen möchten.",
+              "Viel Spaß!"),
+    help_page("ANALYSER",
+              "Tout se trouve dans la liste déroulante : choisissez ce que vous voulez, cliquez sur « Analyser » "
+              "et attendez que le programme vous indique quels fichiers occupent votre espace.",
+              "Faites un clic droit sur un fichier listé et ouvrez son dossier pour décider si vous voulez le "
+              "supprimer ou non.",
+              "Bonne utilisation !"),
+    help_page("ANALIZAR",
+              "Todo está en la lista desplegable: elija lo que quiera, pulse «Analizar» y espere a que el programa "
+              "le diga qué archivos ocupan su espacio.",
+              "Haga clic con el botón derecho en un archivo listado y abra su carpeta para decidir si quiere "
+              "eliminarlo o no.",
+              "¡Que lo disfrute!"),
+    help_page("扫描",
+              "所有选项都在下拉列表中：选择您想要的范围，点击“扫描”，然后等待程序告诉您是哪些文件占用了空间。",
+              "右键单击列出的文件，打开其所在文件夹，再决定是否删除它。",
+              "祝您使用愉快！"))
+
+
 def fill(language):
     path = ROOT / f"vastrel_{language}.ts"
     tree = ET.parse(path)
