@@ -290,6 +290,411 @@ add(M, "Saved the list to %1", "Liste in %1 gespeichert", "Liste enregistrée da
 add(M, "The list could not be saved to %1: %2", "Die Liste konnte nicht in %1 gespeichert werden: %2",
     "Impossible d’enregistrer la liste dans %1 : %2", "No se pudo guardar la lista en %1: %2", "无法将列表保存到 %1：%2")
 
+add(W, "+", "+", "+", "+", "+")
+add(W, "-", "-", "-", "-", "-")
+add(W, "ok", "OK", "OK", "OK", "OK")
+add(W, "Vastrel", "Vastrel", "Vastrel", "Vastrel", "Vastrel")
+add(W, "%1 of %2 shown", "%1 von %2 angezeigt", "%1 sur %2 affichés", "%1 de %2 mostrados", "显示 %1 个，共 %2 个")
+add(W, "Copies", "Kopien", "Copies", "Copias", "副本")
+
+add(C, "Custom Scan - Vastrel", "Eigene Auswahl – Vastrel", "Analyse personnalisée – Vastrel",
+    "Análisis personalizado – Vastrel", "自定义扫描 - Vastrel")
+
+add(G, "Settings - Vastrel", "Einstellungen – Vastrel", "Paramètres – Vastrel", "Configuración – Vastrel",
+    "设置 - Vastrel")
+add(G, "Keeps the results of past scans to show at start and to compare with",
+    "Bewahrt die Ergebnisse früherer Suchen auf, um sie beim Start zu zeigen und mit ihnen zu vergleichen",
+    "Conserve les résultats des analyses passées pour les afficher au démarrage et les comparer",
+    "Guarda los resultados de análisis anteriores para mostrarlos al iniciar y compararlos",
+    "保留以往扫描的结果，用于启动时显示和比较")
+add(G, "Keep scan history", "Suchverlauf aufbewahren", "Conserver l’historique des analyses",
+    "Guardar el historial de análisis", "保留扫描历史")
+add(G, "Scans kept", "Aufbewahrte Suchen", "Analyses conservées", "Análisis guardados", "保留的扫描数")
+add(G, "How many scans of each target the history keeps",
+    "Wie viele Suchen je Ziel der Verlauf aufbewahrt",
+    "Nombre d’analyses de chaque cible que l’historique conserve",
+    "Cuántos análisis de cada destino guarda el historial", "历史记录为每个目标保留的扫描次数")
+add(G, " scans of each target", " Suchen je Ziel", " analyses par cible", " análisis por destino", " 次扫描（每个目标）")
+
+F = "FilterField"
+add(F, "Filter by path (Ctrl+F)", "Nach Pfad filtern (Strg+F)", "Filtrer par chemin (Ctrl+F)",
+    "Filtrar por ruta (Ctrl+F)", "按路径筛选 (Ctrl+F)")
+add(F, "Filter", "Filter", "Filtre", "Filtro", "筛选")
+add(F, "Shows only the results whose path holds the typed text",
+    "Zeigt nur die Ergebnisse, deren Pfad den eingegebenen Text enthält",
+    "N’affiche que les résultats dont le chemin contient le texte saisi",
+    "Muestra solo los resultados cuya ruta contiene el texto escrito",
+    "只显示路径中包含所输入文字的结果")
+
+K = "CopyLookup"
+add(K, "Find Copies", "Kopien finden", "Trouver les copies", "Buscar copias", "查找副本")
+add(K, "Compare the listed files and mark identical copies",
+    "Vergleicht die aufgeführten Dateien und markiert identische Kopien",
+    "Compare les fichiers listés et marque les copies identiques",
+    "Compara los archivos listados y marca las copias idénticas",
+    "比较列出的文件并标记完全相同的副本")
+add(K, "Select Extra Copies", "Überzählige Kopien auswählen", "Sélectionner les copies en trop",
+    "Seleccionar copias sobrantes", "选择多余副本")
+add(K, "Select every copy but one in each set: the one with the shortest path is kept, of those the oldest",
+    "Wählt in jeder Gruppe alle Kopien bis auf eine aus: behalten wird die mit dem kürzesten Pfad, "
+    "unter diesen die älteste",
+    "Sélectionne toutes les copies sauf une dans chaque groupe : celle au chemin le plus court est gardée, "
+    "et parmi elles la plus ancienne",
+    "Selecciona todas las copias menos una de cada grupo: se conserva la de ruta más corta y, entre ellas, "
+    "la más antigua",
+    "在每组中选中除一份以外的所有副本：保留路径最短的一份，路径同样短时保留最旧的")
+add(K, "Looking for copies stopped.", "Suche nach Kopien angehalten.", "Recherche de copies arrêtée.",
+    "Búsqueda de copias detenida.", "副本查找已停止。")
+add(K, "Looking for copies: %1 of %2 read", "Suche nach Kopien: %1 von %2 gelesen",
+    "Recherche de copies : %1 sur %2 lus", "Buscando copias: %1 de %2 leídos", "正在查找副本：已读取 %1，共 %2")
+add(K, "; %1 file left out of the comparison", "; %1 Datei beim Vergleich ausgelassen",
+    " ; %1 fichier laissé hors de la comparaison", "; %1 archivo quedó fuera de la comparación",
+    "；%1 个文件未参与比较")
+add(K, "; %1 files left out of the comparison", "; %1 Dateien beim Vergleich ausgelassen",
+    " ; %1 fichiers laissés hors de la comparaison", "; %1 archivos quedaron fuera de la comparación",
+    "；%1 个文件未参与比较")
+
+X = "CopyMarks"
+add(X, "The copy kept by \"Select Extra Copies\". The others:",
+    "Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:",
+    "La copie gardée par « Sélectionner les copies en trop ». Les autres :",
+    "La copia que conserva «Seleccionar copias sobrantes». Las demás:",
+    "“选择多余副本”保留的副本。其他副本：")
+add(X, "An extra copy. The others:", "Eine überzählige Kopie. Die anderen:", "Une copie en trop. Les autres :",
+    "Una copia sobrante. Las demás:", "多余的副本。其他副本：")
+add(X, "… and %1 more", "… und %1 weitere", "… et %1 autres", "… y %1 más", "……还有 %1 个")
+add(X, "It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.",
+    "Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: "
+    "eine davon in den Papierkorb zu verschieben, gibt nichts frei.",
+    "Elle partage son espace disque avec une autre copie au lieu de le gaspiller : mettre l’une d’elles "
+    "à la corbeille ne libère rien.",
+    "Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la "
+    "papelera no libera nada.",
+    "它与另一份副本共用磁盘空间，并未浪费空间：将其中一份移到回收站不会释放任何空间。")
+
+add(L, "Click for the list of files left out of the comparison.",
+    "Klicken für die Liste der beim Vergleich ausgelassenen Dateien.",
+    "Cliquez pour voir la liste des fichiers laissés hors de la comparaison.",
+    "Pulse para ver la lista de archivos que quedaron fuera de la comparación.",
+    "点击查看未参与比较的文件列表。")
+add(L, "Folders that could not be read:", "Nicht lesbare Ordner:", "Dossiers illisibles :",
+    "Carpetas que no se pudieron leer:", "无法读取的文件夹：")
+add(L, "Files left out of the comparison:", "Beim Vergleich ausgelassene Dateien:",
+    "Fichiers laissés hors de la comparaison :", "Archivos que quedaron fuera de la comparación:",
+    "未参与比较的文件：")
+add(L, "Click for the full lists.", "Klicken für die vollständigen Listen.", "Cliquez pour voir les listes complètes.",
+    "Pulse para ver las listas completas.", "点击查看完整列表。")
+add(L, "Files left out of the comparison", "Beim Vergleich ausgelassene Dateien",
+    "Fichiers laissés hors de la comparaison", "Archivos que quedaron fuera de la comparación", "未参与比较的文件")
+add(L, "Folders and files that could not be read", "Nicht lesbare Ordner und Dateien",
+    "Dossiers et fichiers illisibles", "Carpetas y archivos que no se pudieron leer", "无法读取的文件夹和文件")
+
+A = "ResultActions"
+add(A, "1 file", "1 Datei", "1 fichier", "1 archivo", "1 个文件")
+add(A, "%1 files", ["%1 Datei", "%1 Dateien"], ["%1 fichier", "%1 fichiers"], ["%1 archivo", "%1 archivos"],
+    ["%1 个文件"])
+add(A, "1 byte", "1 Byte", "1 octet", "1 byte", "1 字节")
+add(A, "%1 bytes", ["%1 Byte", "%1 Bytes"], ["%1 octet", "%1 octets"], ["%1 byte", "%1 bytes"], ["%1 字节"])
+add(A, "Move 1 file, %1, to the trash?", "1 Datei (%1) in den Papierkorb verschieben?",
+    "Mettre 1 fichier (%1) à la corbeille ?", "¿Mover 1 archivo (%1) a la papelera?", "将 1 个文件（%1）移到回收站？")
+add(A, "Move %1, %2 in all, to the trash?", "%1 mit insgesamt %2 in den Papierkorb verschieben?",
+    "Mettre %1, %2 au total, à la corbeille ?", "¿Mover %1, %2 en total, a la papelera?",
+    "将 %1（共 %2）移到回收站？")
+add(A, "and %1 more", ["und %1 weitere", "und %1 weitere"], ["et %1 autre", "et %1 autres"],
+    ["y %1 más", "y %1 más"], ["还有 %1 个"])
+add(A, "Nothing was moved to the trash", "Nichts wurde in den Papierkorb verschoben",
+    "Rien n’a été mis à la corbeille", "No se movió nada a la papelera", "没有文件被移到回收站")
+add(A, "Moved %1, %2, to the trash", "%1 (%2) in den Papierkorb verschoben", "%1 (%2) mis à la corbeille",
+    "%1 (%2) movidos a la papelera", "已将 %1（%2）移到回收站")
+add(A, "; 1 file was left where it is", "; 1 Datei blieb, wo sie ist", " ; 1 fichier est resté à sa place",
+    "; 1 archivo se quedó donde estaba", "；1 个文件留在原处")
+add(A, "; %1 were left where they are", "; %1 blieben, wo sie sind", " ; %1 sont restés à leur place",
+    "; %1 se quedaron donde estaban", "；%1 留在原处")
+add(A, "This file was left where it is:", "Diese Datei blieb, wo sie ist:", "Ce fichier est resté à sa place :",
+    "Este archivo se quedó donde estaba:", "此文件留在原处：")
+add(A, "These files were left where they are:", "Diese Dateien blieben, wo sie sind:",
+    "Ces fichiers sont restés à leur place :", "Estos archivos se quedaron donde estaban:", "这些文件留在原处：")
+add(A, "Could not open %1: %2", "%1 konnte nicht geöffnet werden: %2", "Impossible d’ouvrir %1 : %2",
+    "No se pudo abrir %1: %2", "无法打开 %1：%2")
+add(A, "Could not show %1 in a file manager: %2", "%1 konnte nicht im Dateimanager angezeigt werden: %2",
+    "Impossible d’afficher %1 dans un gestionnaire de fichiers : %2",
+    "No se pudo mostrar %1 en un gestor de archivos: %2", "无法在文件管理器中显示 %1：%2")
+
+add("ResultsArea", "Files", "Dateien", "Fichiers", "Archivos", "文件")
+
+V = "HistoryViews"
+add(V, "Compare", "Vergleich", "Comparaison", "Comparación", "比较")
+add(V, "Compare with previous scan", "Mit vorheriger Suche vergleichen", "Comparer avec l’analyse précédente",
+    "Comparar con el análisis anterior", "与上次扫描比较")
+add(V, "History…", "Verlauf …", "Historique…", "Historial…", "历史记录…")
+
+H = "HistoryDialog"
+add(H, "Scan History", "Suchverlauf", "Historique des analyses", "Historial de análisis", "扫描历史")
+add(H, "Date", "Datum", "Date", "Fecha", "日期")
+add(H, "Duration", "Dauer", "Durée", "Duración", "用时")
+add(H, "Files", "Dateien", "Fichiers", "Archivos", "文件")
+add(H, "Size", "Größe", "Taille", "Tamaño", "大小")
+add(H, "Complete", "Vollständig", "Complète", "Completo", "完整性")
+add(H, "Open", "Öffnen", "Ouvrir", "Abrir", "打开")
+add(H, "Delete", "Löschen", "Supprimer", "Eliminar", "删除")
+add(H, "Close", "Schließen", "Fermer", "Cerrar", "关闭")
+add(H, "Stored scans of %1", "Gespeicherte Suchen in %1", "Analyses enregistrées de %1",
+    "Análisis guardados de %1", "%1 的已保存扫描")
+add(H, "stopped (partial)", "angehalten (unvollständig)", "arrêtée (partielle)", "detenido (parcial)",
+    "已停止（不完整）")
+add(H, "complete", "vollständig", "complète", "completo", "完整")
+
+D = "folderdrop"
+add(D, "Nothing to scan: only folders on this computer can be dropped",
+    "Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden",
+    "Rien à analyser : seuls des dossiers de cet ordinateur peuvent être déposés",
+    "Nada que analizar: solo se pueden soltar carpetas de este equipo",
+    "没有可扫描的内容：只能拖放本机上的文件夹")
+add(D, "A scan is running: stop it before dropping a folder",
+    "Eine Suche läuft: halten Sie sie an, bevor Sie einen Ordner ablegen",
+    "Une analyse est en cours : arrêtez-la avant de déposer un dossier",
+    "Hay un análisis en curso: deténgalo antes de soltar una carpeta",
+    "正在扫描：请先停止扫描，再拖放文件夹")
+
+Q = "CompareModel"
+add(Q, "Change", "Änderung", "Changement", "Cambio", "变化")
+add(Q, "Then", "Vorher", "Avant", "Antes", "之前")
+add(Q, "Now", "Jetzt", "Maintenant", "Ahora", "现在")
+add(Q, "Difference", "Unterschied", "Différence", "Diferencia", "差值")
+add(Q, "%", "%", "%", "%", "%")
+add(Q, "Path", "Pfad", "Chemin", "Ruta", "路径")
+
+E = "CompareView"
+add(E, "Changes among the listed files since the scan of %1, %2.",
+    "Änderungen unter den aufgeführten Dateien seit der Suche vom %1, %2.",
+    "Changements parmi les fichiers listés depuis l’analyse du %1, %2.",
+    "Cambios entre los archivos listados desde el análisis del %1, %2.",
+    "自 %1（%2）的扫描以来，列出的文件中的变化。")
+add(E, "A scan was stopped before its end (partial): files it did not reach may show as new or gone.",
+    "Eine Suche wurde vor ihrem Ende angehalten (unvollständig): Dateien, die sie nicht erreicht hat, "
+    "können als neu oder verschwunden erscheinen.",
+    "Une analyse a été arrêtée avant la fin (partielle) : les fichiers qu’elle n’a pas atteints peuvent "
+    "apparaître comme nouveaux ou disparus.",
+    "Un análisis se detuvo antes de terminar (parcial): los archivos a los que no llegó pueden aparecer "
+    "como nuevos o desaparecidos.",
+    "有一次扫描在结束前被停止（不完整）：它未扫描到的文件可能显示为新增或已消失。")
+add(E, "No listed file changed.", "Keine aufgeführte Datei hat sich geändert.", "Aucun fichier listé n’a changé.",
+    "Ningún archivo listado ha cambiado.", "列出的文件均无变化。")
+add(E, "Folders: these scans hold no folder totals to compare.",
+    "Ordner: diese Suchen enthalten keine Ordnersummen zum Vergleichen.",
+    "Dossiers : ces analyses ne contiennent pas de totaux par dossier à comparer.",
+    "Carpetas: estos análisis no contienen totales por carpeta que comparar.",
+    "文件夹：这些扫描没有可供比较的文件夹总计。")
+add(E, "Folders that changed most:", "Ordner mit den größten Änderungen:", "Dossiers qui ont le plus changé :",
+    "Carpetas que más han cambiado:", "变化最大的文件夹：")
+
+add("CopyFinder", "changed since the scan", "seit der Suche geändert", "modifié depuis l’analyse",
+    "modificado desde el análisis", "扫描后已更改")
+add("CopyFinder", "changed while it was read", "beim Lesen geändert", "modifié pendant sa lecture",
+    "modificado mientras se leía", "读取时发生了更改")
+
+N = "HttpClient"
+add(N, "%1 KiB", "%1 KiB", "%1 Kio", "%1 KiB", "%1 KiB")
+add(N, "%1 bytes", ["%1 Byte", "%1 Bytes"], ["%1 octet", "%1 octets"], ["%1 byte", "%1 bytes"], ["%1 字节"])
+add(N, "The server's answer was too large (more than %1); it was cut off.",
+    "Die Antwort des Servers war zu groß (mehr als %1); sie wurde abgeschnitten.",
+    "La réponse du serveur était trop volumineuse (plus de %1) ; elle a été tronquée.",
+    "La respuesta del servidor era demasiado grande (más de %1); se ha cortado.",
+    "服务器的响应过大（超过 %1），已被截断。")
+add(N, "The request timed out: no complete answer within %1 seconds.",
+    "Zeitüberschreitung der Anfrage: keine vollständige Antwort innerhalb von %1 Sekunden.",
+    "La requête a expiré : aucune réponse complète en %1 secondes.",
+    "La solicitud ha caducado: no hubo respuesta completa en %1 segundos.",
+    "请求超时：%1 秒内未收到完整的响应。")
+add(N, "The server's answer is not HTTP.", "Die Antwort des Servers ist kein HTTP.",
+    "La réponse du serveur n’est pas du HTTP.", "La respuesta del servidor no es HTTP.", "服务器的响应不是 HTTP。")
+add(N, "The server closed the connection without answering.",
+    "Der Server hat die Verbindung ohne Antwort geschlossen.",
+    "Le serveur a fermé la connexion sans répondre.", "El servidor cerró la conexión sin responder.",
+    "服务器未响应就关闭了连接。")
+add(N, "The server closed the connection before the answer was complete.",
+    "Der Server hat die Verbindung geschlossen, bevor die Antwort vollständig war.",
+    "Le serveur a fermé la connexion avant la fin de la réponse.",
+    "El servidor cerró la conexión antes de que la respuesta estuviera completa.",
+    "服务器在响应完成前关闭了连接。")
+
+P = "Platform"
+add(P, "it is no longer there", "sie ist nicht mehr vorhanden", "il n’existe plus", "ya no existe", "它已不存在")
+add(P, "it is no longer a regular file", "sie ist keine gewöhnliche Datei mehr", "ce n’est plus un fichier ordinaire",
+    "ya no es un archivo normal", "它已不是普通文件")
+add(P, "its size changed since the scan", "ihre Größe hat sich seit der Suche geändert",
+    "sa taille a changé depuis l’analyse", "su tamaño ha cambiado desde el análisis", "扫描后其大小已改变")
+add(P, "it was modified after the scan started", "sie wurde nach Beginn der Suche geändert",
+    "il a été modifié après le début de l’analyse", "se modificó después de iniciarse el análisis",
+    "扫描开始后它被修改过")
+add(P, "it changed since the scan: another file is at its path now",
+    "sie hat sich seit der Suche geändert: unter ihrem Pfad liegt jetzt eine andere Datei",
+    "il a changé depuis l’analyse : un autre fichier se trouve maintenant à son emplacement",
+    "ha cambiado desde el análisis: ahora hay otro archivo en su ruta",
+    "扫描后它已改变：其路径上现在是另一个文件")
+add(P, "its size changed since the scan (%1 bytes, was %2)",
+    "ihre Größe hat sich seit der Suche geändert (%1 Bytes, vorher %2)",
+    "sa taille a changé depuis l’analyse (%1 octets, contre %2 avant)",
+    "su tamaño ha cambiado desde el análisis (%1 bytes, antes %2)",
+    "扫描后其大小已改变（现为 %1 字节，原为 %2）")
+add(P, "it is not a plain absolute path", "es ist kein einfacher absoluter Pfad",
+    "ce n’est pas un simple chemin absolu", "no es una ruta absoluta sencilla", "它不是普通的绝对路径")
+add(P, "%1 cannot be opened (%2)", "%1 kann nicht geöffnet werden (%2)", "impossible d’ouvrir %1 (%2)",
+    "no se puede abrir %1 (%2)", "无法打开 %1（%2）")
+add(P, "it changed since the scan: %1 is no longer the folder the scan went through",
+    "sie hat sich seit der Suche geändert: %1 ist nicht mehr der Ordner, den die Suche durchlaufen hat",
+    "il a changé depuis l’analyse : %1 n’est plus le dossier que l’analyse a parcouru",
+    "ha cambiado desde el análisis: %1 ya no es la carpeta que recorrió el análisis",
+    "扫描后它已改变：%1 已不是扫描时经过的那个文件夹")
+add(P, "the trash would not take it (the home trash cannot be made)",
+    "der Papierkorb nimmt sie nicht an (der Papierkorb im Benutzerordner kann nicht angelegt werden)",
+    "la corbeille ne l’accepte pas (impossible de créer la corbeille du dossier personnel)",
+    "la papelera no lo acepta (no se puede crear la papelera de la carpeta personal)",
+    "回收站无法接收它（无法创建主目录中的回收站）")
+add(P, "the trash would not take it (there is no trash of yours on %1)",
+    "der Papierkorb nimmt sie nicht an (auf %1 gibt es keinen Papierkorb für Sie)",
+    "la corbeille ne l’accepte pas (vous n’avez pas de corbeille sur %1)",
+    "la papelera no lo acepta (no tiene papelera propia en %1)",
+    "回收站无法接收它（%1 上没有您的回收站）")
+add(P, "the trash would not take it (its folders cannot be made)",
+    "der Papierkorb nimmt sie nicht an (seine Ordner können nicht angelegt werden)",
+    "la corbeille ne l’accepte pas (impossible de créer ses dossiers)",
+    "la papelera no lo acepta (no se pueden crear sus carpetas)",
+    "回收站无法接收它（无法创建回收站的文件夹）")
+add(P, "the trash would not take it (%1)", "der Papierkorb nimmt sie nicht an (%1)",
+    "la corbeille ne l’accepte pas (%1)", "la papelera no lo acepta (%1)", "回收站无法接收它（%1）")
+add(P, "the trash would not take it (the trash is on another file system)",
+    "der Papierkorb nimmt sie nicht an (der Papierkorb liegt auf einem anderen Dateisystem)",
+    "la corbeille ne l’accepte pas (la corbeille est sur un autre système de fichiers)",
+    "la papelera no lo acepta (la papelera está en otro sistema de archivos)",
+    "回收站无法接收它（回收站位于另一个文件系统上）")
+add(P, "the trash would not take it (no free name in the trash)",
+    "der Papierkorb nimmt sie nicht an (im Papierkorb ist kein Name mehr frei)",
+    "la corbeille ne l’accepte pas (aucun nom libre dans la corbeille)",
+    "la papelera no lo acepta (no queda ningún nombre libre en la papelera)",
+    "回收站无法接收它（回收站中没有可用的名称）")
+add(P, "no application is set up to open it", "kein Programm ist zum Öffnen eingerichtet",
+    "aucune application n’est configurée pour l’ouvrir", "no hay ninguna aplicación configurada para abrirlo",
+    "没有设置用于打开它的应用程序")
+add(P, "it does not exist", "sie existiert nicht", "il n’existe pas", "no existe", "它不存在")
+add(P, "the application for it could not open it", "das zuständige Programm konnte sie nicht öffnen",
+    "l’application associée n’a pas pu l’ouvrir", "la aplicación asociada no pudo abrirlo",
+    "对应的应用程序无法打开它")
+add(P, "the opener (xdg-open) ended with status %1", "das Öffnungsprogramm (xdg-open) endete mit Status %1",
+    "l’ouvreur (xdg-open) s’est terminé avec le code %1", "el programa de apertura (xdg-open) terminó con el estado %1",
+    "打开程序 (xdg-open) 以状态 %1 退出")
+add(P, "the opener (xdg-open) crashed", "das Öffnungsprogramm (xdg-open) ist abgestürzt",
+    "l’ouvreur (xdg-open) a planté", "el programa de apertura (xdg-open) se bloqueó",
+    "打开程序 (xdg-open) 崩溃了")
+add(P, "the opener (xdg-open) could not be started", "das Öffnungsprogramm (xdg-open) konnte nicht gestartet werden",
+    "impossible de lancer l’ouvreur (xdg-open)", "no se pudo iniciar el programa de apertura (xdg-open)",
+    "无法启动打开程序 (xdg-open)")
+
+add("platform", "its path is too long for Windows to open", "ihr Pfad ist zu lang, als dass Windows sie öffnen könnte",
+    "son chemin est trop long pour que Windows l’ouvre", "su ruta es demasiado larga para que Windows lo abra",
+    "其路径太长，Windows 无法打开")
+
+R = "recyclebin"
+add(R, "the Recycle Bin would not take it; Windows would have deleted it for good",
+    "der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht",
+    "la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement",
+    "la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente",
+    "回收站无法接收它；Windows 会将其永久删除")
+add(R, "the Recycle Bin would not take it (%1)", "der Papierkorb nimmt sie nicht an (%1)",
+    "la Corbeille ne l’accepte pas (%1)", "la Papelera de reciclaje no lo acepta (%1)", "回收站无法接收它（%1）")
+add(R, "the Recycle Bin did not take it", "der Papierkorb hat sie nicht angenommen",
+    "la Corbeille ne l’a pas accepté", "la Papelera de reciclaje no lo aceptó", "回收站未接收它")
+add(R, "it is on a network drive, which has no Recycle Bin",
+    "sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat",
+    "il se trouve sur un lecteur réseau, qui n’a pas de Corbeille",
+    "está en una unidad de red, que no tiene Papelera de reciclaje", "它位于网络驱动器上，该驱动器没有回收站")
+add(R, "its drive cannot be found", "ihr Laufwerk ist nicht zu finden", "son lecteur est introuvable",
+    "no se encuentra su unidad", "找不到它所在的驱动器")
+add(R, "it is on a removable drive, which has no Recycle Bin",
+    "sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat",
+    "il se trouve sur un lecteur amovible, qui n’a pas de Corbeille",
+    "está en una unidad extraíble, que no tiene Papelera de reciclaje", "它位于可移动驱动器上，该驱动器没有回收站")
+add(R, "it is on an optical drive, which has no Recycle Bin",
+    "sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat",
+    "il se trouve sur un lecteur optique, qui n’a pas de Corbeille",
+    "está en una unidad óptica, que no tiene Papelera de reciclaje", "它位于光驱上，光驱没有回收站")
+add(R, "it is on a RAM disk, which has no Recycle Bin",
+    "sie liegt auf einer RAM-Disk, die keinen Papierkorb hat",
+    "il se trouve sur un disque RAM, qui n’a pas de Corbeille",
+    "está en un disco RAM, que no tiene Papelera de reciclaje", "它位于内存盘上，内存盘没有回收站")
+add(R, "its drive has no Recycle Bin", "ihr Laufwerk hat keinen Papierkorb", "son lecteur n’a pas de Corbeille",
+    "su unidad no tiene Papelera de reciclaje", "它所在的驱动器没有回收站")
+add(R, "the Recycle Bin cannot be reached (%1)", "der Papierkorb ist nicht erreichbar (%1)",
+    "la Corbeille est inaccessible (%1)", "no se puede acceder a la Papelera de reciclaje (%1)",
+    "无法访问回收站（%1）")
+add(R, "its path is too long for the Recycle Bin", "ihr Pfad ist zu lang für den Papierkorb",
+    "son chemin est trop long pour la Corbeille", "su ruta es demasiado larga para la Papelera de reciclaje",
+    "其路径对回收站来说太长")
+
+Y = "historytext"
+add(Y, "just now", "gerade eben", "à l’instant", "justo ahora", "刚刚")
+add(Y, "(stopped before its end)", "(vor dem Ende angehalten)", "(arrêtée avant la fin)",
+    "(detenido antes de terminar)", "（在结束前停止）")
+add(Y, "Results of %1: %2 files, %3", "Ergebnisse vom %1: %2 Dateien, %3", "Résultats du %1 : %2 fichiers, %3",
+    "Resultados del %1: %2 archivos, %3", "%1 的结果：%2 个文件，%3")
+
+Z = "ScanHistory"
+add(Z, "Scan history off: %1.", "Suchverlauf aus: %1.", "Historique des analyses désactivé : %1.",
+    "Historial de análisis desactivado: %1.", "扫描历史已关闭：%1。")
+add(Z, "Scan history: %1; the results shown are not affected.",
+    "Suchverlauf: %1; die angezeigten Ergebnisse sind davon nicht betroffen.",
+    "Historique des analyses : %1 ; les résultats affichés n’en sont pas affectés.",
+    "Historial de análisis: %1; los resultados mostrados no se ven afectados.",
+    "扫描历史：%1；不影响显示的结果。")
+
+
+def help_page(heading, choose, right_click, farewell):
+    """The Help tab's page with its texts put in; the markup stays as the form has it."""
+    para = ('<p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px;'
+            ' -qt-block-indent:0; text-indent:0px;">')
+    empty = ('<p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px;'
+             ' margin-right:0px; -qt-block-indent:0; text-indent:0px;"><br /></p>')
+    return ('<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd">\n'
+            '<html><head><meta name="qrichtext" content="1" /><style type="text/css">\n'
+            'p, li { white-space: pre-wrap; }\n'
+            "</style></head><body style=\" font-family:'SimSun'; font-size:9pt; font-weight:400;"
+            ' font-style:normal;">\n'
+            f'{para}<span style=" color:#0000ff;">{heading}</span>:</p>\n'
+            f'{para}{choose}</p>\n'
+            f'{empty}\n'
+            f'{para}{right_click}</p>\n'
+            f'{empty}\n'
+            f'{para}{farewell}</p></body></html>')
+
+
+add(G, help_page("SCAN",
+                 "Everything is in the combobox.just select what you want,then push scan,wait the program tell you "
+                 "which file eats your space.",
+                 "Right click the file listed, go to the folder, to see if you want to delete it or not.",
+                 "lol"),
+    help_page("SUCHEN",
+              "Alles steht in der Auswahlliste: wählen Sie, was Sie möchten, klicken Sie auf „Suchen“ und warten "
+              "Sie, bis das Programm Ihnen zeigt, welche Dateien Ihren Platz belegen.",
+              "Klicken Sie mit der rechten Maustaste auf eine aufgeführte Datei und öffnen Sie ihren Ordner, um "
+              "zu entscheiden, ob Sie sie löschen möchten.",
+              "Viel Spaß!"),
+    help_page("ANALYSER",
+              "Tout se trouve dans la liste déroulante : choisissez ce que vous voulez, cliquez sur « Analyser » "
+              "et attendez que le programme vous indique quels fichiers occupent votre espace.",
+              "Faites un clic droit sur un fichier listé et ouvrez son dossier pour décider si vous voulez le "
+              "supprimer ou non.",
+              "Bonne utilisation !"),
+    help_page("ANALIZAR",
+              "Todo está en la lista desplegable: elija lo que quiera, pulse «Analizar» y espere a que el programa "
+              "le diga qué archivos ocupan su espacio.",
+              "Haga clic con el botón derecho en un archivo listado y abra su carpeta para decidir si quiere "
+              "eliminarlo o no.",
+              "¡Que lo disfrute!"),
+    help_page("扫描",
+              "所有选项都在下拉列表中：选择您想要的范围，点击“扫描”，然后等待程序告诉您是哪些文件占用了空间。",
+              "右键单击列出的文件，打开其所在文件夹，再决定是否删除它。",
+              "祝您使用愉快！"))
+
 
 def fill(language):
     path = ROOT / f"vastrel_{language}.ts"

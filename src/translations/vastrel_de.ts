@@ -5,50 +5,50 @@
         <name>CompareModel</name>
         <message>
             <source>Change</source>
-            <translation type="unfinished" />
+            <translation>Änderung</translation>
         </message>
         <message>
             <source>Then</source>
-            <translation type="unfinished" />
+            <translation>Vorher</translation>
         </message>
         <message>
             <source>Now</source>
-            <translation type="unfinished" />
+            <translation>Jetzt</translation>
         </message>
         <message>
             <source>Difference</source>
-            <translation type="unfinished" />
+            <translation>Unterschied</translation>
         </message>
         <message>
             <source>%</source>
-            <translation type="unfinished" />
+            <translation>%</translation>
         </message>
         <message>
             <source>Path</source>
-            <translation type="unfinished">Pfad</translation>
+            <translation>Pfad</translation>
         </message>
     </context>
     <context>
         <name>CompareView</name>
         <message>
             <source>Changes among the listed files since the scan of %1, %2.</source>
-            <translation type="unfinished" />
+            <translation>Änderungen unter den aufgeführten Dateien seit der Suche vom %1, %2.</translation>
         </message>
         <message>
             <source>A scan was stopped before its end (partial): files it did not reach may show as new or gone.</source>
-            <translation type="unfinished" />
+            <translation>Eine Suche wurde vor ihrem Ende angehalten (unvollständig): Dateien, die sie nicht erreicht hat, können als neu oder verschwunden erscheinen.</translation>
         </message>
         <message>
             <source>No listed file changed.</source>
-            <translation type="unfinished" />
+            <translation>Keine aufgeführte Datei hat sich geändert.</translation>
         </message>
         <message>
             <source>Folders: these scans hold no folder totals to compare.</source>
-            <translation type="unfinished" />
+            <translation>Ordner: diese Suchen enthalten keine Ordnersummen zum Vergleichen.</translation>
         </message>
         <message>
             <source>Folders that changed most:</source>
-            <translation type="unfinished" />
+            <translation>Ordner mit den größten Änderungen:</translation>
         </message>
     </context>
     <context>
@@ -220,7 +220,16 @@ p, li { white-space: pre-wrap; }
 &lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Right click the file listed, go to the folder, to see if you want to delete it or not.&lt;/p&gt;
 &lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
 &lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;lol&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation type="unfinished" />
+            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'SimSun'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#0000ff;"&gt;SUCHEN&lt;/span&gt;:&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Alles steht in der Auswahlliste: wählen Sie, was Sie möchten, klicken Sie auf „Suchen“ und warten Sie, bis das Programm Ihnen zeigt, welche Dateien Ihren Platz belegen.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Klicken Sie mit der rechten Maustaste auf eine aufgeführte Datei und öffnen Sie ihren Ordner, um zu entscheiden, ob Sie sie löschen möchten.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Viel Spaß!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>Not a web address, so it is not opened: %1</source>
@@ -267,92 +276,92 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Keeps the results of past scans to show at start and to compare with</source>
-            <translation type="unfinished" />
+            <translation>Bewahrt die Ergebnisse früherer Suchen auf, um sie beim Start zu zeigen und mit ihnen zu vergleichen</translation>
         </message>
         <message>
             <source>Keep scan history</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf aufbewahren</translation>
         </message>
         <message>
             <source>Scans kept</source>
-            <translation type="unfinished" />
+            <translation>Aufbewahrte Suchen</translation>
         </message>
         <message>
             <source>How many scans of each target the history keeps</source>
-            <translation type="unfinished" />
+            <translation>Wie viele Suchen je Ziel der Verlauf aufbewahrt</translation>
         </message>
         <message>
             <source> scans of each target</source>
-            <translation type="unfinished" />
+            <translation> Suchen je Ziel</translation>
         </message>
         <message>
             <source>Settings - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Einstellungen – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>CopyFinder</name>
         <message>
             <source>changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>seit der Suche geändert</translation>
         </message>
         <message>
             <source>changed while it was read</source>
-            <translation type="unfinished" />
+            <translation>beim Lesen geändert</translation>
         </message>
     </context>
     <context>
         <name>CopyLookup</name>
         <message>
             <source>Find Copies</source>
-            <translation type="unfinished" />
+            <translation>Kopien finden</translation>
         </message>
         <message>
             <source>Compare the listed files and mark identical copies</source>
-            <translation type="unfinished" />
+            <translation>Vergleicht die aufgeführten Dateien und markiert identische Kopien</translation>
         </message>
         <message>
             <source>Select Extra Copies</source>
-            <translation type="unfinished" />
+            <translation>Überzählige Kopien auswählen</translation>
         </message>
         <message>
             <source>Select every copy but one in each set: the one with the shortest path is kept, of those the oldest</source>
-            <translation type="unfinished" />
+            <translation>Wählt in jeder Gruppe alle Kopien bis auf eine aus: behalten wird die mit dem kürzesten Pfad, unter diesen die älteste</translation>
         </message>
         <message>
             <source>Looking for copies stopped.</source>
-            <translation type="unfinished" />
+            <translation>Suche nach Kopien angehalten.</translation>
         </message>
         <message>
             <source>Looking for copies: %1 of %2 read</source>
-            <translation type="unfinished" />
+            <translation>Suche nach Kopien: %1 von %2 gelesen</translation>
         </message>
         <message>
             <source>; %1 file left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 Datei beim Vergleich ausgelassen</translation>
         </message>
         <message>
             <source>; %1 files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 Dateien beim Vergleich ausgelassen</translation>
         </message>
     </context>
     <context>
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation type="unfinished" />
+            <translation>Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation type="unfinished" />
+            <translation>Eine überzählige Kopie. Die anderen:</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation type="unfinished">… und %1 weiterer</translation>
+            <translation>… und %1 weitere</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation type="unfinished" />
+            <translation>Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: eine davon in den Papierkorb zu verschieben, gibt nichts frei.</translation>
         </message>
     </context>
     <context>
@@ -391,288 +400,288 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Custom Scan - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Eigene Auswahl – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>FilterField</name>
         <message>
             <source>Filter by path (Ctrl+F)</source>
-            <translation type="unfinished" />
+            <translation>Nach Pfad filtern (Strg+F)</translation>
         </message>
         <message>
             <source>Filter</source>
-            <translation type="unfinished" />
+            <translation>Filter</translation>
         </message>
         <message>
             <source>Shows only the results whose path holds the typed text</source>
-            <translation type="unfinished" />
+            <translation>Zeigt nur die Ergebnisse, deren Pfad den eingegebenen Text enthält</translation>
         </message>
     </context>
     <context>
         <name>HistoryDialog</name>
         <message>
             <source>Scan History</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Datum</translation>
         </message>
         <message>
             <source>Duration</source>
-            <translation type="unfinished" />
+            <translation>Dauer</translation>
         </message>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Dateien</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Größe</translation>
         </message>
         <message>
             <source>Complete</source>
-            <translation type="unfinished">Fertig</translation>
+            <translation>Vollständig</translation>
         </message>
         <message>
             <source>Open</source>
-            <translation type="unfinished">Öffnen</translation>
+            <translation>Öffnen</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished" />
+            <translation>Löschen</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Schließen</translation>
+            <translation>Schließen</translation>
         </message>
         <message>
             <source>Stored scans of %1</source>
-            <translation type="unfinished" />
+            <translation>Gespeicherte Suchen in %1</translation>
         </message>
         <message>
             <source>stopped (partial)</source>
-            <translation type="unfinished" />
+            <translation>angehalten (unvollständig)</translation>
         </message>
         <message>
             <source>complete</source>
-            <translation type="unfinished" />
+            <translation>vollständig</translation>
         </message>
     </context>
     <context>
         <name>HistoryViews</name>
         <message>
             <source>Compare</source>
-            <translation type="unfinished" />
+            <translation>Vergleich</translation>
         </message>
         <message>
             <source>Compare with previous scan</source>
-            <translation type="unfinished" />
+            <translation>Mit vorheriger Suche vergleichen</translation>
         </message>
         <message>
             <source>History…</source>
-            <translation type="unfinished" />
+            <translation>Verlauf …</translation>
         </message>
     </context>
     <context>
         <name>HttpClient</name>
         <message>
             <source>%1 KiB</source>
-            <translation type="unfinished" />
+            <translation>%1 KiB</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 Byte</numerusform>
                 <numerusform>%1 Bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>The server's answer was too large (more than %1); it was cut off.</source>
-            <translation type="unfinished" />
+            <translation>Die Antwort des Servers war zu groß (mehr als %1); sie wurde abgeschnitten.</translation>
         </message>
         <message>
             <source>The request timed out: no complete answer within %1 seconds.</source>
-            <translation type="unfinished" />
+            <translation>Zeitüberschreitung der Anfrage: keine vollständige Antwort innerhalb von %1 Sekunden.</translation>
         </message>
         <message>
             <source>The server's answer is not HTTP.</source>
-            <translation type="unfinished" />
+            <translation>Die Antwort des Servers ist kein HTTP.</translation>
         </message>
         <message>
             <source>The server closed the connection without answering.</source>
-            <translation type="unfinished" />
+            <translation>Der Server hat die Verbindung ohne Antwort geschlossen.</translation>
         </message>
         <message>
             <source>The server closed the connection before the answer was complete.</source>
-            <translation type="unfinished" />
+            <translation>Der Server hat die Verbindung geschlossen, bevor die Antwort vollständig war.</translation>
         </message>
     </context>
     <context>
         <name>Platform</name>
         <message>
             <source>it is no longer there</source>
-            <translation type="unfinished" />
+            <translation>sie ist nicht mehr vorhanden</translation>
         </message>
         <message>
             <source>it is no longer a regular file</source>
-            <translation type="unfinished" />
+            <translation>sie ist keine gewöhnliche Datei mehr</translation>
         </message>
         <message>
             <source>its size changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>ihre Größe hat sich seit der Suche geändert</translation>
         </message>
         <message>
             <source>it was modified after the scan started</source>
-            <translation type="unfinished" />
+            <translation>sie wurde nach Beginn der Suche geändert</translation>
         </message>
         <message>
             <source>it changed since the scan: another file is at its path now</source>
-            <translation type="unfinished" />
+            <translation>sie hat sich seit der Suche geändert: unter ihrem Pfad liegt jetzt eine andere Datei</translation>
         </message>
         <message>
             <source>its size changed since the scan (%1 bytes, was %2)</source>
-            <translation type="unfinished" />
+            <translation>ihre Größe hat sich seit der Suche geändert (%1 Bytes, vorher %2)</translation>
         </message>
         <message>
             <source>it is not a plain absolute path</source>
-            <translation type="unfinished" />
+            <translation>es ist kein einfacher absoluter Pfad</translation>
         </message>
         <message>
             <source>%1 cannot be opened (%2)</source>
-            <translation type="unfinished" />
+            <translation>%1 kann nicht geöffnet werden (%2)</translation>
         </message>
         <message>
             <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
-            <translation type="unfinished" />
+            <translation>sie hat sich seit der Suche geändert: %1 ist nicht mehr der Ordner, den die Suche durchlaufen hat</translation>
         </message>
         <message>
             <source>the trash would not take it (the home trash cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (der Papierkorb im Benutzerordner kann nicht angelegt werden)</translation>
         </message>
         <message>
             <source>the trash would not take it (there is no trash of yours on %1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (auf %1 gibt es keinen Papierkorb für Sie)</translation>
         </message>
         <message>
             <source>the trash would not take it (its folders cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (seine Ordner können nicht angelegt werden)</translation>
         </message>
         <message>
             <source>the trash would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (%1)</translation>
         </message>
         <message>
             <source>the trash would not take it (the trash is on another file system)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (der Papierkorb liegt auf einem anderen Dateisystem)</translation>
         </message>
         <message>
             <source>the trash would not take it (no free name in the trash)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (im Papierkorb ist kein Name mehr frei)</translation>
         </message>
         <message>
             <source>no application is set up to open it</source>
-            <translation type="unfinished" />
+            <translation>kein Programm ist zum Öffnen eingerichtet</translation>
         </message>
         <message>
             <source>it does not exist</source>
-            <translation type="unfinished" />
+            <translation>sie existiert nicht</translation>
         </message>
         <message>
             <source>the application for it could not open it</source>
-            <translation type="unfinished" />
+            <translation>das zuständige Programm konnte sie nicht öffnen</translation>
         </message>
         <message>
             <source>the opener (xdg-open) ended with status %1</source>
-            <translation type="unfinished" />
+            <translation>das Öffnungsprogramm (xdg-open) endete mit Status %1</translation>
         </message>
         <message>
             <source>the opener (xdg-open) crashed</source>
-            <translation type="unfinished" />
+            <translation>das Öffnungsprogramm (xdg-open) ist abgestürzt</translation>
         </message>
         <message>
             <source>the opener (xdg-open) could not be started</source>
-            <translation type="unfinished" />
+            <translation>das Öffnungsprogramm (xdg-open) konnte nicht gestartet werden</translation>
         </message>
     </context>
     <context>
         <name>ResultActions</name>
         <message>
             <source>1 file</source>
-            <translation type="unfinished" />
+            <translation>1 Datei</translation>
         </message>
         <message numerus="yes">
             <source>%1 files</source>
-            <translation type="unfinished">
+            <translation>
                 <numerusform>%1 Datei</numerusform>
                 <numerusform>%1 Dateien</numerusform>
             </translation>
         </message>
         <message>
             <source>1 byte</source>
-            <translation type="unfinished" />
+            <translation>1 Byte</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 Byte</numerusform>
                 <numerusform>%1 Bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>Move 1 file, %1, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>1 Datei (%1) in den Papierkorb verschieben?</translation>
         </message>
         <message>
             <source>Move %1, %2 in all, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>%1 mit insgesamt %2 in den Papierkorb verschieben?</translation>
         </message>
         <message numerus="yes">
             <source>and %1 more</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>und %1 weitere</numerusform>
+                <numerusform>und %1 weitere</numerusform>
             </translation>
         </message>
         <message>
             <source>Nothing was moved to the trash</source>
-            <translation type="unfinished" />
+            <translation>Nichts wurde in den Papierkorb verschoben</translation>
         </message>
         <message>
             <source>Moved %1, %2, to the trash</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2) in den Papierkorb verschoben</translation>
         </message>
         <message>
             <source>; 1 file was left where it is</source>
-            <translation type="unfinished" />
+            <translation>; 1 Datei blieb, wo sie ist</translation>
         </message>
         <message>
             <source>; %1 were left where they are</source>
-            <translation type="unfinished" />
+            <translation>; %1 blieben, wo sie sind</translation>
         </message>
         <message>
             <source>This file was left where it is:</source>
-            <translation type="unfinished" />
+            <translation>Diese Datei blieb, wo sie ist:</translation>
         </message>
         <message>
             <source>These files were left where they are:</source>
-            <translation type="unfinished" />
+            <translation>Diese Dateien blieben, wo sie sind:</translation>
         </message>
         <message>
             <source>Could not open %1: %2</source>
-            <translation type="unfinished" />
+            <translation>%1 konnte nicht geöffnet werden: %2</translation>
         </message>
         <message>
             <source>Could not show %1 in a file manager: %2</source>
-            <translation type="unfinished" />
+            <translation>%1 konnte nicht im Dateimanager angezeigt werden: %2</translation>
         </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Dateien</translation>
         </message>
     </context>
     <context>
@@ -841,11 +850,11 @@ p, li { white-space: pre-wrap; }
         <name>ScanHistory</name>
         <message>
             <source>Scan history off: %1.</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf aus: %1.</translation>
         </message>
         <message>
             <source>Scan history: %1; the results shown are not affected.</source>
-            <translation type="unfinished" />
+            <translation>Suchverlauf: %1; die angezeigten Ergebnisse sind davon nicht betroffen.</translation>
         </message>
     </context>
     <context>
@@ -864,27 +873,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Click for the list of files left out of the comparison.</source>
-            <translation type="unfinished" />
+            <translation>Klicken für die Liste der beim Vergleich ausgelassenen Dateien.</translation>
         </message>
         <message>
             <source>Folders that could not be read:</source>
-            <translation type="unfinished" />
+            <translation>Nicht lesbare Ordner:</translation>
         </message>
         <message>
             <source>Files left out of the comparison:</source>
-            <translation type="unfinished" />
+            <translation>Beim Vergleich ausgelassene Dateien:</translation>
         </message>
         <message>
             <source>Click for the full lists.</source>
-            <translation type="unfinished" />
+            <translation>Klicken für die vollständigen Listen.</translation>
         </message>
         <message>
             <source>Files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>Beim Vergleich ausgelassene Dateien</translation>
         </message>
         <message>
             <source>Folders and files that could not be read</source>
-            <translation type="unfinished" />
+            <translation>Nicht lesbare Ordner und Dateien</translation>
         </message>
     </context>
     <context>
@@ -947,15 +956,15 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>+</source>
-            <translation type="unfinished" />
+            <translation>+</translation>
         </message>
         <message>
             <source>-</source>
-            <translation type="unfinished" />
+            <translation>-</translation>
         </message>
         <message>
             <source>ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Show in folder</source>
@@ -1072,7 +1081,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Vastrel</translation>
         </message>
         <message>
             <source>%1 of %2</source>
@@ -1127,91 +1136,91 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>%1 of %2 shown</source>
-            <translation type="unfinished" />
+            <translation>%1 von %2 angezeigt</translation>
         </message>
         <message>
             <source>Copies</source>
-            <translation type="unfinished" />
+            <translation>Kopien</translation>
         </message>
     </context>
     <context>
         <name>folderdrop</name>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
-            <translation type="unfinished" />
+            <translation>Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden</translation>
         </message>
         <message>
             <source>A scan is running: stop it before dropping a folder</source>
-            <translation type="unfinished" />
+            <translation>Eine Suche läuft: halten Sie sie an, bevor Sie einen Ordner ablegen</translation>
         </message>
     </context>
     <context>
         <name>historytext</name>
         <message>
             <source>just now</source>
-            <translation type="unfinished" />
+            <translation>gerade eben</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
-            <translation type="unfinished" />
+            <translation>(vor dem Ende angehalten)</translation>
         </message>
         <message>
             <source>Results of %1: %2 files, %3</source>
-            <translation type="unfinished" />
+            <translation>Ergebnisse vom %1: %2 Dateien, %3</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>its path is too long for Windows to open</source>
-            <translation type="unfinished" />
+            <translation>ihr Pfad ist zu lang, als dass Windows sie öffnen könnte</translation>
         </message>
     </context>
     <context>
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb nimmt sie nicht an (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb hat sie nicht angenommen</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation type="unfinished" />
+            <translation>ihr Laufwerk ist nicht zu finden</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>sie liegt auf einer RAM-Disk, die keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>ihr Laufwerk hat keinen Papierkorb</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation type="unfinished" />
+            <translation>der Papierkorb ist nicht erreichbar (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>ihr Pfad ist zu lang für den Papierkorb</translation>
         </message>
     </context>
 </TS>

@@ -5,50 +5,50 @@
         <name>CompareModel</name>
         <message>
             <source>Change</source>
-            <translation type="unfinished" />
+            <translation>Cambio</translation>
         </message>
         <message>
             <source>Then</source>
-            <translation type="unfinished" />
+            <translation>Antes</translation>
         </message>
         <message>
             <source>Now</source>
-            <translation type="unfinished" />
+            <translation>Ahora</translation>
         </message>
         <message>
             <source>Difference</source>
-            <translation type="unfinished" />
+            <translation>Diferencia</translation>
         </message>
         <message>
             <source>%</source>
-            <translation type="unfinished" />
+            <translation>%</translation>
         </message>
         <message>
             <source>Path</source>
-            <translation type="unfinished">Ruta</translation>
+            <translation>Ruta</translation>
         </message>
     </context>
     <context>
         <name>CompareView</name>
         <message>
             <source>Changes among the listed files since the scan of %1, %2.</source>
-            <translation type="unfinished" />
+            <translation>Cambios entre los archivos listados desde el análisis del %1, %2.</translation>
         </message>
         <message>
             <source>A scan was stopped before its end (partial): files it did not reach may show as new or gone.</source>
-            <translation type="unfinished" />
+            <translation>Un análisis se detuvo antes de terminar (parcial): los archivos a los que no llegó pueden aparecer como nuevos o desaparecidos.</translation>
         </message>
         <message>
             <source>No listed file changed.</source>
-            <translation type="unfinished" />
+            <translation>Ningún archivo listado ha cambiado.</translation>
         </message>
         <message>
             <source>Folders: these scans hold no folder totals to compare.</source>
-            <translation type="unfinished" />
+            <translation>Carpetas: estos análisis no contienen totales por carpeta que comparar.</translation>
         </message>
         <message>
             <source>Folders that changed most:</source>
-            <translation type="unfinished" />
+            <translation>Carpetas que más han cambiado:</translation>
         </message>
     </context>
     <context>
@@ -220,7 +220,16 @@ p, li { white-space: pre-wrap; }
 &lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Right click the file listed, go to the folder, to see if you want to delete it or not.&lt;/p&gt;
 &lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
 &lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;lol&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation type="unfinished" />
+            <translation>&lt;!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.0//EN" "http://www.w3.org/TR/REC-html40/strict.dtd"&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name="qrichtext" content="1" /&gt;&lt;style type="text/css"&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=" font-family:'SimSun'; font-size:9pt; font-weight:400; font-style:normal;"&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;span style=" color:#0000ff;"&gt;ANALIZAR&lt;/span&gt;:&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Todo está en la lista desplegable: elija lo que quiera, pulse «Analizar» y espere a que el programa le diga qué archivos ocupan su espacio.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;Haga clic con el botón derecho en un archivo listado y abra su carpeta para decidir si quiere eliminarlo o no.&lt;/p&gt;
+&lt;p style="-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=" margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;"&gt;¡Que lo disfrute!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>Not a web address, so it is not opened: %1</source>
@@ -267,92 +276,92 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Keeps the results of past scans to show at start and to compare with</source>
-            <translation type="unfinished" />
+            <translation>Guarda los resultados de análisis anteriores para mostrarlos al iniciar y compararlos</translation>
         </message>
         <message>
             <source>Keep scan history</source>
-            <translation type="unfinished" />
+            <translation>Guardar el historial de análisis</translation>
         </message>
         <message>
             <source>Scans kept</source>
-            <translation type="unfinished" />
+            <translation>Análisis guardados</translation>
         </message>
         <message>
             <source>How many scans of each target the history keeps</source>
-            <translation type="unfinished" />
+            <translation>Cuántos análisis de cada destino guarda el historial</translation>
         </message>
         <message>
             <source> scans of each target</source>
-            <translation type="unfinished" />
+            <translation> análisis por destino</translation>
         </message>
         <message>
             <source>Settings - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Configuración – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>CopyFinder</name>
         <message>
             <source>changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>modificado desde el análisis</translation>
         </message>
         <message>
             <source>changed while it was read</source>
-            <translation type="unfinished" />
+            <translation>modificado mientras se leía</translation>
         </message>
     </context>
     <context>
         <name>CopyLookup</name>
         <message>
             <source>Find Copies</source>
-            <translation type="unfinished" />
+            <translation>Buscar copias</translation>
         </message>
         <message>
             <source>Compare the listed files and mark identical copies</source>
-            <translation type="unfinished" />
+            <translation>Compara los archivos listados y marca las copias idénticas</translation>
         </message>
         <message>
             <source>Select Extra Copies</source>
-            <translation type="unfinished" />
+            <translation>Seleccionar copias sobrantes</translation>
         </message>
         <message>
             <source>Select every copy but one in each set: the one with the shortest path is kept, of those the oldest</source>
-            <translation type="unfinished" />
+            <translation>Selecciona todas las copias menos una de cada grupo: se conserva la de ruta más corta y, entre ellas, la más antigua</translation>
         </message>
         <message>
             <source>Looking for copies stopped.</source>
-            <translation type="unfinished" />
+            <translation>Búsqueda de copias detenida.</translation>
         </message>
         <message>
             <source>Looking for copies: %1 of %2 read</source>
-            <translation type="unfinished" />
+            <translation>Buscando copias: %1 de %2 leídos</translation>
         </message>
         <message>
             <source>; %1 file left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 archivo quedó fuera de la comparación</translation>
         </message>
         <message>
             <source>; %1 files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>; %1 archivos quedaron fuera de la comparación</translation>
         </message>
     </context>
     <context>
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation type="unfinished" />
+            <translation>La copia que conserva «Seleccionar copias sobrantes». Las demás:</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation type="unfinished" />
+            <translation>Una copia sobrante. Las demás:</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation type="unfinished">… y %1 más</translation>
+            <translation>… y %1 más</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation type="unfinished" />
+            <translation>Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la papelera no libera nada.</translation>
         </message>
     </context>
     <context>
@@ -391,288 +400,288 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Custom Scan - Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Análisis personalizado – Vastrel</translation>
         </message>
     </context>
     <context>
         <name>FilterField</name>
         <message>
             <source>Filter by path (Ctrl+F)</source>
-            <translation type="unfinished" />
+            <translation>Filtrar por ruta (Ctrl+F)</translation>
         </message>
         <message>
             <source>Filter</source>
-            <translation type="unfinished" />
+            <translation>Filtro</translation>
         </message>
         <message>
             <source>Shows only the results whose path holds the typed text</source>
-            <translation type="unfinished" />
+            <translation>Muestra solo los resultados cuya ruta contiene el texto escrito</translation>
         </message>
     </context>
     <context>
         <name>HistoryDialog</name>
         <message>
             <source>Scan History</source>
-            <translation type="unfinished" />
+            <translation>Historial de análisis</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation type="unfinished" />
+            <translation>Fecha</translation>
         </message>
         <message>
             <source>Duration</source>
-            <translation type="unfinished" />
+            <translation>Duración</translation>
         </message>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Archivos</translation>
         </message>
         <message>
             <source>Size</source>
-            <translation type="unfinished" />
+            <translation>Tamaño</translation>
         </message>
         <message>
             <source>Complete</source>
-            <translation type="unfinished">Completado</translation>
+            <translation>Completo</translation>
         </message>
         <message>
             <source>Open</source>
-            <translation type="unfinished">Abrir</translation>
+            <translation>Abrir</translation>
         </message>
         <message>
             <source>Delete</source>
-            <translation type="unfinished" />
+            <translation>Eliminar</translation>
         </message>
         <message>
             <source>Close</source>
-            <translation type="unfinished">Cerrar</translation>
+            <translation>Cerrar</translation>
         </message>
         <message>
             <source>Stored scans of %1</source>
-            <translation type="unfinished" />
+            <translation>Análisis guardados de %1</translation>
         </message>
         <message>
             <source>stopped (partial)</source>
-            <translation type="unfinished" />
+            <translation>detenido (parcial)</translation>
         </message>
         <message>
             <source>complete</source>
-            <translation type="unfinished" />
+            <translation>completo</translation>
         </message>
     </context>
     <context>
         <name>HistoryViews</name>
         <message>
             <source>Compare</source>
-            <translation type="unfinished" />
+            <translation>Comparación</translation>
         </message>
         <message>
             <source>Compare with previous scan</source>
-            <translation type="unfinished" />
+            <translation>Comparar con el análisis anterior</translation>
         </message>
         <message>
             <source>History…</source>
-            <translation type="unfinished" />
+            <translation>Historial…</translation>
         </message>
     </context>
     <context>
         <name>HttpClient</name>
         <message>
             <source>%1 KiB</source>
-            <translation type="unfinished" />
+            <translation>%1 KiB</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 byte</numerusform>
                 <numerusform>%1 bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>The server's answer was too large (more than %1); it was cut off.</source>
-            <translation type="unfinished" />
+            <translation>La respuesta del servidor era demasiado grande (más de %1); se ha cortado.</translation>
         </message>
         <message>
             <source>The request timed out: no complete answer within %1 seconds.</source>
-            <translation type="unfinished" />
+            <translation>La solicitud ha caducado: no hubo respuesta completa en %1 segundos.</translation>
         </message>
         <message>
             <source>The server's answer is not HTTP.</source>
-            <translation type="unfinished" />
+            <translation>La respuesta del servidor no es HTTP.</translation>
         </message>
         <message>
             <source>The server closed the connection without answering.</source>
-            <translation type="unfinished" />
+            <translation>El servidor cerró la conexión sin responder.</translation>
         </message>
         <message>
             <source>The server closed the connection before the answer was complete.</source>
-            <translation type="unfinished" />
+            <translation>El servidor cerró la conexión antes de que la respuesta estuviera completa.</translation>
         </message>
     </context>
     <context>
         <name>Platform</name>
         <message>
             <source>it is no longer there</source>
-            <translation type="unfinished" />
+            <translation>ya no existe</translation>
         </message>
         <message>
             <source>it is no longer a regular file</source>
-            <translation type="unfinished" />
+            <translation>ya no es un archivo normal</translation>
         </message>
         <message>
             <source>its size changed since the scan</source>
-            <translation type="unfinished" />
+            <translation>su tamaño ha cambiado desde el análisis</translation>
         </message>
         <message>
             <source>it was modified after the scan started</source>
-            <translation type="unfinished" />
+            <translation>se modificó después de iniciarse el análisis</translation>
         </message>
         <message>
             <source>it changed since the scan: another file is at its path now</source>
-            <translation type="unfinished" />
+            <translation>ha cambiado desde el análisis: ahora hay otro archivo en su ruta</translation>
         </message>
         <message>
             <source>its size changed since the scan (%1 bytes, was %2)</source>
-            <translation type="unfinished" />
+            <translation>su tamaño ha cambiado desde el análisis (%1 bytes, antes %2)</translation>
         </message>
         <message>
             <source>it is not a plain absolute path</source>
-            <translation type="unfinished" />
+            <translation>no es una ruta absoluta sencilla</translation>
         </message>
         <message>
             <source>%1 cannot be opened (%2)</source>
-            <translation type="unfinished" />
+            <translation>no se puede abrir %1 (%2)</translation>
         </message>
         <message>
             <source>it changed since the scan: %1 is no longer the folder the scan went through</source>
-            <translation type="unfinished" />
+            <translation>ha cambiado desde el análisis: %1 ya no es la carpeta que recorrió el análisis</translation>
         </message>
         <message>
             <source>the trash would not take it (the home trash cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no se puede crear la papelera de la carpeta personal)</translation>
         </message>
         <message>
             <source>the trash would not take it (there is no trash of yours on %1)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no tiene papelera propia en %1)</translation>
         </message>
         <message>
             <source>the trash would not take it (its folders cannot be made)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no se pueden crear sus carpetas)</translation>
         </message>
         <message>
             <source>the trash would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (%1)</translation>
         </message>
         <message>
             <source>the trash would not take it (the trash is on another file system)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (la papelera está en otro sistema de archivos)</translation>
         </message>
         <message>
             <source>the trash would not take it (no free name in the trash)</source>
-            <translation type="unfinished" />
+            <translation>la papelera no lo acepta (no queda ningún nombre libre en la papelera)</translation>
         </message>
         <message>
             <source>no application is set up to open it</source>
-            <translation type="unfinished" />
+            <translation>no hay ninguna aplicación configurada para abrirlo</translation>
         </message>
         <message>
             <source>it does not exist</source>
-            <translation type="unfinished" />
+            <translation>no existe</translation>
         </message>
         <message>
             <source>the application for it could not open it</source>
-            <translation type="unfinished" />
+            <translation>la aplicación asociada no pudo abrirlo</translation>
         </message>
         <message>
             <source>the opener (xdg-open) ended with status %1</source>
-            <translation type="unfinished" />
+            <translation>el programa de apertura (xdg-open) terminó con el estado %1</translation>
         </message>
         <message>
             <source>the opener (xdg-open) crashed</source>
-            <translation type="unfinished" />
+            <translation>el programa de apertura (xdg-open) se bloqueó</translation>
         </message>
         <message>
             <source>the opener (xdg-open) could not be started</source>
-            <translation type="unfinished" />
+            <translation>no se pudo iniciar el programa de apertura (xdg-open)</translation>
         </message>
     </context>
     <context>
         <name>ResultActions</name>
         <message>
             <source>1 file</source>
-            <translation type="unfinished" />
+            <translation>1 archivo</translation>
         </message>
         <message numerus="yes">
             <source>%1 files</source>
-            <translation type="unfinished">
+            <translation>
                 <numerusform>%1 archivo</numerusform>
                 <numerusform>%1 archivos</numerusform>
             </translation>
         </message>
         <message>
             <source>1 byte</source>
-            <translation type="unfinished" />
+            <translation>1 byte</translation>
         </message>
         <message numerus="yes">
             <source>%1 bytes</source>
-            <translation type="unfinished">
+            <translation>
+                <numerusform>%1 byte</numerusform>
                 <numerusform>%1 bytes</numerusform>
-                <numerusform />
             </translation>
         </message>
         <message>
             <source>Move 1 file, %1, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>¿Mover 1 archivo (%1) a la papelera?</translation>
         </message>
         <message>
             <source>Move %1, %2 in all, to the trash?</source>
-            <translation type="unfinished" />
+            <translation>¿Mover %1, %2 en total, a la papelera?</translation>
         </message>
         <message numerus="yes">
             <source>and %1 more</source>
-            <translation type="unfinished">
-                <numerusform />
-                <numerusform />
+            <translation>
+                <numerusform>y %1 más</numerusform>
+                <numerusform>y %1 más</numerusform>
             </translation>
         </message>
         <message>
             <source>Nothing was moved to the trash</source>
-            <translation type="unfinished" />
+            <translation>No se movió nada a la papelera</translation>
         </message>
         <message>
             <source>Moved %1, %2, to the trash</source>
-            <translation type="unfinished" />
+            <translation>%1 (%2) movidos a la papelera</translation>
         </message>
         <message>
             <source>; 1 file was left where it is</source>
-            <translation type="unfinished" />
+            <translation>; 1 archivo se quedó donde estaba</translation>
         </message>
         <message>
             <source>; %1 were left where they are</source>
-            <translation type="unfinished" />
+            <translation>; %1 se quedaron donde estaban</translation>
         </message>
         <message>
             <source>This file was left where it is:</source>
-            <translation type="unfinished" />
+            <translation>Este archivo se quedó donde estaba:</translation>
         </message>
         <message>
             <source>These files were left where they are:</source>
-            <translation type="unfinished" />
+            <translation>Estos archivos se quedaron donde estaban:</translation>
         </message>
         <message>
             <source>Could not open %1: %2</source>
-            <translation type="unfinished" />
+            <translation>No se pudo abrir %1: %2</translation>
         </message>
         <message>
             <source>Could not show %1 in a file manager: %2</source>
-            <translation type="unfinished" />
+            <translation>No se pudo mostrar %1 en un gestor de archivos: %2</translation>
         </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
-            <translation type="unfinished" />
+            <translation>Archivos</translation>
         </message>
     </context>
     <context>
@@ -841,11 +850,11 @@ p, li { white-space: pre-wrap; }
         <name>ScanHistory</name>
         <message>
             <source>Scan history off: %1.</source>
-            <translation type="unfinished" />
+            <translation>Historial de análisis desactivado: %1.</translation>
         </message>
         <message>
             <source>Scan history: %1; the results shown are not affected.</source>
-            <translation type="unfinished" />
+            <translation>Historial de análisis: %1; los resultados mostrados no se ven afectados.</translation>
         </message>
     </context>
     <context>
@@ -864,27 +873,27 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Click for the list of files left out of the comparison.</source>
-            <translation type="unfinished" />
+            <translation>Pulse para ver la lista de archivos que quedaron fuera de la comparación.</translation>
         </message>
         <message>
             <source>Folders that could not be read:</source>
-            <translation type="unfinished" />
+            <translation>Carpetas que no se pudieron leer:</translation>
         </message>
         <message>
             <source>Files left out of the comparison:</source>
-            <translation type="unfinished" />
+            <translation>Archivos que quedaron fuera de la comparación:</translation>
         </message>
         <message>
             <source>Click for the full lists.</source>
-            <translation type="unfinished" />
+            <translation>Pulse para ver las listas completas.</translation>
         </message>
         <message>
             <source>Files left out of the comparison</source>
-            <translation type="unfinished" />
+            <translation>Archivos que quedaron fuera de la comparación</translation>
         </message>
         <message>
             <source>Folders and files that could not be read</source>
-            <translation type="unfinished" />
+            <translation>Carpetas y archivos que no se pudieron leer</translation>
         </message>
     </context>
     <context>
@@ -947,15 +956,15 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>+</source>
-            <translation type="unfinished" />
+            <translation>+</translation>
         </message>
         <message>
             <source>-</source>
-            <translation type="unfinished" />
+            <translation>-</translation>
         </message>
         <message>
             <source>ok</source>
-            <translation type="unfinished" />
+            <translation>OK</translation>
         </message>
         <message>
             <source>Show in folder</source>
@@ -1072,7 +1081,7 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>Vastrel</source>
-            <translation type="unfinished" />
+            <translation>Vastrel</translation>
         </message>
         <message>
             <source>%1 of %2</source>
@@ -1127,91 +1136,91 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>%1 of %2 shown</source>
-            <translation type="unfinished" />
+            <translation>%1 de %2 mostrados</translation>
         </message>
         <message>
             <source>Copies</source>
-            <translation type="unfinished" />
+            <translation>Copias</translation>
         </message>
     </context>
     <context>
         <name>folderdrop</name>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
-            <translation type="unfinished" />
+            <translation>Nada que analizar: solo se pueden soltar carpetas de este equipo</translation>
         </message>
         <message>
             <source>A scan is running: stop it before dropping a folder</source>
-            <translation type="unfinished" />
+            <translation>Hay un análisis en curso: deténgalo antes de soltar una carpeta</translation>
         </message>
     </context>
     <context>
         <name>historytext</name>
         <message>
             <source>just now</source>
-            <translation type="unfinished" />
+            <translation>justo ahora</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
-            <translation type="unfinished" />
+            <translation>(detenido antes de terminar)</translation>
         </message>
         <message>
             <source>Results of %1: %2 files, %3</source>
-            <translation type="unfinished" />
+            <translation>Resultados del %1: %2 archivos, %3</translation>
         </message>
     </context>
     <context>
         <name>platform</name>
         <message>
             <source>its path is too long for Windows to open</source>
-            <translation type="unfinished" />
+            <translation>su ruta es demasiado larga para que Windows lo abra</translation>
         </message>
     </context>
     <context>
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation type="unfinished" />
+            <translation>la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation type="unfinished" />
+            <translation>la Papelera de reciclaje no lo acepta (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation type="unfinished" />
+            <translation>la Papelera de reciclaje no lo aceptó</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en una unidad de red, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation type="unfinished" />
+            <translation>no se encuentra su unidad</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en una unidad extraíble, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en una unidad óptica, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>está en un disco RAM, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>su unidad no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation type="unfinished" />
+            <translation>no se puede acceder a la Papelera de reciclaje (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation type="unfinished" />
+            <translation>su ruta es demasiado larga para la Papelera de reciclaje</translation>
         </message>
     </context>
 </TS>
