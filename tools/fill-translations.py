@@ -354,7 +354,7 @@ add(K, "; %1 files left out of the comparison", "; %1 Dateien beim Vergleich aus
     " ; %1 fichiers laissés hors de la comparaison", "; %1 archivos quedaron fuera de la comparación",
     "；%1 个文件未参与比较")
 
-X = "CopyMarks"
+X = "Widget"  # copymarks.cpp
 add(X, "The copy kept by \"Select Extra Copies\". The others:",
     "Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:",
     "La copie gardée par « Sélectionner les copies en trop ». Les autres :",
@@ -444,7 +444,7 @@ add(H, "stopped (partial)", "angehalten (unvollständig)", "arrêtée (partielle
     "已停止（不完整）")
 add(H, "complete", "vollständig", "complète", "completo", "完整")
 
-D = "folderdrop"
+D = "Widget"  # folderdrop.cpp
 add(D, "Nothing to scan: only folders on this computer can be dropped",
     "Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden",
     "Rien à analyser : seuls des dossiers de cet ordinateur peuvent être déposés",
@@ -594,7 +594,7 @@ add("platform", "its path is too long for Windows to open", "ihr Pfad ist zu lan
     "son chemin est trop long pour que Windows l’ouvre", "su ruta es demasiado larga para que Windows lo abra",
     "其路径太长，Windows 无法打开")
 
-R = "recyclebin"
+R = "ResultActions"  # recyclebin_windows.cpp
 add(R, "the Recycle Bin would not take it; Windows would have deleted it for good",
     "der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht",
     "la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement",
@@ -631,7 +631,7 @@ add(R, "its path is too long for the Recycle Bin", "ihr Pfad ist zu lang für de
     "son chemin est trop long pour la Corbeille", "su ruta es demasiado larga para la Papelera de reciclaje",
     "其路径对回收站来说太长")
 
-Y = "historytext"
+Y = "Widget"  # historytext.cpp
 add(Y, "just now", "gerade eben", "à l’instant", "justo ahora", "刚刚")
 add(Y, "(stopped before its end)", "(vor dem Ende angehalten)", "(arrêtée avant la fin)",
     "(detenido antes de terminar)", "（在结束前停止）")
@@ -694,6 +694,22 @@ add(G, help_page("SCAN",
               "所有选项都在下拉列表中：选择您想要的范围，点击“扫描”，然后等待程序告诉您是哪些文件占用了空间。",
               "右键单击列出的文件，打开其所在文件夹，再决定是否删除它。",
               "祝您使用愉快！"))
+
+
+# How long ago a stored scan was made (historytext.cpp).
+add(W, "1 minute ago", "vor 1 Minute", "il y a 1 minute", "hace 1 minuto", "1 分钟前")
+add(W, "%1 minutes ago", "vor %1 Minuten", "il y a %1 minutes", "hace %1 minutos", "%1 分钟前")
+add(W, "1 hour ago", "vor 1 Stunde", "il y a 1 heure", "hace 1 hora", "1 小时前")
+add(W, "%1 hours ago", "vor %1 Stunden", "il y a %1 heures", "hace %1 horas", "%1 小时前")
+add(W, "yesterday", "gestern", "hier", "ayer", "昨天")
+add(W, "%1 days ago", "vor %1 Tagen", "il y a %1 jours", "hace %1 días", "%1 天前")
+add(W, "1 month ago", "vor 1 Monat", "il y a 1 mois", "hace 1 mes", "1 个月前")
+add(W, "%1 months ago", "vor %1 Monaten", "il y a %1 mois", "hace %1 meses", "%1 个月前")
+add("Platform", "its path is too long for Windows to open",
+    "sein Pfad ist zu lang, als dass Windows ihn öffnen könnte",
+    "son chemin est trop long pour que Windows l’ouvre",
+    "su ruta es demasiado larga para que Windows la abra",
+    "其路径太长，Windows 无法打开")
 
 
 def fill(language):

@@ -349,19 +349,19 @@ p, li { white-space: pre-wrap; }
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation>Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:</translation>
+            <translation type="vanished">Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation>Eine überzählige Kopie. Die anderen:</translation>
+            <translation type="vanished">Eine überzählige Kopie. Die anderen:</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation>… und %1 weitere</translation>
+            <translation type="vanished">… und %1 weitere</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation>Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: eine davon in den Papierkorb zu verschieben, gibt nichts frei.</translation>
+            <translation type="vanished">Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: eine davon in den Papierkorb zu verschieben, gibt nichts frei.</translation>
         </message>
     </context>
     <context>
@@ -604,6 +604,10 @@ p, li { white-space: pre-wrap; }
             <source>the opener (xdg-open) could not be started</source>
             <translation>das Öffnungsprogramm (xdg-open) konnte nicht gestartet werden</translation>
         </message>
+        <message>
+            <source>its path is too long for Windows to open</source>
+            <translation>sein Pfad ist zu lang, als dass Windows ihn öffnen könnte</translation>
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -675,6 +679,50 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Could not show %1 in a file manager: %2</source>
             <translation>%1 konnte nicht im Dateimanager angezeigt werden: %2</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
+            <translation>der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation>der Papierkorb nimmt sie nicht an (%1)</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin did not take it</source>
+            <translation>der Papierkorb hat sie nicht angenommen</translation>
+        </message>
+        <message>
+            <source>it is on a network drive, which has no Recycle Bin</source>
+            <translation>sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat</translation>
+        </message>
+        <message>
+            <source>its drive cannot be found</source>
+            <translation>ihr Laufwerk ist nicht zu finden</translation>
+        </message>
+        <message>
+            <source>it is on a removable drive, which has no Recycle Bin</source>
+            <translation>sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat</translation>
+        </message>
+        <message>
+            <source>it is on an optical drive, which has no Recycle Bin</source>
+            <translation>sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat</translation>
+        </message>
+        <message>
+            <source>it is on a RAM disk, which has no Recycle Bin</source>
+            <translation>sie liegt auf einer RAM-Disk, die keinen Papierkorb hat</translation>
+        </message>
+        <message>
+            <source>its drive has no Recycle Bin</source>
+            <translation>ihr Laufwerk hat keinen Papierkorb</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin cannot be reached (%1)</source>
+            <translation>der Papierkorb ist nicht erreichbar (%1)</translation>
+        </message>
+        <message>
+            <source>its path is too long for the Recycle Bin</source>
+            <translation>ihr Pfad ist zu lang für den Papierkorb</translation>
         </message>
     </context>
     <context>
@@ -1052,12 +1100,9 @@ p, li { white-space: pre-wrap; }
             <source>Open Directory</source>
             <translation>Ordner öffnen</translation>
         </message>
-        <message numerus="yes">
+        <message>
             <source>… and %1 more</source>
-            <translation>
-                <numerusform>… und %1 weiterer</numerusform>
-                <numerusform>… und %1 weitere</numerusform>
-            </translation>
+            <translation>… und %1 weitere</translation>
         </message>
         <message>
             <source>Resize</source>
@@ -1142,9 +1187,18 @@ p, li { white-space: pre-wrap; }
             <source>Copies</source>
             <translation>Kopien</translation>
         </message>
-    </context>
-    <context>
-        <name>folderdrop</name>
+        <message>
+            <source>The copy kept by "Select Extra Copies". The others:</source>
+            <translation>Die Kopie, die „Überzählige Kopien auswählen“ behält. Die anderen:</translation>
+        </message>
+        <message>
+            <source>An extra copy. The others:</source>
+            <translation>Eine überzählige Kopie. Die anderen:</translation>
+        </message>
+        <message>
+            <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
+            <translation>Sie teilt sich ihren Platz auf dem Datenträger mit einer anderen Kopie, statt ihn zu verschwenden: eine davon in den Papierkorb zu verschieben, gibt nichts frei.</translation>
+        </message>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
             <translation>Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden</translation>
@@ -1153,12 +1207,41 @@ p, li { white-space: pre-wrap; }
             <source>A scan is running: stop it before dropping a folder</source>
             <translation>Eine Suche läuft: halten Sie sie an, bevor Sie einen Ordner ablegen</translation>
         </message>
-    </context>
-    <context>
-        <name>historytext</name>
         <message>
             <source>just now</source>
             <translation>gerade eben</translation>
+        </message>
+        <message>
+            <source>1 minute ago</source>
+            <translation>vor 1 Minute</translation>
+        </message>
+        <message>
+            <source>%1 minutes ago</source>
+            <translation>vor %1 Minuten</translation>
+        </message>
+        <message>
+            <source>1 hour ago</source>
+            <translation>vor 1 Stunde</translation>
+        </message>
+        <message>
+            <source>%1 hours ago</source>
+            <translation>vor %1 Stunden</translation>
+        </message>
+        <message>
+            <source>yesterday</source>
+            <translation>gestern</translation>
+        </message>
+        <message>
+            <source>%1 days ago</source>
+            <translation>vor %1 Tagen</translation>
+        </message>
+        <message>
+            <source>1 month ago</source>
+            <translation>vor 1 Monat</translation>
+        </message>
+        <message>
+            <source>%1 months ago</source>
+            <translation>vor %1 Monaten</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
@@ -1167,6 +1250,32 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>Ergebnisse vom %1: %2 Dateien, %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>folderdrop</name>
+        <message>
+            <source>Nothing to scan: only folders on this computer can be dropped</source>
+            <translation type="vanished">Nichts zu durchsuchen: nur Ordner auf diesem Computer können abgelegt werden</translation>
+        </message>
+        <message>
+            <source>A scan is running: stop it before dropping a folder</source>
+            <translation type="vanished">Eine Suche läuft: halten Sie sie an, bevor Sie einen Ordner ablegen</translation>
+        </message>
+    </context>
+    <context>
+        <name>historytext</name>
+        <message>
+            <source>just now</source>
+            <translation type="vanished">gerade eben</translation>
+        </message>
+        <message>
+            <source>(stopped before its end)</source>
+            <translation type="vanished">(vor dem Ende angehalten)</translation>
+        </message>
+        <message>
+            <source>Results of %1: %2 files, %3</source>
+            <translation type="vanished">Ergebnisse vom %1: %2 Dateien, %3</translation>
         </message>
     </context>
     <context>
@@ -1180,47 +1289,47 @@ p, li { white-space: pre-wrap; }
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation>der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht</translation>
+            <translation type="vanished">der Papierkorb nimmt sie nicht an; Windows hätte sie endgültig gelöscht</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation>der Papierkorb nimmt sie nicht an (%1)</translation>
+            <translation type="vanished">der Papierkorb nimmt sie nicht an (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation>der Papierkorb hat sie nicht angenommen</translation>
+            <translation type="vanished">der Papierkorb hat sie nicht angenommen</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation>sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat</translation>
+            <translation type="vanished">sie liegt auf einem Netzlaufwerk, das keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation>ihr Laufwerk ist nicht zu finden</translation>
+            <translation type="vanished">ihr Laufwerk ist nicht zu finden</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation>sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat</translation>
+            <translation type="vanished">sie liegt auf einem Wechseldatenträger, der keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation>sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat</translation>
+            <translation type="vanished">sie liegt auf einem optischen Laufwerk, das keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation>sie liegt auf einer RAM-Disk, die keinen Papierkorb hat</translation>
+            <translation type="vanished">sie liegt auf einer RAM-Disk, die keinen Papierkorb hat</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation>ihr Laufwerk hat keinen Papierkorb</translation>
+            <translation type="vanished">ihr Laufwerk hat keinen Papierkorb</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation>der Papierkorb ist nicht erreichbar (%1)</translation>
+            <translation type="vanished">der Papierkorb ist nicht erreichbar (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation>ihr Pfad ist zu lang für den Papierkorb</translation>
+            <translation type="vanished">ihr Pfad ist zu lang für den Papierkorb</translation>
         </message>
     </context>
 </TS>

@@ -349,19 +349,19 @@ p, li { white-space: pre-wrap; }
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation>La copia que conserva «Seleccionar copias sobrantes». Las demás:</translation>
+            <translation type="vanished">La copia que conserva «Seleccionar copias sobrantes». Las demás:</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation>Una copia sobrante. Las demás:</translation>
+            <translation type="vanished">Una copia sobrante. Las demás:</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation>… y %1 más</translation>
+            <translation type="vanished">… y %1 más</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation>Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la papelera no libera nada.</translation>
+            <translation type="vanished">Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la papelera no libera nada.</translation>
         </message>
     </context>
     <context>
@@ -604,6 +604,10 @@ p, li { white-space: pre-wrap; }
             <source>the opener (xdg-open) could not be started</source>
             <translation>no se pudo iniciar el programa de apertura (xdg-open)</translation>
         </message>
+        <message>
+            <source>its path is too long for Windows to open</source>
+            <translation>su ruta es demasiado larga para que Windows la abra</translation>
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -675,6 +679,50 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Could not show %1 in a file manager: %2</source>
             <translation>No se pudo mostrar %1 en un gestor de archivos: %2</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
+            <translation>la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation>la Papelera de reciclaje no lo acepta (%1)</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin did not take it</source>
+            <translation>la Papelera de reciclaje no lo aceptó</translation>
+        </message>
+        <message>
+            <source>it is on a network drive, which has no Recycle Bin</source>
+            <translation>está en una unidad de red, que no tiene Papelera de reciclaje</translation>
+        </message>
+        <message>
+            <source>its drive cannot be found</source>
+            <translation>no se encuentra su unidad</translation>
+        </message>
+        <message>
+            <source>it is on a removable drive, which has no Recycle Bin</source>
+            <translation>está en una unidad extraíble, que no tiene Papelera de reciclaje</translation>
+        </message>
+        <message>
+            <source>it is on an optical drive, which has no Recycle Bin</source>
+            <translation>está en una unidad óptica, que no tiene Papelera de reciclaje</translation>
+        </message>
+        <message>
+            <source>it is on a RAM disk, which has no Recycle Bin</source>
+            <translation>está en un disco RAM, que no tiene Papelera de reciclaje</translation>
+        </message>
+        <message>
+            <source>its drive has no Recycle Bin</source>
+            <translation>su unidad no tiene Papelera de reciclaje</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin cannot be reached (%1)</source>
+            <translation>no se puede acceder a la Papelera de reciclaje (%1)</translation>
+        </message>
+        <message>
+            <source>its path is too long for the Recycle Bin</source>
+            <translation>su ruta es demasiado larga para la Papelera de reciclaje</translation>
         </message>
     </context>
     <context>
@@ -1052,12 +1100,9 @@ p, li { white-space: pre-wrap; }
             <source>Open Directory</source>
             <translation>Abrir carpeta</translation>
         </message>
-        <message numerus="yes">
+        <message>
             <source>… and %1 more</source>
-            <translation>
-                <numerusform>… y %1 más</numerusform>
-                <numerusform>… y %1 más</numerusform>
-            </translation>
+            <translation>… y %1 más</translation>
         </message>
         <message>
             <source>Resize</source>
@@ -1142,9 +1187,18 @@ p, li { white-space: pre-wrap; }
             <source>Copies</source>
             <translation>Copias</translation>
         </message>
-    </context>
-    <context>
-        <name>folderdrop</name>
+        <message>
+            <source>The copy kept by "Select Extra Copies". The others:</source>
+            <translation>La copia que conserva «Seleccionar copias sobrantes». Las demás:</translation>
+        </message>
+        <message>
+            <source>An extra copy. The others:</source>
+            <translation>Una copia sobrante. Las demás:</translation>
+        </message>
+        <message>
+            <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
+            <translation>Comparte su espacio en el disco con otra copia en lugar de desperdiciarlo: mover una de ellas a la papelera no libera nada.</translation>
+        </message>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
             <translation>Nada que analizar: solo se pueden soltar carpetas de este equipo</translation>
@@ -1153,12 +1207,41 @@ p, li { white-space: pre-wrap; }
             <source>A scan is running: stop it before dropping a folder</source>
             <translation>Hay un análisis en curso: deténgalo antes de soltar una carpeta</translation>
         </message>
-    </context>
-    <context>
-        <name>historytext</name>
         <message>
             <source>just now</source>
             <translation>justo ahora</translation>
+        </message>
+        <message>
+            <source>1 minute ago</source>
+            <translation>hace 1 minuto</translation>
+        </message>
+        <message>
+            <source>%1 minutes ago</source>
+            <translation>hace %1 minutos</translation>
+        </message>
+        <message>
+            <source>1 hour ago</source>
+            <translation>hace 1 hora</translation>
+        </message>
+        <message>
+            <source>%1 hours ago</source>
+            <translation>hace %1 horas</translation>
+        </message>
+        <message>
+            <source>yesterday</source>
+            <translation>ayer</translation>
+        </message>
+        <message>
+            <source>%1 days ago</source>
+            <translation>hace %1 días</translation>
+        </message>
+        <message>
+            <source>1 month ago</source>
+            <translation>hace 1 mes</translation>
+        </message>
+        <message>
+            <source>%1 months ago</source>
+            <translation>hace %1 meses</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
@@ -1167,6 +1250,32 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>Resultados del %1: %2 archivos, %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>folderdrop</name>
+        <message>
+            <source>Nothing to scan: only folders on this computer can be dropped</source>
+            <translation type="vanished">Nada que analizar: solo se pueden soltar carpetas de este equipo</translation>
+        </message>
+        <message>
+            <source>A scan is running: stop it before dropping a folder</source>
+            <translation type="vanished">Hay un análisis en curso: deténgalo antes de soltar una carpeta</translation>
+        </message>
+    </context>
+    <context>
+        <name>historytext</name>
+        <message>
+            <source>just now</source>
+            <translation type="vanished">justo ahora</translation>
+        </message>
+        <message>
+            <source>(stopped before its end)</source>
+            <translation type="vanished">(detenido antes de terminar)</translation>
+        </message>
+        <message>
+            <source>Results of %1: %2 files, %3</source>
+            <translation type="vanished">Resultados del %1: %2 archivos, %3</translation>
         </message>
     </context>
     <context>
@@ -1180,47 +1289,47 @@ p, li { white-space: pre-wrap; }
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation>la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente</translation>
+            <translation type="vanished">la Papelera de reciclaje no lo acepta; Windows lo habría eliminado definitivamente</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation>la Papelera de reciclaje no lo acepta (%1)</translation>
+            <translation type="vanished">la Papelera de reciclaje no lo acepta (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation>la Papelera de reciclaje no lo aceptó</translation>
+            <translation type="vanished">la Papelera de reciclaje no lo aceptó</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation>está en una unidad de red, que no tiene Papelera de reciclaje</translation>
+            <translation type="vanished">está en una unidad de red, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation>no se encuentra su unidad</translation>
+            <translation type="vanished">no se encuentra su unidad</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation>está en una unidad extraíble, que no tiene Papelera de reciclaje</translation>
+            <translation type="vanished">está en una unidad extraíble, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation>está en una unidad óptica, que no tiene Papelera de reciclaje</translation>
+            <translation type="vanished">está en una unidad óptica, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation>está en un disco RAM, que no tiene Papelera de reciclaje</translation>
+            <translation type="vanished">está en un disco RAM, que no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation>su unidad no tiene Papelera de reciclaje</translation>
+            <translation type="vanished">su unidad no tiene Papelera de reciclaje</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation>no se puede acceder a la Papelera de reciclaje (%1)</translation>
+            <translation type="vanished">no se puede acceder a la Papelera de reciclaje (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation>su ruta es demasiado larga para la Papelera de reciclaje</translation>
+            <translation type="vanished">su ruta es demasiado larga para la Papelera de reciclaje</translation>
         </message>
     </context>
 </TS>

@@ -349,19 +349,19 @@ p, li { white-space: pre-wrap; }
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation>La copie gardée par « Sélectionner les copies en trop ». Les autres :</translation>
+            <translation type="vanished">La copie gardée par « Sélectionner les copies en trop ». Les autres :</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation>Une copie en trop. Les autres :</translation>
+            <translation type="vanished">Une copie en trop. Les autres :</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation>… et %1 autres</translation>
+            <translation type="vanished">… et %1 autres</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation>Elle partage son espace disque avec une autre copie au lieu de le gaspiller : mettre l’une d’elles à la corbeille ne libère rien.</translation>
+            <translation type="vanished">Elle partage son espace disque avec une autre copie au lieu de le gaspiller : mettre l’une d’elles à la corbeille ne libère rien.</translation>
         </message>
     </context>
     <context>
@@ -604,6 +604,10 @@ p, li { white-space: pre-wrap; }
             <source>the opener (xdg-open) could not be started</source>
             <translation>impossible de lancer l’ouvreur (xdg-open)</translation>
         </message>
+        <message>
+            <source>its path is too long for Windows to open</source>
+            <translation>son chemin est trop long pour que Windows l’ouvre</translation>
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -675,6 +679,50 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Could not show %1 in a file manager: %2</source>
             <translation>Impossible d’afficher %1 dans un gestionnaire de fichiers : %2</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
+            <translation>la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation>la Corbeille ne l’accepte pas (%1)</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin did not take it</source>
+            <translation>la Corbeille ne l’a pas accepté</translation>
+        </message>
+        <message>
+            <source>it is on a network drive, which has no Recycle Bin</source>
+            <translation>il se trouve sur un lecteur réseau, qui n’a pas de Corbeille</translation>
+        </message>
+        <message>
+            <source>its drive cannot be found</source>
+            <translation>son lecteur est introuvable</translation>
+        </message>
+        <message>
+            <source>it is on a removable drive, which has no Recycle Bin</source>
+            <translation>il se trouve sur un lecteur amovible, qui n’a pas de Corbeille</translation>
+        </message>
+        <message>
+            <source>it is on an optical drive, which has no Recycle Bin</source>
+            <translation>il se trouve sur un lecteur optique, qui n’a pas de Corbeille</translation>
+        </message>
+        <message>
+            <source>it is on a RAM disk, which has no Recycle Bin</source>
+            <translation>il se trouve sur un disque RAM, qui n’a pas de Corbeille</translation>
+        </message>
+        <message>
+            <source>its drive has no Recycle Bin</source>
+            <translation>son lecteur n’a pas de Corbeille</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin cannot be reached (%1)</source>
+            <translation>la Corbeille est inaccessible (%1)</translation>
+        </message>
+        <message>
+            <source>its path is too long for the Recycle Bin</source>
+            <translation>son chemin est trop long pour la Corbeille</translation>
         </message>
     </context>
     <context>
@@ -1052,12 +1100,9 @@ p, li { white-space: pre-wrap; }
             <source>Open Directory</source>
             <translation>Ouvrir un dossier</translation>
         </message>
-        <message numerus="yes">
+        <message>
             <source>… and %1 more</source>
-            <translation>
-                <numerusform>… et %1 autre</numerusform>
-                <numerusform>… et %1 autres</numerusform>
-            </translation>
+            <translation>… et %1 autres</translation>
         </message>
         <message>
             <source>Resize</source>
@@ -1142,9 +1187,18 @@ p, li { white-space: pre-wrap; }
             <source>Copies</source>
             <translation>Copies</translation>
         </message>
-    </context>
-    <context>
-        <name>folderdrop</name>
+        <message>
+            <source>The copy kept by "Select Extra Copies". The others:</source>
+            <translation>La copie gardée par « Sélectionner les copies en trop ». Les autres :</translation>
+        </message>
+        <message>
+            <source>An extra copy. The others:</source>
+            <translation>Une copie en trop. Les autres :</translation>
+        </message>
+        <message>
+            <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
+            <translation>Elle partage son espace disque avec une autre copie au lieu de le gaspiller : mettre l’une d’elles à la corbeille ne libère rien.</translation>
+        </message>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
             <translation>Rien à analyser : seuls des dossiers de cet ordinateur peuvent être déposés</translation>
@@ -1153,12 +1207,41 @@ p, li { white-space: pre-wrap; }
             <source>A scan is running: stop it before dropping a folder</source>
             <translation>Une analyse est en cours : arrêtez-la avant de déposer un dossier</translation>
         </message>
-    </context>
-    <context>
-        <name>historytext</name>
         <message>
             <source>just now</source>
             <translation>à l’instant</translation>
+        </message>
+        <message>
+            <source>1 minute ago</source>
+            <translation>il y a 1 minute</translation>
+        </message>
+        <message>
+            <source>%1 minutes ago</source>
+            <translation>il y a %1 minutes</translation>
+        </message>
+        <message>
+            <source>1 hour ago</source>
+            <translation>il y a 1 heure</translation>
+        </message>
+        <message>
+            <source>%1 hours ago</source>
+            <translation>il y a %1 heures</translation>
+        </message>
+        <message>
+            <source>yesterday</source>
+            <translation>hier</translation>
+        </message>
+        <message>
+            <source>%1 days ago</source>
+            <translation>il y a %1 jours</translation>
+        </message>
+        <message>
+            <source>1 month ago</source>
+            <translation>il y a 1 mois</translation>
+        </message>
+        <message>
+            <source>%1 months ago</source>
+            <translation>il y a %1 mois</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
@@ -1167,6 +1250,32 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>Résultats du %1 : %2 fichiers, %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>folderdrop</name>
+        <message>
+            <source>Nothing to scan: only folders on this computer can be dropped</source>
+            <translation type="vanished">Rien à analyser : seuls des dossiers de cet ordinateur peuvent être déposés</translation>
+        </message>
+        <message>
+            <source>A scan is running: stop it before dropping a folder</source>
+            <translation type="vanished">Une analyse est en cours : arrêtez-la avant de déposer un dossier</translation>
+        </message>
+    </context>
+    <context>
+        <name>historytext</name>
+        <message>
+            <source>just now</source>
+            <translation type="vanished">à l’instant</translation>
+        </message>
+        <message>
+            <source>(stopped before its end)</source>
+            <translation type="vanished">(arrêtée avant la fin)</translation>
+        </message>
+        <message>
+            <source>Results of %1: %2 files, %3</source>
+            <translation type="vanished">Résultats du %1 : %2 fichiers, %3</translation>
         </message>
     </context>
     <context>
@@ -1180,47 +1289,47 @@ p, li { white-space: pre-wrap; }
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation>la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement</translation>
+            <translation type="vanished">la Corbeille ne l’accepte pas ; Windows l’aurait supprimé définitivement</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation>la Corbeille ne l’accepte pas (%1)</translation>
+            <translation type="vanished">la Corbeille ne l’accepte pas (%1)</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation>la Corbeille ne l’a pas accepté</translation>
+            <translation type="vanished">la Corbeille ne l’a pas accepté</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation>il se trouve sur un lecteur réseau, qui n’a pas de Corbeille</translation>
+            <translation type="vanished">il se trouve sur un lecteur réseau, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation>son lecteur est introuvable</translation>
+            <translation type="vanished">son lecteur est introuvable</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation>il se trouve sur un lecteur amovible, qui n’a pas de Corbeille</translation>
+            <translation type="vanished">il se trouve sur un lecteur amovible, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation>il se trouve sur un lecteur optique, qui n’a pas de Corbeille</translation>
+            <translation type="vanished">il se trouve sur un lecteur optique, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation>il se trouve sur un disque RAM, qui n’a pas de Corbeille</translation>
+            <translation type="vanished">il se trouve sur un disque RAM, qui n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation>son lecteur n’a pas de Corbeille</translation>
+            <translation type="vanished">son lecteur n’a pas de Corbeille</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation>la Corbeille est inaccessible (%1)</translation>
+            <translation type="vanished">la Corbeille est inaccessible (%1)</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation>son chemin est trop long pour la Corbeille</translation>
+            <translation type="vanished">son chemin est trop long pour la Corbeille</translation>
         </message>
     </context>
 </TS>

@@ -348,19 +348,19 @@ p, li { white-space: pre-wrap; }
         <name>CopyMarks</name>
         <message>
             <source>The copy kept by "Select Extra Copies". The others:</source>
-            <translation>“选择多余副本”保留的副本。其他副本：</translation>
+            <translation type="vanished">“选择多余副本”保留的副本。其他副本：</translation>
         </message>
         <message>
             <source>An extra copy. The others:</source>
-            <translation>多余的副本。其他副本：</translation>
+            <translation type="vanished">多余的副本。其他副本：</translation>
         </message>
         <message>
             <source>… and %1 more</source>
-            <translation>……还有 %1 个</translation>
+            <translation type="vanished">……还有 %1 个</translation>
         </message>
         <message>
             <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
-            <translation>它与另一份副本共用磁盘空间，并未浪费空间：将其中一份移到回收站不会释放任何空间。</translation>
+            <translation type="vanished">它与另一份副本共用磁盘空间，并未浪费空间：将其中一份移到回收站不会释放任何空间。</translation>
         </message>
     </context>
     <context>
@@ -602,6 +602,10 @@ p, li { white-space: pre-wrap; }
             <source>the opener (xdg-open) could not be started</source>
             <translation>无法启动打开程序 (xdg-open)</translation>
         </message>
+        <message>
+            <source>its path is too long for Windows to open</source>
+            <translation>其路径太长，Windows 无法打开</translation>
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -670,6 +674,50 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Could not show %1 in a file manager: %2</source>
             <translation>无法在文件管理器中显示 %1：%2</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
+            <translation>回收站无法接收它；Windows 会将其永久删除</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin would not take it (%1)</source>
+            <translation>回收站无法接收它（%1）</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin did not take it</source>
+            <translation>回收站未接收它</translation>
+        </message>
+        <message>
+            <source>it is on a network drive, which has no Recycle Bin</source>
+            <translation>它位于网络驱动器上，该驱动器没有回收站</translation>
+        </message>
+        <message>
+            <source>its drive cannot be found</source>
+            <translation>找不到它所在的驱动器</translation>
+        </message>
+        <message>
+            <source>it is on a removable drive, which has no Recycle Bin</source>
+            <translation>它位于可移动驱动器上，该驱动器没有回收站</translation>
+        </message>
+        <message>
+            <source>it is on an optical drive, which has no Recycle Bin</source>
+            <translation>它位于光驱上，光驱没有回收站</translation>
+        </message>
+        <message>
+            <source>it is on a RAM disk, which has no Recycle Bin</source>
+            <translation>它位于内存盘上，内存盘没有回收站</translation>
+        </message>
+        <message>
+            <source>its drive has no Recycle Bin</source>
+            <translation>它所在的驱动器没有回收站</translation>
+        </message>
+        <message>
+            <source>the Recycle Bin cannot be reached (%1)</source>
+            <translation>无法访问回收站（%1）</translation>
+        </message>
+        <message>
+            <source>its path is too long for the Recycle Bin</source>
+            <translation>其路径对回收站来说太长</translation>
         </message>
     </context>
     <context>
@@ -1045,11 +1093,9 @@ p, li { white-space: pre-wrap; }
             <source>Open Directory</source>
             <translation>打开目录</translation>
         </message>
-        <message numerus="yes">
+        <message>
             <source>… and %1 more</source>
-            <translation>
-                <numerusform>……还有 %1 个</numerusform>
-            </translation>
+            <translation>……还有 %1 个</translation>
         </message>
         <message>
             <source>Resize</source>
@@ -1133,9 +1179,18 @@ p, li { white-space: pre-wrap; }
             <source>Copies</source>
             <translation>副本</translation>
         </message>
-    </context>
-    <context>
-        <name>folderdrop</name>
+        <message>
+            <source>The copy kept by "Select Extra Copies". The others:</source>
+            <translation>“选择多余副本”保留的副本。其他副本：</translation>
+        </message>
+        <message>
+            <source>An extra copy. The others:</source>
+            <translation>多余的副本。其他副本：</translation>
+        </message>
+        <message>
+            <source>It shares its space on the disk with another copy rather than wasting it: moving one of them to the trash frees nothing.</source>
+            <translation>它与另一份副本共用磁盘空间，并未浪费空间：将其中一份移到回收站不会释放任何空间。</translation>
+        </message>
         <message>
             <source>Nothing to scan: only folders on this computer can be dropped</source>
             <translation>没有可扫描的内容：只能拖放本机上的文件夹</translation>
@@ -1144,12 +1199,41 @@ p, li { white-space: pre-wrap; }
             <source>A scan is running: stop it before dropping a folder</source>
             <translation>正在扫描：请先停止扫描，再拖放文件夹</translation>
         </message>
-    </context>
-    <context>
-        <name>historytext</name>
         <message>
             <source>just now</source>
             <translation>刚刚</translation>
+        </message>
+        <message>
+            <source>1 minute ago</source>
+            <translation>1 分钟前</translation>
+        </message>
+        <message>
+            <source>%1 minutes ago</source>
+            <translation>%1 分钟前</translation>
+        </message>
+        <message>
+            <source>1 hour ago</source>
+            <translation>1 小时前</translation>
+        </message>
+        <message>
+            <source>%1 hours ago</source>
+            <translation>%1 小时前</translation>
+        </message>
+        <message>
+            <source>yesterday</source>
+            <translation>昨天</translation>
+        </message>
+        <message>
+            <source>%1 days ago</source>
+            <translation>%1 天前</translation>
+        </message>
+        <message>
+            <source>1 month ago</source>
+            <translation>1 个月前</translation>
+        </message>
+        <message>
+            <source>%1 months ago</source>
+            <translation>%1 个月前</translation>
         </message>
         <message>
             <source>(stopped before its end)</source>
@@ -1158,6 +1242,32 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>%1 的结果：%2 个文件，%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>folderdrop</name>
+        <message>
+            <source>Nothing to scan: only folders on this computer can be dropped</source>
+            <translation type="vanished">没有可扫描的内容：只能拖放本机上的文件夹</translation>
+        </message>
+        <message>
+            <source>A scan is running: stop it before dropping a folder</source>
+            <translation type="vanished">正在扫描：请先停止扫描，再拖放文件夹</translation>
+        </message>
+    </context>
+    <context>
+        <name>historytext</name>
+        <message>
+            <source>just now</source>
+            <translation type="vanished">刚刚</translation>
+        </message>
+        <message>
+            <source>(stopped before its end)</source>
+            <translation type="vanished">（在结束前停止）</translation>
+        </message>
+        <message>
+            <source>Results of %1: %2 files, %3</source>
+            <translation type="vanished">%1 的结果：%2 个文件，%3</translation>
         </message>
     </context>
     <context>
@@ -1171,47 +1281,47 @@ p, li { white-space: pre-wrap; }
         <name>recyclebin</name>
         <message>
             <source>the Recycle Bin would not take it; Windows would have deleted it for good</source>
-            <translation>回收站无法接收它；Windows 会将其永久删除</translation>
+            <translation type="vanished">回收站无法接收它；Windows 会将其永久删除</translation>
         </message>
         <message>
             <source>the Recycle Bin would not take it (%1)</source>
-            <translation>回收站无法接收它（%1）</translation>
+            <translation type="vanished">回收站无法接收它（%1）</translation>
         </message>
         <message>
             <source>the Recycle Bin did not take it</source>
-            <translation>回收站未接收它</translation>
+            <translation type="vanished">回收站未接收它</translation>
         </message>
         <message>
             <source>it is on a network drive, which has no Recycle Bin</source>
-            <translation>它位于网络驱动器上，该驱动器没有回收站</translation>
+            <translation type="vanished">它位于网络驱动器上，该驱动器没有回收站</translation>
         </message>
         <message>
             <source>its drive cannot be found</source>
-            <translation>找不到它所在的驱动器</translation>
+            <translation type="vanished">找不到它所在的驱动器</translation>
         </message>
         <message>
             <source>it is on a removable drive, which has no Recycle Bin</source>
-            <translation>它位于可移动驱动器上，该驱动器没有回收站</translation>
+            <translation type="vanished">它位于可移动驱动器上，该驱动器没有回收站</translation>
         </message>
         <message>
             <source>it is on an optical drive, which has no Recycle Bin</source>
-            <translation>它位于光驱上，光驱没有回收站</translation>
+            <translation type="vanished">它位于光驱上，光驱没有回收站</translation>
         </message>
         <message>
             <source>it is on a RAM disk, which has no Recycle Bin</source>
-            <translation>它位于内存盘上，内存盘没有回收站</translation>
+            <translation type="vanished">它位于内存盘上，内存盘没有回收站</translation>
         </message>
         <message>
             <source>its drive has no Recycle Bin</source>
-            <translation>它所在的驱动器没有回收站</translation>
+            <translation type="vanished">它所在的驱动器没有回收站</translation>
         </message>
         <message>
             <source>the Recycle Bin cannot be reached (%1)</source>
-            <translation>无法访问回收站（%1）</translation>
+            <translation type="vanished">无法访问回收站（%1）</translation>
         </message>
         <message>
             <source>its path is too long for the Recycle Bin</source>
-            <translation>其路径对回收站来说太长</translation>
+            <translation type="vanished">其路径对回收站来说太长</translation>
         </message>
     </context>
 </TS>
