@@ -5,7 +5,8 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The results table's rows: one file per row, "Size(Mb)" and "Path". The
+// The results table's rows: one file per row, "Size(Mb)", "On disk", "Frees"
+// and "Path". The
 // rows are read-only. The model keeps each file's exact size and path (the
 // path may hold bytes that are not text, see pathcodec) and shows them for
 // people: the size in megabytes, right-aligned, with the byte count as its
@@ -18,7 +19,7 @@ class ResultModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { SizeColumn = 0, PathColumn = 1 };
+    enum Column { SizeColumn = 0, PathColumn = 1, DiskColumn = 2, FreesColumn = 3, ColumnCount };
     enum Role {
         // The size in bytes (qint64).
         BytesRole = Qt::UserRole,
@@ -43,12 +44,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // Size sorts on the bytes, path on the text; equal keys keep the order
+    // The sizes sort on the bytes (an unknown "Frees" below every known one),
+    // path on the text; equal keys keep the order
     // in which the files were handed in (largest first).
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     int sortColumn() const { return sortedBy; }
     Qt::SortOrder sortOrder() const { return order; }
+
+    // Whether a column shows a number of bytes.
+    static bool isSizeColumn(int column);
 
 private:
     void sortFiles(QList<FoundFile> &files) const;
