@@ -74,6 +74,9 @@ void ScanGroup::setOptions(const ScanOptions &options)
     ui->olderb->setChecked(options.olderThanDays > 0);
     if (options.olderThanDays > 0)
         ui->olderdays->setValue(options.olderThanDays);
+
+    // The choices are in the order of SizeKind's values.
+    ui->rankby->setCurrentIndex(options.rankBy == SizeKind::OnDisk ? 1 : 0);
 }
 
 ScanOptions ScanGroup::options() const
@@ -90,6 +93,7 @@ ScanOptions ScanGroup::options() const
         options.types = typesIn(ui->typesedit->text());
     if (ui->olderb->isChecked())
         options.olderThanDays = ui->olderdays->value();
+    options.rankBy = ui->rankby->currentIndex() == 1 ? SizeKind::OnDisk : SizeKind::Apparent;
     return options;
 }
 

@@ -14,7 +14,8 @@ class ScanGroup;
 // The "Scan" group of the configuration window's Setting tab: which entries a
 // scan walks (hidden names, other file systems, network file systems,
 // excluded folders) and which files it offers to the ranking (at least a
-// size, only some types, not modified for some days). It shows one
+// size, only some types, not modified for some days) and whether they rank by
+// file size or by space on disk. It shows one
 // ScanOptions and hands back what the user made of it; saving is the
 // window's business.
 class ScanGroup : public QGroupBox

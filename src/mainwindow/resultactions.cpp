@@ -3,11 +3,13 @@
 #include "mainwindow/scanstatus.h"
 #include "platform/platform.h"
 #include "platform/savefile.h"
+#include "scan/freespace.h"
 #include "scan/localfileurl.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <QMimeData>
 #include <QStringList>
@@ -27,10 +29,20 @@ QString fileCount(qsizetype count)
 // How many files the confirmation lists before it summarises the rest.
 constexpr int listedFiles = 15;
 
-QString fileLine(const FoundFile &file)
+// "path (size, frees N)"; a file other names keep says so, for those names
+// outside the files being removed.
+QString fileLine(const FoundFile &file, qint64 frees, quint32 namesRemoved)
 {
+    QString what;
+    const quint32 remain = file.links > namesRemoved ? file.links - namesRemoved : 0;
+    if (remain == 1)
+        what = QCoreApplication::translate("ResultActions", "1 other name remains: frees nothing");
+    else if (remain > 1)
+        what = QCoreApplication::translate("ResultActions", "%1 other names remain: frees nothing").arg(remain);
+    else
+        what = QCoreApplication::translate("ResultActions", "frees %1").arg(humanSize(frees));
     return pathcodec::displayText(file.path) + QStringLiteral(" (") + humanSize(file.size) +
-           QLatin1Char(')');
+           QStringLiteral(", ") + what + QLatin1Char(')');
 }
 
 // A CSV field, quoted by RFC 4180 when it holds a comma, a quote or a line
@@ -68,19 +80,32 @@ QString humanSize(qint64 bytes)
 
 TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
 {
-    qint64 total = 0;
-    QStringList lines;
+    // Names of one file among those chosen, by device and inode, so a file
+    // whose every name goes at once is not said to keep one.
+    QHash<QPair<quint64, quint64>, quint32> namesChosen;
     for (const FoundFile &file : files) {
+        if (file.links > 1)
+            ++namesChosen[{file.device, file.inode}];
+    }
+    const QList<qint64> frees = freespace::freesTogether(files);
+    qint64 total = 0;
+    qint64 freed = 0;
+    QStringList lines;
+    for (int i = 0; i < files.size(); ++i) {
+        const FoundFile &file = files.at(i);
         total = saturatedSum(total, file.size);
-        lines << fileLine(file);
+        freed = saturatedSum(freed, frees.at(i));
+        lines << fileLine(file, frees.at(i),
+                          file.links > 1 ? namesChosen.value({file.device, file.inode}) : 1);
     }
 
     TrashConfirmation confirmation;
     confirmation.question = files.size() == 1
-        ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?")
-              .arg(humanSize(total))
-        : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
-              .arg(fileCount(files.size()), humanSize(total));
+                                ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?").arg(humanSize(total))
+                                : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
+                                      .arg(fileCount(files.size()), humanSize(total));
+    confirmation.freed = QCoreApplication::translate("ResultActions", "This frees %1 on disk once the trash is emptied.")
+                             .arg(humanSize(freed));
     if (lines.size() <= listedFiles) {
         confirmation.fileList = lines.join(QLatin1Char('\n'));
     } else {
@@ -96,10 +121,11 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
 
 QString TrashReport::statusText() const
 {
-    QString text = trashed.isEmpty()
-        ? QCoreApplication::translate("ResultActions", "Nothing was moved to the trash")
-        : QCoreApplication::translate("ResultActions", "Moved %1, %2, to the trash")
-              .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
+    QString text = trashed.isEmpty() ? QCoreApplication::translate("ResultActions", "Nothing was moved to the trash")
+                                     : QCoreApplication::translate("ResultActions", "Moved %1, %2, to the trash")
+                                           .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
+    if (!trashed.isEmpty())
+        text += QCoreApplication::translate("ResultActions", "; the space comes back when the trash is emptied");
     if (!failures.isEmpty()) {
         text += failures.size() == 1
             ? QCoreApplication::translate("ResultActions", "; 1 file was left where it is")

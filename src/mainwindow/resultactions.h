@@ -24,8 +24,14 @@ struct TrashConfirmation
 {
     // "Move 3 files, 12.4 GB in all, to the trash?"
     QString question;
-    // One line per file ("path (size)"), paths as the table shows them; a
-    // long selection lists the first files and says how many more follow.
+    // What removing them all at once frees on disk, counted as
+    // freespace::freesTogether does: "This frees 3.0 GB on disk once the
+    // trash is emptied."
+    QString freed;
+    // One line per file ("path (size, frees N)", or "path (size, 2 other
+    // names remain: frees nothing)" for a file other names keep), paths as
+    // the table shows them; a long selection lists the first files and says
+    // how many more follow.
     QString fileList;
     // Every file, when fileList had to leave some out; empty otherwise.
     QString details;
@@ -61,8 +67,9 @@ struct TrashReport
     qint64 bytesTrashed = 0;
     QList<TrashFailure> failures;
 
-    // The status line: "Moved 3 files, 12.4 GB, to the trash", followed by
-    // how many were left when some were.
+    // The status line: "Moved 3 files, 12.4 GB, to the trash; the space
+    // comes back when the trash is emptied", followed by how many were left
+    // when some were.
     QString statusText() const;
     // The files left where they were, one line each with the reason; empty
     // when every file went to the trash.

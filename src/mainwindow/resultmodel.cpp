@@ -13,13 +13,38 @@
 
 ResultModel::ResultModel(QObject *parent) : QAbstractTableModel(parent) { }
 
+namespace {
+
+// The bytes a size column shows for a file; -1 where not known yet.
+qint64 bytesIn(const FoundFile &file, int column)
+{
+    switch (column) {
+    case ResultModel::DiskColumn:
+        return file.onDisk();
+    case ResultModel::FreesColumn:
+        return file.frees < 0 ? -1 : file.frees;
+    default:
+        return file.size;
+    }
+}
+
+} // namespace
+
+bool ResultModel::isSizeColumn(int column)
+{
+    return column == SizeColumn || column == DiskColumn || column == FreesColumn;
+}
+
 void ResultModel::sortFiles(QList<FoundFile> &files) const
 {
     const bool ascending = order == Qt::AscendingOrder;
-    if (sortedBy == SizeColumn) {
+    if (isSizeColumn(sortedBy)) {
+        const int column = sortedBy;
         std::stable_sort(files.begin(), files.end(),
-                         [ascending](const FoundFile &a, const FoundFile &b) {
-                             return ascending ? a.size < b.size : a.size > b.size;
+                         [ascending, column](const FoundFile &a, const FoundFile &b) {
+                             const qint64 x = bytesIn(a, column);
+                             const qint64 y = bytesIn(b, column);
+                             return ascending ? x < y : x > y;
                          });
     } else if (sortedBy == CopiesColumn) {
         std::stable_sort(files.begin(), files.end(), [this](const FoundFile &a, const FoundFile &b) {
@@ -57,7 +82,8 @@ void ResultModel::setFilterText(const QString &text)
 void ResultModel::showRows(QList<FoundFile> files)
 {
     const auto same = [](const FoundFile &a, const FoundFile &b) {
-        return a.size == b.size && a.path == b.path;
+        return a.size == b.size && a.path == b.path && a.allocated == b.allocated
+            && a.frees == b.frees;
     };
     if (std::equal(files.cbegin(), files.cend(), rows.cbegin(), rows.cend(), same))
         return;
@@ -138,7 +164,7 @@ int ResultModel::rowCount(const QModelIndex &parent) const
 
 int ResultModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : 3;
+    return parent.isValid() ? 0 : int(ColumnCount);
 }
 
 QVariant ResultModel::data(const QModelIndex &index, int role) const
@@ -150,29 +176,40 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         if (index.column() == CopiesColumn)
             return marks.placeText(found.path);
-        return index.column() == SizeColumn ? megabytesText(found.size)
-                                            : pathcodec::displayText(found.path);
+        if (!isSizeColumn(index.column()))
+            return pathcodec::displayText(found.path);
+        if (bytesIn(found, index.column()) < 0)
+            return QStringLiteral("\u2013");
+        return megabytesText(bytesIn(found, index.column()));
     case Qt::AccessibleTextRole:
-        // A screen reader says the size with its unit, not the bare number
-        // of megabytes the column shows.
-        return index.column() == SizeColumn
-            ? scanstatus::bytesText(found.size, scanstatus::numberLocale())
-            : pathcodec::displayText(found.path);
+        // A screen reader says a size with its unit, not the bare number of
+        // megabytes the column shows.
+        if (index.column() == CopiesColumn)
+            return marks.placeText(found.path);
+        if (!isSizeColumn(index.column()))
+            return pathcodec::displayText(found.path);
+        if (bytesIn(found, index.column()) < 0)
+            return QCoreApplication::translate("Widget", "Not known yet");
+        return scanstatus::bytesText(bytesIn(found, index.column()), scanstatus::numberLocale());
     case Qt::ToolTipRole:
         if (index.column() == CopiesColumn)
             return plaintext::toolTip(marks.toolTip(found.path));
-        if (index.column() == SizeColumn) {
+        if (isSizeColumn(index.column())) {
+            const qint64 bytes = bytesIn(found, index.column());
+            if (bytes < 0)
+                return plaintext::toolTip(
+                    QCoreApplication::translate("Widget", "Not known yet"));
             const QLocale locale = scanstatus::numberLocale();
             return plaintext::toolTip(
-                QCoreApplication::translate("Widget", "%1 bytes").arg(locale.toString(found.size)));
+                QCoreApplication::translate("Widget", "%1 bytes").arg(locale.toString(bytes)));
         }
         return plaintext::toolTip(pathcodec::displayText(found.path));
     case Qt::TextAlignmentRole:
-        if (index.column() == SizeColumn)
+        if (isSizeColumn(index.column()))
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     case BytesRole:
-        return found.size;
+        return isSizeColumn(index.column()) ? bytesIn(found, index.column()) : found.size;
     case PathRole:
         return found.path;
     default:
@@ -190,6 +227,10 @@ QVariant ResultModel::headerData(int section, Qt::Orientation orientation, int r
         return QCoreApplication::translate("Widget", "Path");
     if (section == CopiesColumn)
         return QCoreApplication::translate("Widget", "Copies");
+    if (section == DiskColumn)
+        return QCoreApplication::translate("Widget", "On disk");
+    if (section == FreesColumn)
+        return QCoreApplication::translate("Widget", "Frees");
     return {};
 }
 
@@ -202,7 +243,7 @@ Qt::ItemFlags ResultModel::flags(const QModelIndex &index) const
 
 void ResultModel::sort(int column, Qt::SortOrder sortOrder)
 {
-    if (column < SizeColumn || column > CopiesColumn)
+    if (column != PathColumn && column != CopiesColumn && !isSizeColumn(column))
         return;
     sortedBy = column;
     order = sortOrder;

@@ -6,7 +6,8 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// The results table's rows: one file per row, "Size(Mb)" and "Path". The
+// The results table's rows: one file per row, "Size(Mb)", "On disk", "Frees"
+// and "Path". The
 // rows are read-only. The model keeps each file's exact size and path (the
 // path may hold bytes that are not text, see pathcodec) and shows them for
 // people: the size in megabytes, right-aligned, with the byte count as its
@@ -23,7 +24,7 @@ class ResultModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { SizeColumn = 0, PathColumn = 1, CopiesColumn = 2 };
+    enum Column { SizeColumn = 0, PathColumn = 1, CopiesColumn = 2, DiskColumn = 3, FreesColumn = 4, ColumnCount };
     enum Role {
         // The size in bytes (qint64).
         BytesRole = Qt::UserRole,
@@ -60,13 +61,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // Size sorts on the bytes, path on the text, copies by set and then
-    // place; equal keys keep the order in which the files were handed in
-    // (largest first).
+    // The sizes sort on the bytes (an unknown "Frees" below every known one),
+    // path on the text, copies by set and then place; equal keys keep the
+    // order in which the files were handed in (largest first).
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     int sortColumn() const { return sortedBy; }
     Qt::SortOrder sortOrder() const { return order; }
+
+    // Whether a column shows a number of bytes.
+    static bool isSizeColumn(int column);
 
 Q_SIGNALS:
     // The sets of copies changed: new ones came, or files left theirs.

@@ -73,6 +73,8 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     // A long path makes its column wider than the view; its title stays in
     // sight at the column's start.
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The path stays the last column on screen, after every size.
+    header->moveSection(header->visualIndex(ResultModel::PathColumn), header->count() - 1);
     header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
     // The path, which may be long, stays the last column on screen.
     header->moveSection(header->visualIndex(ResultModel::PathColumn), header->count() - 1);

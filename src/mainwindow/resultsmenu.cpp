@@ -45,7 +45,8 @@ ResultsMenu::ResultsMenu(QAbstractItemView *table, Files selectedFiles, Files sh
     confirm = [this](const resultactions::TrashConfirmation &question) {
         QMessageBox box(QMessageBox::Question, tr("Move to Trash"), QString(),
                         QMessageBox::Cancel, view->window());
-        showPlain(box, question.question + QStringLiteral("\n\n") + question.fileList);
+        showPlain(box, question.question + QLatin1Char(' ') + question.freed +
+                           QStringLiteral("\n\n") + question.fileList);
         box.setDetailedText(question.details);
         QPushButton *go = box.addButton(tr("Move to Trash"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Cancel);

@@ -20,7 +20,7 @@ void ResultsView::scrollTo(const QModelIndex &index, ScrollHint hint)
         horizontalScrollBar()->setValue(x);
 }
 
-int ResultsView::sizeColumnWidth() const
+int ResultsView::sizeColumnWidth(int column) const
 {
     const QAbstractItemModel *items = model();
     if (!items)
@@ -32,16 +32,15 @@ int ResultsView::sizeColumnWidth() const
     int widest = -1, widestRow = -1;
     for (int row = 0; row < items->rowCount(); ++row) {
         const int width =
-            metrics.horizontalAdvance(items->index(row, ResultModel::SizeColumn).data().toString());
+            metrics.horizontalAdvance(items->index(row, column).data().toString());
         if (width > widest) {
             widest = width;
             widestRow = row;
         }
     }
-    int width = horizontalHeader()->sectionSizeHint(ResultModel::SizeColumn);
+    int width = horizontalHeader()->sectionSizeHint(column);
     if (widestRow >= 0)
-        width =
-            qMax(width, sizeHintForIndex(items->index(widestRow, ResultModel::SizeColumn)).width());
+        width = qMax(width, sizeHintForIndex(items->index(widestRow, column)).width());
     return width;
 }
 
@@ -57,12 +56,16 @@ void ResultsView::fitSizeOf(int row)
 void ResultsView::fitColumns()
 {
     resizeColumnsToContents();
-    setColumnWidth(ResultModel::SizeColumn, sizeColumnWidth());
+    // The sizes get what their widest text needs; the path gets what the
+    // other shown columns leave.
     int rest = viewport()->width();
     const int columns = model() ? model()->columnCount() : 0;
     for (int column = 0; column < columns; ++column) {
-        if (column != ResultModel::PathColumn)
-            rest -= columnWidth(column);
+        if (column == ResultModel::PathColumn || isColumnHidden(column))
+            continue;
+        if (ResultModel::isSizeColumn(column))
+            setColumnWidth(column, sizeColumnWidth(column));
+        rest -= columnWidth(column);
     }
     if (columnWidth(ResultModel::PathColumn) < rest)
         setColumnWidth(ResultModel::PathColumn, rest);

@@ -18,8 +18,9 @@ public:
     // Each column as wide as its widest text, a long path included (the
     // view scrolls sideways); the path column takes any room left over.
     void fitColumns();
-    // The width the size column needs for the widest size text of any row.
-    int sizeColumnWidth() const;
+    // The width a size column (the first by default) needs for the widest
+    // size text of any row.
+    int sizeColumnWidth(int column = 0) const;
     // Widens the size column, if need be, for the size text of one row: a
     // cheap check for the largest file while the rows change under a scan.
     void fitSizeOf(int row);

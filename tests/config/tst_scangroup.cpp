@@ -43,6 +43,7 @@ private Q_SLOTS:
     void filterFields_data();
     void filterFields();
     void showsWhatItIsGiven();
+    void rankBy();
 };
 
 void tst_ScanGroup::init()
@@ -155,6 +156,21 @@ void tst_ScanGroup::showsWhatItIsGiven()
     const ScanOptions none = group->options();
     QVERIFY(none.minSize == 0 && none.types.isEmpty() && none.olderThanDays == 0);
     QVERIFY(none.excludes.isEmpty() && none.skipNetwork);
+}
+
+void tst_ScanGroup::rankBy()
+{
+    ScanOptions given;
+    given.rankBy = SizeKind::OnDisk;
+    group->setOptions(given);
+    QCOMPARE(group->options().rankBy, SizeKind::OnDisk);
+    // Chosen with the keyboard, the other way round.
+    auto *rankBy = child<QComboBox>("rankby");
+    rankBy->setFocus();
+    QTest::keyClick(rankBy, Qt::Key_Up);
+    QCOMPARE(group->options().rankBy, SizeKind::Apparent);
+    QTest::keyClick(rankBy, Qt::Key_Down);
+    QCOMPARE(group->options().rankBy, SizeKind::OnDisk);
 }
 
 QTEST_MAIN(tst_ScanGroup)

@@ -97,6 +97,8 @@ private Q_SLOTS:
     void trashesOnlyWhatIsAsScanned();
     void leavesEverythingWithoutATrash();
     void confirmation();
+    void confirmationTellsWhatIsFreed_data();
+    void confirmationTellsWhatIsFreed();
     void csvQuotesAndEscapes();
     void fullDiskKeepsTheOldList_data();
     void fullDiskKeepsTheOldList();
@@ -175,7 +177,8 @@ void tst_ResultActions::trashesOnlyWhatIsAsScanned()
                                     {5, P::NotTrashable},
                                     {6, P::NotTrashable}})));
     QCOMPARE(report.statusText(),
-             QString("Moved 3 files, 10 bytes, to the trash; 5 files were left where they are"));
+             QString("Moved 3 files, 10 bytes, to the trash; the space comes back when the trash "
+                     "is emptied; 5 files were left where they are"));
     QVERIFY(report.problemText().contains(path("locked/big.iso") + ": "));
 #endif
 }
@@ -210,12 +213,62 @@ void tst_ResultActions::confirmation()
     const TrashConfirmation two = trashConfirmation(
         {{qint64(3) << 30, "/data/a.iso"}, {qint64(1) << 29, pathcodec::fromNative("/data/b\xfe")}});
     QCOMPARE(two.question, QString("Move 2 files, 3.5 GB in all, to the trash?"));
-    QCOMPARE(two.fileList, QString("/data/a.iso (3.0 GB)\n/data/b\\xfe (512.0 MB)"));    // A long selection is summed up; the details name every file.
-    QCOMPARE(trashConfirmation(QList<FoundFile>(40, {1, "/f"})).details.count("/f (1 byte)"), 40);
+    QCOMPARE(two.fileList, QString("/data/a.iso (3.0 GB, frees 3.0 GB)\n"
+                                   "/data/b\\xfe (512.0 MB, frees 512.0 MB)"));    // A long selection is summed up; the details name every file.
+    QCOMPARE(trashConfirmation(QList<FoundFile>(40, {1, "/f"})).details.count("/f (1 byte, "), 40);
     // The total stops at the largest size rather than wrap.
     const qint64 largest = std::numeric_limits<qint64>::max();
     QCOMPARE(trashConfirmation({{largest, "/a"}, {1, "/b"}}).question,
              QString("Move 2 files, 8.0 EB in all, to the trash?"));
+}
+
+static FoundFile named(const QString &path, quint64 inode, quint32 links, qint64 unshared)
+{
+    FoundFile file;
+    file.path = path;
+    file.size = qint64(1) << 30;
+    file.allocated = file.size;
+    file.device = 1;
+    file.inode = inode;
+    file.links = links;
+    file.unshared = unshared;
+    return file;
+}
+
+void tst_ResultActions::confirmationTellsWhatIsFreed_data()
+{
+    QTest::addColumn<QList<FoundFile>>("files");
+    QTest::addColumn<QString>("freed");
+    QTest::addColumn<QString>("fileList");
+    const FoundFile first = named("/a", 7, 3, -1);
+    const FoundFile second = named("/b", 7, 3, -1);
+    const FoundFile third = named("/c", 7, 3, -1);
+    QTest::newRow("one of three names")
+        << QList<FoundFile>{first} << "This frees 0 bytes on disk once the trash is emptied."
+        << "/a (1.0 GB, 2 other names remain: frees nothing)";
+    QTest::newRow("two of three names")
+        << QList<FoundFile>{first, second}
+        << "This frees 0 bytes on disk once the trash is emptied."
+        << "/a (1.0 GB, 1 other name remains: frees nothing)\n"
+           "/b (1.0 GB, 1 other name remains: frees nothing)";
+    QTest::newRow("every name")
+        << QList<FoundFile>{first, second, third}
+        << "This frees 1.0 GB on disk once the trash is emptied."
+        << "/a (1.0 GB, frees 1.0 GB)\n/b (1.0 GB, frees 0 bytes)\n/c (1.0 GB, frees 0 bytes)";
+    QTest::newRow("shared extents")
+        << QList<FoundFile>{named("/copy", 8, 1, qint64(1) << 20), named("/own", 9, 1, -1)}
+        << "This frees 1.0 GB on disk once the trash is emptied."
+        << "/copy (1.0 GB, frees 1.0 MB)\n/own (1.0 GB, frees 1.0 GB)";
+}
+
+void tst_ResultActions::confirmationTellsWhatIsFreed()
+{
+    QFETCH(QList<FoundFile>, files);
+    QFETCH(QString, freed);
+    QFETCH(QString, fileList);
+    const TrashConfirmation confirmation = trashConfirmation(files);
+    QCOMPARE(confirmation.freed, freed);
+    QCOMPARE(confirmation.fileList, fileList);
 }
 
 void tst_ResultActions::csvQuotesAndEscapes()

@@ -20,6 +20,9 @@ private Q_SLOTS:
     void selectionFollowsItsFile();
     void filter_data();
     void filter();
+    void diskAndFrees_data();
+    void diskAndFrees();
+    void sortsByDiskAndFrees();
 };
 
 void tst_ResultModel::sizeText_data()
@@ -90,6 +93,77 @@ void tst_ResultModel::selectionFollowsItsFile()
     // Gone from the rows, it is no longer selected.
     model.setFiles({{30, QStringLiteral("/bigger")}});
     QVERIFY(selection.selectedRows().isEmpty());
+}
+
+static FoundFile fileOf(const QString &path, qint64 size, qint64 allocated, qint64 frees)
+{
+    FoundFile file;
+    file.path = path;
+    file.size = size;
+    file.allocated = allocated;
+    file.frees = frees;
+    return file;
+}
+
+void tst_ResultModel::diskAndFrees_data()
+{
+    QTest::addColumn<qint64>("allocated");
+    QTest::addColumn<qint64>("frees");
+    QTest::addColumn<QString>("diskText");
+    QTest::addColumn<QString>("freesText");
+    QTest::addColumn<QString>("freesTip");
+    QTest::newRow("sparse") << qint64(4096) << qint64(4096) << "0.00390625" << "0.00390625"
+                            << "4,096 bytes";
+    QTest::newRow("other names") << qint64(1048576) << qint64(0) << "1" << "0" << "0 bytes";
+    QTest::newRow("not measured") << qint64(1048576) << qint64(-1) << "1" << "\u2013"
+                                  << "Not known yet";
+    // Where the space on disk is not known, the length stands for it.
+    QTest::newRow("disk unknown") << qint64(-1) << qint64(-1) << "5" << "\u2013"
+                                  << "Not known yet";
+}
+
+void tst_ResultModel::diskAndFrees()
+{
+    QFETCH(qint64, allocated);
+    QFETCH(qint64, frees);
+    QFETCH(QString, diskText);
+    QFETCH(QString, freesText);
+    QFETCH(QString, freesTip);
+    ResultModel model;
+    model.setFiles({fileOf(QStringLiteral("/a"), 5 * 1048576, allocated, frees)});
+    QCOMPARE(model.index(0, ResultModel::SizeColumn).data().toString(), QStringLiteral("5"));
+    QCOMPARE(model.index(0, ResultModel::DiskColumn).data().toString(), diskText);
+    QCOMPARE(model.index(0, ResultModel::FreesColumn).data().toString(), freesText);
+    QVERIFY(model.index(0, ResultModel::FreesColumn).data(Qt::ToolTipRole).toString().contains(
+        freesTip));
+    QCOMPARE(model.headerData(ResultModel::DiskColumn, Qt::Horizontal).toString(),
+             QStringLiteral("On disk"));
+    QCOMPARE(model.headerData(ResultModel::FreesColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Frees"));
+}
+
+void tst_ResultModel::sortsByDiskAndFrees()
+{
+    ResultModel model;
+    model.setFiles({fileOf(QStringLiteral("/long"), 900, 0, 0),
+                    fileOf(QStringLiteral("/mid"), 500, 500, -1),
+                    fileOf(QStringLiteral("/short"), 100, 400, 400)});
+    model.sort(ResultModel::DiskColumn, Qt::DescendingOrder);
+    QCOMPARE(model.file(0).path, QStringLiteral("/mid"));
+    QCOMPARE(model.file(2).path, QStringLiteral("/long"));
+    // A "Frees" not known yet sorts below every known one.
+    model.sort(ResultModel::FreesColumn, Qt::DescendingOrder);
+    QCOMPARE(model.file(0).path, QStringLiteral("/short"));
+    QCOMPARE(model.file(2).path, QStringLiteral("/mid"));
+    model.sort(ResultModel::FreesColumn, Qt::AscendingOrder);
+    QCOMPARE(model.file(0).path, QStringLiteral("/mid"));
+    // A file measured since shows its new figure in the same order.
+    model.setFiles({fileOf(QStringLiteral("/long"), 900, 0, 0),
+                    fileOf(QStringLiteral("/mid"), 500, 500, 500),
+                    fileOf(QStringLiteral("/short"), 100, 400, 400)});
+    QCOMPARE(model.file(2).path, QStringLiteral("/mid"));
+    QCOMPARE(model.index(2, ResultModel::FreesColumn).data().toString(),
+             QStringLiteral("0.000476837"));
 }
 
 QTEST_GUILESS_MAIN(tst_ResultModel)

@@ -148,7 +148,8 @@ void tst_WidgetResults::deleteMovesSelectedRowsToTheTrash()
     QVERIFY(QFileInfo::exists(tree->path() + "/f30.bin"));
 #else
     QCOMPARE(rowsOf(w, 1), QStringList({tree->path() + "/f20.bin"}));
-    QCOMPARE(status(w)->text(), QString("Moved 2 files, 40 bytes, to the trash"));
+    QCOMPARE(status(w)->text(), QString("Moved 2 files, 40 bytes, to the trash; the space comes back when "
+                     "the trash is emptied"));
     QVERIFY(QFileInfo::exists(sandbox + "/data/Trash/files/f30.bin"));
 #endif
 
