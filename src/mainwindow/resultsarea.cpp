@@ -1,5 +1,6 @@
 #include "mainwindow/resultsarea.h"
 
+#include "mainwindow/folderspage.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
@@ -47,6 +48,11 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
         Q_EMIT currentViewChanged(index);
     });
     updateTabsShown();
+    // The folders of the same scan, as a second view; its tab shows once a
+    // scan has ended with folders to show.
+    folders = new FoldersPage(this);
+    addView(tr("Folders"), folders);
+    setViewShown(FoldersView, false);
 
     view->setModel(resultmodel);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -129,6 +135,15 @@ void ResultsArea::updateTabsShown()
 void ResultsArea::clear()
 {
     resultmodel->clear();
+    showFolders({}, SizeKind::Apparent);
+}
+
+void ResultsArea::showFolders(const QList<FolderSize> &list, SizeKind by)
+{
+    if (!folders)
+        return;
+    folders->setFolders(list, by);
+    setViewShown(FoldersView, !list.isEmpty());
 }
 
 void ResultsArea::startScan(const QDateTime &started)

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "scan/foldertree.h"
 #include "scan/foundfile.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QWidget>
 
+class FoldersPage;
 class QAction;
 class QMenu;
 class QStackedWidget;
@@ -32,7 +34,7 @@ public:
     // The views of the same scan, one tab each above them; the table of
     // files is the first. Switching views never rescans. The tabs show once
     // a second view is shown.
-    enum View { FilesView = 0 };
+    enum View { FilesView = 0, FoldersView = 1 };
     // Adds a view after the others and returns its number.
     int addView(const QString &title, QWidget *page);
     // Shows or hides a view's tab (a view with nothing to show yet).
@@ -53,6 +55,10 @@ public:
     void showLive(const QList<FoundFile> &files);
     void showFinal(const QList<FoundFile> &files);
     void setScanRunning(bool running);
+    // The largest folders of an ended scan, by the kind of size it ranked
+    // by; the "Folders" view shows while there are any.
+    void showFolders(const QList<FolderSize> &folders, SizeKind by);
+    FoldersPage *foldersPage() const { return folders; }
 
     // The files of the selected rows, top to bottom.
     QList<FoundFile> selectedResults() const;
@@ -84,6 +90,7 @@ private:
     // Takes the rows of these files out of the table (they went to the trash).
     void removeResults(const QList<FoundFile> &files);
 
+    FoldersPage *folders = nullptr;
     QTabBar *viewTabs = nullptr;
     QStackedWidget *views = nullptr;
     ResultsView *view = nullptr;
