@@ -37,7 +37,7 @@ bool CopyMarks::keepOnly(const QList<FoundFile> &rows)
         listed.insert(file.path, file.size);
     bool changed = false;
     for (CopySet &set : found) {
-        const auto gone = [&](const CopyFile &file) {
+        const auto gone = [&](const CopyEntry &file) {
             const auto row = listed.constFind(file.path);
             return row == listed.cend() || row.value() != set.size;
         };
@@ -58,7 +58,7 @@ void CopyMarks::reindex()
 {
     places.clear();
     for (int s = 0; s < found.size(); ++s) {
-        const QList<CopyFile> &files = found.at(s).files;
+        const QList<CopyEntry> &files = found.at(s).files;
         for (int i = 0; i < files.size(); ++i)
             places.insert(files.at(i).path, {s, i});
     }
@@ -77,8 +77,8 @@ QString CopyMarks::toolTip(const QString &path) const
     const auto place = places.constFind(path);
     if (place == places.cend())
         return {};
-    const QList<CopyFile> &files = found.at(place->set).files;
-    const CopyFile &file = files.at(place->index);
+    const QList<CopyEntry> &files = found.at(place->set).files;
+    const CopyEntry &file = files.at(place->index);
     QStringList lines;
     lines << (place->index == 0 ? QCoreApplication::translate("Widget", "The copy kept by \"Select Extra Copies\". The others:")
                                 : QCoreApplication::translate("Widget", "An extra copy. The others:"));

@@ -3,6 +3,7 @@
 #include "mainwindow/filterfield.h"
 #include "mainwindow/resultfilter.h"
 #include "mainwindow/copylookup.h"
+#include "mainwindow/folderspage.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
@@ -40,9 +41,13 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     views->addWidget(view);
     viewTabs = new QTabBar(this);
     viewTabs->setObjectName(QStringLiteral("viewTabs"));
+    viewTabs->setAccessibleName(tr("Views"));
+    viewTabs->setAccessibleDescription(
+        tr("Switches between the views of the same scan: files, folders, changes"));
     viewTabs->setDrawBase(false);
     viewTabs->setExpanding(false);
     viewTabs->addTab(tr("Files"));
+    viewTabs->setTabToolTip(FilesView, tr("The largest files of the scan"));
     if (auto *box = qobject_cast<QBoxLayout *>(layout()))
         box->insertWidget(box->indexOf(views), viewTabs);
     connect(viewTabs, &QTabBar::currentChanged, this, [this](int index) {
@@ -64,6 +69,12 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     connect(resultmodel, &QAbstractItemModel::rowsRemoved, this, report);
     connect(resultmodel, &QAbstractItemModel::modelReset, this, report);
     connect(resultmodel, &QAbstractItemModel::layoutChanged, this, report);
+
+    // The folders of the same scan, as a second view; its tab shows once a
+    // scan has ended with folders to show.
+    folders = new FoldersPage(this);
+    addView(tr("Folders"), folders, tr("The largest folders of the scan"));
+    setViewShown(FoldersView, false);
 
     view->setModel(resultmodel);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -104,10 +115,11 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     connect(resultActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
 }
 
-int ResultsArea::addView(const QString &title, QWidget *page)
+int ResultsArea::addView(const QString &title, QWidget *page, const QString &description)
 {
     views->addWidget(page);
     const int index = viewTabs->addTab(title);
+    viewTabs->setTabToolTip(index, description.isEmpty() ? title : description);
     updateTabsShown();
     if (page->metaObject()->indexOfSignal("shownCountChanged(int,int)") >= 0)
         connect(page, SIGNAL(shownCountChanged(int, int)), this, SLOT(pageCountChanged(int, int)));
@@ -188,6 +200,15 @@ void ResultsArea::clear()
 {
     copyLookup->stop();
     resultmodel->clear();
+    showFolders({}, SizeKind::Apparent);
+}
+
+void ResultsArea::showFolders(const QList<FolderSize> &list, SizeKind by)
+{
+    if (!folders)
+        return;
+    folders->setFolders(list, by);
+    setViewShown(FoldersView, !list.isEmpty());
 }
 
 void ResultsArea::startScan(const QDateTime &started)

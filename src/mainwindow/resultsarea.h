@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/foldertree.h"
 #include "scan/foundfile.h"
 
 #include <QDateTime>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 class CopyLookup;
+class FoldersPage;
 class QAction;
 class QMenu;
 class QStackedWidget;
@@ -35,9 +37,10 @@ public:
     // The views of the same scan, one tab each above them; the table of
     // files is the first. Switching views never rescans. The tabs show once
     // a second view is shown.
-    enum View { FilesView = 0 };
+    enum View { FilesView = 0, FoldersView = 1 };
     // Adds a view after the others and returns its number.
-    int addView(const QString &title, QWidget *page);
+    // The description is what its tab's tool-tip and a screen reader say.
+    int addView(const QString &title, QWidget *page, const QString &description = QString());
     // Shows or hides a view's tab (a view with nothing to show yet).
     void setViewShown(int view, bool shown);
     bool isViewShown(int view) const;
@@ -58,6 +61,10 @@ public:
     void showLive(const QList<FoundFile> &files);
     void showFinal(const QList<FoundFile> &files);
     void setScanRunning(bool running);
+    // The largest folders of an ended scan, by the kind of size it ranked
+    // by; the "Folders" view shows while there are any.
+    void showFolders(const QList<FolderSize> &folders, SizeKind by);
+    FoldersPage *foldersPage() const { return folders; }
 
     // The files of the selected rows, top to bottom.
     QList<FoundFile> selectedResults() const;
@@ -102,6 +109,7 @@ private:
     void removeResults(const QList<FoundFile> &files);
     void reportShownCount();
 
+    FoldersPage *folders = nullptr;
     QTabBar *viewTabs = nullptr;
     QStackedWidget *views = nullptr;
     ResultsView *view = nullptr;

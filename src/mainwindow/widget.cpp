@@ -221,6 +221,8 @@ void Widget::scancomplete()
     if (found.isEmpty())
         showEmptyResultMessage();
     results->showFinal(found);
+    results->showFolders(session->largestFolders(100, session->options().rankBy),
+                         session->options().rankBy);
     history->scanEnded(scanRecordOf(*session, scannedRoots, found));
     if (stopped)
         return;

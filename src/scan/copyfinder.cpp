@@ -20,7 +20,7 @@
 
 namespace copies {
 
-bool keptBefore(const CopyFile &a, const CopyFile &b)
+bool keptBefore(const CopyEntry &a, const CopyEntry &b)
 {
     if (a.path.size() != b.path.size())
         return a.path.size() < b.path.size();
@@ -29,7 +29,7 @@ bool keptBefore(const CopyFile &a, const CopyFile &b)
     return pathcodec::compareNative(a.path, b.path) < 0;
 }
 
-void sortForKeeping(QList<CopyFile> &files)
+void sortForKeeping(QList<CopyEntry> &files)
 {
     std::sort(files.begin(), files.end(), keptBefore);
 }
@@ -38,7 +38,7 @@ qint64 freeableBytes(const CopySet &set)
 {
     // Files that share their blocks take one place between them.
     QList<int> places;
-    for (const CopyFile &file : set.files) {
+    for (const CopyEntry &file : set.files) {
         if (!places.contains(file.storage))
             places << file.storage;
     }
@@ -353,7 +353,7 @@ CopyReport CopyFinder::run()
         QList<QByteArray> placements;
         for (int index : group) {
             const Candidate &candidate = candidates[size_t(index)];
-            CopyFile file;
+            CopyEntry file;
             file.path = candidate.path;
             file.modified = candidate.stamp.modified;
             if (candidate.layout.shared) {
@@ -370,9 +370,9 @@ CopyReport CopyFinder::run()
             }
             set.files << file;
         }
-        for (CopyFile &file : set.files) {
+        for (CopyEntry &file : set.files) {
             file.sharesSpace =
-                std::count_if(set.files.cbegin(), set.files.cend(), [&](const CopyFile &other) {
+                std::count_if(set.files.cbegin(), set.files.cend(), [&](const CopyEntry &other) {
                     return other.storage == file.storage;
                 }) > 1;
         }

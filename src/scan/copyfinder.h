@@ -22,7 +22,7 @@ class QThread;
 // cannot be read is left out and named.
 
 // One file of a set of copies.
-struct CopyFile
+struct CopyEntry
 {
     QString path;
     // Nanoseconds since the epoch, as the finder read it.
@@ -40,7 +40,7 @@ struct CopyFile
 struct CopySet
 {
     qint64 size = 0;
-    QList<CopyFile> files;
+    QList<CopyEntry> files;
 };
 
 // A file left out of the comparison, and why.
@@ -62,9 +62,9 @@ namespace copies {
 
 // The rule "Select Extra Copies" keeps by: the shortest path, then the
 // oldest file, then the byte order of the paths.
-bool keptBefore(const CopyFile &a, const CopyFile &b);
+bool keptBefore(const CopyEntry &a, const CopyEntry &b);
 // Sorts a set's files into that order.
-void sortForKeeping(QList<CopyFile> &files);
+void sortForKeeping(QList<CopyEntry> &files);
 
 // The bytes removing every file but the kept one would free: the size once
 // for each place the set's data is stored in beyond the first.

@@ -725,7 +725,7 @@ QByteArray formatCopies(const QList<CopySet> &sets, bool nullTerminated, bool ex
         if (!records.isEmpty())
             records += nullTerminated ? QByteArray(1, '\0') : QByteArray("\n");
         QList<FoundFile> files;
-        for (const CopyFile &file : set.files)
+        for (const CopyEntry &file : set.files)
             files.append({set.size, file.path});
         records += formatResults(files, nullTerminated, exactBytes);
     }

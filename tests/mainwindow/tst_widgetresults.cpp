@@ -8,6 +8,7 @@
 #include "widgettest.h"
 #include "net/httpclient.h"
 #include "mainwindow/resultmodel.h"
+#include "mainwindow/folderspage.h"
 #include "mainwindow/resultsarea.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
@@ -367,7 +368,15 @@ void tst_WidgetResults::viewsSwitchWithoutRescanning()
     auto *area = w.findChild<ResultsArea *>();
     auto *tabs = w.findChild<QTabBar *>("viewTabs");
     QVERIFY(area && tabs);
+    // The folders of the scan are the second view.
+    QVERIFY(tabs->isVisibleTo(&w));
+    QVERIFY(area->isViewShown(ResultsArea::FoldersView));
+    auto *folders = area->foldersPage()->model();
+    QCOMPARE(folders->rowCount(), 1);
+    QCOMPARE(folders->index(0, FolderModel::PathColumn).data().toString(), root);
+    QCOMPARE(folders->index(0, FolderModel::SizeColumn).data().toString(), "2");
     // One view: no tabs to choose from.
+    area->setViewShown(ResultsArea::FoldersView, false);
     QVERIFY(!tabs->isVisibleTo(&w));
 
     auto *other = new QLabel("other");

@@ -101,7 +101,7 @@ private:
         QStringList text;
         for (const CopySet &set : sets) {
             QStringList names;
-            for (const CopyFile &file : set.files)
+            for (const CopyEntry &file : set.files)
                 names << QDir(dir).relativeFilePath(file.path);
             text << names.join(' ');
         }
@@ -234,12 +234,12 @@ void tst_CopyFinder::keepRule()
 {
     QFETCH(QStringList, paths);
     QFETCH(QList<qint64>, modified);
-    QList<CopyFile> files;
+    QList<CopyEntry> files;
     for (qsizetype i = 0; i < paths.size(); ++i)
         files.append({paths.at(i), modified.at(i)});
     copies::sortForKeeping(files);
     QStringList order;
-    for (const CopyFile &file : files)
+    for (const CopyEntry &file : files)
         order << file.path;
     QFETCH(QStringList, kept);
     QCOMPARE(order, kept);
@@ -445,7 +445,7 @@ void tst_CopyFinder::reflinkedCopySharesSpace()
     CopyFinder finder({{size, mount + "/c"}, {size, mount + "/b"}, {size, mount + "/a"}});
     const CopyReport report = finder.run();
     QCOMPARE(describe(report.sets, mount), "a b c");
-    const QList<CopyFile> &files = report.sets.front().files;
+    const QList<CopyEntry> &files = report.sets.front().files;
     QVERIFY(files.at(0).sharesSpace);
     QVERIFY(files.at(1).sharesSpace);
     QVERIFY(!files.at(2).sharesSpace);
