@@ -14,8 +14,8 @@ QString install(QCoreApplication *app, const QLocale &locale)
         return {};
     auto *own = new QTranslator(app);
     if (!own->load(locale, QStringLiteral("vastrel"), QStringLiteral("_"),
-                   QStringLiteral(":/i18n"))
-        || !app->installTranslator(own)) {
+                   QStringLiteral(":/i18n")) ||
+        !app->installTranslator(own)) {
         delete own;
         return {};
     }

@@ -1,13 +1,13 @@
 #include "config/config.h"
 
-#include "settings/scansettings.h"
-#include "settings/settings.h"
 #include "config/countvalidator.h"
 #include "config/scangroup.h"
-#include "widgets/plaintext.h"
 #include "net/updateprotocol.h"
 #include "platform/platform.h"
+#include "settings/scansettings.h"
+#include "settings/settings.h"
 #include "ui_config.h"
+#include "widgets/plaintext.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -39,8 +39,8 @@ double luminance(const QColor &color)
     const auto channel = [](double c) {
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF())
-        + 0.0722 * channel(color.blueF());
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+        0.0722 * channel(color.blueF());
 }
 
 double contrast(const QColor &a, const QColor &b)
@@ -52,8 +52,7 @@ double contrast(const QColor &a, const QColor &b)
 // The stretches of a document whose character format passes a test, as
 // (start, end) positions; collected first, since formatting them changes the
 // fragments.
-template<class Test>
-QList<std::pair<int, int>> fragments(const QTextDocument &document, Test test)
+template<class Test> QList<std::pair<int, int>> fragments(const QTextDocument &document, Test test)
 {
     QList<std::pair<int, int>> found;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -281,7 +280,8 @@ void Config::on_pushButton_clicked()
     if (count)
         file->setValue(QStringLiteral("topnumber"), *count);
     file->setValue(QStringLiteral("autoupdatecheck"), int(ui->autocheckupdateb->checkState()));
-    settings::setKeepScanHistory(*file, ui->keephistoryb->isChecked() ? ui->keepcountb->value() : 0);
+    settings::setKeepScanHistory(*file,
+                                 ui->keephistoryb->isChecked() ? ui->keepcountb->value() : 0);
     scansettings::save(*file, scanGroup->options());
     // Shown as saved: extensions cleaned, words that were no type dropped.
     scanGroup->setOptions(scansettings::load(*file));

@@ -1,10 +1,10 @@
 #include "config/scangroup.h"
 #include "ui_scangroup.h"
 
-#include "widgets/directorychooser.h"
-#include "widgets/plaintext.h"
 #include "scan/filetypes.h"
 #include "scan/pathcodec.h"
+#include "widgets/directorychooser.h"
+#include "widgets/plaintext.h"
 
 #include <QDir>
 
@@ -64,7 +64,7 @@ void ScanGroup::setOptions(const ScanOptions &options)
     // Without a size filter the field suggests 100 MB, as the days field
     // suggests a year.
     ui->minsizeb->setChecked(options.minSize > 0);
-    const SizeInUnit size = options.minSize > 0 ? sizeInUnit(options.minSize) : SizeInUnit{100, 2};
+    const SizeInUnit size = options.minSize > 0 ? sizeInUnit(options.minSize) : SizeInUnit {100, 2};
     ui->minsizeunit->setCurrentIndex(size.unit);
     ui->minsizevalue->setValue(size.value);
 
@@ -170,7 +170,8 @@ void ScanGroup::updateTypesNote()
     const QStringList rejected =
         ui->typesb->isChecked() ? rejectedTypesIn(ui->typesedit->text()) : QStringList();
     ui->typesnote->setVisible(!rejected.isEmpty());
-    ui->typesnote->setText(rejected.isEmpty()
-                               ? QString()
-                               : tr("Not file types, left out: %1").arg(rejected.join(QLatin1Char(' '))));
+    ui->typesnote->setText(
+        rejected.isEmpty()
+            ? QString()
+            : tr("Not file types, left out: %1").arg(rejected.join(QLatin1Char(' '))));
 }

@@ -1,7 +1,7 @@
 #include "customdir/customdir.h"
 
-#include "widgets/directorychooser.h"
 #include "ui_customdir.h"
+#include "widgets/directorychooser.h"
 
 #include <QDir>
 #include <QStandardItem>

@@ -3,9 +3,7 @@
 #include "frameless/windowdrag.h"
 
 framelessdialog::framelessdialog(QWidget *parent)
-    : QDialog(parent)
-    , dragPosition(0, 0)
-    , mousePressed(false)
+    : QDialog(parent), dragPosition(0, 0), mousePressed(false)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     setModal(true);

@@ -3,9 +3,7 @@
 #include "frameless/windowdrag.h"
 
 FramelessWindow::FramelessWindow(QWidget *parent)
-    : QWidget(parent, Qt::Window)
-    , dragPosition(0, 0)
-    , mousePressed(false)
+    : QWidget(parent, Qt::Window), dragPosition(0, 0), mousePressed(false)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     setWindowModality(Qt::ApplicationModal);

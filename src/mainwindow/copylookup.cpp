@@ -40,7 +40,8 @@ QList<QAction *> CopyLookup::actions() const
 
 void CopyLookup::updateActions()
 {
-    findAction->setEnabled(model->copyMarks().canFindCopies(model->files(), running || scanRunning));
+    findAction->setEnabled(
+        model->copyMarks().canFindCopies(model->files(), running || scanRunning));
     selectExtraAction->setEnabled(model->copyMarks().hasSets() && !scanRunning);
 }
 
@@ -89,10 +90,10 @@ void CopyLookup::showProgress()
     const QLocale locale = scanstatus::numberLocale();
     const qint64 hashed = restart ? 0 : search->bytesHashed();
     const qint64 total = restart ? 0 : search->bytesToHash();
-    Q_EMIT statusChanged(tr("Looking for copies: %1 of %2 read")
-                             .arg(scanstatus::bytesText(hashed, locale),
-                                  scanstatus::bytesText(total, locale)),
-                         QString());
+    Q_EMIT statusChanged(
+        tr("Looking for copies: %1 of %2 read")
+            .arg(scanstatus::bytesText(hashed, locale), scanstatus::bytesText(total, locale)),
+        QString());
 }
 
 void CopyLookup::searchFinished()
@@ -140,8 +141,8 @@ void CopyLookup::selectExtraCopies()
     const int lastColumn = model->columnCount() - 1;
     for (int row : rows)
         selection.select(model->index(row, 0), model->index(row, lastColumn));
-    view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect |
-                                                  QItemSelectionModel::Rows);
+    view->selectionModel()->select(selection,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     const QModelIndex first = model->index(rows.first(), ResultModel::SizeColumn);
     view->selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
     view->scrollTo(first);

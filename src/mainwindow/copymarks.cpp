@@ -42,8 +42,7 @@ bool CopyMarks::keepOnly(const QList<FoundFile> &rows)
             return row == listed.cend() || row.value() != set.size;
         };
         const qsizetype before = set.files.size();
-        set.files.erase(std::remove_if(set.files.begin(), set.files.end(), gone),
-                        set.files.end());
+        set.files.erase(std::remove_if(set.files.begin(), set.files.end(), gone), set.files.end());
         changed = changed || set.files.size() != before;
     }
     found.erase(std::remove_if(found.begin(), found.end(),
@@ -80,14 +79,17 @@ QString CopyMarks::toolTip(const QString &path) const
     const QList<CopyEntry> &files = found.at(place->set).files;
     const CopyEntry &file = files.at(place->index);
     QStringList lines;
-    lines << (place->index == 0 ? QCoreApplication::translate("Widget", "The copy kept by \"Select Extra Copies\". The others:")
-                                : QCoreApplication::translate("Widget", "An extra copy. The others:"));
+    lines << (place->index == 0
+                  ? QCoreApplication::translate(
+                        "Widget", "The copy kept by \"Select Extra Copies\". The others:")
+                  : QCoreApplication::translate("Widget", "An extra copy. The others:"));
     int named = 0;
     for (int i = 0; i < files.size(); ++i) {
         if (i == place->index)
             continue;
         if (named == toolTipPaths) {
-            lines << QCoreApplication::translate("Widget", "… and %1 more").arg(files.size() - 1 - named);
+            lines << QCoreApplication::translate("Widget", "… and %1 more")
+                         .arg(files.size() - 1 - named);
             break;
         }
         lines << pathcodec::displayText(files.at(i).path);
@@ -95,8 +97,10 @@ QString CopyMarks::toolTip(const QString &path) const
     }
     if (file.sharesSpace)
         lines << QString()
-              << QCoreApplication::translate("Widget", "It shares its space on the disk with another copy rather than wasting it: "
-                    "moving one of them to the trash frees nothing.");
+              << QCoreApplication::translate(
+                     "Widget",
+                     "It shares its space on the disk with another copy rather than wasting it: "
+                     "moving one of them to the trash frees nothing.");
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -42,10 +42,12 @@ Outcome judge(const QList<QUrl> &urls, bool scanRunning)
             outcome.folders << folder;
     }
     if (outcome.folders.isEmpty()) {
-        outcome.message = QCoreApplication::translate("Widget", "Nothing to scan: only folders on this computer can be dropped");
+        outcome.message = QCoreApplication::translate(
+            "Widget", "Nothing to scan: only folders on this computer can be dropped");
     } else if (scanRunning) {
         outcome.folders.clear();
-        outcome.message = QCoreApplication::translate("Widget", "A scan is running: stop it before dropping a folder");
+        outcome.message = QCoreApplication::translate(
+            "Widget", "A scan is running: stop it before dropping a folder");
     }
     return outcome;
 }

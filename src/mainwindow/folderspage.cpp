@@ -78,9 +78,9 @@ QVariant FolderModel::data(const QModelIndex &index, int role) const
         case SizeColumn:
             return megabytesText(bytes);
         case ShareColumn:
-            return total > 0 ? locale.toString(100.0 * double(bytes) / double(total), 'f', 1) +
-                                   QLatin1Char('%')
-                             : QString();
+            return total > 0
+                ? locale.toString(100.0 * double(bytes) / double(total), 'f', 1) + QLatin1Char('%')
+                : QString();
         case FilesColumn:
             return locale.toString(folder.files);
         default:

@@ -35,7 +35,7 @@ QString agoText(const QDateTime &then, const QDateTime &now)
         return count(days, QT_TRANSLATE_NOOP("Widget", "yesterday"),
                      QT_TRANSLATE_NOOP("Widget", "%1 days ago"));
     return count(days / 30, QT_TRANSLATE_NOOP("Widget", "1 month ago"),
-                     QT_TRANSLATE_NOOP("Widget", "%1 months ago"));
+                 QT_TRANSLATE_NOOP("Widget", "%1 months ago"));
 }
 
 QString whenText(const QDateTime &then, const QDateTime &now)
@@ -52,7 +52,8 @@ QString pastScanText(const ScanSummary &scan, const QDateTime &now, const QLocal
 {
     QString when = whenText(scan.started, now) + QLatin1String(", ") + agoText(scan.started, now);
     if (scan.partial)
-        when += QLatin1Char(' ') + QCoreApplication::translate("Widget", "(stopped before its end)");
+        when +=
+            QLatin1Char(' ') + QCoreApplication::translate("Widget", "(stopped before its end)");
     return QCoreApplication::translate("Widget", "Results of %1: %2 files, %3")
         .arg(when, locale.toString(scan.fileCount), scanstatus::bytesText(scan.byteCount, locale));
 }

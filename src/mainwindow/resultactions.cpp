@@ -38,11 +38,12 @@ QString fileLine(const FoundFile &file, qint64 frees, quint32 namesRemoved)
     if (remain == 1)
         what = QCoreApplication::translate("ResultActions", "1 other name remains: frees nothing");
     else if (remain > 1)
-        what = QCoreApplication::translate("ResultActions", "%1 other names remain: frees nothing").arg(remain);
+        what = QCoreApplication::translate("ResultActions", "%1 other names remain: frees nothing")
+                   .arg(remain);
     else
         what = QCoreApplication::translate("ResultActions", "frees %1").arg(humanSize(frees));
     return pathcodec::displayText(file.path) + QStringLiteral(" (") + humanSize(file.size) +
-           QStringLiteral(", ") + what + QLatin1Char(')');
+        QStringLiteral(", ") + what + QLatin1Char(')');
 }
 
 // A CSV field, quoted by RFC 4180 when it holds a comma, a quote or a line
@@ -101,10 +102,12 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
 
     TrashConfirmation confirmation;
     confirmation.question = files.size() == 1
-                                ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?").arg(humanSize(total))
-                                : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
-                                      .arg(fileCount(files.size()), humanSize(total));
-    confirmation.freed = QCoreApplication::translate("ResultActions", "This frees %1 on disk once the trash is emptied.")
+        ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?")
+              .arg(humanSize(total))
+        : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
+              .arg(fileCount(files.size()), humanSize(total));
+    confirmation.freed = QCoreApplication::translate(
+                             "ResultActions", "This frees %1 on disk once the trash is emptied.")
                              .arg(humanSize(freed));
     if (lines.size() <= listedFiles) {
         confirmation.fileList = lines.join(QLatin1Char('\n'));
@@ -121,11 +124,13 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
 
 QString TrashReport::statusText() const
 {
-    QString text = trashed.isEmpty() ? QCoreApplication::translate("ResultActions", "Nothing was moved to the trash")
-                                     : QCoreApplication::translate("ResultActions", "Moved %1, %2, to the trash")
-                                           .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
+    QString text = trashed.isEmpty()
+        ? QCoreApplication::translate("ResultActions", "Nothing was moved to the trash")
+        : QCoreApplication::translate("ResultActions", "Moved %1, %2, to the trash")
+              .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
     if (!trashed.isEmpty())
-        text += QCoreApplication::translate("ResultActions", "; the space comes back when the trash is emptied");
+        text += QCoreApplication::translate("ResultActions",
+                                            "; the space comes back when the trash is emptied");
     if (!failures.isEmpty()) {
         text += failures.size() == 1
             ? QCoreApplication::translate("ResultActions", "; 1 file was left where it is")
@@ -212,9 +217,8 @@ QByteArray csv(const QList<FoundFile> &files)
     const QString lineEnd = QStringLiteral("\r\n");
     QString text = QStringLiteral("Size (bytes),Size (MB),Path") + lineEnd;
     for (const FoundFile &file : files) {
-        text += QString::number(file.size) + QLatin1Char(',') +
-                csvField(megabytesText(file.size)) + QLatin1Char(',') +
-                csvField(csvPath(file.path)) + lineEnd;
+        text += QString::number(file.size) + QLatin1Char(',') + csvField(megabytesText(file.size)) +
+            QLatin1Char(',') + csvField(csvPath(file.path)) + lineEnd;
     }
     return text.toUtf8();
 }

@@ -1,10 +1,10 @@
 #include "mainwindow/resultmodel.h"
 
-#include "widgets/plaintext.h"
 #include "mainwindow/resultfilter.h"
 #include "mainwindow/scanstatus.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
+#include "widgets/plaintext.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -47,9 +47,10 @@ void ResultModel::sortFiles(QList<FoundFile> &files) const
                              return ascending ? x < y : x > y;
                          });
     } else if (sortedBy == CopiesColumn) {
-        std::stable_sort(files.begin(), files.end(), [this](const FoundFile &a, const FoundFile &b) {
-            return marks.sortsBefore(a.path, b.path, order);
-        });
+        std::stable_sort(files.begin(), files.end(),
+                         [this](const FoundFile &a, const FoundFile &b) {
+                             return marks.sortsBefore(a.path, b.path, order);
+                         });
     } else {
         std::stable_sort(files.begin(), files.end(),
                          [ascending](const FoundFile &a, const FoundFile &b) {
@@ -82,8 +83,8 @@ void ResultModel::setFilterText(const QString &text)
 void ResultModel::showRows(QList<FoundFile> files)
 {
     const auto same = [](const FoundFile &a, const FoundFile &b) {
-        return a.size == b.size && a.path == b.path && a.allocated == b.allocated
-            && a.frees == b.frees;
+        return a.size == b.size && a.path == b.path && a.allocated == b.allocated &&
+            a.frees == b.frees;
     };
     if (std::equal(files.cbegin(), files.cend(), rows.cbegin(), rows.cend(), same))
         return;
@@ -197,8 +198,7 @@ QVariant ResultModel::data(const QModelIndex &index, int role) const
         if (isSizeColumn(index.column())) {
             const qint64 bytes = bytesIn(found, index.column());
             if (bytes < 0)
-                return plaintext::toolTip(
-                    QCoreApplication::translate("Widget", "Not known yet"));
+                return plaintext::toolTip(QCoreApplication::translate("Widget", "Not known yet"));
             const QLocale locale = scanstatus::numberLocale();
             return plaintext::toolTip(
                 QCoreApplication::translate("Widget", "%1 bytes").arg(locale.toString(bytes)));

@@ -24,7 +24,14 @@ class ResultModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { SizeColumn = 0, PathColumn = 1, CopiesColumn = 2, DiskColumn = 3, FreesColumn = 4, ColumnCount };
+    enum Column {
+        SizeColumn = 0,
+        PathColumn = 1,
+        CopiesColumn = 2,
+        DiskColumn = 3,
+        FreesColumn = 4,
+        ColumnCount
+    };
     enum Role {
         // The size in bytes (qint64).
         BytesRole = Qt::UserRole,

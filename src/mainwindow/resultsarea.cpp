@@ -1,9 +1,9 @@
 #include "mainwindow/resultsarea.h"
 
-#include "mainwindow/filterfield.h"
-#include "mainwindow/resultfilter.h"
 #include "mainwindow/copylookup.h"
+#include "mainwindow/filterfield.h"
 #include "mainwindow/folderspage.h"
+#include "mainwindow/resultfilter.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
@@ -64,7 +64,9 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     }
     connect(filterField, &QLineEdit::textChanged, this, &ResultsArea::setFilterText);
     connect(this, &ResultsArea::currentViewChanged, this, &ResultsArea::reportShownCount);
-    const auto report = [this] { reportShownCount(); };
+    const auto report = [this] {
+        reportShownCount();
+    };
     connect(resultmodel, &QAbstractItemModel::rowsInserted, this, report);
     connect(resultmodel, &QAbstractItemModel::rowsRemoved, this, report);
     connect(resultmodel, &QAbstractItemModel::modelReset, this, report);

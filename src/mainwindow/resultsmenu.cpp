@@ -43,10 +43,11 @@ ResultsMenu::ResultsMenu(QAbstractItemView *table, Files selectedFiles, Files sh
     connect(saveAction, &QAction::triggered, this, &ResultsMenu::saveList);
 
     confirm = [this](const resultactions::TrashConfirmation &question) {
-        QMessageBox box(QMessageBox::Question, tr("Move to Trash"), QString(),
-                        QMessageBox::Cancel, view->window());
-        showPlain(box, question.question + QLatin1Char(' ') + question.freed +
-                           QStringLiteral("\n\n") + question.fileList);
+        QMessageBox box(QMessageBox::Question, tr("Move to Trash"), QString(), QMessageBox::Cancel,
+                        view->window());
+        showPlain(box,
+                  question.question + QLatin1Char(' ') + question.freed + QStringLiteral("\n\n") +
+                      question.fileList);
         box.setDetailedText(question.details);
         QPushButton *go = box.addButton(tr("Move to Trash"), QMessageBox::AcceptRole);
         box.setDefaultButton(QMessageBox::Cancel);
@@ -54,9 +55,10 @@ ResultsMenu::ResultsMenu(QAbstractItemView *table, Files selectedFiles, Files sh
         return box.clickedButton() == go;
     };
     askSaveFile = [this] {
-        return QFileDialog::getSaveFileName(view->window(), tr("Save List"),
-                                            QDir::home().filePath(QStringLiteral("largest-files.csv")),
-                                            tr("CSV files (*.csv);;All files (*)"));
+        return QFileDialog::getSaveFileName(
+            view->window(), tr("Save List"),
+            QDir::home().filePath(QStringLiteral("largest-files.csv")),
+            tr("CSV files (*.csv);;All files (*)"));
     };
     warn = [this](const QString &title, const QString &text) {
         QMessageBox box(QMessageBox::Warning, title, QString(), QMessageBox::Ok, view->window());

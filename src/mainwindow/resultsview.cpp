@@ -31,8 +31,7 @@ int ResultsView::sizeColumnWidth(int column) const
     const QFontMetrics metrics = fontMetrics();
     int widest = -1, widestRow = -1;
     for (int row = 0; row < items->rowCount(); ++row) {
-        const int width =
-            metrics.horizontalAdvance(items->index(row, column).data().toString());
+        const int width = metrics.horizontalAdvance(items->index(row, column).data().toString());
         if (width > widest) {
             widest = width;
             widestRow = row;

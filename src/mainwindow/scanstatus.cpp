@@ -51,8 +51,7 @@ QLocale numberLocale()
 
 QString bytesText(qint64 bytes, const QLocale &locale)
 {
-    return locale.formattedDataSize(qMax<qint64>(bytes, 0), 1,
-                                    QLocale::DataSizeTraditionalFormat);
+    return locale.formattedDataSize(qMax<qint64>(bytes, 0), 1, QLocale::DataSizeTraditionalFormat);
 }
 
 QString elapsedText(qint64 ms, const QLocale &locale)
@@ -69,14 +68,14 @@ QString elapsedText(qint64 ms, const QLocale &locale)
 
 QString figuresText(const Figures &figures, const QLocale &locale)
 {
-    return filesText(figures.files, locale) + QStringLiteral(", ")
-        + bytesText(figures.bytes, locale);
+    return filesText(figures.files, locale) + QStringLiteral(", ") +
+        bytesText(figures.bytes, locale);
 }
 
 QString progress(const Figures &figures, const QLocale &locale)
 {
-    return figuresText(figures, locale) + QStringLiteral(", ")
-        + elapsedText(figures.elapsedMs, locale) + unreadableText(figures.unreadable, locale);
+    return figuresText(figures, locale) + QStringLiteral(", ") +
+        elapsedText(figures.elapsedMs, locale) + unreadableText(figures.unreadable, locale);
 }
 
 QString summary(const Figures &figures, bool stopped, const QLocale &locale)

@@ -1,7 +1,7 @@
 #include "mainwindow/statusline.h"
 
-#include "widgets/plaintext.h"
 #include "scan/pathcodec.h"
+#include "widgets/plaintext.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -161,9 +161,9 @@ QString StatusLine::listText() const
         return unreadable;
     if (unreadable.isEmpty())
         return leftOut;
-    return tr("Folders that could not be read:") + QLatin1Char('\n') + unreadable
-        + QStringLiteral("\n\n") + tr("Files left out of the comparison:") + QLatin1Char('\n')
-        + leftOut;
+    return tr("Folders that could not be read:") + QLatin1Char('\n') + unreadable +
+        QStringLiteral("\n\n") + tr("Files left out of the comparison:") + QLatin1Char('\n') +
+        leftOut;
 }
 
 void StatusLine::showUnreadable()
@@ -201,8 +201,8 @@ void StatusLine::showUnreadable()
 bool StatusLine::eventFilter(QObject *watched, QEvent *event)
 {
     // The events go on to the window either way, which drags itself by them.
-    const bool mouseEvent = event->type() == QEvent::MouseButtonPress ||
-        event->type() == QEvent::MouseButtonRelease;
+    const bool mouseEvent =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
     if (watched == label && mouseEvent && !(unreadable.isEmpty() && leftOut.isEmpty())) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {

@@ -2,8 +2,6 @@
 #include "mainwindow/resultsmenu.h"
 #include "ui_widget.h"
 
-#include "settings/scansettings.h"
-#include "settings/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
 #include "frameless/screenfit.h"
@@ -11,11 +9,10 @@
 #include "mainwindow/copylookup.h"
 #include "mainwindow/cornergrip.h"
 #include "mainwindow/folderdrop.h"
-#include "mainwindow/picturetext.h"
-#include "widgets/plaintext.h"
-#include "mainwindow/quietslotsbyname.h"
 #include "mainwindow/historytext.h"
 #include "mainwindow/historyviews.h"
+#include "mainwindow/picturetext.h"
+#include "mainwindow/quietslotsbyname.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
 #include "mainwindow/scanprogress.h"
@@ -25,7 +22,10 @@
 #include "mainwindow/windowtray.h"
 #include "platform/platform.h"
 #include "scan/scansession.h"
+#include "settings/scansettings.h"
+#include "settings/settings.h"
 #include "store/scanstore.h"
+#include "widgets/plaintext.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -208,9 +208,9 @@ void Widget::scancomplete()
     progress->stop();
     results->setScanRunning(false);
     const bool stopped = session->wasStopped() || session->outOfMemory();
-    statusLine->setFigures((session->outOfMemory() ? tr("Out of memory. ") : QString()) +
-                           scanstatus::summary(progress->figures(), stopped,
-                                               scanstatus::numberLocale()));
+    statusLine->setFigures(
+        (session->outOfMemory() ? tr("Out of memory. ") : QString()) +
+        scanstatus::summary(progress->figures(), stopped, scanstatus::numberLocale()));
     statusLine->setUnreadable(progress->unreadableText());
     ui->scanstats->clear();
     ui->scanb->setText(tr("Scan"));

@@ -129,7 +129,7 @@ void registerDirectoryVerb()
     // current user only, which Explorer merges into the same menu.
     for (const VerbPlace &place : verbPlaces) {
         const QString key = QLatin1String(place.classKey) + QLatin1Char('\\') + verbName() +
-                            QStringLiteral("\\Command");
+            QStringLiteral("\\Command");
         QString placeCommand = command;
         placeCommand.replace(QStringLiteral("\"%1\""), QLatin1String(place.argument));
         if (!writeDefaultValue(QStringLiteral("HKEY_CLASSES_ROOT\\") + key, placeCommand))

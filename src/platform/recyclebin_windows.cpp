@@ -16,7 +16,6 @@ namespace recyclebin {
 
 namespace {
 
-
 std::wstring nativePath(const QString &path)
 {
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()).toStdWString();
@@ -86,12 +85,16 @@ HRESULT STDMETHODCALLTYPE DeleteSink::PostDeleteItem(DWORD, IShellItem *, HRESUL
 QString outcomeProblem(const DeleteOutcome &outcome)
 {
     if (outcome.wouldDelete)
-        return QCoreApplication::translate("ResultActions", "the Recycle Bin would not take it; Windows would have deleted it for good");
+        return QCoreApplication::translate(
+            "ResultActions",
+            "the Recycle Bin would not take it; Windows would have deleted it for good");
     const HRESULT failure = FAILED(outcome.operation) ? outcome.operation
         : FAILED(outcome.itemResult)                  ? outcome.itemResult
                                                       : S_OK;
     if (failure != S_OK)
-        return QCoreApplication::translate("ResultActions", "the Recycle Bin would not take it (%1)").arg(hresultText(failure));
+        return QCoreApplication::translate("ResultActions",
+                                           "the Recycle Bin would not take it (%1)")
+            .arg(hresultText(failure));
     // Success claimed without the delete happening, or with the file still
     // in its place, is no success.
     if (outcome.aborted || !outcome.reported || outcome.stillThere)
@@ -103,7 +106,8 @@ QString missingRecycleBin(const QString &path)
 {
     const std::wstring native = nativePath(path);
     if (native.compare(0, 2, L"\\\\") == 0)
-        return QCoreApplication::translate("ResultActions", "it is on a network drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions",
+                                           "it is on a network drive, which has no Recycle Bin");
     std::wstring root(native.size() + 1, L'\0');
     if (native.size() < MAX_PATH) {
         if (!GetVolumePathNameW(native.c_str(), root.data(), DWORD(root.size())))
@@ -116,13 +120,17 @@ QString missingRecycleBin(const QString &path)
     case DRIVE_FIXED:
         return QString();
     case DRIVE_REMOTE:
-        return QCoreApplication::translate("ResultActions", "it is on a network drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions",
+                                           "it is on a network drive, which has no Recycle Bin");
     case DRIVE_REMOVABLE:
-        return QCoreApplication::translate("ResultActions", "it is on a removable drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions",
+                                           "it is on a removable drive, which has no Recycle Bin");
     case DRIVE_CDROM:
-        return QCoreApplication::translate("ResultActions", "it is on an optical drive, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions",
+                                           "it is on an optical drive, which has no Recycle Bin");
     case DRIVE_RAMDISK:
-        return QCoreApplication::translate("ResultActions", "it is on a RAM disk, which has no Recycle Bin");
+        return QCoreApplication::translate("ResultActions",
+                                           "it is on a RAM disk, which has no Recycle Bin");
     default:
         return QCoreApplication::translate("ResultActions", "its drive has no Recycle Bin");
     }
@@ -137,7 +145,9 @@ bool moveToRecycleBin(const QString &path, QString *reason)
     }
     const ComScope com;
     if (!com.usable()) {
-        *reason = QCoreApplication::translate("ResultActions", "the Recycle Bin cannot be reached (%1)").arg(hresultText(com.hr));
+        *reason =
+            QCoreApplication::translate("ResultActions", "the Recycle Bin cannot be reached (%1)")
+                .arg(hresultText(com.hr));
         return false;
     }
     Released<IFileOperation> operation;
@@ -154,7 +164,8 @@ bool moveToRecycleBin(const QString &path, QString *reason)
     // by its short name, or not at all.
     const QString shell = shellpath::forShell(path);
     if (shell.isEmpty()) {
-        *reason = QCoreApplication::translate("ResultActions", "its path is too long for the Recycle Bin");
+        *reason = QCoreApplication::translate("ResultActions",
+                                              "its path is too long for the Recycle Bin");
         return false;
     }
     const std::wstring native = shell.toStdWString();

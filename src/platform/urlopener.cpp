@@ -70,16 +70,16 @@ void startXdgOpen(const QString &xdgOpen, const QUrl &url, QObject *receiver,
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     const QPointer<QObject> guard(receiver);
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, guard, failed](int status, QProcess::ExitStatus exit) {
-                         if (exit != QProcess::NormalExit)
-                             report(guard, failed,
-                                    QCoreApplication::translate("Platform",
-                                                                "the opener (xdg-open) crashed"));
-                         else if (status != 0)
-                             report(guard, failed, xdgOpenFailure(status));
-                         process->deleteLater();
-                     });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, guard, failed](int status, QProcess::ExitStatus exit) {
+            if (exit != QProcess::NormalExit)
+                report(guard, failed,
+                       QCoreApplication::translate("Platform", "the opener (xdg-open) crashed"));
+            else if (status != 0)
+                report(guard, failed, xdgOpenFailure(status));
+            process->deleteLater();
+        });
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, guard, failed](QProcess::ProcessError error) {
                          if (error != QProcess::FailedToStart)

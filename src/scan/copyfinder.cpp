@@ -78,7 +78,6 @@ QString summaryText(const QList<CopySet> &sets, const QLocale &locale)
 
 namespace {
 
-
 // Reading threads per device, and in all.
 constexpr int readersPerDevice = 2;
 constexpr int mostReaders = 8;
@@ -263,7 +262,8 @@ CopyReport CopyFinder::run()
             const bool replaced = found.inode != 0 && candidate.stamp.inode != 0 &&
                 (found.device != candidate.stamp.device || found.inode != candidate.stamp.inode);
             if (!candidate.stamp.regular || candidate.stamp.size != size || replaced) {
-                leaveOut(found.path, QCoreApplication::translate("CopyFinder", "changed since the scan"));
+                leaveOut(found.path,
+                         QCoreApplication::translate("CopyFinder", "changed since the scan"));
                 continue;
             }
             candidate.device = candidate.stamp.inode != 0 ? candidate.stamp.device : found.device;

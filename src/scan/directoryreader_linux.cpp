@@ -124,9 +124,7 @@ bool DirectoryReader::read(std::vector<DirectoryEntry> &entries)
                     entry.error = errno;
                     type = DT_UNKNOWN;
                 } else {
-                    type = S_ISREG(st.st_mode) ? DT_REG
-                        : S_ISDIR(st.st_mode)  ? DT_DIR
-                                               : DT_UNKNOWN;
+                    type = S_ISREG(st.st_mode) ? DT_REG : S_ISDIR(st.st_mode) ? DT_DIR : DT_UNKNOWN;
                     if (type == DT_REG)
                         setFileEntry(entry, st, milliseconds(st.st_mtim));
                 }

@@ -128,8 +128,8 @@ DirectoryHandle DirectoryReader::openChild(const DirectoryEntry &entry)
 {
     if (!d->dir || entry.position >= d->rawNames.size())
         return {};
-    const int fd =
-        openDirectoryAt(::dirfd(d->dir), d->rawNames[entry.position].c_str(), O_RDONLY | O_NOFOLLOW);
+    const int fd = openDirectoryAt(::dirfd(d->dir), d->rawNames[entry.position].c_str(),
+                                   O_RDONLY | O_NOFOLLOW);
     return fd < 0 ? DirectoryHandle() : DirectoryHandle {fd};
 }
 

@@ -244,12 +244,12 @@ int DirectoryWalk::defaultThreadCount()
 bool DirectoryWalk::isNetworkDrive(const QString &root)
 {
     const QString path = QDir(root).path();
-    bool driveRoot = path.size() == 3 && path.at(0).isLetter() &&
-                     path.at(1) == QLatin1Char(':') && path.at(2) == QLatin1Char('/');
+    bool driveRoot = path.size() == 3 && path.at(0).isLetter() && path.at(1) == QLatin1Char(':') &&
+        path.at(2) == QLatin1Char('/');
     if (path.startsWith(QLatin1String("//"))) {
         const qsizetype share = path.indexOf(QLatin1Char('/'), 2);
-        driveRoot = share > 2 && share + 1 < path.size() &&
-                    path.indexOf(QLatin1Char('/'), share + 1) == -1;
+        driveRoot =
+            share > 2 && share + 1 < path.size() && path.indexOf(QLatin1Char('/'), share + 1) == -1;
     }
     if (!driveRoot)
         return false;
@@ -318,8 +318,7 @@ void DirectoryWalk::Private::startPool(const std::shared_ptr<Private> &self)
         for (int i = 0; i < count; ++i)
             threads.emplace_back([self] { self->run(); });
     } catch (const std::system_error &) {
-    } catch (const std::bad_alloc &) {
-    }
+    } catch (const std::bad_alloc &) { }
     // Written only where no thread of the pool runs to read it.
     if (threads.empty())
         alone = true;
@@ -525,8 +524,7 @@ bool DirectoryWalk::Private::entersMount(const Mount &mount) const
 }
 
 void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
-                                     std::vector<DirectoryEntry> &entries,
-                                     std::vector<Work> &found)
+                                     std::vector<DirectoryEntry> &entries, std::vector<Work> &found)
 {
     AncestorRef parent(std::exchange(work.parent, nullptr));
     const bool isRoot = parent.get() == nullptr;
@@ -557,7 +555,7 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
         } else {
             const FileSystemKind kind = reader.fileSystemKind();
             enter = kind == FileSystemKind::Local ||
-                    (kind == FileSystemKind::Network && !options.skipNetwork);
+                (kind == FileSystemKind::Network && !options.skipNetwork);
         }
     }
     if (enter && info.mayRepeatAncestor && (info.device != 0 || info.inode != 0)) {
@@ -608,8 +606,8 @@ void DirectoryWalk::Private::process(Work &work, DirectoryReader &reader,
                 if (tree) {
                     const qint64 onDisk = entry.allocated < 0 ? entry.size : entry.allocated;
                     if (entry.links > 1) {
-                        tree->addLinked(work.folder, file.path(), entry.size, onDisk,
-                                        entry.device, entry.inode);
+                        tree->addLinked(work.folder, file.path(), entry.size, onDisk, entry.device,
+                                        entry.inode);
                     } else {
                         ++files;
                         bytes = saturatedSum(bytes, entry.size);

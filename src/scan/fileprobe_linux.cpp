@@ -5,10 +5,10 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <linux/fiemap.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,8 +69,7 @@ namespace {
 // visit until it returns false. False when the system gives no map or the
 // map is longer than mostExtents; true when the map was read to its end or
 // visit stopped it.
-template<typename Visit>
-bool readExtents(int fd, Visit visit)
+template<typename Visit> bool readExtents(int fd, Visit visit)
 {
     constexpr unsigned batch = 64;
     // The request and the extents it returns, in one buffer.

@@ -70,8 +70,7 @@ void FolderTree::FreeTable::operator()(Node **table) const
     std::free(table);
 }
 
-FolderTree::FolderTree()
-    : table(static_cast<Node **>(std::calloc(tableSize, sizeof(Node *))))
+FolderTree::FolderTree() : table(static_cast<Node **>(std::calloc(tableSize, sizeof(Node *))))
 {
     if (!table)
         throw std::bad_alloc();
@@ -284,7 +283,9 @@ QList<FolderSize> FolderTree::largest(int wanted, SizeKind by) const
         return by == SizeKind::OnDisk ? totals[i].allocated : totals[i].size;
     };
     // The smallest of those kept on top, to be replaced by a larger one.
-    const auto larger = [&](Index a, Index b) { return sizeOf(a) > sizeOf(b); };
+    const auto larger = [&](Index a, Index b) {
+        return sizeOf(a) > sizeOf(b);
+    };
     std::priority_queue<Index, std::vector<Index>, decltype(larger)> kept(larger);
     for (Index i = 0; i < total; ++i) {
         if (!totals[i].listed)

@@ -67,8 +67,8 @@ public:
     void addFiles(Index folder, qint64 files, qint64 size, qint64 allocated);
     // A file found directly in the folder that has more than one name; path
     // is its full path.
-    void addLinked(Index folder, const QString &path, qint64 size, qint64 allocated,
-                   quint64 device, quint64 inode);
+    void addLinked(Index folder, const QString &path, qint64 size, qint64 allocated, quint64 device,
+                   quint64 inode);
 
     // How many folders are counted.
     qint64 folderCount() const;

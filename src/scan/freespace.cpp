@@ -83,8 +83,7 @@ void measure(QList<FoundFile> &files, const QAtomicInt *stop)
     try {
         for (int i = 1; i < measureThreads(total); ++i)
             threads.emplace_back(work);
-    } catch (const std::system_error &) {
-    }
+    } catch (const std::system_error &) { }
     work();
     for (std::thread &thread : threads)
         thread.join();

@@ -3,14 +3,14 @@
 #include <QDir>
 
 #ifdef Q_OS_WIN
-#    include <QCoreApplication>
+#include <QCoreApplication>
 #else
-#    include "scan/pathcodec.h"
+#include "scan/pathcodec.h"
 
-#    include <unistd.h>
+#include <unistd.h>
 
-#    include <cstdlib>
-#    include <memory>
+#include <cstdlib>
+#include <memory>
 #endif
 
 namespace localpaths {

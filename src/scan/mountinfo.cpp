@@ -68,24 +68,23 @@ constexpr unsigned long fuseMagic = 0x65735546;
 // FUSE file systems whose files live on another machine; the mount table
 // names them "fuse.<name>" (or "fuseblk.<name>").
 const char *const networkFuse[] = {
-    "sshfs", "rclone", "s3fs", "gcsfuse", "goofys", "curlftpfs", "davfs", "davfs2",
-    "glusterfs", "ceph-fuse", "smbnetfs", "afpfs", "httpfs", "httpdirfs", "webdavfs",
-    "juicefs", "seaweedfs", "blobfuse", "blobfuse2", "onedriver", "gvfsd-fuse",
+    "sshfs",    "rclone",    "s3fs",      "gcsfuse",  "goofys",    "curlftpfs", "davfs",
+    "davfs2",   "glusterfs", "ceph-fuse", "smbnetfs", "afpfs",     "httpfs",    "httpdirfs",
+    "webdavfs", "juicefs",   "seaweedfs", "blobfuse", "blobfuse2", "onedriver", "gvfsd-fuse",
 };
 
 // The same file systems by the names the mount table gives them.
 const char *const pseudoTypes[] = {
-    "proc", "sysfs", "devpts", "cgroup", "cgroup2", "debugfs", "tracefs", "securityfs",
-    "pstore", "bpf", "configfs", "mqueue", "binfmt_misc", "fusectl", "efivarfs", "selinuxfs",
-    "smackfs", "nsfs", "devtmpfs",
+    "proc",       "sysfs",     "devpts",  "cgroup",   "cgroup2",  "debugfs",     "tracefs",
+    "securityfs", "pstore",    "bpf",     "configfs", "mqueue",   "binfmt_misc", "fusectl",
+    "efivarfs",   "selinuxfs", "smackfs", "nsfs",     "devtmpfs",
 };
 const char *const networkTypes[] = {
-    "nfs", "nfs4", "smbfs", "smb", "cifs", "smb2", "smb3", "9p", "ceph", "afs", "kafs",
-    "coda", "ncpfs", "ncp", "lustre", "gpfs", "beegfs",
+    "nfs", "nfs4", "smbfs", "smb",   "cifs", "smb2",   "smb3", "9p",     "ceph",
+    "afs", "kafs", "coda",  "ncpfs", "ncp",  "lustre", "gpfs", "beegfs",
 };
 
-template<std::size_t N>
-bool listed(const unsigned long (&list)[N], unsigned long magic)
+template<std::size_t N> bool listed(const unsigned long (&list)[N], unsigned long magic)
 {
     for (const unsigned long value : list) {
         if (value == magic)
@@ -94,8 +93,7 @@ bool listed(const unsigned long (&list)[N], unsigned long magic)
     return false;
 }
 
-template<std::size_t N>
-bool named(const char *const (&list)[N], const QByteArray &name)
+template<std::size_t N> bool named(const char *const (&list)[N], const QByteArray &name)
 {
     for (const char *value : list) {
         if (name == value)
@@ -201,8 +199,8 @@ MountsBelow mountsBelow(const QList<Mount> &table, const QString &root,
     QString prefix = root;
     if (!prefix.endsWith(QLatin1Char('/')))
         prefix.append(QLatin1Char('/'));
-    const qsizetype skip = canonicalRoot.endsWith(QLatin1Char('/')) ? canonicalRoot.size()
-                                                                    : canonicalRoot.size() + 1;
+    const qsizetype skip =
+        canonicalRoot.endsWith(QLatin1Char('/')) ? canonicalRoot.size() : canonicalRoot.size() + 1;
     qsizetype longest = -1;
     for (const Mount &mount : table) {
         // The longest mount point holding the root (of equal ones the later).

@@ -59,8 +59,8 @@ void TopFileMap::updateFloor()
 {
     qint64 floor = noFloor;
     if (count >= capacity)
-        floor = sizeMap.empty() ? std::numeric_limits<qint64>::max()
-                                : sizeOf(*sizeMap.begin(), kind);
+        floor =
+            sizeMap.empty() ? std::numeric_limits<qint64>::max() : sizeOf(*sizeMap.begin(), kind);
     smallest.store(floor, std::memory_order_relaxed);
 }
 

@@ -20,8 +20,7 @@ constexpr int stopAsked = 1;
 constexpr int destroying = 2;
 } // namespace
 
-walker::walker(TopFileMap *ranking) : QThread(nullptr), ranking(ranking), stopRequested(running)
-{ }
+walker::walker(TopFileMap *ranking) : QThread(nullptr), ranking(ranking), stopRequested(running) { }
 
 walker::~walker()
 {

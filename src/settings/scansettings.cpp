@@ -1,7 +1,7 @@
 #include "settings/scansettings.h"
 
-#include "settings/settings.h"
 #include "scan/filetypes.h"
+#include "settings/settings.h"
 
 #include <QDir>
 #include <QSettings>

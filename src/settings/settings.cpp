@@ -95,7 +95,8 @@ const QString keepHistoryKey = QStringLiteral("history/keep");
 int keepScanHistory(const QSettings &file)
 {
     bool isNumber = false;
-    const int keep = file.value(keepHistoryKey, defaultKeptScans).toString().trimmed().toInt(&isNumber);
+    const int keep =
+        file.value(keepHistoryKey, defaultKeptScans).toString().trimmed().toInt(&isNumber);
     return isNumber && keep >= 0 ? qMin(keep, maxKeptScans) : defaultKeptScans;
 }
 

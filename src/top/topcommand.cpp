@@ -133,7 +133,7 @@ const OptionSpec *findLong(QStringView name)
 QString displayName(const OptionSpec &option)
 {
     return option.longName ? QLatin1String("--") + QLatin1String(option.longName)
-                         : QString(QLatin1Char('-')) + QLatin1Char(option.shortName);
+                           : QString(QLatin1Char('-')) + QLatin1Char(option.shortName);
 }
 
 // The values an option takes, each checked; an empty string when the value is
@@ -413,8 +413,8 @@ QStringList historyRoots(const Options &options)
 
 QString historyLine(const QString &what, const QString &message)
 {
-    return programName + QLatin1String(": ") + what + QLatin1String(": ") +
-        outputLine(message) + QLatin1Char('\n');
+    return programName + QLatin1String(": ") + what + QLatin1String(": ") + outputLine(message) +
+        QLatin1Char('\n');
 }
 
 // Opens the history for reading; says why not on standard error.
@@ -526,8 +526,8 @@ Options parseArguments(const QStringList &arguments)
             const QStringView name = QStringView(argument).mid(2, equals < 0 ? -1 : equals - 2);
             const OptionSpec *option = findLong(name);
             if (!option) {
-                return invalid(QStringLiteral("unknown option '%1'")
-                                   .arg(outputLine(argument.left(equals))));
+                return invalid(
+                    QStringLiteral("unknown option '%1'").arg(outputLine(argument.left(equals))));
             }
             QString value;
             if (!option->valueName && equals >= 0)
@@ -539,16 +539,17 @@ Options parseArguments(const QStringList &arguments)
                 else if (++i < arguments.size())
                     value = arguments.at(i);
                 else
-                    return invalid(QStringLiteral("option '%1' needs a value (%2)")
-                                       .arg(displayName(*option), QLatin1String(option->valueName)));
+                    return invalid(
+                        QStringLiteral("option '%1' needs a value (%2)")
+                            .arg(displayName(*option), QLatin1String(option->valueName)));
             }
             given.append({option, value});
         } else {
             for (qsizetype k = 1; k < argument.size(); ++k) {
                 const OptionSpec *option = findShort(argument.at(k));
                 if (!option) {
-                    return invalid(QStringLiteral("unknown option '-%1'")
-                                       .arg(outputLine(argument.mid(k, 1))));
+                    return invalid(
+                        QStringLiteral("unknown option '-%1'").arg(outputLine(argument.mid(k, 1))));
                 }
                 if (!option->valueName) {
                     given.append({option, QString()});
@@ -631,11 +632,12 @@ constexpr char lineFormHelp[] =
 
 QString usage()
 {
-    QString text = QStringLiteral(
-        "Usage: vastrel-top [OPTION...] [DIR...]\n"
-        "Lists the N largest files below the given directories (none: every drive\n"
-        "root), largest first, one per line: the size in megabytes, a tab, the path.\n"
-        "Hidden files and folders and symbolic links are left out.\n") +
+    QString text =
+        QStringLiteral(
+            "Usage: vastrel-top [OPTION...] [DIR...]\n"
+            "Lists the N largest files below the given directories (none: every drive\n"
+            "root), largest first, one per line: the size in megabytes, a tab, the path.\n"
+            "Hidden files and folders and symbolic links are left out.\n") +
         QLatin1String(lineFormHelp) + QStringLiteral("\nOptions:\n");
     for (const OptionSpec &option : optionTable) {
         QString names;
@@ -786,7 +788,8 @@ QByteArray formatHistory(const QList<ScanSummary> &scans, bool exactBytes)
 {
     QByteArray lines;
     for (const ScanSummary &scan : scans) {
-        lines += scan.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+        lines +=
+            scan.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
         lines += '\t';
         lines += QByteArray::number(double(scan.durationMs) / 1000.0, 'f', 1);
         lines += '\t';

@@ -2,8 +2,8 @@
 // what the program does at start with its own location (settings defaults,
 // file manager entries) and prints where the settings file went.
 
-#include "settings/settings.h"
 #include "platform/platform.h"
+#include "settings/settings.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

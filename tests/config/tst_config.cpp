@@ -1,11 +1,11 @@
-#include "settings/settings.h"
 #include "config/config.h"
-#include "widgets/directorychooser.h"
 #include "fakeupdateserver.h"
 #include "net/httpclient.h"
+#include "settings/settings.h"
 #include "support/sandbox.h"
 #include "support/settingsdir.h"
 #include "support/urlcatcher.h"
+#include "widgets/directorychooser.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -337,10 +337,8 @@ void tst_Config::reopeningShowsWhatIsInForce()
     const int excludesBefore = excludes->count();
     autoCheck->setChecked(false);
     hidden->setChecked(!hiddenBefore);
-    directorychooser::setChooser(
-        [&](QWidget *, const QString &, const QString &, QFileDialog::Options) {
-            return excluded.path();
-        });
+    directorychooser::setChooser([&](QWidget *, const QString &, const QString &,
+                                     QFileDialog::Options) { return excluded.path(); });
     child<QPushButton>(config, "addexcludeb")->click();
     directorychooser::setChooser({});
     QCOMPARE(excludes->count(), excludesBefore + 1);
@@ -678,11 +676,11 @@ void tst_Config::textFitsAtEveryFontSize()
             tabs->setCurrentIndex(tab);
             QCoreApplication::processEvents();
             for (QWidget *control : tabs->widget(tab)->findChildren<QWidget *>()) {
-                if (!control->isVisible()
-                    || !(qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)))
+                if (!control->isVisible() ||
+                    !(qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control)))
                     continue;
-                QVERIFY2(control->width() >= control->sizeHint().width()
-                             && control->height() >= control->minimumSizeHint().height(),
+                QVERIFY2(control->width() >= control->sizeHint().width() &&
+                             control->height() >= control->minimumSizeHint().height(),
                          qPrintable(control->objectName()));
             }
         }

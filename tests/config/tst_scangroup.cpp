@@ -1,5 +1,5 @@
-#include "settings/scansettings.h"
 #include "config/scangroup.h"
+#include "settings/scansettings.h"
 #include "widgets/directorychooser.h"
 
 #include <QApplication>
@@ -95,8 +95,8 @@ void tst_ScanGroup::filterFields_data()
     QTest::addColumn<QVariant>("expected");
     QTest::newRow("1.5 GB") << QByteArray("minsizeb") << QByteArray("minsizevalue") << "1.5"
                             << QVariant(qint64(3) << 29);
-    QTest::newRow("size: letters") << QByteArray("minsizeb") << QByteArray("minsizevalue")
-                                   << "abc" << QVariant(qint64(100) << 30); // as it was
+    QTest::newRow("size: letters") << QByteArray("minsizeb") << QByteArray("minsizevalue") << "abc"
+                                   << QVariant(qint64(100) << 30); // as it was
     QTest::newRow("types: dots, commas, case")
         << QByteArray("typesb") << QByteArray("typesedit") << "*.MKV, .mp4;ISO mkv"
         << QVariant(QStringList({"mkv", "mp4", "iso"}));
@@ -115,7 +115,7 @@ void tst_ScanGroup::filterFields()
     auto current = [&] {
         const ScanOptions options = group->options();
         return box == "minsizeb" ? QVariant(options.minSize)
-               : box == "typesb" ? QVariant(options.types)
+            : box == "typesb"    ? QVariant(options.types)
                                  : QVariant(options.olderThanDays);
     };
     const QVariant off = current();

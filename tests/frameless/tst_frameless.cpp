@@ -10,16 +10,15 @@ class tst_Frameless : public QObject
     Q_OBJECT
 
 private:
-    static void send(QWidget *w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons buttons,
-                     QPoint local, QPoint global)
+    static void send(QWidget *w, QEvent::Type type, Qt::MouseButton button,
+                     Qt::MouseButtons buttons, QPoint local, QPoint global)
     {
         QMouseEvent event(type, QPointF(local), QPointF(local), QPointF(global), button, buttons,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(w, &event);
     }
 
-    template<class Window>
-    static std::unique_ptr<QWidget> make()
+    template<class Window> static std::unique_ptr<QWidget> make()
     {
         auto w = std::make_unique<Window>();
         w->resize(200, 100);
@@ -62,14 +61,15 @@ void tst_Frameless::flags()
 void tst_Frameless::drag_data()
 {
     QTest::addColumn<bool>("dialog");
-    QTest::addColumn<int>("pressButton");   // 0: no press
+    QTest::addColumn<int>("pressButton"); // 0: no press
     QTest::addColumn<int>("releaseButton"); // 0: no release
     QTest::addColumn<QPoint>("expected");
 
     for (bool dialog : {false, true}) {
         const char *kind = dialog ? "dialog" : "window";
         const QPoint start(100, 100);
-        QTest::addRow("%s: left drag", kind) << dialog << int(Qt::LeftButton) << 0 << QPoint(490, 380);
+        QTest::addRow("%s: left drag", kind)
+            << dialog << int(Qt::LeftButton) << 0 << QPoint(490, 380);
         QTest::addRow("%s: right press does not drag", kind)
             << dialog << int(Qt::RightButton) << 0 << start;
         QTest::addRow("%s: middle press does not drag", kind)
@@ -96,11 +96,12 @@ void tst_Frameless::drag()
         send(w.get(), QEvent::MouseButtonPress, b, b, grab, w->pos() + grab);
     }
     if (releaseButton)
-        send(w.get(), QEvent::MouseButtonRelease, Qt::MouseButton(releaseButton), Qt::NoButton, grab,
-             w->pos() + grab);
+        send(w.get(), QEvent::MouseButtonRelease, Qt::MouseButton(releaseButton), Qt::NoButton,
+             grab, w->pos() + grab);
     // Qt delivers a move without mouse tracking only while a button is held; the
     // handler itself does not look at which one.
-    send(w.get(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(400, 300), QPoint(500, 400));
+    send(w.get(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(400, 300),
+         QPoint(500, 400));
     QCOMPARE(w->pos(), expected);
 }
 

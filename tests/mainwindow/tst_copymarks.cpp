@@ -59,8 +59,8 @@ void tst_CopyMarks::findCopiesEnabled()
 
 void tst_CopyMarks::noSetComesLastEitherWay()
 {
-    const QList<FoundFile> rows {{5, "/n1"}, {9, "/a"}, {9, "/bb"}, {5, "/c"}, {5, "/dd"},
-                                {5, "/n2"}};
+    const QList<FoundFile> rows {{5, "/n1"}, {9, "/a"},  {9, "/bb"},
+                                 {5, "/c"},  {5, "/dd"}, {5, "/n2"}};
     CopyMarks marks;
     marks.setSets({setOf(9, {"/a", "/bb"}), setOf(5, {"/c", "/dd"})}, rows, rows);
     for (Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
@@ -71,7 +71,8 @@ void tst_CopyMarks::noSetComesLastEitherWay()
         QStringList paths;
         for (const FoundFile &file : sorted)
             paths << file.path;
-        QCOMPARE(paths, order == Qt::AscendingOrder
+        QCOMPARE(paths,
+                 order == Qt::AscendingOrder
                      ? QStringList({"/a", "/bb", "/c", "/dd", "/n1", "/n2"})
                      : QStringList({"/dd", "/c", "/bb", "/a", "/n1", "/n2"}));
     }

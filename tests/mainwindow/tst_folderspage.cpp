@@ -20,8 +20,10 @@ private Q_SLOTS:
 static QList<FolderSize> tree()
 {
     // A root, two folders below it, and a second root.
-    return {{"/data", 800, 400, 3}, {"/data/Movies", 600, 200, 1},
-            {"/data/music", 200, 200, 2}, {"/srv", 200, 600, 9}};
+    return {{"/data", 800, 400, 3},
+            {"/data/Movies", 600, 200, 1},
+            {"/data/music", 200, 200, 2},
+            {"/srv", 200, 600, 9}};
 }
 
 static QString cell(const QAbstractItemModel *model, int row, int column)
@@ -34,8 +36,10 @@ void tst_FoldersPage::shareAndSize_data()
     QTest::addColumn<SizeKind>("by");
     QTest::addColumn<QString>("movieShare");
     QTest::addColumn<QString>("srvShare");
-    QTest::newRow("file size") << SizeKind::Apparent << "60.0%" << "20.0%";
-    QTest::newRow("space on disk") << SizeKind::OnDisk << "20.0%" << "60.0%";
+    QTest::newRow("file size") << SizeKind::Apparent << "60.0%"
+                               << "20.0%";
+    QTest::newRow("space on disk") << SizeKind::OnDisk << "20.0%"
+                                   << "60.0%";
 }
 
 void tst_FoldersPage::shareAndSize()
@@ -78,7 +82,7 @@ void tst_FoldersPage::sortsAndFilters()
     page.setFilterText(QStringLiteral("MUSIC"));
     QCOMPARE(shown->rowCount(), 1);
     QCOMPARE(cell(shown, 0, FolderModel::PathColumn), QStringLiteral("/data/music"));
-    QCOMPARE(counts.last(), (QList<QVariant>{1, 4}));
+    QCOMPARE(counts.last(), (QList<QVariant> {1, 4}));
     page.setFilterText(QString());
     QCOMPARE(shown->rowCount(), 4);
 }

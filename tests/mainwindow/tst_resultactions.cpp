@@ -153,7 +153,8 @@ void tst_ResultActions::trashesOnlyWhatIsAsScanned()
     const TrashReport report = moveToTrash(files, QDateTime::currentDateTime().addSecs(-5));
 
     QVERIFY(!root || setImmutable(path("locked"), false));
-    QVERIFY(QFile::setPermissions(path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(path("locked"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(report.trashed, QList<int>({0, 4, 7}));
     QCOMPARE(report.bytesTrashed, qint64(10));
     QCOMPARE(QFileInfo(trash() + "/files/keep-a.iso").size(), 3);
@@ -204,17 +205,21 @@ void tst_ResultActions::leavesEverythingWithoutATrash()
     QVERIFY(!QFileInfo::exists(path("files/one.iso")));
     QCOMPARE(report.failures.size(), 1);
     QCOMPARE(report.failures.first().problem, TrashProblem::NotTrashable);
-    QCOMPARE(report.statusText(), QString("Nothing was moved to the trash; 1 file was left where it is"));
+    QCOMPARE(report.statusText(),
+             QString("Nothing was moved to the trash; 1 file was left where it is"));
 #endif
 }
 
 void tst_ResultActions::confirmation()
 {
-    const TrashConfirmation two = trashConfirmation(
-        {{qint64(3) << 30, "/data/a.iso"}, {qint64(1) << 29, pathcodec::fromNative("/data/b\xfe")}});
+    const TrashConfirmation two =
+        trashConfirmation({{qint64(3) << 30, "/data/a.iso"},
+                           {qint64(1) << 29, pathcodec::fromNative("/data/b\xfe")}});
     QCOMPARE(two.question, QString("Move 2 files, 3.5 GB in all, to the trash?"));
-    QCOMPARE(two.fileList, QString("/data/a.iso (3.0 GB, frees 3.0 GB)\n"
-                                   "/data/b\\xfe (512.0 MB, frees 512.0 MB)"));    // A long selection is summed up; the details name every file.
+    QCOMPARE(two.fileList,
+             QString("/data/a.iso (3.0 GB, frees 3.0 GB)\n"
+                     "/data/b\\xfe (512.0 MB, frees 512.0 MB)")); // A long selection is summed up;
+                                                                  // the details name every file.
     QCOMPARE(trashConfirmation(QList<FoundFile>(40, {1, "/f"})).details.count("/f (1 byte, "), 40);
     // The total stops at the largest size rather than wrap.
     const qint64 largest = std::numeric_limits<qint64>::max();
@@ -244,19 +249,18 @@ void tst_ResultActions::confirmationTellsWhatIsFreed_data()
     const FoundFile second = named("/b", 7, 3, -1);
     const FoundFile third = named("/c", 7, 3, -1);
     QTest::newRow("one of three names")
-        << QList<FoundFile>{first} << "This frees 0 bytes on disk once the trash is emptied."
+        << QList<FoundFile> {first} << "This frees 0 bytes on disk once the trash is emptied."
         << "/a (1.0 GB, 2 other names remain: frees nothing)";
-    QTest::newRow("two of three names")
-        << QList<FoundFile>{first, second}
-        << "This frees 0 bytes on disk once the trash is emptied."
-        << "/a (1.0 GB, 1 other name remains: frees nothing)\n"
-           "/b (1.0 GB, 1 other name remains: frees nothing)";
+    QTest::newRow("two of three names") << QList<FoundFile> {first, second}
+                                        << "This frees 0 bytes on disk once the trash is emptied."
+                                        << "/a (1.0 GB, 1 other name remains: frees nothing)\n"
+                                           "/b (1.0 GB, 1 other name remains: frees nothing)";
     QTest::newRow("every name")
-        << QList<FoundFile>{first, second, third}
+        << QList<FoundFile> {first, second, third}
         << "This frees 1.0 GB on disk once the trash is emptied."
         << "/a (1.0 GB, frees 1.0 GB)\n/b (1.0 GB, frees 0 bytes)\n/c (1.0 GB, frees 0 bytes)";
     QTest::newRow("shared extents")
-        << QList<FoundFile>{named("/copy", 8, 1, qint64(1) << 20), named("/own", 9, 1, -1)}
+        << QList<FoundFile> {named("/copy", 8, 1, qint64(1) << 20), named("/own", 9, 1, -1)}
         << "This frees 1.0 GB on disk once the trash is emptied."
         << "/copy (1.0 GB, frees 1.0 MB)\n/own (1.0 GB, frees 1.0 GB)";
 }

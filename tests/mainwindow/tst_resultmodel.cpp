@@ -112,13 +112,18 @@ void tst_ResultModel::diskAndFrees_data()
     QTest::addColumn<QString>("diskText");
     QTest::addColumn<QString>("freesText");
     QTest::addColumn<QString>("freesTip");
-    QTest::newRow("sparse") << qint64(4096) << qint64(4096) << "0.00390625" << "0.00390625"
+    QTest::newRow("sparse") << qint64(4096) << qint64(4096) << "0.00390625"
+                            << "0.00390625"
                             << "4,096 bytes";
-    QTest::newRow("other names") << qint64(1048576) << qint64(0) << "1" << "0" << "0 bytes";
-    QTest::newRow("not measured") << qint64(1048576) << qint64(-1) << "1" << "\u2013"
+    QTest::newRow("other names") << qint64(1048576) << qint64(0) << "1"
+                                 << "0"
+                                 << "0 bytes";
+    QTest::newRow("not measured") << qint64(1048576) << qint64(-1) << "1"
+                                  << "\u2013"
                                   << "Not known yet";
     // Where the space on disk is not known, the length stands for it.
-    QTest::newRow("disk unknown") << qint64(-1) << qint64(-1) << "5" << "\u2013"
+    QTest::newRow("disk unknown") << qint64(-1) << qint64(-1) << "5"
+                                  << "\u2013"
                                   << "Not known yet";
 }
 
@@ -134,8 +139,10 @@ void tst_ResultModel::diskAndFrees()
     QCOMPARE(model.index(0, ResultModel::SizeColumn).data().toString(), QStringLiteral("5"));
     QCOMPARE(model.index(0, ResultModel::DiskColumn).data().toString(), diskText);
     QCOMPARE(model.index(0, ResultModel::FreesColumn).data().toString(), freesText);
-    QVERIFY(model.index(0, ResultModel::FreesColumn).data(Qt::ToolTipRole).toString().contains(
-        freesTip));
+    QVERIFY(model.index(0, ResultModel::FreesColumn)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(freesTip));
     QCOMPARE(model.headerData(ResultModel::DiskColumn, Qt::Horizontal).toString(),
              QStringLiteral("On disk"));
     QCOMPARE(model.headerData(ResultModel::FreesColumn, Qt::Horizontal).toString(),
@@ -184,7 +191,8 @@ void tst_ResultModel::filter()
     QFETCH(QString, text);
     QFETCH(QStringList, shown);
     ResultModel model;
-    model.setFiles({{30, "/b/Big.iso"}, {10, "/a/small"},
+    model.setFiles({{30, "/b/Big.iso"},
+                    {10, "/a/small"},
                     {20, pathcodec::fromNative(QByteArray("/a/\xff.bin"))}});
     model.setFilterText(text);
     QStringList rows;

@@ -26,8 +26,8 @@ void tst_ScanStatus::summary_data()
     QTest::addColumn<qint64>("unreadable");
     QTest::addColumn<bool>("stopped");
     QTest::addColumn<QString>("text");
-    QTest::newRow("complete") << qint64(145909) << qint64(13207024435) << qint64(2140)
-                              << qint64(3) << false
+    QTest::newRow("complete") << qint64(145909) << qint64(13207024435) << qint64(2140) << qint64(3)
+                              << false
                               << "Scan Complete! 145,909 files, 12.3 GB in 2.1 s; "
                                  "3 folders could not be read";
     QTest::newRow("one of each") << qint64(1) << qint64(512) << qint64(40) << qint64(1) << false
@@ -35,8 +35,8 @@ void tst_ScanStatus::summary_data()
                                     "1 folder could not be read";
     QTest::newRow("stopped, all readable") << qint64(0) << qint64(0) << qint64(5) << qint64(0)
                                            << true << "Scan Stopped. 0 files, 0 bytes in 0.0 s";
-    QTest::newRow("minutes") << qint64(2000000) << qint64(1) << qint64(185400) << qint64(0)
-                             << false << "Scan Complete! 2,000,000 files, 1 bytes in 3 min 5 s";
+    QTest::newRow("minutes") << qint64(2000000) << qint64(1) << qint64(185400) << qint64(0) << false
+                             << "Scan Complete! 2,000,000 files, 1 bytes in 3 min 5 s";
     QTest::newRow("the largest total")
         << qint64(2) << std::numeric_limits<qint64>::max() << qint64(100) << qint64(0) << false
         << "Scan Complete! 2 files, 8.0 EB in 0.1 s";

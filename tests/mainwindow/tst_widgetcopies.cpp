@@ -82,11 +82,11 @@ void tst_WidgetCopies::copiesMarkedAndSelected()
     QHeaderView *header = table(w)->horizontalHeader();
     const int x = header->sectionViewportPosition(ResultModel::CopiesColumn) + 5;
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-    QCOMPARE(placesOf(w, root), QStringList({"/x/one.bin 1 of 3", "/xx/one.bin 2 of 3",
-                                       "/x/one-copy.bin 3 of 3", "/p/b2.bin 1 of 2",
-                                       "/p/b1.bin 2 of 2", "/p/b3.bin ", "/u.bin "}));
-    const QString tip =
-        shownToolTip(table(w)->model()->index(1, ResultModel::CopiesColumn).data(Qt::ToolTipRole).toString());
+    QCOMPARE(placesOf(w, root),
+             QStringList({"/x/one.bin 1 of 3", "/xx/one.bin 2 of 3", "/x/one-copy.bin 3 of 3",
+                          "/p/b2.bin 1 of 2", "/p/b1.bin 2 of 2", "/p/b3.bin ", "/u.bin "}));
+    const QString tip = shownToolTip(
+        table(w)->model()->index(1, ResultModel::CopiesColumn).data(Qt::ToolTipRole).toString());
     QVERIFY2(tip.contains(root + "/x/one.bin\n" + root + "/x/one-copy.bin"), qPrintable(tip));
 
     QAction *selectExtra = action(w, "actionSelect_Extra_Copies");
@@ -94,7 +94,8 @@ void tst_WidgetCopies::copiesMarkedAndSelected()
     QVERIFY(selectExtra->toolTip().contains("shortest path"));
     selectExtra->trigger();
     QStringList selected;
-    for (const QModelIndex &index : table(w)->selectionModel()->selectedRows(ResultModel::PathColumn))
+    for (const QModelIndex &index :
+         table(w)->selectionModel()->selectedRows(ResultModel::PathColumn))
         selected << index.data().toString().mid(root.size());
     selected.sort();
     QCOMPARE(selected, QStringList({"/p/b1.bin", "/x/one-copy.bin", "/xx/one.bin"}));
@@ -102,13 +103,16 @@ void tst_WidgetCopies::copiesMarkedAndSelected()
 #ifndef Q_OS_WIN
     // A copy that goes to the trash leaves its set; a set of one is none.
     auto *actions = table(w)->findChild<ResultsMenu *>();
-    actions->confirm = [](const resultactions::TrashConfirmation &) { return true; };
+    actions->confirm = [](const resultactions::TrashConfirmation &) {
+        return true;
+    };
     table(w)->selectRow(1);
     QTest::keyClick(table(w), Qt::Key_Delete);
     table(w)->selectRow(3);
     QTest::keyClick(table(w), Qt::Key_Delete);
-    QCOMPARE(placesOf(w, root), QStringList({"/x/one.bin 1 of 2", "/x/one-copy.bin 2 of 2",
-                                       "/p/b2.bin ", "/p/b3.bin ", "/u.bin "}));
+    QCOMPARE(placesOf(w, root),
+             QStringList({"/x/one.bin 1 of 2", "/x/one-copy.bin 2 of 2", "/p/b2.bin ", "/p/b3.bin ",
+                          "/u.bin "}));
 #endif
 }
 

@@ -43,15 +43,33 @@ void tst_WidgetLanguage::chosenCatalogue_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("scanText");
-    QTest::newRow("German") << "de_DE" << "de" << "Suchen";
-    QTest::newRow("Austrian German") << "de_AT" << "de" << "Suchen";
-    QTest::newRow("French") << "fr_FR" << "fr" << "Analyser";
-    QTest::newRow("Spanish") << "es_MX" << "es" << "Analizar";
-    QTest::newRow("Simplified Chinese") << "zh_CN" << "zh_CN" << "扫描";
-    QTest::newRow("Traditional Chinese") << "zh_TW" << "" << "Scan";
-    QTest::newRow("C") << "C" << "" << "Scan";
-    QTest::newRow("English") << "en_GB" << "" << "Scan";
-    QTest::newRow("no catalogue") << "fi_FI" << "" << "Scan";
+    QTest::newRow("German") << "de_DE"
+                            << "de"
+                            << "Suchen";
+    QTest::newRow("Austrian German") << "de_AT"
+                                     << "de"
+                                     << "Suchen";
+    QTest::newRow("French") << "fr_FR"
+                            << "fr"
+                            << "Analyser";
+    QTest::newRow("Spanish") << "es_MX"
+                             << "es"
+                             << "Analizar";
+    QTest::newRow("Simplified Chinese") << "zh_CN"
+                                        << "zh_CN"
+                                        << "扫描";
+    QTest::newRow("Traditional Chinese") << "zh_TW"
+                                         << ""
+                                         << "Scan";
+    QTest::newRow("C") << "C"
+                       << ""
+                       << "Scan";
+    QTest::newRow("English") << "en_GB"
+                             << ""
+                             << "Scan";
+    QTest::newRow("no catalogue") << "fi_FI"
+                                  << ""
+                                  << "Scan";
 }
 
 void tst_WidgetLanguage::chosenCatalogue()
@@ -78,7 +96,8 @@ void tst_WidgetLanguage::germanScan()
     button(w, "scanb")->click();
     QCOMPARE(button(w, "scanb")->text(), QString("Anhalten"));
     QVERIFY(finished.wait(20000));
-    QVERIFY2(status(w)->text().startsWith("Suche abgeschlossen! 2 Dateien, "), qPrintable(status(w)->text()));
+    QVERIFY2(status(w)->text().startsWith("Suche abgeschlossen! 2 Dateien, "),
+             qPrintable(status(w)->text()));
     // After the scan the button reads as it did before it.
     QCOMPARE(button(w, "scanb")->text(), QString("Suchen"));
 }
@@ -119,8 +138,8 @@ void tst_WidgetLanguage::controlsHaveAccessibleNames()
         QAccessibleInterface *described = face;
         if (auto *tabs = qobject_cast<QTabBar *>(control); tabs && face)
             described = face->child(tabs->currentIndex());
-        if (!face || !described || face->text(QAccessible::Name).isEmpty()
-            || described->text(QAccessible::Description).isEmpty())
+        if (!face || !described || face->text(QAccessible::Name).isEmpty() ||
+            described->text(QAccessible::Description).isEmpty())
             unnamed << control->objectName();
     } while (control != &w);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(' ')));

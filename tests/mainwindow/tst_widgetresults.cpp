@@ -1,22 +1,22 @@
-#include "settings/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
-#include "widgets/directorychooser.h"
 #include "fakeupdateserver.h"
-#include "mainwindow/resultsmenu.h"
-#include "mainwindow/widget.h"
-#include "widgettest.h"
-#include "net/httpclient.h"
-#include "mainwindow/resultmodel.h"
 #include "mainwindow/folderspage.h"
+#include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsarea.h"
+#include "mainwindow/resultsmenu.h"
+#include "mainwindow/statusline.h"
+#include "mainwindow/widget.h"
+#include "net/httpclient.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
-#include "mainwindow/statusline.h"
+#include "settings/settings.h"
 #include "support/messagecapture.h"
 #include "support/sandbox.h"
 #include "support/urlcatcher.h"
 #include "support/walkgate.h"
+#include "widgets/directorychooser.h"
+#include "widgettest.h"
 #ifdef Q_OS_LINUX
 #include "support/lockedtree.h"
 #include "support/withoutoverride.h"
@@ -30,6 +30,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -40,17 +41,16 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSemaphore>
-#include <QTextDocument>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QHeaderView>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -105,9 +105,10 @@ void tst_WidgetResults::resultsMenuOpensAtTheCursor()
     QStringList entries;
     for (const QAction *action : menu->actions())
         entries << action->text();
-    QCOMPARE(entries, QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…", "",
-                                   "Save List…", "", "Find Copies", "Select Extra Copies", "",
-                                   "Compare with previous scan", "History…"}));
+    QCOMPARE(entries,
+             QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…", "", "Save List…",
+                          "", "Find Copies", "Select Extra Copies", "",
+                          "Compare with previous scan", "History…"}));
     menu->close();
 }
 
@@ -149,7 +150,8 @@ void tst_WidgetResults::deleteMovesSelectedRowsToTheTrash()
     QVERIFY(QFileInfo::exists(tree->path() + "/f30.bin"));
 #else
     QCOMPARE(rowsOf(w, 1), QStringList({tree->path() + "/f20.bin"}));
-    QCOMPARE(status(w)->text(), QString("Moved 2 files, 40 bytes, to the trash; the space comes back when "
+    QCOMPARE(status(w)->text(),
+             QString("Moved 2 files, 40 bytes, to the trash; the space comes back when "
                      "the trash is emptied"));
     QVERIFY(QFileInfo::exists(sandbox + "/data/Trash/files/f30.bin"));
 #endif
@@ -190,8 +192,9 @@ void tst_WidgetResults::showInFolder()
     // Explorer by its full path, the file selected, the path quoted whole.
     wchar_t windows[MAX_PATH];
     QVERIFY(GetWindowsDirectoryW(windows, MAX_PATH) > 0);
-    QCOMPARE(widgettest::startedCommands.takeLast(), QString::fromWCharArray(windows) + "\\explorer.exe /select,\"" +
-                                             QDir::toNativeSeparators(name) + '"');
+    QCOMPARE(widgettest::startedCommands.takeLast(),
+             QString::fromWCharArray(windows) + "\\explorer.exe /select,\"" +
+                 QDir::toNativeSeparators(name) + '"');
 #endif
 }
 
@@ -208,7 +211,8 @@ void tst_WidgetResults::rowActionsNeedASelection()
     const QRect first = view->visualRect(view->model()->index(0, 1));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
-    const QPoint below(first.center().x(), view->visualRect(view->model()->index(1, 1)).bottom() + 20);
+    const QPoint below(first.center().x(),
+                       view->visualRect(view->model()->index(1, 1)).bottom() + 20);
     QVERIFY(!view->indexAt(below).isValid());
     // The menu opens on the press, and takes the release itself.
     QTest::mousePress(view->viewport(), Qt::RightButton, {}, below);
@@ -293,7 +297,8 @@ void tst_WidgetResults::sizesStayInSight()
     QScrollBar *sideways = view->horizontalScrollBar();
     QTRY_VERIFY(sideways->maximum() > 0);
     const QRect cell = view->visualRect(view->model()->index(0, 1));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 30, cell.center().y()));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      QPoint(cell.left() + 30, cell.center().y()));
     QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
     // Qt scrolls to a clicked cell once a double click can no longer follow.
     QTest::qWait(QApplication::doubleClickInterval() + 300);
@@ -423,8 +428,7 @@ void tst_WidgetResults::outsideTextShownLiterally()
     w.customdiraccepted(path + ";" + tree->path());
     QCOMPARE(shownToolTip(combo(w)->toolTip()), path + ";" + tree->path());
     QVERIFY(scanToCompletion(w));
-    QCOMPARE(shownToolTip(table(w)->model()->index(0, 1).data(Qt::ToolTipRole).toString()),
-             path);
+    QCOMPARE(shownToolTip(table(w)->model()->index(0, 1).data(Qt::ToolTipRole).toString()), path);
     QCOMPARE(rowsOf(w, 1).first(), path);
 
     // The status line as it shows a file being walked.

@@ -1,23 +1,23 @@
 #include "app/commandline.h"
-#include "settings/settings.h"
-#include "scan/localpaths.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
-#include "widgets/directorychooser.h"
 #include "fakeupdateserver.h"
-#include "mainwindow/resultsmenu.h"
-#include "mainwindow/widget.h"
-#include "widgettest.h"
-#include "net/httpclient.h"
 #include "mainwindow/resultmodel.h"
+#include "mainwindow/resultsmenu.h"
+#include "mainwindow/statusline.h"
+#include "mainwindow/widget.h"
+#include "net/httpclient.h"
+#include "scan/localpaths.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
-#include "mainwindow/statusline.h"
+#include "settings/settings.h"
 #include "support/messagecapture.h"
 #include "support/removedcwd.h"
 #include "support/sandbox.h"
 #include "support/urlcatcher.h"
 #include "support/walkgate.h"
+#include "widgets/directorychooser.h"
+#include "widgettest.h"
 #ifdef Q_OS_LINUX
 #include "support/lockedtree.h"
 #include "support/withoutoverride.h"
@@ -31,6 +31,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -39,19 +40,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollBar>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSemaphore>
-#include <QTextDocument>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QHeaderView>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -273,7 +273,9 @@ void tst_WidgetScan::savedMessagePasses()
     QVERIFY(actions);
     QTemporaryDir out;
     const QString file = out.filePath("list.csv");
-    actions->askSaveFile = [&] { return file; };
+    actions->askSaveFile = [&] {
+        return file;
+    };
     actions->saveList();
     QVERIFY(QFile::exists(file));
     QCOMPARE(status(w)->text(), "Saved the list to " + QDir::toNativeSeparators(file));
@@ -309,7 +311,8 @@ void tst_WidgetScan::unreadableFoldersAreNamed()
     QVERIFY2(shownToolTip(line->toolTip()).contains(entry), qPrintable(line->toolTip()));
 
     QTest::mouseClick(line, Qt::LeftButton);
-    QTRY_VERIFY(w.findChild<QDialog *>("unreadablelist") && w.findChild<QDialog *>("unreadablelist")->isVisible());
+    QTRY_VERIFY(w.findChild<QDialog *>("unreadablelist") &&
+                w.findChild<QDialog *>("unreadablelist")->isVisible());
     auto *list = w.findChild<QDialog *>("unreadablelist");
     QCOMPARE(list->findChild<QPlainTextEdit *>()->toPlainText(), entry);
     list->findChild<QPushButton *>("copyb")->click();

@@ -1,20 +1,20 @@
-#include "settings/settings.h"
 #include "config/config.h"
 #include "customdir/customdir.h"
-#include "widgets/directorychooser.h"
 #include "fakeupdateserver.h"
-#include "mainwindow/resultsmenu.h"
-#include "mainwindow/widget.h"
-#include "widgettest.h"
-#include "net/httpclient.h"
 #include "mainwindow/resultmodel.h"
+#include "mainwindow/resultsmenu.h"
+#include "mainwindow/statusline.h"
+#include "mainwindow/widget.h"
+#include "net/httpclient.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
-#include "mainwindow/statusline.h"
+#include "settings/settings.h"
 #include "support/messagecapture.h"
 #include "support/sandbox.h"
 #include "support/urlcatcher.h"
 #include "support/walkgate.h"
+#include "widgets/directorychooser.h"
+#include "widgettest.h"
 #ifdef Q_OS_LINUX
 #include "support/lockedtree.h"
 #include "support/withoutoverride.h"
@@ -28,6 +28,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -38,16 +39,15 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSemaphore>
-#include <QTextDocument>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
-#include <QHeaderView>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <memory>
@@ -60,7 +60,8 @@
 
 using widgettest::writeFile;
 
-// The window itself: the tray, exit, the configuration window, the update check at start, the file manager entries, colours, maximising and the keyboard.
+// The window itself: the tray, exit, the configuration window, the update check at start, the file
+// manager entries, colours, maximising and the keyboard.
 class tst_WidgetWindow : public WidgetTest
 {
     Q_OBJECT
@@ -332,7 +333,8 @@ void tst_WidgetWindow::keyboard()
         }
         return names;
     };
-    QCOMPARE(order(7), QStringList({"dircombo", "scanb", "config", "minb", "exitb", "dircombo", "scanb"}));
+    QCOMPARE(order(7),
+             QStringList({"dircombo", "scanb", "config", "minb", "exitb", "dircombo", "scanb"}));
 
     w.setArgDirList({tree->path()});
     combo(w)->setFocus();

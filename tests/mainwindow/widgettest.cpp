@@ -1,9 +1,9 @@
 #include "widgettest.h"
 
 #include "customdir/customdir.h"
-#include "widgets/directorychooser.h"
-#include "support/sandbox.h"
 #include "store/scanstore.h"
+#include "support/sandbox.h"
+#include "widgets/directorychooser.h"
 
 #include <QApplication>
 #include <QDir>

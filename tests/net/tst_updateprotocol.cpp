@@ -114,14 +114,15 @@ void tst_UpdateProtocol::feedbackPath_data()
                            << "/vastrel/fedback?msg=%C3%A8&email=";
     // A message or address beyond its longest length is cut, and a character
     // made of two UTF-16 units is never cut in half.
-    QTest::newRow("long message cut") << QString(200000, QLatin1Char('a')) << "me"
-                                      << "/vastrel/fedback?msg=" + QString(2000, QLatin1Char('a'))
-                                             + "&email=me";
+    QTest::newRow("long message cut")
+        << QString(200000, QLatin1Char('a')) << "me"
+        << "/vastrel/fedback?msg=" + QString(2000, QLatin1Char('a')) + "&email=me";
     QTest::newRow("cut before a surrogate pair")
         << QString(1999, QLatin1Char('a')) + QStringLiteral("\U0001F600") << ""
         << "/vastrel/fedback?msg=" + QString(1999, QLatin1Char('a')) + "&email=";
-    QTest::newRow("long address cut") << "" << QString(1000, QLatin1Char('m'))
-                                      << "/vastrel/fedback?msg=&email=" + QString(254, QLatin1Char('m'));
+    QTest::newRow("long address cut")
+        << "" << QString(1000, QLatin1Char('m'))
+        << "/vastrel/fedback?msg=&email=" + QString(254, QLatin1Char('m'));
 }
 
 void tst_UpdateProtocol::feedbackPath()

@@ -7,12 +7,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QXmlStreamReader>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QXmlStreamReader>
 
 #include <qt_windows.h>
 #include <sddl.h>
@@ -57,7 +57,8 @@ QString defaultValue(HKEY parent, const wchar_t *subKey)
 {
     wchar_t buffer[1024];
     DWORD size = sizeof(buffer);
-    if (RegGetValueW(parent, subKey, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+    if (RegGetValueW(parent, subKey, nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS)
         return QString();
     return QString::fromWCharArray(buffer);
 }
@@ -95,18 +96,18 @@ public:
                    .toStdWString();
         ok = RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                              nullptr, &root, nullptr) == ERROR_SUCCESS &&
-             RegCreateKeyExW(root, L"classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes,
-                             nullptr) == ERROR_SUCCESS &&
-             RegCreateKeyExW(root, L"user", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
-                             nullptr) == ERROR_SUCCESS &&
-             RegOverridePredefKey(HKEY_CLASSES_ROOT, classes) == ERROR_SUCCESS &&
-             RegOverridePredefKey(HKEY_CURRENT_USER, user) == ERROR_SUCCESS;
+            RegCreateKeyExW(root, L"classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &classes,
+                            nullptr) == ERROR_SUCCESS &&
+            RegCreateKeyExW(root, L"user", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
+                            nullptr) == ERROR_SUCCESS &&
+            RegOverridePredefKey(HKEY_CLASSES_ROOT, classes) == ERROR_SUCCESS &&
+            RegOverridePredefKey(HKEY_CURRENT_USER, user) == ERROR_SUCCESS;
         if (ok && !classesWritable) {
             for (const wchar_t *subKey : verbSubKeys) {
                 HKEY key = nullptr;
                 ok = ok &&
-                     RegCreateKeyExW(classes, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                     nullptr) == ERROR_SUCCESS;
+                    RegCreateKeyExW(classes, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                    nullptr) == ERROR_SUCCESS;
                 if (key)
                     locked.push_back(key);
                 ok = ok && setKeySecurity(key, readOnly);
@@ -207,10 +208,11 @@ void tst_PlatformWindows::driveList()
     QVERIFY(letter <= L'Y');
     const wchar_t device[] = {letter, L':', L'\0'};
     const std::wstring missing = QDir::toNativeSeparators(QDir::tempPath()).toStdWString() +
-                                 L"\\vastrel-no-such-folder-" + std::to_wstring(GetCurrentProcessId());
+        L"\\vastrel-no-such-folder-" + std::to_wstring(GetCurrentProcessId());
     QVERIFY(DefineDosDeviceW(0, device, missing.c_str()));
     const auto undefine = qScopeGuard([&] {
-        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device, missing.c_str());
+        DefineDosDeviceW(DDD_REMOVE_DEFINITION | DDD_EXACT_MATCH_ON_REMOVE, device,
+                         missing.c_str());
     });
     const QString missingRoot = QString(QChar(letter)) + ":/";
     QVERIFY2(ScanSession::allDriveRoots().contains(missingRoot),
@@ -239,10 +241,11 @@ void tst_PlatformWindows::programIcon()
     // The program file's icon group IDI_ICON1 in US English: one image,
     // 48 x 48 pixels, 32 bits per pixel (GRPICONDIR, then its 14-byte entry).
     QFETCH(QString, program);
-    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
-                                                  program);
-    const HMODULE module = LoadLibraryExW(path.toStdWString().c_str(), nullptr,
-                                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const QString path =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" + program);
+    const HMODULE module =
+        LoadLibraryExW(path.toStdWString().c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     QVERIFY2(module, qPrintable(path));
     const auto unload = qScopeGuard([&] { FreeLibrary(module); });
     const HRSRC group = FindResourceExW(module, RT_GROUP_ICON, L"IDI_ICON1",
@@ -250,7 +253,9 @@ void tst_PlatformWindows::programIcon()
     QVERIFY(group);
     const auto *bytes = static_cast<const quint8 *>(LockResource(LoadResource(module, group)));
     QVERIFY(bytes);
-    const auto word = [&](int offset) { return bytes[offset] | bytes[offset + 1] << 8; };
+    const auto word = [&](int offset) {
+        return bytes[offset] | bytes[offset + 1] << 8;
+    };
     QCOMPARE(word(2), 1); // icons
     QCOMPARE(word(4), 1); // one image
     QCOMPARE(bytes[6], 48);
@@ -269,16 +274,18 @@ void tst_PlatformWindows::programManifest()
 {
     // The manifest the loader reads (resource 1 of type RT_MANIFEST).
     QFETCH(QString, program);
-    const QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" +
-                                                  program);
-    const HMODULE module = LoadLibraryExW(path.toStdWString().c_str(), nullptr,
-                                          LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const QString path =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" + program);
+    const HMODULE module =
+        LoadLibraryExW(path.toStdWString().c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     QVERIFY2(module, qPrintable(path));
     const auto unload = qScopeGuard([&] { FreeLibrary(module); });
     const HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(1), RT_MANIFEST);
     QVERIFY(resource);
-    const QByteArray manifest(static_cast<const char *>(LockResource(LoadResource(module, resource))),
-                              int(SizeofResource(module, resource)));
+    const QByteArray manifest(
+        static_cast<const char *>(LockResource(LoadResource(module, resource))),
+        int(SizeofResource(module, resource)));
     // Element texts and supportedOS ids by namespace and name.
     QMap<QString, QString> texts;
     QStringList systems;
@@ -311,8 +318,9 @@ void tst_PlatformWindows::programVersion()
 {
     // What Explorer's Properties show: product, version 2.0.0, description.
     QFETCH(QString, program);
-    const std::wstring path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() +
-                                                       "/" + program).toStdWString();
+    const std::wstring path =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + "/" + program)
+            .toStdWString();
     const DWORD size = GetFileVersionInfoSizeW(path.c_str(), nullptr);
     QVERIFY(size > 0);
     std::vector<char> info(size);

@@ -171,8 +171,8 @@ void tst_DirectoryReaderWindows::allocatedSize_data()
     QTest::newRow("compressed") << compressed << qint64(1000) << qint64(1000) << true;
     QTest::newRow("sparse") << sparse << qint64(1000) << qint64(1000) << true;
     QTest::newRow("compressed, asking fails") << compressed << qint64(-1) << qint64(4096) << true;
-    QTest::newRow("recall on data access") << (sparse | 0x00400000u) << qint64(1000) << qint64(0)
-                                           << false;
+    QTest::newRow("recall on data access")
+        << (sparse | 0x00400000u) << qint64(1000) << qint64(0) << false;
     QTest::newRow("recall on open") << 0x00040000u << qint64(1000) << qint64(0) << false;
     QTest::newRow("offline") << (compressed | FILE_ATTRIBUTE_OFFLINE) << qint64(1000) << qint64(0)
                              << false;

@@ -49,7 +49,10 @@ private:
     std::unique_ptr<QTemporaryDir> wideTree;
     QStringList wideFiles;
 
-    static QString decoded(const char *rawName) { return pathcodec::fromNative(QByteArray(rawName)); }
+    static QString decoded(const char *rawName)
+    {
+        return pathcodec::fromNative(QByteArray(rawName));
+    }
 
     void writeFile(const QByteArray &relative, qint64 size)
     {
@@ -554,8 +557,8 @@ void tst_DirectoryWalk::unexaminableEntriesReported()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         QVERIFY(QDir().mkpath(folder + "/inner"));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner |
-                                                  QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(QFile::setPermissions(
+            folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
         {
             testsupport::WithoutOverride permissions;
             if (!permissions.applies()) {

@@ -159,7 +159,8 @@ void tst_FolderTree::largestFirst()
     }
     QVERIFY(QFile::setPermissions(t + "/locked", {}));
     const auto unlock = qScopeGuard([&] {
-        QFile::setPermissions(t + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(t + "/locked",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     });
 
     ScanSession session;

@@ -70,7 +70,7 @@ private:
     {
         struct stat st;
         return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? qint64(st.st_blocks) * 512
-                                                                      : -1;
+                                                                     : -1;
     }
 };
 

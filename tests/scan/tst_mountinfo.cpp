@@ -91,8 +91,9 @@ void tst_MountInfo::mountTable()
     QStringList points;
     for (const Mount &mount : mounts)
         points << mount.path + QLatin1Char(' ') + QString::fromLatin1(mount.device);
-    QCOMPARE(points, QStringList({"/ 8:1", "/dev 0:5", "/dev/shm 0:25", "/proc 0:21",
-                                  "/run/user/1000 0:26", "/mnt/odd name 0:50"}));
+    QCOMPARE(points,
+             QStringList({"/ 8:1", "/dev 0:5", "/dev/shm 0:25", "/proc 0:21", "/run/user/1000 0:26",
+                          "/mnt/odd name 0:50"}));
     QCOMPARE(mounts.at(1).kind, FileSystemKind::Pseudo);
     QCOMPARE(mounts.at(2).kind, FileSystemKind::Local);
     QCOMPARE(mounts.at(5).kind, FileSystemKind::Network);
@@ -132,18 +133,27 @@ void tst_MountInfo::mountsBelowRoot_data()
     QTest::addColumn<QString>("rootDevice");
     QTest::addColumn<QStringList>("below");
 
-    QTest::newRow("whole system") << "/" << "/" << "8:1"
+    QTest::newRow("whole system") << "/"
+                                  << "/"
+                                  << "8:1"
                                   << QStringList {"/dev", "/dev/shm", "/proc", "/run/user/1000",
                                                   "/mnt/odd name"};
-    QTest::newRow("inside a mount") << "/dev" << "/dev" << "0:5" << QStringList {"/dev/shm"};
-    QTest::newRow("below a mount point") << "/run/user" << "/run/user" << "8:1"
-                                         << QStringList {"/run/user/1000"};
-    QTest::newRow("name that only starts alike") << "/run/us" << "/run/us" << "8:1"
-                                                 << QStringList {};
+    QTest::newRow("inside a mount") << "/dev"
+                                    << "/dev"
+                                    << "0:5" << QStringList {"/dev/shm"};
+    QTest::newRow("below a mount point") << "/run/user"
+                                         << "/run/user"
+                                         << "8:1" << QStringList {"/run/user/1000"};
+    QTest::newRow("name that only starts alike") << "/run/us"
+                                                 << "/run/us"
+                                                 << "8:1" << QStringList {};
     QTest::newRow("root reached through a link")
-        << "/home/me/links/run" << "/run" << "8:1"
-        << QStringList {"/home/me/links/run/user/1000"};
-    QTest::newRow("trailing slash") << "/dev/" << "/dev" << "0:5" << QStringList {"/dev/shm"};
+        << "/home/me/links/run"
+        << "/run"
+        << "8:1" << QStringList {"/home/me/links/run/user/1000"};
+    QTest::newRow("trailing slash") << "/dev/"
+                                    << "/dev"
+                                    << "0:5" << QStringList {"/dev/shm"};
 }
 
 // The mounts below a root, named as the walk will meet them, and the mount

@@ -185,8 +185,9 @@ void tst_PathCodec::compareAsBytes_data()
         << QByteArray("\xf0\x9f\x98\x80") << QByteArray("\xf0\x9f\x98\x81");
     QTest::newRow("undecodable against astral")
         << QByteArray("\xff") << QByteArray("\xf0\x9f\x98\x80");
-    QTest::newRow("undecodable lead byte against its character")
-        << QByteArray("a\xc3" "b") << QByteArray("a\xc3\xa9");
+    QTest::newRow("undecodable lead byte against its character") << QByteArray("a\xc3"
+                                                                               "b")
+                                                                 << QByteArray("a\xc3\xa9");
     QTest::newRow("undecodable bytes") << QByteArray("bad\xffx") << QByteArray("bad\xfex");
     QTest::newRow("continuation byte against ASCII") << QByteArray("\x80") << QByteArray("~");
 }
@@ -198,7 +199,9 @@ void tst_PathCodec::compareAsBytes()
     QFETCH(QByteArray, right);
     const QString a = pathcodec::fromNative(left);
     const QString b = pathcodec::fromNative(right);
-    const auto sign = [](int value) { return (value > 0) - (value < 0); };
+    const auto sign = [](int value) {
+        return (value > 0) - (value < 0);
+    };
     const auto bytes = [](const QByteArray &array) {
         return std::basic_string<unsigned char>(
             reinterpret_cast<const unsigned char *>(array.constData()), size_t(array.size()));

@@ -15,9 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,15 +120,15 @@ void tst_ScanSession::filters_data()
     QTest::addColumn<ScanOptions>("options");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList all {"big.iso",    "movie.MKV", "clip.mp4", "old.log",         "skip/x.iso",
-                           "a.dat",      "b.dat",     "c.dat",    "sub/deeper/z.bin"};
+    const QStringList all {"big.iso", "movie.MKV", "clip.mp4", "old.log",         "skip/x.iso",
+                           "a.dat",   "b.dat",     "c.dat",    "sub/deeper/z.bin"};
     ScanOptions options;
     QTest::newRow("defaults") << options << all;
 
     options = {};
     options.includeHidden = true;
-    QTest::newRow("hidden included") << options
-                                     << QStringList {".hid/inner.iso", ".secret.mkv"} + all;
+    QTest::newRow("hidden included")
+        << options << QStringList {".hid/inner.iso", ".secret.mkv"} + all;
     options = {};
     options.excludes = {"%T/skip"};
     QStringList withoutSkip = all;
@@ -151,8 +151,8 @@ void tst_ScanSession::filters_data()
         << options << QStringList {"big.iso", "movie.MKV", "clip.mp4"};
     options = {};
     options.types = {"iso", "mkv"};
-    QTest::newRow("types, any case") << options
-                                     << QStringList {"big.iso", "movie.MKV", "skip/x.iso"};
+    QTest::newRow("types, any case")
+        << options << QStringList {"big.iso", "movie.MKV", "skip/x.iso"};
     options.types = {".MP4", " dat "};
     QTest::newRow("types with dot and blanks")
         << options << QStringList {"clip.mp4", "a.dat", "b.dat", "c.dat"};
@@ -245,8 +245,9 @@ void tst_ScanSession::hardLinksOnce()
     ScanSession session;
     session.setRoots({dir.path()});
     for (int round = 0; round < 5; ++round) {
-        QCOMPARE(scan(session), (Files {{6000, dir.path() + "/aa-link.bin"},
-                                        {6000, dir.path() + "/mm/other.bin"}}));
+        QCOMPARE(
+            scan(session),
+            (Files {{6000, dir.path() + "/aa-link.bin"}, {6000, dir.path() + "/mm/other.bin"}}));
         QCOMPARE(session.fileCount(), 5);
     }
     // The name kept carries the identity the links share.

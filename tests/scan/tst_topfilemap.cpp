@@ -226,8 +226,8 @@ void tst_TopFileMap::equalSizesByPath_data()
     QTest::addColumn<QStringList>("expected");
 
     // Every path below is offered with the same size.
-    QTest::newRow("kept in path order") << 5 << QStringList {"c", "a", "b"}
-                                        << QStringList {"a", "b", "c"};
+    QTest::newRow("kept in path order")
+        << 5 << QStringList {"c", "a", "b"} << QStringList {"a", "b", "c"};
     QTest::newRow("a later, earlier path evicts the last")
         << 2 << QStringList {"c", "b", "a"} << QStringList {"a", "b"};
     QTest::newRow("a later, later path is dropped")
@@ -285,12 +285,13 @@ void tst_TopFileMap::replace_data()
     QTest::addColumn<QStringList>("expected");
 
     // Capacity 2 throughout; the new path has the old one's size.
-    QTest::newRow("held: takes its place") << QList<qint64> {5, 7} << "f1" << "e1"
-                                           << QStringList {"f2", "e1"};
-    QTest::newRow("evicted: offered, stays out")
-        << QList<qint64> {5, 7, 8} << "f1" << "e1" << QStringList {"f3", "f2"};
+    QTest::newRow("held: takes its place") << QList<qint64> {5, 7} << "f1"
+                                           << "e1" << QStringList {"f2", "e1"};
+    QTest::newRow("evicted: offered, stays out") << QList<qint64> {5, 7, 8} << "f1"
+                                                 << "e1" << QStringList {"f3", "f2"};
     QTest::newRow("evicted at an equal size: the earlier path gets in")
-        << QList<qint64> {5, 7, 5} << "f3" << "f0" << QStringList {"f2", "f0"};
+        << QList<qint64> {5, 7, 5} << "f3"
+        << "f0" << QStringList {"f2", "f0"};
 }
 
 void tst_TopFileMap::replace()

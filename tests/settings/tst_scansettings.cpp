@@ -30,10 +30,14 @@ bool writeFile(const QString &path, const QByteArray &content)
 // The options as one comparable value.
 QVariantMap fields(const ScanOptions &options)
 {
-    return {{"includeHidden", options.includeHidden}, {"oneFileSystem", options.oneFileSystem},
-            {"skipNetwork", options.skipNetwork},     {"excludes", options.excludes},
-            {"minSize", options.minSize},             {"types", options.types},
-            {"olderThanDays", options.olderThanDays}, {"rankBy", int(options.rankBy)}};
+    return {{"includeHidden", options.includeHidden},
+            {"oneFileSystem", options.oneFileSystem},
+            {"skipNetwork", options.skipNetwork},
+            {"excludes", options.excludes},
+            {"minSize", options.minSize},
+            {"types", options.types},
+            {"olderThanDays", options.olderThanDays},
+            {"rankBy", int(options.rankBy)}};
 }
 
 // A settings file as the version without scan options writes it.
@@ -125,20 +129,19 @@ void tst_ScanSettings::badValuesGiveDefaults_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QVariant>("expected");
 
-    QTest::newRow("hidden: not a boolean") << QByteArray("includehidden=banana") << "includeHidden"
-                                           << QVariant(false);
-    QTest::newRow("network: not a boolean") << QByteArray("skipnetwork=maybe") << "skipNetwork"
-                                            << QVariant(true);
+    QTest::newRow("hidden: not a boolean")
+        << QByteArray("includehidden=banana") << "includeHidden" << QVariant(false);
+    QTest::newRow("network: not a boolean")
+        << QByteArray("skipnetwork=maybe") << "skipNetwork" << QVariant(true);
     QTest::newRow("size: negative") << QByteArray("minsize=-5") << "minSize" << QVariant(0);
-    QTest::newRow("days: more than a century") << QByteArray("olderthandays=999999")
-                                               << "olderThanDays" << QVariant(0);
-    QTest::newRow("rank by: unknown") << QByteArray("rankby=colour") << "rankBy"
-                                      << QVariant(int(SizeKind::Apparent));
-    QTest::newRow("rank by: disk, any case") << QByteArray("rankby=Disk") << "rankBy"
-                                             << QVariant(int(SizeKind::OnDisk));
-    QTest::newRow("types: written by hand")
-        << QByteArray("types=\"*.MKV, .Mp4, a/b, mkv, ?\"") << "types"
-        << QVariant(QStringList({"mkv", "mp4"}));
+    QTest::newRow("days: more than a century")
+        << QByteArray("olderthandays=999999") << "olderThanDays" << QVariant(0);
+    QTest::newRow("rank by: unknown")
+        << QByteArray("rankby=colour") << "rankBy" << QVariant(int(SizeKind::Apparent));
+    QTest::newRow("rank by: disk, any case")
+        << QByteArray("rankby=Disk") << "rankBy" << QVariant(int(SizeKind::OnDisk));
+    QTest::newRow("types: written by hand") << QByteArray("types=\"*.MKV, .Mp4, a/b, mkv, ?\"")
+                                            << "types" << QVariant(QStringList({"mkv", "mp4"}));
     QTest::newRow("exclude: relative and unclean")
         << QByteArray("exclude=relative/dir, /mnt//backup/, /mnt/backup") << "excludes"
         << QVariant(QStringList({"/mnt/backup"}));

@@ -5,15 +5,15 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QMutex>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QMutex>
-#include <QSemaphore>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <atomic>

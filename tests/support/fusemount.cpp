@@ -3,8 +3,8 @@
 #include <QDeadlineTimer>
 #include <QFile>
 
-#include <sys/mount.h>
 #include <csignal>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace testsupport {

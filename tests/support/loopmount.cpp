@@ -25,8 +25,8 @@ LoopMount::LoopMount(const QString &type, int sizeMiB, const QStringList &mkfsAr
         m_skipReason = QStringLiteral("mounting a %1 image needs root").arg(type);
         return;
     }
-    const QString mkfs = QStandardPaths::findExecutable(QLatin1String("mkfs.") + type,
-                                                        {"/usr/sbin", "/sbin"});
+    const QString mkfs =
+        QStandardPaths::findExecutable(QLatin1String("mkfs.") + type, {"/usr/sbin", "/sbin"});
     if (mkfs.isEmpty()) {
         m_skipReason = QStringLiteral("no mkfs.%1 installed").arg(type);
         return;

@@ -37,7 +37,7 @@
 namespace {
 
 std::string mountPoint;
-std::string blocked;     // the operation that waits, or empty
+std::string blocked; // the operation that waits, or empty
 std::string failingName; // a file whose getattr fails, or empty
 std::mutex mutex;
 std::condition_variable releasedChanged;

@@ -207,7 +207,7 @@ void tst_TopCommand::parseArguments_data()
     QTest::newRow("excludes made absolute and clean, each once")
         << QStringList {"--exclude", "/m/./b/", "--exclude=rel/x/..", "--exclude", "/m/b"}
         << "n=10 exclude=" + QDir::current().absoluteFilePath("/m/b") + '|' + QDir::currentPath() +
-               "/rel";
+            "/rel";
     QTest::newRow("sizes, types, age")
         << QStringList {"--min-size=1.5G", "--type",       "MKV,.mp4",
                         "--type=iso,mkv",  "--older-than", "30"}
@@ -671,16 +671,16 @@ void tst_TopCommand::formatChanges_data()
     QTest::newRow("shrank, in bytes")
         << int(FileChange::Shrank) << qint64(1000) << qint64(10) << "/d/a" << false << true
         << QByteArray("shrank\t10\t-990\t/d/a\n");
-    QTest::newRow("new") << int(FileChange::New) << qint64(-1) << qint64(262144) << "/d/n"
-                         << false << false << QByteArray("new\t0.25\t+0.25\t/d/n\n");
+    QTest::newRow("new") << int(FileChange::New) << qint64(-1) << qint64(262144) << "/d/n" << false
+                         << false << QByteArray("new\t0.25\t+0.25\t/d/n\n");
     QTest::newRow("gone: the size then")
         << int(FileChange::Gone) << qint64(262144) << qint64(-1) << "/d/g" << false << false
         << QByteArray("gone\t0.25\t-0.25\t/d/g\n");
     QTest::newRow("escaped") << int(FileChange::New) << qint64(-1) << qint64(5) << "/d/a\tb\n"
                              << false << true << QByteArray("new\t5\t+5\t/d/a\\tb\\n\n");
-    QTest::newRow("null: exact bytes") << int(FileChange::New) << qint64(-1) << qint64(5)
-                                       << "/d/a\tb\n" << true << true
-                                       << QByteArray("new\t5\t+5\t/d/a\tb\n", 16) + '\0';
+    QTest::newRow("null: exact bytes")
+        << int(FileChange::New) << qint64(-1) << qint64(5) << "/d/a\tb\n"
+        << true << true << QByteArray("new\t5\t+5\t/d/a\tb\n", 16) + '\0';
 }
 
 void tst_TopCommand::formatChanges()
@@ -745,9 +745,9 @@ void tst_TopCommand::savedThenCompared()
     QCOMPARE(run.exitCode, 0);
     const QList<QByteArray> lines = run.out.split('\n');
     QCOMPARE(lines.size(), 3);
-    QVERIFY2(lines.at(0).endsWith(QByteArray::number((5 << 20) + (1 << 19) + (1 << 18)) +
-                                  "\tcomplete"),
-             lines.at(0).constData());
+    QVERIFY2(
+        lines.at(0).endsWith(QByteArray::number((5 << 20) + (1 << 19) + (1 << 18)) + "\tcomplete"),
+        lines.at(0).constData());
     QVERIFY2(lines.at(1).endsWith("\t3\t" + QByteArray::number(6 << 20) + "\tcomplete"),
              lines.at(1).constData());
 
@@ -825,14 +825,13 @@ void tst_TopCommand::spaceOnDisk_data()
     QTest::newRow("--frees --disk-usage")
         << QStringList {"--frees", "--disk-usage", "--bytes", "-n", "1"}
         << QStringList {"{b:d/real}\t{b:d/real}\t%D/d/real"};
-    QTest::newRow("--folders")
-        << QStringList {"--folders", "--bytes"}
-        << QStringList {"{s:d/sparse+s:d/real+s:d/two}\t%D",
-                        "{s:d/sparse+s:d/real+s:d/two}\t%D/d", "0\t%D/e"};
+    QTest::newRow("--folders") << QStringList {"--folders", "--bytes"}
+                               << QStringList {"{s:d/sparse+s:d/real+s:d/two}\t%D",
+                                               "{s:d/sparse+s:d/real+s:d/two}\t%D/d", "0\t%D/e"};
     QTest::newRow("--folders --disk-usage")
         << QStringList {"--folders", "--disk-usage", "--bytes", "-n", "3"}
-        << QStringList {"{b:d/sparse+b:d/real+b:d/two}\t%D",
-                        "{b:d/sparse+b:d/real+b:d/two}\t%D/d", "0\t%D/e"};
+        << QStringList {"{b:d/sparse+b:d/real+b:d/two}\t%D", "{b:d/sparse+b:d/real+b:d/two}\t%D/d",
+                        "0\t%D/e"};
     QTest::newRow("--folders -0") << QStringList {"--folders", "--bytes", "-0", "-n", "1"}
                                   << QStringList {"{s:d/sparse+s:d/real+s:d/two}\t%D\\0"};
 }

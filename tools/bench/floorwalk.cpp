@@ -64,7 +64,8 @@ private:
                 long got;
                 while ((got = syscall(SYS_getdents64, fd, buffer.data(), buffer.size())) > 0) {
                     for (long at = 0; at < got;) {
-                        const auto *entry = reinterpret_cast<const LinuxDirent64 *>(buffer.data() + at);
+                        const auto *entry =
+                            reinterpret_cast<const LinuxDirent64 *>(buffer.data() + at);
                         at += entry->length;
                         if (entry->name[0] == '.')
                             continue;
