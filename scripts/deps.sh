@@ -16,7 +16,8 @@ vastrel_jobs=$(nproc 2>/dev/null || echo 2)
 # Packages every build needs; qt6-tools-dev and qt6-l10n-tools bring lupdate,
 # lrelease and their CMake functions for the catalogues of the window's texts.
 VASTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-qpa-plugins dbus dbus-daemon libqt6sql6-sqlite libxxhash-dev qt6-tools-dev qt6-l10n-tools)
+    qt6-qpa-plugins dbus dbus-daemon libqt6sql6-sqlite libxxhash-dev qt6-tools-dev qt6-l10n-tools
+    clang-format)
 # What the tests need besides: a FUSE file system of their own that can hang,
 # btrfs-progs and xfsprogs for reflinked files (the copy finder, what removing
 # a file frees); the accessibility bus, its Python bindings and Xvfb for

@@ -16,6 +16,11 @@ esac
 
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" "${VASTREL_TEST_PACKAGES[@]}"
 
+# The plain run also checks that the sources keep the project's format.
+if [ $sanitize -eq 0 ]; then
+    tools/check-format.sh
+fi
+
 if [ $sanitize -eq 1 ]; then
     dir=build-sanitize
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DVASTREL_SANITIZE=ON
