@@ -712,6 +712,47 @@ add("Platform", "its path is too long for Windows to open",
     "其路径太长，Windows 无法打开")
 
 
+# What removing files frees, the folders view and ranking by space on disk.
+RA = "ResultActions"
+add(RA, "1 other name remains: frees nothing", "1 weiterer Name bleibt: gibt nichts frei",
+    "1 autre nom reste : ne libère rien", "queda 1 nombre más: no libera nada", "还剩 1 个其他名称：不释放空间")
+add(RA, "%1 other names remain: frees nothing", "%1 weitere Namen bleiben: gibt nichts frei",
+    "%1 autres noms restent : ne libère rien", "quedan %1 nombres más: no libera nada",
+    "还剩 %1 个其他名称：不释放空间")
+add(RA, "frees %1", "gibt %1 frei", "libère %1", "libera %1", "释放 %1")
+add(RA, "This frees %1 on disk once the trash is emptied.",
+    "Das gibt %1 auf dem Datenträger frei, sobald der Papierkorb geleert wird.",
+    "Cela libère %1 sur le disque une fois la corbeille vidée.",
+    "Esto libera %1 en el disco cuando se vacíe la papelera.",
+    "清空回收站后将释放 %1 磁盘空间。")
+add(RA, "; the space comes back when the trash is emptied",
+    "; der Platz wird frei, wenn der Papierkorb geleert wird",
+    " ; l’espace revient une fois la corbeille vidée",
+    "; el espacio se recupera al vaciar la papelera",
+    "；清空回收站后空间才会释放")
+AR = "ResultsArea"
+add(AR, "Views", "Ansichten", "Vues", "Vistas", "视图")
+add(AR, "Switches between the views of the same scan: files, folders, changes",
+    "Wechselt zwischen den Ansichten derselben Suche: Dateien, Ordner, Änderungen",
+    "Passe d’une vue à l’autre de la même analyse : fichiers, dossiers, changements",
+    "Cambia entre las vistas del mismo análisis: archivos, carpetas, cambios",
+    "在同一次扫描的视图之间切换：文件、文件夹、变化")
+add(AR, "The largest files of the scan", "Die größten Dateien der Suche",
+    "Les plus gros fichiers de l’analyse", "Los archivos más grandes del análisis", "本次扫描中最大的文件")
+add(AR, "Folders", "Ordner", "Dossiers", "Carpetas", "文件夹")
+add(AR, "The largest folders of the scan", "Die größten Ordner der Suche",
+    "Les plus gros dossiers de l’analyse", "Las carpetas más grandes del análisis", "本次扫描中最大的文件夹")
+SG = "ScanGroup"
+add(SG, "Rank by", "Ordnen nach", "Classer par", "Ordenar por", "排序依据")
+add(SG, "file size", "Dateigröße", "taille du fichier", "tamaño del archivo", "文件大小")
+add(SG, "space on disk", "Platz auf dem Datenträger", "espace sur le disque", "espacio en disco", "占用磁盘空间")
+add(W, "Share", "Anteil", "Part", "Proporción", "占比")
+add(W, "Files", "Dateien", "Fichiers", "Archivos", "文件")
+add(W, "Not known yet", "Noch nicht bekannt", "Pas encore connu", "Aún no se sabe", "尚不清楚")
+add(W, "On disk", "Belegt", "Sur le disque", "En disco", "占用空间")
+add(W, "Frees", "Gibt frei", "Libère", "Libera", "可释放")
+
+
 def fill(language):
     path = ROOT / f"vastrel_{language}.ts"
     tree = ET.parse(path)

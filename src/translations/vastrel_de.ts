@@ -724,12 +724,52 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for the Recycle Bin</source>
             <translation>ihr Pfad ist zu lang für den Papierkorb</translation>
         </message>
+        <message>
+            <source>1 other name remains: frees nothing</source>
+            <translation>1 weiterer Name bleibt: gibt nichts frei</translation>
+        </message>
+        <message>
+            <source>%1 other names remain: frees nothing</source>
+            <translation>%1 weitere Namen bleiben: gibt nichts frei</translation>
+        </message>
+        <message>
+            <source>frees %1</source>
+            <translation>gibt %1 frei</translation>
+        </message>
+        <message>
+            <source>This frees %1 on disk once the trash is emptied.</source>
+            <translation>Das gibt %1 auf dem Datenträger frei, sobald der Papierkorb geleert wird.</translation>
+        </message>
+        <message>
+            <source>; the space comes back when the trash is emptied</source>
+            <translation>; der Platz wird frei, wenn der Papierkorb geleert wird</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
             <translation>Dateien</translation>
+        </message>
+        <message>
+            <source>Views</source>
+            <translation>Ansichten</translation>
+        </message>
+        <message>
+            <source>Switches between the views of the same scan: files, folders, changes</source>
+            <translation>Wechselt zwischen den Ansichten derselben Suche: Dateien, Ordner, Änderungen</translation>
+        </message>
+        <message>
+            <source>The largest files of the scan</source>
+            <translation>Die größten Dateien der Suche</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>The largest folders of the scan</source>
+            <translation>Die größten Ordner der Suche</translation>
         </message>
     </context>
     <context>
@@ -892,6 +932,18 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Not file types, left out: %1</source>
             <translation>Keine Dateitypen, ausgelassen: %1</translation>
+        </message>
+        <message>
+            <source>Rank by</source>
+            <translation>Ordnen nach</translation>
+        </message>
+        <message>
+            <source>file size</source>
+            <translation>Dateigröße</translation>
+        </message>
+        <message>
+            <source>space on disk</source>
+            <translation>Platz auf dem Datenträger</translation>
         </message>
     </context>
     <context>
@@ -1250,6 +1302,26 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>Ergebnisse vom %1: %2 Dateien, %3</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Anteil</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Dateien</translation>
+        </message>
+        <message>
+            <source>Not known yet</source>
+            <translation>Noch nicht bekannt</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>Belegt</translation>
+        </message>
+        <message>
+            <source>Frees</source>
+            <translation>Gibt frei</translation>
         </message>
     </context>
     <context>

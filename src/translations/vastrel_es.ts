@@ -724,12 +724,52 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for the Recycle Bin</source>
             <translation>su ruta es demasiado larga para la Papelera de reciclaje</translation>
         </message>
+        <message>
+            <source>1 other name remains: frees nothing</source>
+            <translation>queda 1 nombre más: no libera nada</translation>
+        </message>
+        <message>
+            <source>%1 other names remain: frees nothing</source>
+            <translation>quedan %1 nombres más: no libera nada</translation>
+        </message>
+        <message>
+            <source>frees %1</source>
+            <translation>libera %1</translation>
+        </message>
+        <message>
+            <source>This frees %1 on disk once the trash is emptied.</source>
+            <translation>Esto libera %1 en el disco cuando se vacíe la papelera.</translation>
+        </message>
+        <message>
+            <source>; the space comes back when the trash is emptied</source>
+            <translation>; el espacio se recupera al vaciar la papelera</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
             <translation>Archivos</translation>
+        </message>
+        <message>
+            <source>Views</source>
+            <translation>Vistas</translation>
+        </message>
+        <message>
+            <source>Switches between the views of the same scan: files, folders, changes</source>
+            <translation>Cambia entre las vistas del mismo análisis: archivos, carpetas, cambios</translation>
+        </message>
+        <message>
+            <source>The largest files of the scan</source>
+            <translation>Los archivos más grandes del análisis</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Carpetas</translation>
+        </message>
+        <message>
+            <source>The largest folders of the scan</source>
+            <translation>Las carpetas más grandes del análisis</translation>
         </message>
     </context>
     <context>
@@ -892,6 +932,18 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Not file types, left out: %1</source>
             <translation>No son tipos de archivo, se omiten: %1</translation>
+        </message>
+        <message>
+            <source>Rank by</source>
+            <translation>Ordenar por</translation>
+        </message>
+        <message>
+            <source>file size</source>
+            <translation>tamaño del archivo</translation>
+        </message>
+        <message>
+            <source>space on disk</source>
+            <translation>espacio en disco</translation>
         </message>
     </context>
     <context>
@@ -1250,6 +1302,26 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>Resultados del %1: %2 archivos, %3</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Proporción</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Archivos</translation>
+        </message>
+        <message>
+            <source>Not known yet</source>
+            <translation>Aún no se sabe</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>En disco</translation>
+        </message>
+        <message>
+            <source>Frees</source>
+            <translation>Libera</translation>
         </message>
     </context>
     <context>

@@ -724,12 +724,52 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for the Recycle Bin</source>
             <translation>son chemin est trop long pour la Corbeille</translation>
         </message>
+        <message>
+            <source>1 other name remains: frees nothing</source>
+            <translation>1 autre nom reste : ne libère rien</translation>
+        </message>
+        <message>
+            <source>%1 other names remain: frees nothing</source>
+            <translation>%1 autres noms restent : ne libère rien</translation>
+        </message>
+        <message>
+            <source>frees %1</source>
+            <translation>libère %1</translation>
+        </message>
+        <message>
+            <source>This frees %1 on disk once the trash is emptied.</source>
+            <translation>Cela libère %1 sur le disque une fois la corbeille vidée.</translation>
+        </message>
+        <message>
+            <source>; the space comes back when the trash is emptied</source>
+            <translation> ; l’espace revient une fois la corbeille vidée</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
             <translation>Fichiers</translation>
+        </message>
+        <message>
+            <source>Views</source>
+            <translation>Vues</translation>
+        </message>
+        <message>
+            <source>Switches between the views of the same scan: files, folders, changes</source>
+            <translation>Passe d’une vue à l’autre de la même analyse : fichiers, dossiers, changements</translation>
+        </message>
+        <message>
+            <source>The largest files of the scan</source>
+            <translation>Les plus gros fichiers de l’analyse</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>Dossiers</translation>
+        </message>
+        <message>
+            <source>The largest folders of the scan</source>
+            <translation>Les plus gros dossiers de l’analyse</translation>
         </message>
     </context>
     <context>
@@ -892,6 +932,18 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Not file types, left out: %1</source>
             <translation>Pas des types de fichiers, ignorés : %1</translation>
+        </message>
+        <message>
+            <source>Rank by</source>
+            <translation>Classer par</translation>
+        </message>
+        <message>
+            <source>file size</source>
+            <translation>taille du fichier</translation>
+        </message>
+        <message>
+            <source>space on disk</source>
+            <translation>espace sur le disque</translation>
         </message>
     </context>
     <context>
@@ -1250,6 +1302,26 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>Résultats du %1 : %2 fichiers, %3</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>Part</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>Fichiers</translation>
+        </message>
+        <message>
+            <source>Not known yet</source>
+            <translation>Pas encore connu</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>Sur le disque</translation>
+        </message>
+        <message>
+            <source>Frees</source>
+            <translation>Libère</translation>
         </message>
     </context>
     <context>

@@ -719,12 +719,52 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for the Recycle Bin</source>
             <translation>其路径对回收站来说太长</translation>
         </message>
+        <message>
+            <source>1 other name remains: frees nothing</source>
+            <translation>还剩 1 个其他名称：不释放空间</translation>
+        </message>
+        <message>
+            <source>%1 other names remain: frees nothing</source>
+            <translation>还剩 %1 个其他名称：不释放空间</translation>
+        </message>
+        <message>
+            <source>frees %1</source>
+            <translation>释放 %1</translation>
+        </message>
+        <message>
+            <source>This frees %1 on disk once the trash is emptied.</source>
+            <translation>清空回收站后将释放 %1 磁盘空间。</translation>
+        </message>
+        <message>
+            <source>; the space comes back when the trash is emptied</source>
+            <translation>；清空回收站后空间才会释放</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
         <message>
             <source>Files</source>
             <translation>文件</translation>
+        </message>
+        <message>
+            <source>Views</source>
+            <translation>视图</translation>
+        </message>
+        <message>
+            <source>Switches between the views of the same scan: files, folders, changes</source>
+            <translation>在同一次扫描的视图之间切换：文件、文件夹、变化</translation>
+        </message>
+        <message>
+            <source>The largest files of the scan</source>
+            <translation>本次扫描中最大的文件</translation>
+        </message>
+        <message>
+            <source>Folders</source>
+            <translation>文件夹</translation>
+        </message>
+        <message>
+            <source>The largest folders of the scan</source>
+            <translation>本次扫描中最大的文件夹</translation>
         </message>
     </context>
     <context>
@@ -887,6 +927,18 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Not file types, left out: %1</source>
             <translation>不是文件类型，已忽略：%1</translation>
+        </message>
+        <message>
+            <source>Rank by</source>
+            <translation>排序依据</translation>
+        </message>
+        <message>
+            <source>file size</source>
+            <translation>文件大小</translation>
+        </message>
+        <message>
+            <source>space on disk</source>
+            <translation>占用磁盘空间</translation>
         </message>
     </context>
     <context>
@@ -1242,6 +1294,26 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>Results of %1: %2 files, %3</source>
             <translation>%1 的结果：%2 个文件，%3</translation>
+        </message>
+        <message>
+            <source>Share</source>
+            <translation>占比</translation>
+        </message>
+        <message>
+            <source>Files</source>
+            <translation>文件</translation>
+        </message>
+        <message>
+            <source>Not known yet</source>
+            <translation>尚不清楚</translation>
+        </message>
+        <message>
+            <source>On disk</source>
+            <translation>占用空间</translation>
+        </message>
+        <message>
+            <source>Frees</source>
+            <translation>可释放</translation>
         </message>
     </context>
     <context>
