@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/fileidentity.h"
 #include "scan/foundfile.h"
 
 #include <QHash>
@@ -88,19 +89,7 @@ private:
         qint64 allocated;
         QString path;
     };
-    struct Key
-    {
-        quint64 device;
-        quint64 inode;
-        friend bool operator==(const Key &a, const Key &b)
-        {
-            return a.device == b.device && a.inode == b.inode;
-        }
-        friend size_t qHash(const Key &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.device, key.inode);
-        }
-    };
+    using Key = FileIdentity;
 
     Index add(Index parent, quint32 root, QStringView name);
     Node &node(Index index) const;

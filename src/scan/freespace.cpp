@@ -1,5 +1,6 @@
 #include "scan/freespace.h"
 
+#include "scan/fileidentity.h"
 #include "scan/fileprobe.h"
 
 #include <QHash>
@@ -35,19 +36,7 @@ qint64 unsharedSpaceOf(const FoundFile &file)
 #endif
 }
 
-struct Identity
-{
-    quint64 device;
-    quint64 inode;
-    friend bool operator==(const Identity &a, const Identity &b)
-    {
-        return a.device == b.device && a.inode == b.inode;
-    }
-    friend size_t qHash(const Identity &key, size_t seed = 0)
-    {
-        return qHashMulti(seed, key.device, key.inode);
-    }
-};
+using Identity = FileIdentity;
 
 } // namespace
 

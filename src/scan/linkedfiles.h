@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scan/fileidentity.h"
 #include "scan/foundfile.h"
 
 #include <QHash>
@@ -24,19 +25,7 @@ public:
     void offer(const FoundFile &file);
 
 private:
-    struct Key
-    {
-        quint64 device;
-        quint64 inode;
-        friend bool operator==(const Key &a, const Key &b)
-        {
-            return a.device == b.device && a.inode == b.inode;
-        }
-        friend size_t qHash(const Key &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.device, key.inode);
-        }
-    };
+    using Key = FileIdentity;
     struct Seen
     {
         qint64 size;

@@ -64,12 +64,12 @@ private:
     // Makes the files of a list of "name=KIND", "name=KIND@DAYS" (modified
     // DAYS days ago) or "name=link:other" (a hard link) below dir and lists
     // them as a scan would.
-    static QList<FoundFile> makeTree(const QString &dir, const QStringList &specs)
+    static QList<FoundFile> makeTree(const QString &dir, const QStringList &entries)
     {
         QList<FoundFile> files;
-        for (const QString &spec : specs) {
-            const QString name = spec.section('=', 0, 0);
-            const QString what = spec.section('=', 1);
+        for (const QString &entry : entries) {
+            const QString name = entry.section('=', 0, 0);
+            const QString what = entry.section('=', 1);
             const QString path = dir + '/' + name;
             if (what.startsWith(QLatin1String("link:"))) {
 #ifdef Q_OS_UNIX
