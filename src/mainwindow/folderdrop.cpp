@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QWidget>
 
 namespace folderdrop {
 
@@ -53,3 +55,30 @@ Outcome judge(const QList<QUrl> &urls, bool scanRunning)
 }
 
 } // namespace folderdrop
+
+FolderDropTarget::FolderDropTarget(QWidget *window, std::function<bool()> running)
+    : QObject(window), scanRunning(std::move(running))
+{
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool FolderDropTarget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::DragEnter) {
+        auto *drag = static_cast<QDragEnterEvent *>(event);
+        if (folderdrop::offersUrls(drag->mimeData()))
+            drag->acceptProposedAction();
+        return true;
+    }
+    if (event->type() != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto *drop = static_cast<QDropEvent *>(event);
+    const auto outcome = folderdrop::judge(drop->mimeData()->urls(), scanRunning());
+    drop->acceptProposedAction();
+    if (outcome.folders.isEmpty())
+        Q_EMIT refused(outcome.message);
+    else
+        Q_EMIT foldersDropped(outcome.folders);
+    return true;
+}

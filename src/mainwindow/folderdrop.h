@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
+
 class QMimeData;
+class QWidget;
 
 // What dropping URLs on the main window does: the local folders among them
 // are scanned at once, as a folder named on the command line is; files and
@@ -32,3 +36,25 @@ Outcome judge(const QList<QUrl> &urls, bool scanRunning);
 QString localFolder(const QUrl &url);
 
 } // namespace folderdrop
+
+// Takes drops on a window: installed on it, it accepts every drag that
+// carries URLs and, at the drop, either asks for the folders to be scanned
+// or says why nothing was.
+class FolderDropTarget : public QObject
+{
+    Q_OBJECT
+
+public:
+    // scanRunning tells whether a scan runs at the moment of the drop.
+    FolderDropTarget(QWidget *window, std::function<bool()> scanRunning);
+
+Q_SIGNALS:
+    void foldersDropped(const QStringList &folders);
+    void refused(const QString &message);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    std::function<bool()> scanRunning;
+};

@@ -2,14 +2,31 @@
 
 #include "mainwindow/compareview.h"
 #include "mainwindow/historydialog.h"
+#include "mainwindow/historytext.h"
+#include "mainwindow/resultsmenu.h"
+#include "mainwindow/scanstatus.h"
+#include "mainwindow/statusline.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/scanhistory.h"
 
 #include <QAction>
+#include <QDateTime>
 
-HistoryViews::HistoryViews(ScanHistory *history, ResultsArea *results, QWidget *window)
+HistoryViews::HistoryViews(ScanHistory *history, ResultsArea *results, StatusLine *statusLine,
+                           QWidget *window, std::function<bool()> scanRunning)
     : QObject(window)
 {
+    connect(history, &ScanHistory::pastScanLoaded, this, [=](const ScanRecord &scan) {
+        if (scanRunning())
+            return;
+        Q_EMIT pastScanShown();
+        results->showLive(ScanHistory::foundFilesOf(scan));
+        results->actions()->setScanStarted(scan.summary.started.toLocalTime());
+        statusLine->setUnreadable(QString());
+        statusLine->setFigures(historytext::pastScanText(
+            scan.summary, QDateTime::currentDateTimeUtc(), scanstatus::numberLocale()));
+    });
+
     auto *compareView = new CompareView;
     const int compareIndex = results->addView(tr("Compare"), compareView);
     results->setViewShown(compareIndex, false);

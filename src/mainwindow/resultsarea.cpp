@@ -7,6 +7,7 @@
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
+#include "mainwindow/statusline.h"
 #include "scan/sizetext.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -115,6 +117,19 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
         resultMenu->addAction(action);
     connect(resultActions, &ResultsMenu::trashed, this, &ResultsArea::removeResults);
     connect(resultActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
+}
+
+void ResultsArea::reportTo(StatusLine *statusLine)
+{
+    connect(this, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
+    connect(this, &ResultsArea::shownCountText, statusLine, &StatusLine::setShownCount);
+    connect(copyLookup, &CopyLookup::statusChanged, statusLine, &StatusLine::setFollowUp);
+}
+
+void ResultsArea::placeInTabOrderAfter(QWidget *before)
+{
+    QWidget::setTabOrder(before, filterField);
+    QWidget::setTabOrder(filterField, view);
 }
 
 int ResultsArea::addView(const QString &title, QWidget *page, const QString &description)

@@ -18,6 +18,7 @@ class FilterField;
 class ResultModel;
 class ResultsMenu;
 class ResultsView;
+class StatusLine;
 
 // The main window's results: the table of the largest files with its model,
 // its context menu and the actions on the chosen rows. The window hands it
@@ -47,6 +48,12 @@ public:
     int currentView() const;
     void setCurrentView(int view);
     QWidget *viewPage(int view) const;
+
+    // What the status line is to say: passing messages, "12 of 100 shown"
+    // while a filter is in force, and what the search for copies found.
+    void reportTo(StatusLine *statusLine);
+    // Tab goes from before to the search field, then to the table.
+    void placeInTabOrderAfter(QWidget *before);
 
     ResultModel *model() const { return resultmodel; }
     ResultsMenu *actions() const { return resultActions; }

@@ -9,7 +9,6 @@
 #include "mainwindow/copylookup.h"
 #include "mainwindow/cornergrip.h"
 #include "mainwindow/folderdrop.h"
-#include "mainwindow/historytext.h"
 #include "mainwindow/historyviews.h"
 #include "mainwindow/picturetext.h"
 #include "mainwindow/quietslotsbyname.h"
@@ -17,6 +16,7 @@
 #include "mainwindow/scanhistory.h"
 #include "mainwindow/scanprogress.h"
 #include "mainwindow/scantargets.h"
+#include "mainwindow/targetcombo.h"
 #include "mainwindow/sparedirlist.h"
 #include "mainwindow/statusline.h"
 #include "mainwindow/windowtray.h"
@@ -25,12 +25,10 @@
 #include "settings/scansettings.h"
 #include "settings/settings.h"
 #include "store/scanstore.h"
-#include "widgets/plaintext.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QKeyEvent>
-#include <QMimeData>
 
 bool (*Widget::systemTrayAvailable)() = &QSystemTrayIcon::isSystemTrayAvailable;
 
@@ -47,7 +45,9 @@ Widget::Widget(QWidget *parent)
     connect(ui->actionShow, &QAction::triggered, this, &Widget::on_actionShow_activated);
     // Connected before the combo is filled, so its first item sets the scan
     // target while the window is being built.
-    ui->dircombo->setModel(targets->model());
+    targetCombo = new TargetCombo(ui->dircombo, targets, this);
+    connect(targetCombo, &TargetCombo::customScanChosen, this, &Widget::on_adddirb_clicked);
+    connect(targetCombo, &TargetCombo::targetChosen, this, &Widget::showStoredScanOf);
     connect(ui->dircombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             on_dircombo_currentIndexChanged(ui->dircombo->itemText(index));
@@ -98,14 +98,14 @@ void Widget::setupResultsArea()
     connect(results, &ResultsArea::showInFolderRequested, this,
             &Widget::on_actionOpen_in_Dir_activated);
     statusLine = new StatusLine(ui->currentfile);
-    connect(results, &ResultsArea::statusMessage, statusLine, &StatusLine::showMessage);
-    connect(results, &ResultsArea::shownCountText, statusLine, &StatusLine::setShownCount);
-    setAcceptDrops(true);
-    // Tab reaches the search field just before the table.
-    QWidget *filter = results->findChild<QWidget *>(QStringLiteral("filterEdit"));
-    setTabOrder(ui->scanb, filter);
-    setTabOrder(filter, ui->tableView);
-    connect(results->copies(), &CopyLookup::statusChanged, statusLine, &StatusLine::setFollowUp);
+    results->reportTo(statusLine);
+    results->placeInTabOrderAfter(ui->scanb);
+    auto *drops = new FolderDropTarget(this, [this] { return session->isRunning(); });
+    connect(drops, &FolderDropTarget::refused, statusLine, &StatusLine::showMessage);
+    connect(drops, &FolderDropTarget::foldersDropped, this, [this](const QStringList &folders) {
+        setArgDirList(folders);
+        on_scanb_clicked();
+    });
     connect(results->copies(), &CopyLookup::runningChanged, this,
             [this](bool running) { ui->scanb->setText(running ? tr("Stop") : tr("Scan")); });
 
@@ -119,28 +119,17 @@ void Widget::setUpHistory()
 {
     history = new ScanHistory(ScanStore::defaultPath(), this);
     history->setKeep(settings::keepScanHistory());
-    connect(history, &ScanHistory::pastScanLoaded, this, &Widget::showPastScan);
     connect(history, &ScanHistory::fault, statusLine, &StatusLine::showMessage);
-    new HistoryViews(history, results, this);
-}
-
-void Widget::showPastScan(const ScanRecord &scan)
-{
-    if (session->isRunning())
-        return;
-    showResults(true);
-    results->showLive(ScanHistory::foundFilesOf(scan));
-    results->actions()->setScanStarted(scan.summary.started.toLocalTime());
-    statusLine->setUnreadable(QString());
-    statusLine->setFigures(historytext::pastScanText(scan.summary, QDateTime::currentDateTimeUtc(),
-                                                     scanstatus::numberLocale()));
+    auto *views = new HistoryViews(history, results, statusLine, this,
+                                   [this] { return session->isRunning(); });
+    connect(views, &HistoryViews::pastScanShown, this, [this] { showResults(true); });
 }
 
 void Widget::setArgDirList(QStringList dirs)
 {
     qDebug("set ture");
     // The combo shows what the next scan walks.
-    addTarget(targets->addCommandLine(dirs));
+    targetCombo->makeCurrent(targets->addCommandLine(dirs));
 }
 
 // Scan and results ----------------------------------------------------------
@@ -290,55 +279,31 @@ void Widget::setDirCommbo()
     targets->fill();
 }
 
-void Widget::addTarget(int row)
+void Widget::on_dircombo_currentIndexChanged(const QString &)
 {
-    QComboBox *combo = ui->dircombo;
-    if (combo->currentIndex() == row)
-        on_dircombo_currentIndexChanged(combo->itemText(row)); // took the current item's place
-    else
-        combo->setCurrentIndex(row);
+    targetCombo->currentChanged();
 }
 
-void Widget::on_dircombo_currentIndexChanged(const QString &text)
+void Widget::showStoredScanOf(const QStringList &roots)
 {
-    ui->dircombo->setToolTip(plaintext::toolTip(text));
-    if (targets->choose(ui->dircombo->currentIndex()) == ScanTargets::CustomScanChosen) {
-        on_adddirb_clicked();
-    } else if (history) {
-        const QStringList roots = targets->chosenRoots();
-        history->setKeep(settings::keepScanHistory());
-        history->showTarget(
-            ScanTarget::of(roots.isEmpty() ? targets->allDrives() : roots, scansettings::load()));
-    }
+    if (!history)
+        return;
+    history->setKeep(settings::keepScanHistory());
+    history->showTarget(
+        ScanTarget::of(roots.isEmpty() ? targets->allDrives() : roots, scansettings::load()));
 }
 
 void Widget::on_adddirb_clicked()
 {
-    customdirdialog = new CustomDir; // releases itself once it has answered
-    customdirdialog->setDirList(driveList());
-    customdirdialog->initDirList();
-    customdirdialog->setVisible(true);
-    connect(customdirdialog, &CustomDir::customdircomplete, this, &Widget::customdiraccepted);
-    connect(customdirdialog, &CustomDir::customdircancel, this, &Widget::customdircancel);
-    // The dialog closes before it sends its answer; what the answer changed
-    // is seen once the event loop comes round again.
-    connect(customdirdialog, &QDialog::finished, this, &Widget::customDialogClosed,
-            Qt::QueuedConnection);
-}
-
-void Widget::customDialogClosed()
-{
-    // Dismissed without an answer (Escape): back to the target of before, so
-    // the combo shows what the next scan walks and "Custom Scan" can be
-    // chosen again.
-    if (targets->isCustomScan(ui->dircombo->currentIndex()))
-        ui->dircombo->setCurrentIndex(targets->rowBeforeCustomScan());
+    CustomDir *dialog = targetCombo->openCustomDir(driveList());
+    connect(dialog, &CustomDir::customdircomplete, this, &Widget::customdiraccepted);
+    connect(dialog, &CustomDir::customdircancel, this, &Widget::customdircancel);
 }
 
 void Widget::customdiraccepted(const QString &cdirlist)
 {
     qDebug() << cdirlist;
-    addTarget(targets->addCustomList(cdirlist, ui->dircombo->currentIndex() + 1));
+    targetCombo->acceptCustomList(cdirlist);
 }
 
 void Widget::customdircancel()
@@ -436,24 +401,6 @@ void Widget::mouseMoveEvent(QMouseEvent *event)
 void Widget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     windowdrag::doubleClick(this, event, ui->titleLayout->geometry());
-}
-
-void Widget::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (folderdrop::offersUrls(event->mimeData()))
-        event->acceptProposedAction();
-}
-
-void Widget::dropEvent(QDropEvent *event)
-{
-    const auto outcome = folderdrop::judge(event->mimeData()->urls(), session->isRunning());
-    event->acceptProposedAction();
-    if (outcome.folders.isEmpty()) {
-        statusLine->showMessage(outcome.message);
-        return;
-    }
-    setArgDirList(outcome.folders);
-    on_scanb_clicked();
 }
 
 // Settings, configuration window and update check ----------------------------

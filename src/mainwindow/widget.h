@@ -4,7 +4,6 @@
 #include "scan/foundfile.h"
 
 #include <QPoint>
-#include <QPointer>
 #include <QStringList>
 #include <QSystemTrayIcon>
 #include <QWidget>
@@ -18,11 +17,11 @@ class QSizeGrip;
 class ResultsArea;
 class ScanHistory;
 class ScanSession;
-struct ScanRecord;
 class ScanProgress;
 class ScanTargets;
 class SpareDirList;
 class StatusLine;
+class TargetCombo;
 class WindowTray;
 
 namespace Ui {
@@ -93,8 +92,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 private:
     void startScan();
@@ -106,11 +103,8 @@ private:
     // or shrinking it to the compact one.
     void showResults(bool shown);
     void setupResultsArea();
-    // Makes a newly inserted target item current.
-    void addTarget(int row);
-    void customDialogClosed();
-    // A stored scan fills the table until a scan replaces it.
-    void showPastScan(const ScanRecord &scan);
+    // The last stored scan of the chosen target fills the table.
+    void showStoredScanOf(const QStringList &roots);
     void setUpHistory();
 
     std::unique_ptr<Ui::Widget> ui;
@@ -118,13 +112,13 @@ private:
     QPoint dragPosition {0, 0};
     bool mousePressed = false;
     ScanTargets *targets;
+    TargetCombo *targetCombo = nullptr;
     ResultsArea *results = nullptr;
     SpareDirList *spareDirs = nullptr;
     WindowTray *tray = nullptr;
     // The configuration window, made on first use; parentless, since it is
     // a top-level window of its own, and owned here alone.
     std::unique_ptr<Config> configwindow;
-    QPointer<CustomDir> customdirdialog;
     int topcount = 0;
     UpdateCheck updatecheck;
 
