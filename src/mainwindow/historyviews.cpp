@@ -3,11 +3,11 @@
 #include "mainwindow/compareview.h"
 #include "mainwindow/historydialog.h"
 #include "mainwindow/historytext.h"
+#include "mainwindow/resultsarea.h"
 #include "mainwindow/resultsmenu.h"
+#include "mainwindow/scanhistory.h"
 #include "mainwindow/scanstatus.h"
 #include "mainwindow/statusline.h"
-#include "mainwindow/resultsarea.h"
-#include "mainwindow/scanhistory.h"
 
 #include <QAction>
 #include <QDateTime>
