@@ -23,6 +23,7 @@ class ScanProgress;
 class ScanTargets;
 class SpareDirList;
 class StatusLine;
+class WindowMemory;
 class WindowTray;
 
 namespace Ui {
@@ -93,6 +94,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -121,6 +123,7 @@ private:
     ResultsArea *results = nullptr;
     SpareDirList *spareDirs = nullptr;
     WindowTray *tray = nullptr;
+    WindowMemory *memory = nullptr;
     // The configuration window, made on first use; parentless, since it is
     // a top-level window of its own, and owned here alone.
     std::unique_ptr<Config> configwindow;
