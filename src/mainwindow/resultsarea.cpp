@@ -164,8 +164,12 @@ void ResultsArea::reportShownCount()
 
 void ResultsArea::setViewShown(int view, bool shown)
 {
-    if (!shown && viewTabs->currentIndex() == view)
+    if (!shown && viewTabs->currentIndex() == view) {
+        // Back to the files meanwhile; the view returns when it shows again
+        // (a new scan's folders), unless the user picks another one before.
         viewTabs->setCurrentIndex(FilesView);
+        pendingView = view;
+    }
     viewTabs->setTabVisible(view, shown);
     updateTabsShown();
     if (shown && view == pendingView)

@@ -42,13 +42,18 @@ void UserColumnWidths::sectionResized(int column, int newWidth)
         kept.insert(column, newWidth);
         return;
     }
+    // A fitting sets the widths of all columns in one go and would undo a
+    // width set back in its midst: the kept ones return once it is done.
     const auto wanted = kept.constFind(column);
-    if (wanted != kept.cend() && *wanted != newWidth)
-        header->resizeSection(column, *wanted); // comes back here with the kept width
+    if (wanted != kept.cend() && *wanted != newWidth && !reapplyQueued) {
+        reapplyQueued = true;
+        QMetaObject::invokeMethod(this, &UserColumnWidths::reapply, Qt::QueuedConnection);
+    }
 }
 
 void UserColumnWidths::reapply()
 {
+    reapplyQueued = false;
     for (auto column = kept.cbegin(); column != kept.cend(); ++column) {
         if (keepable(column.key()) && header->sectionSize(column.key()) != column.value())
             header->resizeSection(column.key(), column.value());
@@ -159,7 +164,11 @@ void WindowMemory::save()
     WindowState state;
     const bool maximized = window->isMaximized() || window->isFullScreen();
     state.maximized = window->isMaximized();
-    state.position = (maximized ? window->normalGeometry() : window->geometry()).topLeft();
+    // Where the frame is, as move() takes it back; for a maximised window,
+    // where it goes when it is restored.
+    state.position = maximized
+        ? window->normalGeometry().topLeft() + (window->pos() - window->geometry().topLeft())
+        : window->pos();
     if (fullSize.isValid())
         state.size = fullSize;
     state.view = results->wantedView();

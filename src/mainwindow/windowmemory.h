@@ -41,6 +41,7 @@ private:
     QHash<int, int> kept;
     // A mouse button is down on the header: a resize now is the user's.
     bool userResizing = false;
+    bool reapplyQueued = false;
 };
 
 // The main window from one close to the next start: its size and place, the
