@@ -103,8 +103,7 @@ WindowMemory::WindowMemory(QWidget *mainWindow, ResultsArea *area, int title)
       titleHeight(title),
       filesWidths(new UserColumnWidths(area->filesView())),
       foldersWidths(new UserColumnWidths(area->foldersPage()->table()))
-{
-}
+{ }
 
 void WindowMemory::restore()
 {
@@ -140,8 +139,7 @@ void WindowMemory::restoreTable(QTableView *table, UserColumnWidths *widths,
                                 const TableState &state)
 {
     widths->setWidths(state.widths);
-    if (table->model() && state.sortColumn >= 0 &&
-        state.sortColumn < table->model()->columnCount())
+    if (table->model() && state.sortColumn >= 0 && state.sortColumn < table->model()->columnCount())
         table->sortByColumn(state.sortColumn, state.sortOrder);
 }
 
@@ -165,10 +163,8 @@ void WindowMemory::save()
     const bool maximized = window->isMaximized() || window->isFullScreen();
     state.maximized = window->isMaximized();
     // Where the frame is, as move() takes it back; for a maximised window,
-    // where it goes when it is restored.
-    state.position = maximized
-        ? window->normalGeometry().topLeft() + (window->pos() - window->geometry().topLeft())
-        : window->pos();
+    // where it goes when it is restored (the main window has no frame).
+    state.position = maximized ? window->normalGeometry().topLeft() : window->pos();
     if (fullSize.isValid())
         state.size = fullSize;
     state.view = results->wantedView();

@@ -177,7 +177,8 @@ QRect placedOnScreens(const QRect &saved, const QList<QRect> &screens, int title
     if (screens.isEmpty() || !saved.isValid())
         return saved;
     // Enough of the title bar to take hold of and drag.
-    const QRect title(saved.topLeft(), QSize(saved.width(), qBound(1, titleHeight, saved.height())));
+    const QRect title(saved.topLeft(),
+                      QSize(saved.width(), qBound(1, titleHeight, saved.height())));
     const int grip = qMin(title.width(), 64);
     for (const QRect &screen : screens) {
         const QRect onScreen = title.intersected(screen);

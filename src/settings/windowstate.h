@@ -56,9 +56,8 @@ struct WindowState
 
     bool operator==(const WindowState &other) const
     {
-        return size == other.size && position == other.position &&
-            maximized == other.maximized && view == other.view && files == other.files &&
-            folders == other.folders;
+        return size == other.size && position == other.position && maximized == other.maximized &&
+            view == other.view && files == other.files && folders == other.folders;
     }
 };
 

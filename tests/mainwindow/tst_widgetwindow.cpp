@@ -87,6 +87,7 @@ private Q_SLOTS:
     void keyboard();
     void trayRestoresWhereItWas();
     void remembersTheWindow();
+    void startsMaximisedWhenLeftSo();
 };
 
 void tst_WidgetWindow::trayMinimiseAndRestore_data()
@@ -447,6 +448,29 @@ void tst_WidgetWindow::remembersTheWindow()
     QTRY_COMPARE(foldersTable(w)->columnWidth(1), sharesWidth);
     QCOMPARE(foldersTable(w)->horizontalHeader()->sortIndicatorSection(), 2);
     QCOMPARE(foldersTable(w)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
+// Left maximised, the window starts maximised, border-less as the program
+// shows it, and keeps the place it returns to.
+void tst_WidgetWindow::startsMaximisedWhenLeftSo()
+{
+    {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue("window/maximized", true);
+        ini.setValue("window/position", QPoint(30, 20));
+        ini.setValue("window/size", QSize(600, 450));
+    }
+    {
+        Widget w;
+        w.setWindowFlags(Qt::FramelessWindowHint);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.isMaximized());
+        w.close();
+    }
+    QCOMPARE(settingsDir->value("window/maximized").toBool(), true);
+    QCOMPARE(settingsDir->value("window/position").toPoint(), QPoint(30, 20));
+    QCOMPARE(settingsDir->value("window/size").toSize(), QSize(600, 450));
 }
 
 int main(int argc, char *argv[])

@@ -78,16 +78,16 @@ void tst_WindowState::readsWhatItCan_data()
     {
         WindowState state;
         state.position = QPoint(10, 20);
-        QTest::newRow("size not a size") << QByteArray("[window]\nsize=big\nposition=@Point(10 20)\n")
-                                         << state;
+        QTest::newRow("size not a size")
+            << QByteArray("[window]\nsize=big\nposition=@Point(10 20)\n") << state;
     }
     {
         WindowState state;
         state.maximized = true;
         QTest::newRow("huge size")
             << QByteArray("[window]\nsize=@Size(99999999 400)\nmaximized=true\n") << state;
-        QTest::newRow("negative size") << QByteArray("[window]\nsize=@Size(-5 400)\nmaximized=1\n")
-                                       << state;
+        QTest::newRow("negative size")
+            << QByteArray("[window]\nsize=@Size(-5 400)\nmaximized=1\n") << state;
     }
     {
         WindowState state;
@@ -123,8 +123,8 @@ void tst_WindowState::readsWhatItCan_data()
         << QByteArray("[window]\nfilesSort=5000, descending\n") << WindowState();
     QTest::newRow("values of another type")
         << QByteArray("[window]\nsize=@Point(3 4)\nposition=@Size(3 4)\n") << WindowState();
-    QTest::newRow("not a file at all") << QByteArray("\x00\xff\xfe[window\n=\n\x01", 14)
-                                       << WindowState();
+    QTest::newRow("not a file at all")
+        << QByteArray("\x00\xff\xfe[window\n=\n\x01", 14) << WindowState();
 }
 
 void tst_WindowState::readsWhatItCan()
@@ -151,26 +151,26 @@ void tst_WindowState::placement_data()
     const QList<QRect> primaryOnly {primary};
 
     QTest::newRow("on the primary") << QRect(100, 80, 700, 500) << both << QRect(100, 80, 700, 500);
-    QTest::newRow("on the second") << QRect(2000, 300, 900, 600) << both
-                                   << QRect(2000, 300, 900, 600);
+    QTest::newRow("on the second")
+        << QRect(2000, 300, 900, 600) << both << QRect(2000, 300, 900, 600);
     QTest::newRow("second screen gone")
         << QRect(2000, 300, 900, 600) << primaryOnly << QRect(190, 192, 900, 600);
     QTest::newRow("second screen gone, larger than the primary")
         << QRect(1400, 10, 1800, 1000) << primaryOnly << QRect(0, 0, 1280, 984);
-    QTest::newRow("across both, title on both") << QRect(1000, 100, 700, 500) << both
-                                                << QRect(1000, 100, 700, 500);
+    QTest::newRow("across both, title on both")
+        << QRect(1000, 100, 700, 500) << both << QRect(1000, 100, 700, 500);
     QTest::newRow("partly below the bottom, title on screen")
         << QRect(300, 800, 700, 500) << primaryOnly << QRect(300, 800, 700, 500);
     QTest::newRow("partly off the right edge, grip still on screen")
         << QRect(1200, 100, 700, 500) << primaryOnly << QRect(1200, 100, 700, 500);
     QTest::newRow("only a sliver of the title on screen")
         << QRect(1250, 100, 700, 500) << primaryOnly << QRect(580, 100, 700, 500);
-    QTest::newRow("title above the top") << QRect(100, -10, 700, 500) << primaryOnly
-                                         << QRect(100, 0, 700, 500);
-    QTest::newRow("title under the panel") << QRect(100, 970, 700, 500) << primaryOnly
-                                           << QRect(100, 484, 700, 500);
-    QTest::newRow("larger than its screen") << QRect(50, 50, 1600, 1200) << primaryOnly
-                                            << QRect(50, 50, 1280, 984);
+    QTest::newRow("title above the top")
+        << QRect(100, -10, 700, 500) << primaryOnly << QRect(100, 0, 700, 500);
+    QTest::newRow("title under the panel")
+        << QRect(100, 970, 700, 500) << primaryOnly << QRect(100, 484, 700, 500);
+    QTest::newRow("larger than its screen")
+        << QRect(50, 50, 1600, 1200) << primaryOnly << QRect(50, 50, 1280, 984);
     QTest::newRow("no screens") << QRect(5000, 5000, 700, 500) << QList<QRect>()
                                 << QRect(5000, 5000, 700, 500);
 }
