@@ -56,6 +56,7 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
         views->setCurrentIndex(index);
         Q_EMIT currentViewChanged(index);
     });
+    connect(viewTabs, &QTabBar::tabBarClicked, this, [this] { pendingView = -1; });
     updateTabsShown();
 
     // The search field above the views.
@@ -178,10 +179,16 @@ void ResultsArea::reportShownCount()
 
 void ResultsArea::setViewShown(int view, bool shown)
 {
-    if (!shown && viewTabs->currentIndex() == view)
+    if (!shown && viewTabs->currentIndex() == view) {
+        // Back to the files meanwhile; the view returns when it shows again
+        // (a new scan's folders), unless the user picks another one before.
         viewTabs->setCurrentIndex(FilesView);
+        pendingView = view;
+    }
     viewTabs->setTabVisible(view, shown);
     updateTabsShown();
+    if (shown && view == pendingView)
+        setCurrentView(view);
 }
 
 bool ResultsArea::isViewShown(int view) const
@@ -196,8 +203,23 @@ int ResultsArea::currentView() const
 
 void ResultsArea::setCurrentView(int view)
 {
-    if (view >= 0 && view < viewTabs->count() && viewTabs->isTabVisible(view))
+    if (view >= 0 && view < viewTabs->count() && viewTabs->isTabVisible(view)) {
+        pendingView = -1;
         viewTabs->setCurrentIndex(view);
+    }
+}
+
+void ResultsArea::setWantedView(int view)
+{
+    if (view < 0 || view >= viewTabs->count())
+        return;
+    pendingView = view;
+    setCurrentView(view);
+}
+
+int ResultsArea::wantedView() const
+{
+    return pendingView >= 0 ? pendingView : currentView();
 }
 
 QWidget *ResultsArea::viewPage(int view) const

@@ -47,7 +47,13 @@ public:
     bool isViewShown(int view) const;
     int currentView() const;
     void setCurrentView(int view);
+    // The view to show as soon as it can be: at once when it is shown,
+    // else the first time it is (unless the user picks a view before).
+    void setWantedView(int view);
+    // The view the user sees, or the one still waiting to be shown.
+    int wantedView() const;
     QWidget *viewPage(int view) const;
+    ResultsView *filesView() const { return view; }
 
     // What the status line is to say: passing messages, "12 of 100 shown"
     // while a filter is in force, and what the search for copies found.
@@ -127,6 +133,8 @@ private:
     // "Open", "Copy Path", "Move to Trash…" and "Save List…" for the results.
     ResultsMenu *resultActions = nullptr;
     bool menuActionAdded = false;
+    // The view setWantedView() waits to show; -1 for none.
+    int pendingView = -1;
     FilterField *filterField = nullptr;
     // The shown and total rows of the views other than the files, as their
     // pages last told.

@@ -19,6 +19,7 @@
 #include "mainwindow/sparedirlist.h"
 #include "mainwindow/statusline.h"
 #include "mainwindow/targetcombo.h"
+#include "mainwindow/windowmemory.h"
 #include "mainwindow/windowtray.h"
 #include "platform/platform.h"
 #include "scan/scansession.h"
@@ -58,6 +59,8 @@ Widget::Widget(QWidget *parent)
 
     spareDirs = new SpareDirList(ui->dirlist, ui->add, ui->deleteb, ui->okb);
     setupResultsArea();
+    memory = new WindowMemory(this, results, ui->label_3->sizeHint().height());
+    memory->restore();
     // The title buttons take focus from the keyboard only (the form sets
     // them so, in the tab order it gives), and Enter presses the one that
     // has it.
@@ -223,6 +226,8 @@ void Widget::showResults(bool shown)
 {
     if (ui->resultsarea->isHidden() != shown)
         return;
+    if (memory)
+        memory->noteFullSize(!shown);
     ui->resultsarea->setVisible(shown);
     sizeGrip->setVisible(shown);
     if (isMaximized() || isFullScreen())
@@ -230,7 +235,7 @@ void Widget::showResults(bool shown)
     // The compact window shows the controls above the table, the full one
     // the table as well; larger fonts may need more than either.
     layout()->activate();
-    resize(width(), qMax(shown ? 400 : 150, minimumSizeHint().height()));
+    resize(width(), qMax(shown ? memory->fullHeight(400) : 150, minimumSizeHint().height()));
     screenfit::keepOnScreen(this);
 }
 
@@ -361,6 +366,12 @@ void Widget::on_exitb_clicked()
     close();
     // Closing a window hidden in the tray does not end the event loop.
     QCoreApplication::quit();
+}
+
+void Widget::closeEvent(QCloseEvent *event)
+{
+    memory->save();
+    QWidget::closeEvent(event);
 }
 
 void Widget::on_actionExit_triggered()

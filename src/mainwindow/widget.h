@@ -22,6 +22,7 @@ class ScanTargets;
 class SpareDirList;
 class StatusLine;
 class TargetCombo;
+class WindowMemory;
 class WindowTray;
 
 namespace Ui {
@@ -92,6 +93,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void startScan();
@@ -116,6 +118,7 @@ private:
     ResultsArea *results = nullptr;
     SpareDirList *spareDirs = nullptr;
     WindowTray *tray = nullptr;
+    WindowMemory *memory = nullptr;
     // The configuration window, made on first use; parentless, since it is
     // a top-level window of its own, and owned here alone.
     std::unique_ptr<Config> configwindow;

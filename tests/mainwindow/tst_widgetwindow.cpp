@@ -42,6 +42,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTcpServer>
@@ -50,6 +51,7 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -84,6 +86,8 @@ private Q_SLOTS:
     void maximisedContentFillsTheWindow();
     void keyboard();
     void trayRestoresWhereItWas();
+    void remembersTheWindow();
+    void startsMaximisedWhenLeftSo();
 };
 
 void tst_WidgetWindow::trayMinimiseAndRestore_data()
@@ -371,6 +375,102 @@ void tst_WidgetWindow::trayRestoresWhereItWas()
     Q_EMIT tray->messageClicked();
     QVERIFY(w.isVisible());
     QVERIFY(!tray->isVisible());
+}
+
+// What the user made of the window comes back at the next start: the size it
+// had with its results and its place, the view, the column widths dragged and
+// the sort order of both tables. Nothing saved, it starts as it always has.
+void tst_WidgetWindow::remembersTheWindow()
+{
+    makeTree(tree->path(), 3, 3);
+    auto dragEdge = [](QTableView *view, int column, int by) {
+        QHeaderView *header = view->horizontalHeader();
+        const int edge = header->sectionViewportPosition(column) + header->sectionSize(column) - 1;
+        const int y = header->height() / 2;
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, y));
+        QTest::mouseMove(header->viewport(), QPoint(edge + by, y));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + by, y));
+        return header->sectionSize(column);
+    };
+    auto foldersTable = [](Widget &w) {
+        return w.findChild<QTableView *>("folderTable");
+    };
+    int filesWidth = 0, sharesWidth = 0;
+    {
+        Widget w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const int compactHeight = w.height();
+        QVERIFY(compactHeight < 300);
+        QVERIFY(scanShown(w, tree->path()));
+        QCOMPARE(w.height(), qMax(400, w.minimumSizeHint().height()));
+
+        w.move(60, 40);
+        w.resize(620, 470);
+        QTRY_COMPARE(w.pos(), QPoint(60, 40));
+        const int fitted = table(w)->columnWidth(ResultModel::SizeColumn);
+        filesWidth = dragEdge(table(w), ResultModel::SizeColumn, 50);
+        QCOMPARE(filesWidth, fitted + 50);
+        table(w)->sortByColumn(ResultModel::PathColumn, Qt::AscendingOrder);
+        auto *tabs = w.findChild<QTabBar *>("viewTabs");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(tabs->currentIndex(), 1);
+        sharesWidth = dragEdge(foldersTable(w), 1, 40);
+        foldersTable(w)->sortByColumn(2, Qt::AscendingOrder);
+        // A new scan fits the columns again, but not those the user sized.
+        // (The search for copies after a scan holds the button until it ends.)
+        QTRY_COMPARE(button(w, "scanb")->text(), QString("Scan"));
+        w.setArgDirList({tree->path()});
+        QVERIFY(scanToCompletion(w));
+        QTRY_COMPARE(table(w)->columnWidth(ResultModel::SizeColumn), filesWidth);
+        button(w, "exitb")->click();
+    }
+    QVERIFY(settingsDir->value("init").toBool());
+    QCOMPARE(settingsDir->value("topnumber").toInt(), 100);
+
+    Widget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Compact until there are results, at the saved place and width.
+    QCOMPARE(w.pos(), QPoint(60, 40));
+    QCOMPARE(w.width(), 620);
+    QVERIFY(w.height() < 300);
+    QVERIFY(scanShown(w, tree->path()));
+    QCOMPARE(w.pos(), QPoint(60, 40));
+    QCOMPARE(w.size(), QSize(620, 470));
+    QCOMPARE(w.findChild<QTabBar *>("viewTabs")->currentIndex(), 1);
+    QTRY_COMPARE(table(w)->columnWidth(ResultModel::SizeColumn), filesWidth);
+    QCOMPARE(table(w)->horizontalHeader()->sortIndicatorSection(), int(ResultModel::PathColumn));
+    QCOMPARE(table(w)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+    QStringList paths = rowsOf(w, ResultModel::PathColumn);
+    QVERIFY(paths.size() > 1);
+    QVERIFY(std::is_sorted(paths.cbegin(), paths.cend()));
+    QTRY_COMPARE(foldersTable(w)->columnWidth(1), sharesWidth);
+    QCOMPARE(foldersTable(w)->horizontalHeader()->sortIndicatorSection(), 2);
+    QCOMPARE(foldersTable(w)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+}
+
+// Left maximised, the window starts maximised, border-less as the program
+// shows it, and keeps the place it returns to.
+void tst_WidgetWindow::startsMaximisedWhenLeftSo()
+{
+    {
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        ini.setValue("window/maximized", true);
+        ini.setValue("window/position", QPoint(30, 20));
+        ini.setValue("window/size", QSize(600, 450));
+    }
+    {
+        Widget w;
+        w.setWindowFlags(Qt::FramelessWindowHint);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.isMaximized());
+        w.close();
+    }
+    QCOMPARE(settingsDir->value("window/maximized").toBool(), true);
+    QCOMPARE(settingsDir->value("window/position").toPoint(), QPoint(30, 20));
+    QCOMPARE(settingsDir->value("window/size").toSize(), QSize(600, 450));
 }
 
 int main(int argc, char *argv[])
