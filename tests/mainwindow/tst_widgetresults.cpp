@@ -538,10 +538,12 @@ void tst_WidgetResults::folderTrash_data()
 // of the scan is refused with the reason, and nothing moves.
 void tst_WidgetResults::folderTrash()
 {
-#ifdef Q_OS_WIN
-    QSKIP("the trash is the system's own here (the Recycle Bin), never a temporary one");
-#endif
     QFETCH(bool, root);
+#ifdef Q_OS_WIN
+    // A refused folder never reaches the trash; one that would is skipped.
+    if (!root)
+        QSKIP("the trash is the system's own here (the Recycle Bin), never a temporary one");
+#endif
     const QString top = tree->path();
     QVERIFY(QDir().mkpath(top + "/old/inner"));
     writeFile(top + "/old/inner/a.bin", 30);
