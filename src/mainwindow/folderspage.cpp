@@ -191,9 +191,23 @@ void FoldersPage::setFolders(const QList<FolderSize> &folders, SizeKind by)
     const QString currentPath = current >= 0 && current < folderModel->folders().size()
         ? folderModel->folders().at(current).path
         : QString();
+    const bool wasEmpty = folderModel->rowCount() == 0;
     folderModel->setFolders(folders, by);
     selectPaths(selected, currentPath);
-    view->resizeColumnsToContents();
+    if (wasEmpty) {
+        view->resizeColumnsToContents();
+    } else {
+        // A list that follows a running scan only widens its columns as its
+        // numbers grow, so a column the user has set stays as set.
+        const QAbstractItemView *cells = view;
+        const QHeaderView *header = view->horizontalHeader();
+        for (int column = 0; column < FolderModel::ColumnCount; ++column) {
+            const int wanted =
+                qMax(cells->sizeHintForColumn(column), header->sectionSizeHint(column));
+            if (wanted > view->columnWidth(column))
+                view->setColumnWidth(column, wanted);
+        }
+    }
     reportCount();
 }
 

@@ -88,16 +88,20 @@ void tst_FoldersPage::sortsAndFilters()
     QCOMPARE(shown->rowCount(), 4);
 }
 
-// A live update keeps the chosen row chosen; a folder gone to the trash
-// takes its row and those below it, and the folders above hold that less.
+// A live update keeps the chosen row and the widths the user set; a folder
+// gone to the trash takes its row and those below it, and the folders above
+// hold that much less.
 void tst_FoldersPage::trashedFoldersLeave()
 {
     FoldersPage page;
     page.setFolders(tree(), SizeKind::Apparent);
     page.table()->selectRow(2);
     QCOMPARE(page.chosenPath(), QStringLiteral("/data/music"));
+    // A column the user widened stays so.
+    page.table()->setColumnWidth(FolderModel::FilesColumn, 300);
     page.setFolders(tree().mid(1), SizeKind::Apparent);
     QCOMPARE(page.chosenPath(), QStringLiteral("/data/music"));
+    QCOMPARE(page.table()->columnWidth(FolderModel::FilesColumn), 300);
     page.setFolders(tree() + QList<FolderSize>({{"/data/Movies/old", 500, 100, 1}}),
                     SizeKind::Apparent);
     page.removeFolders({"/data/Movies"});
