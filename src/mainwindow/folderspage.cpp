@@ -1,5 +1,6 @@
 #include "mainwindow/folderspage.h"
 
+#include "mainwindow/resultactions.h"
 #include "mainwindow/scanstatus.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
@@ -11,6 +12,8 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +56,32 @@ void FolderModel::setFolders(const QList<FolderSize> &folders, SizeKind by)
             total += bytesOf(folder);
     }
     endResetModel();
+}
+
+void FolderModel::removeFolders(const QStringList &paths)
+{
+    QList<FolderSize> gone;
+    for (const FolderSize &folder : std::as_const(rows)) {
+        if (paths.contains(folder.path))
+            gone << folder;
+    }
+    QList<FolderSize> rest;
+    for (FolderSize folder : std::as_const(rows)) {
+        bool below = false;
+        for (const QString &path : paths)
+            below = below || resultactions::isInside(folder.path, path);
+        if (below)
+            continue;
+        for (const FolderSize &removed : std::as_const(gone)) {
+            if (resultactions::isInside(removed.path, folder.path)) {
+                folder.size = qMax<qint64>(0, folder.size - removed.size);
+                folder.allocated = qMax<qint64>(0, folder.allocated - removed.allocated);
+                folder.files = qMax<qint64>(0, folder.files - removed.files);
+            }
+        }
+        rest << folder;
+    }
+    setFolders(rest, kind);
 }
 
 int FolderModel::rowCount(const QModelIndex &parent) const
@@ -155,9 +184,84 @@ FoldersPage::FoldersPage(QWidget *parent)
 
 void FoldersPage::setFolders(const QList<FolderSize> &folders, SizeKind by)
 {
+    QStringList selected;
+    for (const FolderSize &folder : selectedFolders())
+        selected << folder.path;
+    const int current = filter->mapToSource(view->currentIndex()).row();
+    const QString currentPath = current >= 0 && current < folderModel->folders().size()
+        ? folderModel->folders().at(current).path
+        : QString();
+    const bool wasEmpty = folderModel->rowCount() == 0;
     folderModel->setFolders(folders, by);
-    view->resizeColumnsToContents();
+    selectPaths(selected, currentPath);
+    if (wasEmpty) {
+        view->resizeColumnsToContents();
+    } else {
+        // A list that follows a running scan only widens its columns as its
+        // numbers grow, so a column the user has set stays as set.
+        const QAbstractItemView *cells = view;
+        const QHeaderView *header = view->horizontalHeader();
+        for (int column = 0; column < FolderModel::ColumnCount; ++column) {
+            const int wanted =
+                qMax(cells->sizeHintForColumn(column), header->sectionSizeHint(column));
+            if (wanted > view->columnWidth(column))
+                view->setColumnWidth(column, wanted);
+        }
+    }
     reportCount();
+}
+
+void FoldersPage::removeFolders(const QStringList &paths)
+{
+    folderModel->removeFolders(paths);
+    reportCount();
+}
+
+void FoldersPage::selectPaths(const QStringList &paths, const QString &current)
+{
+    if (paths.isEmpty() && current.isEmpty())
+        return;
+    QItemSelection selection;
+    const QList<FolderSize> &rows = folderModel->folders();
+    for (int row = 0; row < rows.size(); ++row) {
+        const QModelIndex index = filter->mapFromSource(folderModel->index(row, 0));
+        if (!index.isValid())
+            continue;
+        if (rows.at(row).path == current)
+            view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        if (paths.contains(rows.at(row).path))
+            selection.select(index, index);
+    }
+    view->selectionModel()->select(selection,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QList<FolderSize> FoldersPage::selectedFolders() const
+{
+    QList<int> shownRows;
+    for (const QModelIndex &index : view->selectionModel()->selectedRows())
+        shownRows << index.row();
+    std::sort(shownRows.begin(), shownRows.end());
+    QList<FolderSize> chosen;
+    for (int row : std::as_const(shownRows)) {
+        const int source = filter->mapToSource(filter->index(row, 0)).row();
+        if (source >= 0 && source < folderModel->folders().size())
+            chosen << folderModel->folders().at(source);
+    }
+    return chosen;
+}
+
+QString FoldersPage::chosenPath() const
+{
+    // Never a row that only has the focus.
+    const QModelIndex current = view->currentIndex();
+    if (current.isValid() && view->selectionModel()->isRowSelected(current.row())) {
+        const int source = filter->mapToSource(current).row();
+        if (source >= 0 && source < folderModel->folders().size())
+            return folderModel->folders().at(source).path;
+    }
+    const QList<FolderSize> chosen = selectedFolders();
+    return chosen.isEmpty() ? QString() : chosen.first().path;
 }
 
 void FoldersPage::setFilterText(const QString &text)

@@ -25,6 +25,9 @@ public:
 
     void setFolders(const QList<FolderSize> &folders, SizeKind by);
     const QList<FolderSize> &folders() const { return rows; }
+    // These folders are gone with everything in them: their rows and the
+    // rows below them go, and the folders above them hold that much less.
+    void removeFolders(const QStringList &paths);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -49,9 +52,18 @@ class FoldersPage : public QWidget
 public:
     explicit FoldersPage(QWidget *parent = nullptr);
 
+    // Shows these folders; the rows selected before stay selected where
+    // their folders are still shown (a running scan updates the list).
     void setFolders(const QList<FolderSize> &folders, SizeKind by);
+    void removeFolders(const QStringList &paths);
     FolderModel *model() const { return folderModel; }
     QTableView *table() const { return view; }
+
+    // The folders of the selected rows, top to bottom.
+    QList<FolderSize> selectedFolders() const;
+    // The folder "Show in folder" acts on: the current row while it is
+    // selected, else the first selected; empty when none is.
+    QString chosenPath() const;
 
 public Q_SLOTS:
     // Shows only the folders whose shown path holds the text, in any case.
@@ -62,6 +74,7 @@ Q_SIGNALS:
 
 private:
     void reportCount();
+    void selectPaths(const QStringList &paths, const QString &current);
 
     FolderModel *folderModel;
     QSortFilterProxyModel *filter;

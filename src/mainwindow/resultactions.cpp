@@ -14,6 +14,8 @@
 #include <QMimeData>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace resultactions {
 
 namespace {
@@ -26,8 +28,37 @@ QString fileCount(qsizetype count)
         : QCoreApplication::translate("ResultActions", "%1 files", nullptr, int(count)).arg(count);
 }
 
+// "1 folder", "3 folders".
+QString folderCount(qsizetype count)
+{
+    return count == 1
+        ? QCoreApplication::translate("ResultActions", "1 folder")
+        : QCoreApplication::translate("ResultActions", "%1 folders", nullptr, int(count))
+              .arg(count);
+}
+
 // How many files the confirmation lists before it summarises the rest.
 constexpr int listedFiles = 15;
+
+// The lines and the question for the trash, whatever is moved.
+TrashConfirmation confirmationOf(const QStringList &lines, const QString &question,
+                                 const QString &freed)
+{
+    TrashConfirmation confirmation;
+    confirmation.question = question;
+    confirmation.freed = freed;
+    if (lines.size() <= listedFiles) {
+        confirmation.fileList = lines.join(QLatin1Char('\n'));
+    } else {
+        confirmation.fileList = lines.mid(0, listedFiles).join(QLatin1Char('\n')) +
+            QLatin1Char('\n') +
+            QCoreApplication::translate("ResultActions", "and %1 more", nullptr,
+                                        int(lines.size() - listedFiles))
+                .arg(lines.size() - listedFiles);
+        confirmation.details = lines.join(QLatin1Char('\n'));
+    }
+    return confirmation;
+}
 
 // "path (size, frees N)"; a file other names keep says so, for those names
 // outside the files being removed.
@@ -100,42 +131,143 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
                           file.links > 1 ? namesChosen.value({file.device, file.inode}) : 1);
     }
 
-    TrashConfirmation confirmation;
-    confirmation.question = files.size() == 1
-        ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?")
-              .arg(humanSize(total))
-        : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
-              .arg(fileCount(files.size()), humanSize(total));
-    confirmation.freed = QCoreApplication::translate(
-                             "ResultActions", "This frees %1 on disk once the trash is emptied.")
-                             .arg(humanSize(freed));
-    if (lines.size() <= listedFiles) {
-        confirmation.fileList = lines.join(QLatin1Char('\n'));
-    } else {
-        confirmation.fileList = lines.mid(0, listedFiles).join(QLatin1Char('\n')) +
-            QLatin1Char('\n') +
-            QCoreApplication::translate("ResultActions", "and %1 more", nullptr,
-                                        int(lines.size() - listedFiles))
-                .arg(lines.size() - listedFiles);
-        confirmation.details = lines.join(QLatin1Char('\n'));
+    return confirmationOf(
+        lines,
+        files.size() == 1
+            ? QCoreApplication::translate("ResultActions", "Move 1 file, %1, to the trash?")
+                  .arg(humanSize(total))
+            : QCoreApplication::translate("ResultActions", "Move %1, %2 in all, to the trash?")
+                  .arg(fileCount(files.size()), humanSize(total)),
+        QCoreApplication::translate("ResultActions",
+                                    "This frees %1 on disk once the trash is emptied.")
+            .arg(humanSize(freed)));
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    if (folder.isEmpty() || !path.startsWith(folder))
+        return false;
+    return path.size() == folder.size() || folder.endsWith(QLatin1Char('/')) ||
+        path.at(folder.size()) == QLatin1Char('/');
+}
+
+QList<FolderSize> outermostFolders(const QList<FolderSize> &folders)
+{
+    QList<FolderSize> outer;
+    for (const FolderSize &folder : folders) {
+        const bool within =
+            std::any_of(folders.cbegin(), folders.cend(), [&](const FolderSize &other) {
+                return other.path != folder.path && isInside(folder.path, other.path);
+            });
+        const bool again = std::any_of(outer.cbegin(), outer.cend(), [&](const FolderSize &kept) {
+            return kept.path == folder.path;
+        });
+        if (!within && !again)
+            outer << folder;
     }
-    return confirmation;
+    return outer;
+}
+
+QString folderRefusal(const QString &folder, const QStringList &roots)
+{
+    for (const QString &root : roots) {
+        if (root == folder)
+            return QCoreApplication::translate("ResultActions",
+                                               "it is a folder the scan started from");
+    }
+    for (const QString &root : roots) {
+        if (isInside(root, folder))
+            return QCoreApplication::translate("ResultActions",
+                                               "it holds %1, a folder the scan started from")
+                .arg(pathcodec::displayText(root));
+    }
+    return QString();
+}
+
+TrashConfirmation folderTrashConfirmation(const QList<FolderSize> &folders)
+{
+    qint64 total = 0;
+    qint64 onDisk = 0;
+    QStringList lines;
+    for (const FolderSize &folder : folders) {
+        total = saturatedSum(total, folder.size);
+        onDisk = saturatedSum(onDisk, folder.allocated);
+        QString line = pathcodec::displayText(folder.path) + QStringLiteral(" (") +
+            humanSize(folder.size) + QStringLiteral(", ") + fileCount(folder.files) +
+            QStringLiteral(", ") +
+            QCoreApplication::translate("ResultActions", "about %1 on disk")
+                .arg(humanSize(folder.allocated));
+        if (!folder.complete)
+            line += QStringLiteral(", ") +
+                QCoreApplication::translate("ResultActions",
+                                            "more in parts the scan could not read");
+        lines << line + QLatin1Char(')');
+    }
+    const QString question = folders.size() == 1
+        ? QCoreApplication::translate("ResultActions",
+                                      "Move 1 folder, %1, with everything in it to the trash?")
+              .arg(humanSize(total))
+        : QCoreApplication::translate("ResultActions",
+                                      "Move %1, %2 in all, with everything in them to the trash?")
+              .arg(folderCount(folders.size()), humanSize(total));
+    // What the scan counted on disk below a folder is all a folder offers
+    // short of examining each file again: files with other names, or blocks
+    // shared with other files, free less.
+    const QString freed =
+        QCoreApplication::translate(
+            "ResultActions",
+            "This frees about %1 on disk once the trash is emptied, as the scan counted it.")
+            .arg(humanSize(onDisk));
+    return confirmationOf(lines, question, freed);
+}
+
+TrashReport moveFoldersToTrash(const QList<FolderSize> &folders, const QDateTime &scanStarted)
+{
+    TrashReport report;
+    report.folders = true;
+    for (int i = 0; i < folders.size(); ++i) {
+        const FolderSize &folder = folders.at(i);
+        const platform::TrashOutcome outcome =
+            platform::moveFolderToTrash(folder.path, scanStarted);
+        switch (outcome.result) {
+        case platform::TrashResult::Trashed:
+            report.trashed.append(i);
+            report.bytesTrashed = saturatedSum(report.bytesTrashed, folder.size);
+            continue;
+        case platform::TrashResult::Changed:
+            report.failures.append({i, folder.path, TrashProblem::Changed, outcome.reason});
+            continue;
+        case platform::TrashResult::Vanished:
+            report.failures.append({i, folder.path, TrashProblem::Vanished, outcome.reason});
+            continue;
+        case platform::TrashResult::Refused:
+            report.failures.append({i, folder.path, TrashProblem::NotTrashable, outcome.reason});
+            continue;
+        }
+    }
+    return report;
 }
 
 QString TrashReport::statusText() const
 {
+    const auto count = [this](qsizetype n) {
+        return folders ? folderCount(n) : fileCount(n);
+    };
     QString text = trashed.isEmpty()
         ? QCoreApplication::translate("ResultActions", "Nothing was moved to the trash")
         : QCoreApplication::translate("ResultActions", "Moved %1, %2, to the trash")
-              .arg(fileCount(trashed.size()), humanSize(bytesTrashed));
+              .arg(count(trashed.size()), humanSize(bytesTrashed));
     if (!trashed.isEmpty())
         text += QCoreApplication::translate("ResultActions",
                                             "; the space comes back when the trash is emptied");
     if (!failures.isEmpty()) {
-        text += failures.size() == 1
-            ? QCoreApplication::translate("ResultActions", "; 1 file was left where it is")
-            : QCoreApplication::translate("ResultActions", "; %1 were left where they are")
-                  .arg(fileCount(failures.size()));
+        if (failures.size() > 1)
+            text += QCoreApplication::translate("ResultActions", "; %1 were left where they are")
+                        .arg(count(failures.size()));
+        else if (folders)
+            text += QCoreApplication::translate("ResultActions", "; 1 folder was left where it is");
+        else
+            text += QCoreApplication::translate("ResultActions", "; 1 file was left where it is");
     }
     return text;
 }
@@ -145,10 +277,18 @@ QString TrashReport::problemText() const
     if (failures.isEmpty())
         return QString();
     QStringList lines;
-    lines << (failures.size() == 1
-                  ? QCoreApplication::translate("ResultActions", "This file was left where it is:")
-                  : QCoreApplication::translate("ResultActions",
-                                                "These files were left where they are:"));
+    if (folders)
+        lines << (failures.size() == 1
+                      ? QCoreApplication::translate("ResultActions",
+                                                    "This folder was left where it is:")
+                      : QCoreApplication::translate("ResultActions",
+                                                    "These folders were left where they are:"));
+    else
+        lines << (failures.size() == 1
+                      ? QCoreApplication::translate("ResultActions",
+                                                    "This file was left where it is:")
+                      : QCoreApplication::translate("ResultActions",
+                                                    "These files were left where they are:"));
     for (const TrashFailure &failure : failures)
         lines << pathcodec::displayText(failure.path) + QStringLiteral(": ") + failure.reason;
     return lines.join(QLatin1Char('\n'));
@@ -179,23 +319,45 @@ TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStar
     return report;
 }
 
+namespace {
+
+QStringList pathsOf(const QList<FoundFile> &files)
+{
+    QStringList paths;
+    for (const FoundFile &file : files)
+        paths << file.path;
+    return paths;
+}
+
+} // namespace
+
 QString pathsText(const QList<FoundFile> &files)
 {
-    QStringList lines;
-    for (const FoundFile &file : files)
-        lines << pathcodec::displayText(file.path);
-    return lines.join(QLatin1Char('\n'));
+    return pathsText(pathsOf(files));
 }
 
 QMimeData *pathsMimeData(const QList<FoundFile> &files)
 {
+    return pathsMimeData(pathsOf(files));
+}
+
+QString pathsText(const QStringList &paths)
+{
+    QStringList lines;
+    for (const QString &path : paths)
+        lines << pathcodec::displayText(path);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QMimeData *pathsMimeData(const QStringList &paths)
+{
     auto *data = new QMimeData;
-    data->setText(pathsText(files));
+    data->setText(pathsText(paths));
     // Built from the bytes, not through QUrl, which would turn a byte that is
     // not UTF-8 into U+FFFD and so name another file.
     QByteArray uris;
-    for (const FoundFile &file : files)
-        uris += localFileUri(file.path) + "\r\n";
+    for (const QString &path : paths)
+        uris += localFileUri(path) + "\r\n";
     data->setData(QStringLiteral("text/uri-list"), uris);
     return data;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "scan/foldertree.h"
 #include "scan/foundfile.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 class QObject;
@@ -60,6 +62,8 @@ struct TrashFailure
 
 struct TrashReport
 {
+    // Whether the report is about folders rather than files.
+    bool folders = false;
     // Indexes into the list that was given of the files now in the trash,
     // ascending.
     QList<int> trashed;
@@ -84,6 +88,31 @@ struct TrashReport
 // named in the report, and the others go on.
 TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted);
 
+// Whether path is the folder or lies below it ("/data/a" is inside "/data",
+// "/database" is not).
+bool isInside(const QString &path, const QString &folder);
+
+// Of folders chosen together, those that lie inside none of the others (the
+// others go with them), in their order.
+QList<FolderSize> outermostFolders(const QList<FolderSize> &folders);
+
+// Why a folder of the scan may not go to the trash: it is one of the roots
+// the scan started from, or holds one. Empty when it may.
+QString folderRefusal(const QString &folder, const QStringList &roots);
+
+// The question asked before folders go to the trash (give it the outermost
+// ones): their sizes, file counts and what they take on disk as the scan
+// counted it, which is an estimate of what removing them frees (files with
+// other names, or sharing blocks, free less; a folder not read whole holds
+// more).
+TrashConfirmation folderTrashConfirmation(const QList<FolderSize> &folders);
+
+// Moves each folder that is still as the scan found it (see
+// platform::moveFolderToTrash) to the system's trash, with all in it; the
+// rest stay where they are and are named in the report, as for files. The
+// bytes trashed are the folders' sizes as the scan counted them.
+TrashReport moveFoldersToTrash(const QList<FolderSize> &folders, const QDateTime &scanStarted);
+
 // The text "Copy Path" puts on the clipboard: one path a line, each as the
 // table shows it, which is the exact path unless it holds bytes that are not
 // text or control characters such as a line break (those are written as
@@ -95,6 +124,9 @@ QString pathsText(const QList<FoundFile> &files);
 // not UTF-8 as %FF), so a paste in a file manager reaches the very files.
 // The caller owns the result.
 QMimeData *pathsMimeData(const QList<FoundFile> &files);
+// The same for paths of files or folders.
+QString pathsText(const QStringList &paths);
+QMimeData *pathsMimeData(const QStringList &paths);
 
 // The status line when a file could not be opened or shown, reason as
 // platform::openUrl gives it: "Could not open /data/a.iso: no application is

@@ -3,11 +3,13 @@
 #include "mainwindow/copylookup.h"
 #include "mainwindow/filterfield.h"
 #include "mainwindow/folderspage.h"
+#include "mainwindow/resultactions.h"
 #include "mainwindow/resultfilter.h"
 #include "mainwindow/resultmodel.h"
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
 #include "mainwindow/statusline.h"
+#include "scan/scansession.h"
 #include "scan/sizetext.h"
 
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QWidget>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -80,6 +83,7 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     folders = new FoldersPage(this);
     addView(tr("Folders"), folders, tr("The largest folders of the scan"));
     setViewShown(FoldersView, false);
+    setUpFolderMenu();
 
     view->setModel(resultmodel);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -131,6 +135,42 @@ void ResultsArea::placeInTabOrderAfter(QWidget *before)
 {
     QWidget::setTabOrder(before, filterField);
     QWidget::setTabOrder(filterField, view);
+}
+
+void ResultsArea::setUpFolderMenu()
+{
+    QTableView *table = folders->table();
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, &ResultsArea::popupFolderMenu);
+    connect(table, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            showChosenFolder();
+    });
+    table->installEventFilter(this);
+    table->viewport()->installEventFilter(this);
+
+    folderMenu = new QMenu(this);
+    showFolderAction = new QAction(showInFolderAction->text(), this);
+    showFolderAction->setIcon(showInFolderAction->icon());
+    connect(showFolderAction, &QAction::triggered, this, &ResultsArea::showChosenFolder);
+    folderMenu->addAction(showFolderAction);
+    folderMenuActions = new ResultsMenu(table, [this] { return folders->selectedFolders(); });
+    for (QAction *action : folderMenuActions->actions())
+        folderMenu->addAction(action);
+    connect(folderMenuActions, &ResultsMenu::foldersTrashed, this, &ResultsArea::removeFolders);
+    connect(folderMenuActions, &ResultsMenu::statusMessage, this, &ResultsArea::statusMessage);
+}
+
+void ResultsArea::popupFolderMenu()
+{
+    folderMenuActions->updateActions();
+    showFolderAction->setEnabled(!folders->selectedFolders().isEmpty());
+    folderMenu->popup(QCursor::pos());
+}
+
+void ResultsArea::showChosenFolder()
+{
+    folderMenuActions->showFolder(folders->chosenPath());
 }
 
 int ResultsArea::addView(const QString &title, QWidget *page, const QString &description)
@@ -250,17 +290,26 @@ void ResultsArea::showFolders(const QList<FolderSize> &list, SizeKind by)
     setViewShown(FoldersView, !list.isEmpty());
 }
 
-void ResultsArea::startScan(const QDateTime &started)
+void ResultsArea::startScan(const QDateTime &started, const QStringList &roots)
 {
     // A new list starts at its left edge, sizes in sight.
     view->horizontalScrollBar()->setValue(0);
     resultActions->setScanStarted(started);
+    folderMenuActions->setScanStarted(started);
+    QStringList cleanRoots;
+    for (const QString &root : roots) {
+        const QString clean = root.isEmpty() ? QString() : ScanSession::cleanRoot(root);
+        if (!clean.isEmpty())
+            cleanRoots << clean;
+    }
+    folderMenuActions->setScanRoots(cleanRoots);
     setScanRunning(true);
 }
 
 void ResultsArea::setScanRunning(bool running)
 {
     resultActions->setScanRunning(running);
+    folderMenuActions->setScanRunning(running);
     copyLookup->setScanRunning(running);
 }
 
@@ -355,15 +404,40 @@ void ResultsArea::removeResults(const QList<FoundFile> &files)
     resultmodel->setFiles(rest);
 }
 
+void ResultsArea::removeFolders(const QStringList &paths)
+{
+    folders->removeFolders(paths);
+    QList<FoundFile> rest;
+    for (const FoundFile &file : resultmodel->allFiles()) {
+        const bool inTrashed = std::any_of(paths.cbegin(), paths.cend(), [&](const QString &path) {
+            return resultactions::isInside(file.path, path);
+        });
+        if (!inTrashed)
+            rest << file;
+    }
+    if (rest.size() != resultmodel->allFiles().size())
+        resultmodel->setFiles(rest);
+}
+
 bool ResultsArea::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == view->viewport() && event->type() == QEvent::MouseButtonPress) {
+    QTableView *folderTable = folders ? folders->table() : nullptr;
+    if ((watched == view->viewport() || (folderTable && watched == folderTable->viewport())) &&
+        event->type() == QEvent::MouseButtonPress) {
         // A right click beside the rows is about no row: the menu that
         // follows at once (before any release) acts on none.
         const auto *mouse = static_cast<QMouseEvent *>(event);
+        QTableView *table = watched == view->viewport() ? view : folderTable;
         if (mouse->button() == Qt::RightButton &&
-            !view->indexAt(mouse->position().toPoint()).isValid())
-            view->clearSelection();
+            !table->indexAt(mouse->position().toPoint()).isValid())
+            table->clearSelection();
+    } else if (folderTable && watched == folderTable && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            folderTable->currentIndex().isValid()) {
+            showChosenFolder();
+            return true;
+        }
     } else if (watched == view && event->type() == QEvent::Resize) {
         fitColumns();
     } else if (watched == view && event->type() == QEvent::KeyPress) {

@@ -67,17 +67,19 @@ public:
     CopyLookup *copies() const { return copyLookup; }
 
     void clear();
-    // A scan starts: no rows, the view back at its left edge.
-    void startScan(const QDateTime &started);
+    // A scan of these roots starts: no rows, the view back at its left edge.
+    void startScan(const QDateTime &started, const QStringList &roots = QStringList());
     // The rows of a running scan, and of an ended one (with one debug line
     // per row).
     void showLive(const QList<FoundFile> &files);
     void showFinal(const QList<FoundFile> &files);
     void setScanRunning(bool running);
-    // The largest folders of an ended scan, by the kind of size it ranked
-    // by; the "Folders" view shows while there are any.
+    // The largest folders of a running or ended scan, by the kind of size
+    // it ranks by; the "Folders" view shows while there are any.
     void showFolders(const QList<FolderSize> &folders, SizeKind by);
     FoldersPage *foldersPage() const { return folders; }
+    // The actions of the "Folders" view's menu, beside its "Show in folder".
+    ResultsMenu *folderActions() const { return folderMenuActions; }
 
     // The files of the selected rows, top to bottom.
     QList<FoundFile> selectedResults() const;
@@ -120,6 +122,12 @@ private:
     void updateTabsShown();
     // Takes the rows of these files out of the table (they went to the trash).
     void removeResults(const QList<FoundFile> &files);
+    // The same for folders: their rows, those below them and the rows of
+    // the files in them go.
+    void removeFolders(const QStringList &paths);
+    void setUpFolderMenu();
+    void popupFolderMenu();
+    void showChosenFolder();
     void reportShownCount();
 
     FoldersPage *folders = nullptr;
@@ -135,6 +143,11 @@ private:
     bool menuActionAdded = false;
     // The view setWantedView() waits to show; -1 for none.
     int pendingView = -1;
+    // The "Folders" view's menu: "Show in folder" and the actions of
+    // folderMenuActions.
+    QMenu *folderMenu = nullptr;
+    QAction *showFolderAction = nullptr;
+    ResultsMenu *folderMenuActions = nullptr;
     FilterField *filterField = nullptr;
     // The shown and total rows of the views other than the files, as their
     // pages last told.

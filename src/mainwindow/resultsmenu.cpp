@@ -1,5 +1,7 @@
 #include "mainwindow/resultsmenu.h"
 
+#include "scan/pathcodec.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
@@ -24,7 +26,18 @@ void showPlain(QMessageBox &box, const QString &text)
 } // namespace
 
 ResultsMenu::ResultsMenu(QAbstractItemView *table, Files selectedFiles, Files shownFiles)
-    : QObject(table), view(table), selected(std::move(selectedFiles)), shown(std::move(shownFiles))
+    : ResultsMenu(table)
+{
+    selected = std::move(selectedFiles);
+    shown = std::move(shownFiles);
+}
+
+ResultsMenu::ResultsMenu(QAbstractItemView *table, Folders folders) : ResultsMenu(table)
+{
+    selectedFolders = std::move(folders);
+}
+
+ResultsMenu::ResultsMenu(QAbstractItemView *table) : QObject(table), view(table)
 {
     openAction = new QAction(tr("Open"), this);
     copyAction = new QAction(tr("Copy Path"), this);
@@ -85,16 +98,31 @@ bool ResultsMenu::eventFilter(QObject *watched, QEvent *event)
 
 QList<QAction *> ResultsMenu::actions() const
 {
+    if (selectedFolders)
+        return {openAction, copyAction, trashAction};
     return {openAction, copyAction, trashAction, nullptr, saveAction};
+}
+
+QStringList ResultsMenu::selectedPaths() const
+{
+    QStringList paths;
+    if (selectedFolders) {
+        for (const FolderSize &folder : selectedFolders())
+            paths << folder.path;
+    } else {
+        for (const FoundFile &file : selected())
+            paths << file.path;
+    }
+    return paths;
 }
 
 void ResultsMenu::updateActions()
 {
-    const bool any = !selected().isEmpty();
+    const bool any = !selectedPaths().isEmpty();
     openAction->setEnabled(any);
     copyAction->setEnabled(any);
     trashAction->setEnabled(any && !scanRunning);
-    saveAction->setEnabled(!shown().isEmpty());
+    saveAction->setEnabled(shown && !shown().isEmpty());
 }
 
 void ResultsMenu::setScanRunning(bool running)
@@ -105,8 +133,7 @@ void ResultsMenu::setScanRunning(bool running)
 
 void ResultsMenu::open()
 {
-    for (const FoundFile &file : selected()) {
-        const QString path = file.path;
+    for (const QString &path : selectedPaths()) {
         resultactions::openFile(path, this, [this, path](const QString &reason) {
             Q_EMIT statusMessage(resultactions::openFailureText(path, reason));
         });
@@ -120,17 +147,30 @@ void ResultsMenu::reveal(const QString &path)
     });
 }
 
+void ResultsMenu::showFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    resultactions::openFile(path, this, [this, path](const QString &reason) {
+        Q_EMIT statusMessage(resultactions::revealFailureText(path, reason));
+    });
+}
+
 void ResultsMenu::copyPaths()
 {
-    const QList<FoundFile> files = selected();
-    if (!files.isEmpty())
-        QGuiApplication::clipboard()->setMimeData(resultactions::pathsMimeData(files));
+    const QStringList paths = selectedPaths();
+    if (!paths.isEmpty())
+        QGuiApplication::clipboard()->setMimeData(resultactions::pathsMimeData(paths));
 }
 
 void ResultsMenu::moveToTrash()
 {
     if (scanRunning)
         return;
+    if (selectedFolders) {
+        moveFoldersToTrash();
+        return;
+    }
     const QList<FoundFile> files = selected();
     if (files.isEmpty() || !confirm(resultactions::trashConfirmation(files)))
         return;
@@ -145,8 +185,45 @@ void ResultsMenu::moveToTrash()
         warn(tr("Move to Trash"), report.problemText());
 }
 
+void ResultsMenu::moveFoldersToTrash()
+{
+    // A folder inside another one chosen goes with it.
+    const QList<FolderSize> folders = resultactions::outermostFolders(selectedFolders());
+    if (folders.isEmpty())
+        return;
+    // A root, or a folder holding one, is never offered to the trash: say
+    // why, and move nothing.
+    QStringList refused;
+    for (const FolderSize &folder : folders) {
+        const QString reason = resultactions::folderRefusal(folder.path, scanRoots);
+        if (!reason.isEmpty())
+            refused << pathcodec::displayText(folder.path) + QStringLiteral(": ") + reason;
+    }
+    if (!refused.isEmpty()) {
+        warn(tr("Move to Trash"),
+             (refused.size() == 1 ? tr("This folder cannot be moved to the trash:")
+                                  : tr("These folders cannot be moved to the trash:")) +
+                 QLatin1Char('\n') + refused.join(QLatin1Char('\n')));
+        return;
+    }
+    if (!confirm(resultactions::folderTrashConfirmation(folders)))
+        return;
+    const resultactions::TrashReport report =
+        resultactions::moveFoldersToTrash(folders, scanStarted);
+    QStringList gone;
+    for (int index : report.trashed)
+        gone << folders.at(index).path;
+    if (!gone.isEmpty())
+        Q_EMIT foldersTrashed(gone);
+    Q_EMIT statusMessage(report.statusText());
+    if (!report.failures.isEmpty())
+        warn(tr("Move to Trash"), report.problemText());
+}
+
 void ResultsMenu::saveList()
 {
+    if (!shown)
+        return;
     const QList<FoundFile> files = shown();
     if (files.isEmpty())
         return;

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
@@ -22,10 +23,16 @@ class ResultsMenu : public QObject
 
 public:
     using Files = std::function<QList<FoundFile>()>;
+    using Folders = std::function<QList<FolderSize>()>;
 
     // Delete and Ctrl+C on table act on its selection; selectedFiles and
     // shownFiles say what the table holds.
     ResultsMenu(QAbstractItemView *table, Files selectedFiles, Files shownFiles);
+    // The same actions for a table of folders, but Save List: "Open" and
+    // "Show in folder" open the folders themselves, and "Move to Trash…"
+    // takes a folder with everything in it, never a root of the scan or a
+    // folder that holds one.
+    ResultsMenu(QAbstractItemView *table, Folders selectedFolders);
 
     // The actions in menu order; a null entry stands for a separator.
     QList<QAction *> actions() const;
@@ -37,6 +44,9 @@ public:
     // While a scan runs nothing goes to the trash: the next live update of
     // the table would bring the rows back.
     void setScanRunning(bool running);
+    // The roots of the scan shown (absolute and clean), for a table of
+    // folders.
+    void setScanRoots(const QStringList &roots) { scanRoots = roots; }
 
     // Asks before files go to the trash; true to go on.
     std::function<bool(const resultactions::TrashConfirmation &)> confirm;
@@ -49,6 +59,8 @@ public:
     // "Show in folder": the file manager with the file selected; a failure
     // to show anything is told on the status line.
     void reveal(const QString &path);
+    // "Show in folder" on a folder: the file manager in the folder itself.
+    void showFolder(const QString &path);
     void copyPaths();
     void moveToTrash();
     void saveList();
@@ -59,14 +71,24 @@ protected:
 Q_SIGNALS:
     // These results are no longer where the table says: their rows go.
     void trashed(const QList<FoundFile> &files);
+    // These folders went to the trash with everything in them.
+    void foldersTrashed(const QStringList &folders);
     // A line for the status label (also why a file or folder could not be
     // opened).
     void statusMessage(const QString &text);
 
 private:
+    explicit ResultsMenu(QAbstractItemView *table);
+    // The paths of the selected rows.
+    QStringList selectedPaths() const;
+    void moveFoldersToTrash();
+
     QAbstractItemView *view;
     Files selected;
     Files shown;
+    // Set for a table of folders instead of the two above.
+    Folders selectedFolders;
+    QStringList scanRoots;
     QDateTime scanStarted;
     bool scanRunning = false;
     QAction *openAction;

@@ -8,6 +8,8 @@ ScanProgress::ScanProgress(ScanSession *scan, QObject *parent) : QObject(parent)
     connect(&liveTimer, &QTimer::timeout, this, [this] {
         Q_EMIT live(session->snapshot(),
                     scanstatus::progress(figures(), scanstatus::numberLocale()));
+        const SizeKind by = session->options().rankBy;
+        Q_EMIT liveFolders(session->largestFolders(folderRows, by), by);
     });
     pathTimer.setInterval(statusPathMs);
     connect(&pathTimer, &QTimer::timeout, this, [this] {

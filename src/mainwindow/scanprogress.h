@@ -2,6 +2,7 @@
 
 #include "mainwindow/scanstatus.h"
 #include "mainwindow/unreadablelist.h"
+#include "scan/foldertree.h"
 #include "scan/foundfile.h"
 
 #include <QObject>
@@ -9,10 +10,11 @@
 
 class ScanSession;
 
-// Follows a running scan for the window on its own beat: the results so far
-// and the figures four times a second, the path the walk is at twenty times
-// a second, rather than hearing of every file, which would slow the walk. It
-// also gathers the folders the scan could not read.
+// Follows a running scan for the window on its own beat: the results so far,
+// the largest folders so far and the figures four times a second, the path
+// the walk is at twenty times a second, rather than hearing of every file,
+// which would slow the walk. It also gathers the folders the scan could not
+// read.
 class ScanProgress : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,8 @@ public:
     // second are more than anyone reads, and each costs the GUI thread a
     // measured and drawn text while the walk needs the processor.
     static constexpr int statusPathMs = 50;
+    // How many of the largest folders the window lists.
+    static constexpr int folderRows = 100;
 
     ScanProgress(ScanSession *session, QObject *parent = nullptr);
 
@@ -39,6 +43,10 @@ public:
 Q_SIGNALS:
     // The largest files so far, and the figures as the window shows them.
     void live(const QList<FoundFile> &files, const QString &figures);
+    // The largest folders so far, by the size the scan ranks by. One pass
+    // over the folders the walk has met, which the walk's threads go on
+    // adding to meanwhile; exact only once the scan has ended.
+    void liveFolders(const QList<FolderSize> &folders, SizeKind by);
     // A path the walk met since the last one.
     void pathWalked(const QString &path);
 

@@ -79,6 +79,7 @@ Widget::Widget(QWidget *parent)
     connect(session.get(), &ScanSession::finished, this, &Widget::scancomplete);
     connect(progress, &ScanProgress::pathWalked, this, &Widget::showfile);
     connect(progress, &ScanProgress::live, this, &Widget::liveUpdate);
+    connect(progress, &ScanProgress::liveFolders, results, &ResultsArea::showFolders);
     connect(tray->icon(), &QSystemTrayIcon::activated, this, &Widget::iconActivated);
     connect(&updatecheck, &UpdateCheck::readyRead, this, &Widget::autoupdatecheckdone);
 
@@ -165,7 +166,7 @@ void Widget::startScan()
     const QDateTime started = QDateTime::currentDateTime();
     if (!session->start())
         return;
-    results->startScan(started);
+    results->startScan(started, roots);
     statusLine->clear();
     ui->scanstats->clear();
     ui->scanb->setText(tr("Stop"));

@@ -85,4 +85,12 @@ struct TrashOutcome
 // its original path percent-encoded in the information file.
 TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted);
 
+// Moves a folder of the scan, with everything in it, to the same trash if
+// it is still a folder reached from the root without following a symbolic
+// link, and none of its own entries was added, removed or renamed after
+// scanStarted. A folder that another file system is mounted on, or inside
+// (as far as the system tells), stays where it is, as does anything else
+// that is not as the scan found it. Nothing is ever deleted.
+TrashOutcome moveFolderToTrash(const QString &path, const QDateTime &scanStarted);
+
 } // namespace platform

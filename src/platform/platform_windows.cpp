@@ -161,4 +161,26 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
     return {TrashResult::Trashed, QString()};
 }
 
+TrashOutcome moveFolderToTrash(const QString &path, const QDateTime &scanStarted)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymbolicLink())
+        return {TrashResult::Vanished,
+                QCoreApplication::translate("Platform", "it is no longer there")};
+    // A junction or a link put in its place would be recycled instead of
+    // the folder the scan went through.
+    if (info.isSymbolicLink() || info.isJunction() || !info.isDir())
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "it is no longer a folder")};
+    if (info.lastModified() > scanStarted)
+        return {
+            TrashResult::Changed,
+            QCoreApplication::translate("Platform", "its entries changed after the scan started")};
+    // The Recycle Bin takes a folder whole, as it takes a file.
+    QString reason;
+    if (!recyclebin::moveToRecycleBin(path, &reason))
+        return {TrashResult::Refused, reason};
+    return {TrashResult::Trashed, QString()};
+}
+
 } // namespace platform

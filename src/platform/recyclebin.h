@@ -16,10 +16,11 @@ namespace recyclebin {
 // when it has one. Only fixed drives have one.
 QString missingRecycleBin(const QString &path);
 
-// Moves the file at path to the Recycle Bin. False, with the file left where
-// it was and a plain-text reason, when the drive has no Recycle Bin, when the
-// system announces a delete that would not recycle (the operation is then
-// aborted before anything is removed), or when the operation fails.
+// Moves the file, or the folder with all in it, at path to the Recycle Bin.
+// False, with it left where it was and a plain-text reason, when the drive
+// has no Recycle Bin, when the system announces a delete that would not
+// recycle (the operation is then aborted before anything is removed), or when
+// the operation fails.
 bool moveToRecycleBin(const QString &path, QString *reason);
 
 // Watches the one delete of an operation: lets it go ahead only as a move

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 
 #include "platform/commands.h"
+#include "scan/mountinfo.h"
 #include "scan/pathcodec.h"
 
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,13 +105,30 @@ TrashOutcome compare(const struct stat &st, const FoundFile &file, const QDateTi
     return {TrashResult::Trashed, QString()};
 }
 
-// Opens each folder on the file's path from "/" down, relative to the one
-// before and without following a symbolic link, then examines the name in
-// the last one. A folder swapped for a link, or the file for another one,
-// since the scan is seen here.
-void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked *checked)
+// Whether what is at the path now is what the scan found there.
+using Expected = std::function<TrashOutcome(const struct stat &)>;
+
+// A folder of the scan, with everything in it: still a folder, and none of
+// its own entries added, removed or renamed since the scan started.
+TrashOutcome compareFolder(const struct stat &st, const QDateTime &scanStarted)
 {
-    const QByteArray path = pathcodec::toNative(file.path);
+    if (!S_ISDIR(st.st_mode))
+        return {TrashResult::Changed,
+                QCoreApplication::translate("Platform", "it is no longer a folder")};
+    if (modifiedMs(st) > scanStarted.toMSecsSinceEpoch())
+        return {
+            TrashResult::Changed,
+            QCoreApplication::translate("Platform", "its entries changed after the scan started")};
+    return {TrashResult::Trashed, QString()};
+}
+
+// Opens each folder on the path from "/" down, relative to the one before
+// and without following a symbolic link, then examines the name in the last
+// one. A folder swapped for a link, or the file for another one, since the
+// scan is seen here.
+void checkAsScanned(const QString &scannedPath, const Expected &expected, Checked *checked)
+{
+    const QByteArray path = pathcodec::toNative(scannedPath);
     QList<QByteArray> names = path.split('/');
     names.removeAll(QByteArray());
     names.removeAll(QByteArrayLiteral("."));
@@ -173,7 +192,7 @@ void checkAsScanned(const FoundFile &file, const QDateTime &scanStarted, Checked
             : TrashOutcome {TrashResult::Refused, systemError(error)};
         return;
     }
-    checked->outcome = compare(checked->file, file, scanStarted);
+    checked->outcome = expected(checked->file);
     if (checked->top.fd < 0)
         checked->outcome = {TrashResult::Refused, systemError(EMFILE)};
 }
@@ -302,15 +321,10 @@ bool moveWithoutReplacing(int from, const QByteArray &name, int files, const QBy
     return ::renameat(from, name.constData(), files, trashName.constData()) == 0;
 }
 
-} // namespace
-
-TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
+// Moves what was checked into the trash, with one last look at it just
+// before the move.
+TrashOutcome moveChecked(Checked &checked, const Expected &expected)
 {
-    Checked checked;
-    checkAsScanned(file, scanStarted, &checked);
-    if (checked.outcome.result != TrashResult::Trashed)
-        return checked.outcome;
-
     // The home trash for a file on the home file system; elsewhere the trash
     // at the top of the file's own file system, its path written relative to
     // that top, as the rules ask.
@@ -359,7 +373,7 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
         struct stat now;
         TrashOutcome still =
             ::fstatat(checked.parent.fd, checked.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
-            ? compare(now, file, scanStarted)
+            ? expected(now)
             : TrashOutcome {TrashResult::Vanished,
                             QCoreApplication::translate("Platform", "it is no longer there")};
         if (still.result == TrashResult::Trashed &&
@@ -386,6 +400,45 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
     return {TrashResult::Refused,
             QCoreApplication::translate("Platform",
                                         "the trash would not take it (no free name in the trash)")};
+}
+
+} // namespace
+
+TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
+{
+    const Expected expected = [&](const struct stat &st) {
+        return compare(st, file, scanStarted);
+    };
+    Checked checked;
+    checkAsScanned(file.path, expected, &checked);
+    if (checked.outcome.result != TrashResult::Trashed)
+        return checked.outcome;
+    return moveChecked(checked, expected);
+}
+
+TrashOutcome moveFolderToTrash(const QString &path, const QDateTime &scanStarted)
+{
+    const Expected expected = [&](const struct stat &st) {
+        return compareFolder(st, scanStarted);
+    };
+    Checked checked;
+    checkAsScanned(path, expected, &checked);
+    if (checked.outcome.result != TrashResult::Trashed)
+        return checked.outcome;
+    // A file system mounted on the folder or below it would go into the
+    // trash with it, and emptying the trash would empty that file system.
+    const QString checkedPath = pathcodec::fromNative(checked.path);
+    const MountsBelow mounts = currentMountsBelow(checkedPath);
+    struct stat parent;
+    if (::fstat(checked.parent.fd, &parent) != 0 || parent.st_dev != checked.file.st_dev ||
+        mounts.root.path == checkedPath)
+        return {TrashResult::Refused,
+                QCoreApplication::translate("Platform", "another file system is mounted on it")};
+    if (!mounts.below.isEmpty())
+        return {TrashResult::Refused,
+                QCoreApplication::translate("Platform", "a file system is mounted inside it, at %1")
+                    .arg(pathcodec::displayText(mounts.below.cbegin()->path))};
+    return moveChecked(checked, expected);
 }
 
 } // namespace platform

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void shareAndSize_data();
     void shareAndSize();
     void sortsAndFilters();
+    void trashedFoldersLeave();
 };
 
 static QList<FolderSize> tree()
@@ -85,6 +86,33 @@ void tst_FoldersPage::sortsAndFilters()
     QCOMPARE(counts.last(), (QList<QVariant> {1, 4}));
     page.setFilterText(QString());
     QCOMPARE(shown->rowCount(), 4);
+}
+
+// A live update keeps the chosen row and the widths the user set; a folder
+// gone to the trash takes its row and those below it, and the folders above
+// hold that much less.
+void tst_FoldersPage::trashedFoldersLeave()
+{
+    FoldersPage page;
+    page.setFolders(tree(), SizeKind::Apparent);
+    page.table()->selectRow(2);
+    QCOMPARE(page.chosenPath(), QStringLiteral("/data/music"));
+    // A column the user widened stays so.
+    page.table()->setColumnWidth(FolderModel::FilesColumn, 300);
+    page.setFolders(tree().mid(1), SizeKind::Apparent);
+    QCOMPARE(page.chosenPath(), QStringLiteral("/data/music"));
+    QCOMPARE(page.table()->columnWidth(FolderModel::FilesColumn), 300);
+    page.setFolders(tree() + QList<FolderSize>({{"/data/Movies/old", 500, 100, 1}}),
+                    SizeKind::Apparent);
+    page.removeFolders({"/data/Movies"});
+    QStringList left;
+    for (const FolderSize &folder : page.model()->folders())
+        left << folder.path;
+    QCOMPARE(left, QStringList({"/data", "/data/music", "/srv"}));
+    const FolderSize data = page.model()->folders().first();
+    QCOMPARE(data.size, 200);
+    QCOMPARE(data.allocated, 200);
+    QCOMPARE(data.files, 2);
 }
 
 QTEST_MAIN(tst_FoldersPage)

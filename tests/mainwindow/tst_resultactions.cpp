@@ -104,6 +104,8 @@ private Q_SLOTS:
     void fullDiskKeepsTheOldList();
     void fileUrlKeepsEveryByte();
     void copyPathOffersTheExactFiles();
+    void folderRefusals_data();
+    void folderRefusals();
 };
 
 void tst_ResultActions::initTestCase()
@@ -370,6 +372,30 @@ void tst_ResultActions::copyPathOffersTheExactFiles()
     QCOMPARE(data->text(), QString("/data/bad\\xff x.bin\n/data/50% off.iso"));
     QCOMPARE(data->data("text/uri-list"),
              QByteArray("file:///data/bad%FF%20x.bin\r\nfile:///data/50%25%20off.iso\r\n"));
+}
+
+void tst_ResultActions::folderRefusals_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("a root") << "/data/photos"
+                            << "it is a folder the scan started from";
+    QTest::newRow("above a root") << "/data"
+                                  << "it holds /data/photos, a folder the scan started from";
+    QTest::newRow("above the other root") << "/"
+                                          << "it holds /srv/x, a folder the scan started from";
+    QTest::newRow("below a root") << "/data/photos/2019"
+                                  << "";
+    QTest::newRow("a name that starts alike") << "/data/photos 2"
+                                              << "";
+}
+
+// A root of the scan, or a folder holding one, never goes to the trash.
+void tst_ResultActions::folderRefusals()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, refusal);
+    QCOMPARE(folderRefusal(folder, {"/srv/x", "/data/photos"}), refusal);
 }
 
 // HOME and XDG_DATA_HOME point into a temporary directory before Qt starts,

@@ -8,6 +8,7 @@
 #include "mainwindow/statusline.h"
 #include "mainwindow/widget.h"
 #include "net/httpclient.h"
+#include "scan/localfileurl.h"
 #include "scan/scansession.h"
 #include "scan/walker.h"
 #include "settings/settings.h"
@@ -36,6 +37,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -85,6 +87,41 @@ private Q_SLOTS:
     void viewsSwitchWithoutRescanning();
     void outsideTextShownLiterally_data();
     void outsideTextShownLiterally();
+    void folderMenuActsOnTheFolder();
+    void folderTrash_data();
+    void folderTrash();
+    void foldersFollowTheScan();
+
+private:
+    static QMenu *openMenu(Widget &w)
+    {
+        for (QMenu *m : w.findChildren<QMenu *>()) {
+            if (m->isVisible())
+                return m;
+        }
+        return nullptr;
+    }
+    // Selects the folder's row in the "Folders" view, shown.
+    static bool chooseFolder(Widget &w, const QString &path)
+    {
+        auto *area = w.findChild<ResultsArea *>();
+        area->setCurrentView(ResultsArea::FoldersView);
+        QTableView *view = area->foldersPage()->table();
+        for (int row = 0; row < view->model()->rowCount(); ++row) {
+            if (view->model()->index(row, FolderModel::PathColumn).data().toString() == path) {
+                view->selectRow(row);
+                return area->currentView() == ResultsArea::FoldersView;
+            }
+        }
+        return false;
+    }
+    static QStringList folderRows(Widget &w)
+    {
+        QStringList paths;
+        for (const FolderSize &folder : w.findChild<FoldersPage *>()->model()->folders())
+            paths << folder.path;
+        return paths;
+    }
 };
 
 void tst_WidgetResults::resultsMenuOpensAtTheCursor()
@@ -444,6 +481,136 @@ void tst_WidgetResults::outsideTextShownLiterally()
             QVERIFY(!(c.red() > 160 && c.green() < 90 && c.blue() < 90));
         }
     }
+}
+
+// The "Folders" view's menu acts on the folder of the row itself: Show in
+// folder opens that very folder, Copy Path offers it as text and as its
+// exact URI; after a right press beside the rows nothing is chosen.
+void tst_WidgetResults::folderMenuActsOnTheFolder()
+{
+    const QString folder = tree->path() + "/with #hash, 50%";
+    QVERIFY(QDir().mkpath(folder));
+    writeFile(folder + "/a.bin", 10);
+    testsupport::UrlCatcher catcher;
+    Widget w;
+    QVERIFY(scanShown(w, tree->path()));
+    QVERIFY(chooseFolder(w, folder));
+    QTableView *view = w.findChild<FoldersPage *>()->table();
+    Q_EMIT view->customContextMenuRequested(QPoint(5, 5));
+    QMenu *menu = openMenu(w);
+    QVERIFY(menu);
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        if (action->isEnabled())
+            entries << action->text();
+    }
+    QCOMPARE(entries, QStringList({"Show in folder", "Open", "Copy Path", "Move to Trash…"}));
+    menu->close();
+
+    menu->actions().at(2)->trigger();
+    const QMimeData *copied = QGuiApplication::clipboard()->mimeData();
+    QCOMPARE(copied->text(), folder);
+    QCOMPARE(copied->data("text/uri-list"), localFileUri(folder) + "\r\n");
+    menu->actions().at(0)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(catcher.urls.size(), 1, 10000);
+    QCOMPARE(catcher.urls.first(), QUrl::fromLocalFile(folder));
+
+    const QPoint below(5, view->visualRect(view->model()->index(1, 0)).bottom() + 20);
+    QTest::mousePress(view->viewport(), Qt::RightButton, {}, below);
+    QVERIFY(view->selectionModel()->selectedRows().isEmpty());
+    Q_EMIT view->customContextMenuRequested(below);
+    menu = openMenu(w);
+    QVERIFY(menu);
+    for (const QAction *action : menu->actions())
+        QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+    menu->close();
+}
+
+void tst_WidgetResults::folderTrash_data()
+{
+    QTest::addColumn<bool>("root");
+    QTest::newRow("a folder below the root") << false;
+    QTest::newRow("the root") << true;
+}
+
+// Delete on a folder asks what it frees, moves it whole to the (sandboxed)
+// trash and takes its rows, those below it and its files' rows out; a root
+// of the scan is refused with the reason, and nothing moves.
+void tst_WidgetResults::folderTrash()
+{
+    QFETCH(bool, root);
+#ifdef Q_OS_WIN
+    // A refused folder never reaches the trash; one that would is skipped.
+    if (!root)
+        QSKIP("the trash is the system's own here (the Recycle Bin), never a temporary one");
+#endif
+    const QString top = tree->path();
+    QVERIFY(QDir().mkpath(top + "/old/inner"));
+    writeFile(top + "/old/inner/a.bin", 30);
+    writeFile(top + "/kept.bin", 20);
+    Widget w;
+    QVERIFY(scanShown(w, top));
+    QCOMPARE(folderRows(w), QStringList({top, top + "/old", top + "/old/inner"}));
+    ResultsMenu *actions = w.findChild<ResultsArea *>()->folderActions();
+    QStringList asked;
+    QStringList warned;
+    actions->confirm = [&](const resultactions::TrashConfirmation &question) {
+        asked << question.question;
+        return true;
+    };
+    actions->warn = [&](const QString &, const QString &text) {
+        warned << text;
+    };
+    QVERIFY(chooseFolder(w, root ? top : top + "/old"));
+    QTest::keyClick(w.findChild<FoldersPage *>()->table(), Qt::Key_Delete);
+    if (root) {
+        QCOMPARE(asked, QStringList());
+        QCOMPARE(warned,
+                 QStringList({"This folder cannot be moved to the trash:\n" + top +
+                              ": it is a folder the scan started from"}));
+        QVERIFY(QFileInfo::exists(top + "/old/inner/a.bin"));
+        QCOMPARE(folderRows(w).size(), 3);
+        QCOMPARE(rowsOf(w, 1).size(), 2);
+        return;
+    }
+    QCOMPARE(asked, QStringList({"Move 1 folder, 30 bytes, with everything in it to the trash?"}));
+    QCOMPARE(warned, QStringList());
+    QVERIFY(!QFileInfo::exists(top + "/old"));
+    QVERIFY(QFileInfo::exists(sandbox + "/data/Trash/files/old/inner/a.bin"));
+    QCOMPARE(folderRows(w), QStringList({top}));
+    QCOMPARE(w.findChild<FoldersPage *>()->model()->folders().first().files, 1);
+    QCOMPARE(rowsOf(w, 1), QStringList({top + "/kept.bin"}));
+    QCOMPARE(status(w)->text(),
+             QString("Moved 1 folder, 30 bytes, to the trash; the space comes "
+                     "back when the trash is emptied"));
+}
+
+// The "Folders" view fills while the walk is held half-way, and is exact
+// once it ends.
+void tst_WidgetResults::foldersFollowTheScan()
+{
+    const QString root = tree->path();
+    makeTree(root, 2, 3);
+    Widget w;
+    w.show();
+    w.setArgDirList({root});
+    testsupport::WalkGate gate(w.scanSession());
+    // Six files in two folders: with five let through, the walk has listed
+    // one of the folders whole, whichever threads took which files.
+    gate.openFor(5);
+    QSignalSpy finished(w.scanSession(), &ScanSession::finished);
+    button(w, "scanb")->click();
+    const FolderModel *folders = w.findChild<FoldersPage *>()->model();
+    const auto counted = [&] {
+        return !folders->folders().isEmpty() && folders->folders().first().files >= 3;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(counted(), 10000);
+    QVERIFY(w.scanSession()->isRunning());
+    QVERIFY(w.findChild<ResultsArea *>()->isViewShown(ResultsArea::FoldersView));
+    gate.open();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(folders->folders().first().path, root);
+    QCOMPARE(folders->folders().first().files, 6);
 }
 
 int main(int argc, char *argv[])

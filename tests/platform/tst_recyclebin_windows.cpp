@@ -21,6 +21,7 @@ class tst_RecycleBinWindows : public QObject
 private Q_SLOTS:
     void refusedDrives_data();
     void refusedDrives();
+    void recycles_data();
     void recycles();
     void permanentDeleteAborted();
     void outcome_data();
@@ -68,30 +69,43 @@ void tst_RecycleBinWindows::refusedDrives()
     QCOMPARE(QFileInfo(file).size(), 4);
 }
 
+void tst_RecycleBinWindows::recycles_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("a file") << false;
+    QTest::newRow("a folder, whole") << true;
+}
+
 void tst_RecycleBinWindows::recycles()
 {
+    QFETCH(bool, folder);
     QTemporaryDir tmp;
     QVERIFY(tmp.isValid());
-    const QString name = QStringLiteral("recycled-%1.bin").arg(GetCurrentProcessId());
-    const QString file = tmp.filePath(name);
-    QVERIFY(writeFile(file, "recycled data"));
-    QVERIFY(recyclebin::missingRecycleBin(file).isEmpty());
+    const QString name =
+        QStringLiteral("recycled-%1%2").arg(GetCurrentProcessId()).arg(folder ? "" : ".bin");
+    const QString path = tmp.filePath(name);
+    // The data file is the item itself, or a file in the folder that is.
+    const QString inside = folder ? QStringLiteral("/inner.bin") : QString();
+    if (folder)
+        QVERIFY(QDir().mkdir(path));
+    QVERIFY(writeFile(path + inside, "recycled data"));
+    QVERIFY(recyclebin::missingRecycleBin(path).isEmpty());
 
     QString why;
-    const bool moved = recyclebin::moveToRecycleBin(file, &why);
+    const bool moved = recyclebin::moveToRecycleBin(path, &why);
     if (!moved) {
         // What may fail is the move, never the file. Wine 8 has no
         // IFileOperation::PerformOperations (E_NOTIMPL, 0x80004001).
-        QVERIFY(QFileInfo::exists(file));
-        QCOMPARE(QFileInfo(file).size(), 13);
+        QVERIFY(QFileInfo::exists(path + inside));
+        QCOMPARE(QFileInfo(path + inside).size(), 13);
         if (why.contains(QLatin1String("0x80004001")))
             QSKIP("this system cannot recycle through IFileOperation; the file stayed");
         QFAIL(qPrintable(why));
     }
-    QVERIFY(!QFileInfo::exists(file));
+    QVERIFY(!QFileInfo::exists(path));
     const QString trash = qEnvironmentVariable("VASTREL_TEST_TRASH");
     if (!trash.isEmpty()) {
-        QFile inBin(trash + "/files/" + name);
+        QFile inBin(trash + "/files/" + name + inside);
         QVERIFY2(inBin.open(QIODevice::ReadOnly), qPrintable(inBin.fileName()));
         QCOMPARE(inBin.readAll(), QByteArray("recycled data"));
     }

@@ -109,6 +109,8 @@ private Q_SLOTS:
     void takenNameIsNotReplaced();
     void trashOfAnotherUserIsNotUsed_data();
     void trashOfAnotherUserIsNotUsed();
+    void foldersGoWhole_data();
+    void foldersGoWhole();
 };
 
 void tst_Trash::initTestCase()
@@ -293,6 +295,56 @@ void tst_Trash::trashOfAnotherUserIsNotUsed()
     QCOMPARE(st.st_mode & 07777, mode_t(0700));
     QCOMPARE(::access((own + "/files/secret.txt").constData(), F_OK), 0);
     QCOMPARE(trashedPath(own + "/info/secret.txt.trashinfo"), QByteArray("secret.txt"));
+}
+
+void tst_Trash::foldersGoWhole_data()
+{
+    QTest::addColumn<QByteArray>("change");
+    QTest::addColumn<TrashResult>("result");
+    QTest::newRow("as scanned") << QByteArray() << TrashResult::Trashed;
+    QTest::newRow("entry added since") << QByteArray("entry") << TrashResult::Changed;
+    QTest::newRow("swapped for a link") << QByteArray("link") << TrashResult::Changed;
+    QTest::newRow("swapped for a file") << QByteArray("file") << TrashResult::Changed;
+}
+
+// A folder goes into the trash with everything in it, under its own name and
+// with its path written for a restore, while it is the folder the scan met
+// and nothing was added to it or taken from it since; otherwise it stays.
+void tst_Trash::foldersGoWhole()
+{
+    QFETCH(QByteArray, change);
+    QFETCH(TrashResult, result);
+    const QByteArray name = "folder-" + QByteArray(QTest::currentDataTag()).replace(' ', '-');
+    const QByteArray folder = path(name);
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder + "/inner")));
+    QVERIFY(writeOld(folder + "/inner/film.iso", "data"));
+    const timespec dayBack[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 86400, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, folder.constData(), dayBack, 0), 0);
+    // A minute back: the file system's clock may lag the program's a little.
+    const QDateTime scanStarted = QDateTime::currentDateTime().addSecs(-60);
+    if (change == "entry") {
+        QVERIFY(writeOld(folder + "/new.txt", "new"));
+    } else if (!change.isEmpty()) {
+        QCOMPARE(::rename(folder.constData(), (folder + ".old").constData()), 0);
+        if (change == "link")
+            QCOMPARE(::symlink((name + ".old").constData(), folder.constData()), 0);
+        else
+            QVERIFY(writeOld(folder, "a file"));
+    }
+
+    const platform::TrashOutcome outcome =
+        platform::moveFolderToTrash(pathcodec::fromNative(folder), scanStarted);
+    QVERIFY2(outcome.result == result, qPrintable(outcome.reason));
+    if (result == TrashResult::Trashed) {
+        QCOMPARE(::access(folder.constData(), F_OK), -1);
+        QCOMPARE(::access((homeTrash() + "/files/" + name + "/inner/film.iso").constData(), F_OK),
+                 0);
+        QCOMPARE(trashedPath(homeTrash() + "/info/" + name + ".trashinfo"), folder);
+    } else {
+        QVERIFY(!outcome.reason.isEmpty());
+        QCOMPARE(::access(folder.constData(), F_OK), 0);
+        QCOMPARE(::access((homeTrash() + "/files/" + name).constData(), F_OK), -1);
+    }
 }
 
 VASTREL_SANDBOXED_TEST_GUILESS_MAIN(tst_Trash)
