@@ -26,8 +26,8 @@
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QWidget>
 #include <QTableView>
+#include <QWidget>
 
 #include <algorithm>
 
