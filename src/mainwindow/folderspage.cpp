@@ -177,6 +177,11 @@ FoldersPage::FoldersPage(QWidget *parent)
     view->sortByColumn(FolderModel::SizeColumn, Qt::DescendingOrder);
     view->verticalHeader()->hide();
     view->horizontalHeader()->setStretchLastSection(true);
+    // A long path stays on one line, its middle giving way.
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideMiddle);
+    // As in the files table: a long path's title stays at its column's start.
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(view);

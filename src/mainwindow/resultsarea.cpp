@@ -96,8 +96,6 @@ void ResultsArea::setUp(ResultsView *table, QAction *showInFolder)
     // The path stays the last column on screen, after every size.
     header->moveSection(header->visualIndex(ResultModel::PathColumn), header->count() - 1);
     header->setSortIndicator(ResultModel::SizeColumn, Qt::DescendingOrder);
-    // The path, which may be long, stays the last column on screen.
-    header->moveSection(header->visualIndex(ResultModel::PathColumn), header->count() - 1);
     view->setSortingEnabled(true);
     connect(view, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
