@@ -21,6 +21,27 @@ QRect fitted(const QRect &window, const QRect &available)
     return result;
 }
 
+QRect placedOnScreens(const QRect &saved, const QList<QRect> &screens, int titleHeight)
+{
+    if (screens.isEmpty() || !saved.isValid())
+        return saved;
+    // Enough of the title bar to take hold of and drag.
+    const QRect title(saved.topLeft(),
+                      QSize(saved.width(), qBound(1, titleHeight, saved.height())));
+    const int grip = qMin(title.width(), 64);
+    for (const QRect &screen : screens) {
+        const QRect onScreen = title.intersected(screen);
+        if (onScreen.height() == title.height() && onScreen.width() >= grip)
+            return QRect(saved.topLeft(), saved.size().boundedTo(screen.size()));
+    }
+
+    const QRect &primary = screens.first();
+    QRect placed(saved.topLeft(), saved.size().boundedTo(primary.size()));
+    if (!placed.intersects(primary))
+        placed.moveCenter(primary.center());
+    return fitted(placed, primary);
+}
+
 void keepOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen();

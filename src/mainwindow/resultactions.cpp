@@ -96,6 +96,34 @@ QString csvPath(const QString &path)
     return pathcodec::bytesEscaped(path);
 }
 
+// Moves each item (a file or a folder of the scan) to the trash with move,
+// and tells what went and what stayed, and why.
+template<typename Item, typename Move>
+TrashReport trashEach(const QList<Item> &items, const Move &move)
+{
+    TrashReport report;
+    for (int i = 0; i < items.size(); ++i) {
+        const Item &item = items.at(i);
+        const platform::TrashOutcome outcome = move(item);
+        switch (outcome.result) {
+        case platform::TrashResult::Trashed:
+            report.trashed.append(i);
+            report.bytesTrashed = saturatedSum(report.bytesTrashed, item.size);
+            continue;
+        case platform::TrashResult::Changed:
+            report.failures.append({i, item.path, TrashProblem::Changed, outcome.reason});
+            continue;
+        case platform::TrashResult::Vanished:
+            report.failures.append({i, item.path, TrashProblem::Vanished, outcome.reason});
+            continue;
+        case platform::TrashResult::Refused:
+            report.failures.append({i, item.path, TrashProblem::NotTrashable, outcome.reason});
+            continue;
+        }
+    }
+    return report;
+}
+
 } // namespace
 
 QString humanSize(qint64 bytes)
@@ -223,28 +251,10 @@ TrashConfirmation folderTrashConfirmation(const QList<FolderSize> &folders)
 
 TrashReport moveFoldersToTrash(const QList<FolderSize> &folders, const QDateTime &scanStarted)
 {
-    TrashReport report;
+    TrashReport report = trashEach(folders, [&](const FolderSize &folder) {
+        return platform::moveFolderToTrash(folder.path, scanStarted);
+    });
     report.folders = true;
-    for (int i = 0; i < folders.size(); ++i) {
-        const FolderSize &folder = folders.at(i);
-        const platform::TrashOutcome outcome =
-            platform::moveFolderToTrash(folder.path, scanStarted);
-        switch (outcome.result) {
-        case platform::TrashResult::Trashed:
-            report.trashed.append(i);
-            report.bytesTrashed = saturatedSum(report.bytesTrashed, folder.size);
-            continue;
-        case platform::TrashResult::Changed:
-            report.failures.append({i, folder.path, TrashProblem::Changed, outcome.reason});
-            continue;
-        case platform::TrashResult::Vanished:
-            report.failures.append({i, folder.path, TrashProblem::Vanished, outcome.reason});
-            continue;
-        case platform::TrashResult::Refused:
-            report.failures.append({i, folder.path, TrashProblem::NotTrashable, outcome.reason});
-            continue;
-        }
-    }
     return report;
 }
 
@@ -296,27 +306,8 @@ QString TrashReport::problemText() const
 
 TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted)
 {
-    TrashReport report;
-    for (int i = 0; i < files.size(); ++i) {
-        const FoundFile &file = files.at(i);
-        const platform::TrashOutcome outcome = platform::moveToTrash(file, scanStarted);
-        switch (outcome.result) {
-        case platform::TrashResult::Trashed:
-            report.trashed.append(i);
-            report.bytesTrashed = saturatedSum(report.bytesTrashed, file.size);
-            continue;
-        case platform::TrashResult::Changed:
-            report.failures.append({i, file.path, TrashProblem::Changed, outcome.reason});
-            continue;
-        case platform::TrashResult::Vanished:
-            report.failures.append({i, file.path, TrashProblem::Vanished, outcome.reason});
-            continue;
-        case platform::TrashResult::Refused:
-            report.failures.append({i, file.path, TrashProblem::NotTrashable, outcome.reason});
-            continue;
-        }
-    }
-    return report;
+    return trashEach(
+        files, [&](const FoundFile &file) { return platform::moveToTrash(file, scanStarted); });
 }
 
 namespace {

@@ -1,5 +1,7 @@
 #include "mainwindow/windowmemory.h"
 
+#include "frameless/screenfit.h"
+
 #include "mainwindow/folderspage.h"
 #include "mainwindow/resultsarea.h"
 #include "mainwindow/resultsview.h"
@@ -120,7 +122,7 @@ void WindowMemory::restore()
         QRect full(window->pos(), state.size.value_or(QSize(window->width(), fullHeight(400))));
         if (state.position)
             full.moveTopLeft(*state.position);
-        const QRect placed = placedOnScreens(full, screens, titleHeight);
+        const QRect placed = screenfit::placedOnScreens(full, screens, titleHeight);
         if (state.size)
             fullSize = placed.size();
         window->resize(placed.width(), window->height());

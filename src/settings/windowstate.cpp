@@ -171,32 +171,3 @@ void WindowState::save() const
 {
     save(*settings::open());
 }
-
-QRect placedOnScreens(const QRect &saved, const QList<QRect> &screens, int titleHeight)
-{
-    if (screens.isEmpty() || !saved.isValid())
-        return saved;
-    // Enough of the title bar to take hold of and drag.
-    const QRect title(saved.topLeft(),
-                      QSize(saved.width(), qBound(1, titleHeight, saved.height())));
-    const int grip = qMin(title.width(), 64);
-    for (const QRect &screen : screens) {
-        const QRect onScreen = title.intersected(screen);
-        if (onScreen.height() == title.height() && onScreen.width() >= grip)
-            return QRect(saved.topLeft(), saved.size().boundedTo(screen.size()));
-    }
-
-    const QRect &primary = screens.first();
-    QRect placed(saved.topLeft(), saved.size().boundedTo(primary.size()));
-    if (!placed.intersects(primary))
-        placed.moveCenter(primary.center());
-    if (placed.right() > primary.right())
-        placed.moveRight(primary.right());
-    if (placed.bottom() > primary.bottom())
-        placed.moveBottom(primary.bottom());
-    if (placed.left() < primary.left())
-        placed.moveLeft(primary.left());
-    if (placed.top() < primary.top())
-        placed.moveTop(primary.top());
-    return placed;
-}

@@ -60,11 +60,3 @@ struct WindowState
             view == other.view && files == other.files && folders == other.folders;
     }
 };
-
-// Where a window saved at saved goes on the screens there are now, given
-// their available areas (primary first). It stays where it was when the
-// grip of its title bar (its top titleHeight pixels) lies on one of them,
-// shrunk to that screen's size if larger; otherwise it goes onto the primary
-// screen, shrunk to fit: moved as little as it takes when it overlaps it,
-// centred when it does not. No screens leaves it as it is.
-QRect placedOnScreens(const QRect &saved, const QList<QRect> &screens, int titleHeight);

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void fitted_data();
     void fitted();
     void grownWindowMovedBack();
+    void placement_data();
+    void placement();
 };
 
 void tst_ScreenFit::fitted_data()
@@ -64,6 +66,46 @@ void tst_ScreenFit::grownWindowMovedBack()
                             .arg(window.frameGeometry().height())));
     QCOMPARE(window.height(), 400);
     QCOMPARE(window.x(), area.left() + 10);
+}
+
+// Two screens side by side, the primary on the left, each without a panel
+// of 40 pixels at its bottom.
+void tst_ScreenFit::placement_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<QList<QRect>>("screens");
+    QTest::addColumn<QRect>("placed");
+
+    const QRect primary(0, 0, 1280, 984);
+    const QRect second(1280, 0, 1920, 1040);
+    const QList<QRect> both {primary, second};
+    const QList<QRect> primaryOnly {primary};
+
+    QTest::newRow("on the primary") << QRect(100, 80, 700, 500) << both << QRect(100, 80, 700, 500);
+    QTest::newRow("on the second")
+        << QRect(2000, 300, 900, 600) << both << QRect(2000, 300, 900, 600);
+    QTest::newRow("second screen gone")
+        << QRect(2000, 300, 900, 600) << primaryOnly << QRect(190, 192, 900, 600);
+    QTest::newRow("second screen gone, larger than the primary")
+        << QRect(1400, 10, 1800, 1000) << primaryOnly << QRect(0, 0, 1280, 984);
+    QTest::newRow("partly off the right edge, grip still on screen")
+        << QRect(1200, 100, 700, 500) << primaryOnly << QRect(1200, 100, 700, 500);
+    QTest::newRow("only a sliver of the title on screen")
+        << QRect(1250, 100, 700, 500) << primaryOnly << QRect(580, 100, 700, 500);
+    QTest::newRow("title above the top")
+        << QRect(100, -10, 700, 500) << primaryOnly << QRect(100, 0, 700, 500);
+    QTest::newRow("title under the panel")
+        << QRect(100, 970, 700, 500) << primaryOnly << QRect(100, 484, 700, 500);
+    QTest::newRow("larger than its screen")
+        << QRect(50, 50, 1600, 1200) << primaryOnly << QRect(50, 50, 1280, 984);
+}
+
+void tst_ScreenFit::placement()
+{
+    QFETCH(QRect, saved);
+    QFETCH(QList<QRect>, screens);
+    QFETCH(QRect, placed);
+    QCOMPARE(screenfit::placedOnScreens(saved, screens, 20), placed);
 }
 
 QTEST_MAIN(tst_ScreenFit)

@@ -28,8 +28,6 @@ private Q_SLOTS:
     void roundTrip();
     void readsWhatItCan_data();
     void readsWhatItCan();
-    void placement_data();
-    void placement();
 };
 
 // Everything saved reads back, beside the keys the file held before, which
@@ -123,46 +121,6 @@ void tst_WindowState::readsWhatItCan()
     QVERIFY(dir.isValid());
     QVERIFY(writeIni(dir.iniPath(), "[General]\ninit=true\n" + window));
     QCOMPARE(WindowState::load(), expected);
-}
-
-// Two screens side by side, the primary on the left, each without a panel
-// of 40 pixels at its bottom.
-void tst_WindowState::placement_data()
-{
-    QTest::addColumn<QRect>("saved");
-    QTest::addColumn<QList<QRect>>("screens");
-    QTest::addColumn<QRect>("placed");
-
-    const QRect primary(0, 0, 1280, 984);
-    const QRect second(1280, 0, 1920, 1040);
-    const QList<QRect> both {primary, second};
-    const QList<QRect> primaryOnly {primary};
-
-    QTest::newRow("on the primary") << QRect(100, 80, 700, 500) << both << QRect(100, 80, 700, 500);
-    QTest::newRow("on the second")
-        << QRect(2000, 300, 900, 600) << both << QRect(2000, 300, 900, 600);
-    QTest::newRow("second screen gone")
-        << QRect(2000, 300, 900, 600) << primaryOnly << QRect(190, 192, 900, 600);
-    QTest::newRow("second screen gone, larger than the primary")
-        << QRect(1400, 10, 1800, 1000) << primaryOnly << QRect(0, 0, 1280, 984);
-    QTest::newRow("partly off the right edge, grip still on screen")
-        << QRect(1200, 100, 700, 500) << primaryOnly << QRect(1200, 100, 700, 500);
-    QTest::newRow("only a sliver of the title on screen")
-        << QRect(1250, 100, 700, 500) << primaryOnly << QRect(580, 100, 700, 500);
-    QTest::newRow("title above the top")
-        << QRect(100, -10, 700, 500) << primaryOnly << QRect(100, 0, 700, 500);
-    QTest::newRow("title under the panel")
-        << QRect(100, 970, 700, 500) << primaryOnly << QRect(100, 484, 700, 500);
-    QTest::newRow("larger than its screen")
-        << QRect(50, 50, 1600, 1200) << primaryOnly << QRect(50, 50, 1280, 984);
-}
-
-void tst_WindowState::placement()
-{
-    QFETCH(QRect, saved);
-    QFETCH(QList<QRect>, screens);
-    QFETCH(QRect, placed);
-    QCOMPARE(placedOnScreens(saved, screens, 20), placed);
 }
 
 VASTREL_SANDBOXED_TEST_GUILESS_MAIN(tst_WindowState)
