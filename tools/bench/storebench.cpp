@@ -73,11 +73,14 @@ int main(int argc, char *argv[])
     }
 
     clock.start();
+    const std::optional<ScanRecord> listing = store.loadListing(ids[1]);
+    const double listingSeconds = clock.nsecsElapsed() / 1e9;
+    clock.start();
     const std::optional<ScanRecord> before = store.load(ids[1]);
     const double loadSeconds = clock.nsecsElapsed() / 1e9;
     const std::optional<ScanRecord> after = store.load(ids[2]);
-    if (!before || !after || before->folders.size() != folderCount ||
-        after->files.size() != listedCount) {
+    if (!listing || listing->files.size() != listedCount || !before || !after ||
+        before->folders.size() != folderCount || after->files.size() != listedCount) {
         std::fprintf(stderr, "the stored scans did not read back whole\n");
         return 1;
     }
@@ -92,6 +95,7 @@ int main(int argc, char *argv[])
     report("store the third scan", storeSeconds[2], "s", 1.0);
     report("file growth, first scan", sizes[0] / 1048576.0, "MB", 8.0);
     report("file growth, third scan", (sizes[2] - sizes[1]) / 1048576.0, "MB", 8.0);
+    std::printf("%-34s %9.3f s\n", "load one stored scan's listing", listingSeconds);
     std::printf("%-34s %9.3f s\n", "load one stored scan", loadSeconds);
     report("compare two loaded scans", compareSeconds, "s", 0.5);
     std::printf("compared: %lld file changes, %lld folder changes\n",
