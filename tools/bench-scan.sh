@@ -30,8 +30,9 @@
 #                 (tools/bench/spaceondisk.py; --files N for another tree)
 #   --store-start instead of all this, time the main window's start over a
 #                 stored scan of the 2-million-file tree's size against its
-#                 start over an empty history (tools/bench/storestart.py; no
-#                 tree needed)
+#                 start over an empty history, quiet, then beside a busy loop
+#                 on CPU 0 (--quiet-only, --hog-only: one of them;
+#                 tools/bench/storestart.py; no tree needed)
 #   --equal-sizes instead of all this, time vastrel-top -n 10 and -n 10000 on
 #                 one folder of 200,000 empty files (--files N: N of them;
 #                 /tmp/vastrel-equal-sizes-N) and print the ratio of the two
@@ -105,7 +106,13 @@ ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 if [ $start -eq 1 ]; then
     cmake --build "$build" --target vastrel-guistart >/dev/null
     echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-    exec python3 tools/bench/storestart.py "$build/tools/guibench/vastrel-guistart" "$rounds"
+    for phase in ${phases//,/ }; do
+        hog=()
+        [ "$phase" = hog ] && hog=(--hog)
+        python3 tools/bench/storestart.py "$build/tools/guibench/vastrel-guistart" "$rounds" \
+            "${hog[@]}"
+    done
+    exit 0
 fi
 if [ $space -eq 1 ]; then
     cmake --build "$build" --target vastrel-top vastrel-floorwalk >/dev/null

@@ -14,8 +14,12 @@ the table within 0.3 s of the window appearing), and the median within each
 round of the ratio
   stored: construction to rows painted / empty: construction to window painted
 
-usage: storestart.py VASTREL_GUISTART [ROUNDS]
+With --hog the rounds run beside a busy loop pinned to CPU 0 (started and
+stopped here), so that one core is taken.
+
+usage: storestart.py VASTREL_GUISTART [ROUNDS] [--hog]
 """
+import contextlib
 import os
 import random
 import re
@@ -23,6 +27,8 @@ import statistics
 import subprocess
 import sys
 import tempfile
+
+from benchcommon import Hog
 
 FIGURES = ["window built", "window painted", "rows shown", "rows painted", "compare ready"]
 BAR = 0.3
@@ -43,10 +49,13 @@ def run(argv):
 
 
 def main():
-    if len(sys.argv) not in (2, 3):
+    args = sys.argv[1:]
+    hog = "--hog" in args
+    args = [arg for arg in args if arg != "--hog"]
+    if len(args) not in (1, 2) or (len(args) == 2 and not args[1].isdigit()):
         sys.exit(__doc__.strip())
-    tool = sys.argv[1]
-    rounds = int(sys.argv[2]) if len(sys.argv) == 3 else 7
+    tool = args[0]
+    rounds = int(args[1]) if len(args) == 2 else 7
     with tempfile.TemporaryDirectory(prefix="vastrel-storestart-") as folder:
         history = os.path.join(folder, "history.sqlite")
         subprocess.run([tool, "--make", history], check=True, stdout=subprocess.DEVNULL,
@@ -57,14 +66,16 @@ def main():
             run(argv)
         order = list(commands)
         shuffler = random.Random(1)
-        for _ in range(rounds):
-            shuffler.shuffle(order)
-            for name in order:
-                results[name].append(run(commands[name]))
+        with Hog() if hog else contextlib.nullcontext():
+            for _ in range(rounds):
+                shuffler.shuffle(order)
+                for name in order:
+                    results[name].append(run(commands[name]))
         size = os.path.getsize(history)
 
     print(f"start over a stored scan: history of {size / 1048576:.1f} MB "
-          f"(two scans of 133333 folders, 10000 listed files), {rounds} rounds")
+          f"(two scans of 133333 folders, 10000 listed files), {rounds} rounds"
+          f"{', busy loop on CPU 0' if hog else ''}")
     for name, runs in results.items():
         shown = ", ".join(f"{figure} {statistics.median(r[figure] for r in runs):.3f}"
                           for figure in FIGURES if figure in runs[0])
