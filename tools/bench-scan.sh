@@ -13,7 +13,7 @@
 # busy loop pinned to CPU 0 (started and stopped by the script).
 #   tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]
 #                       [--cold] [--hog-only] [--quiet-only] [--no-window] [--deep]
-#                       [--equal-sizes] [--space-on-disk]
+#                       [--equal-sizes] [--space-on-disk] [--store-start]
 #   --rounds N    rounds per phase, at least 5 (default 7)
 #   --cold        a phase "cold" instead, the page cache dropped before every
 #                 run (needs root)
@@ -28,6 +28,11 @@
 #                 --folders against vastrel-top and the bare walk) and --frees
 #                 on 10,000 results, warm, and the peak RSS with folder totals
 #                 (tools/bench/spaceondisk.py; --files N for another tree)
+#   --store-start instead of all this, time the main window's start over a
+#                 stored scan of the 2-million-file tree's size against its
+#                 start over an empty history, quiet, then beside a busy loop
+#                 on CPU 0 (--quiet-only, --hog-only: one of them;
+#                 tools/bench/storestart.py; no tree needed)
 #   --equal-sizes instead of all this, time vastrel-top -n 10 and -n 10000 on
 #                 one folder of 200,000 empty files (--files N: N of them;
 #                 /tmp/vastrel-equal-sizes-N) and print the ratio of the two
@@ -44,11 +49,12 @@ window=()
 deep=0
 equal=0
 space=0
+start=0
 files_given=0
 usage() {
     echo "usage: tools/bench-scan.sh [--rounds N] [--tree DIR] [--build DIR] [--files N]" \
         "[--cold] [--hog-only] [--quiet-only] [--no-window] [--deep] [--equal-sizes]" \
-        "[--space-on-disk]" >&2
+        "[--space-on-disk] [--store-start]" >&2
     exit 2
 }
 while [ $# -gt 0 ]; do
@@ -64,6 +70,7 @@ while [ $# -gt 0 ]; do
         --deep) deep=1; shift ;;
         --equal-sizes) equal=1; shift ;;
         --space-on-disk) space=1; shift ;;
+        --store-start) start=1; shift ;;
         *) usage ;;
     esac
 done
@@ -96,6 +103,17 @@ fi
 source scripts/deps.sh
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
+if [ $start -eq 1 ]; then
+    cmake --build "$build" --target vastrel-guistart >/dev/null
+    echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+    for phase in ${phases//,/ }; do
+        hog=()
+        [ "$phase" = hog ] && hog=(--hog)
+        python3 tools/bench/storestart.py "$build/tools/guibench/vastrel-guistart" "$rounds" \
+            "${hog[@]}"
+    done
+    exit 0
+fi
 if [ $space -eq 1 ]; then
     cmake --build "$build" --target vastrel-top vastrel-floorwalk >/dev/null
 else

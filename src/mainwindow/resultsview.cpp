@@ -54,17 +54,20 @@ void ResultsView::fitSizeOf(int row)
 
 void ResultsView::fitColumns()
 {
-    resizeColumnsToContents();
-    // The sizes get what their widest text needs; the path gets what the
-    // other shown columns leave.
+    // The sizes get what their widest text needs, the others what Qt's
+    // fitting finds; the path gets at least what the other shown columns
+    // leave.
     int rest = viewport()->width();
     const int columns = model() ? model()->columnCount() : 0;
     for (int column = 0; column < columns; ++column) {
-        if (column == ResultModel::PathColumn || isColumnHidden(column))
+        if (isColumnHidden(column))
             continue;
         if (ResultModel::isSizeColumn(column))
             setColumnWidth(column, sizeColumnWidth(column));
-        rest -= columnWidth(column);
+        else
+            resizeColumnToContents(column);
+        if (column != ResultModel::PathColumn)
+            rest -= columnWidth(column);
     }
     if (columnWidth(ResultModel::PathColumn) < rest)
         setColumnWidth(ResultModel::PathColumn, rest);

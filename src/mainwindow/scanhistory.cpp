@@ -108,29 +108,46 @@ void ScanHistory::showTarget(const ScanTarget &target)
         [target](ScanStore &store, Read &result) {
             result.summaries = store.history(target);
             if (!result.summaries.isEmpty())
-                result.scan = store.load(result.summaries.first().id);
+                result.scan = store.loadListing(result.summaries.first().id);
         },
         [this, asked](const Read &result) {
             if (asked != generation)
                 return;
             stored = result.summaries;
             Q_EMIT summariesChanged();
-            if (!result.scan)
+            if (result.scan)
+                showListing(*result.scan, true, stored.size() > 1 ? stored.at(1).id : 0);
+        });
+}
+
+void ScanHistory::showListing(const ScanRecord &listing, bool newest, qint64 beforeId)
+{
+    const quint64 asked = generation;
+    shown = listing;
+    shownIsNewest = newest;
+    foldersPending = true;
+    previous.reset();
+    compare();
+    Q_EMIT pastScanLoaded(*shown);
+    // The folder totals and the scan before it (133,333 folders each for a
+    // drive of two million files) are read once the table is filled.
+    read(
+        [listing, beforeId](ScanStore &store, Read &result) {
+            std::optional<QList<FolderTotal>> folders = store.loadFolders(listing.summary.id);
+            if (!folders)
+                return;
+            result.scan = listing;
+            result.scan->folders = std::move(*folders);
+            if (beforeId > 0)
+                result.before = store.load(beforeId);
+        },
+        [this, asked](const Read &result) {
+            if (asked != generation || !result.scan)
                 return;
             shown = result.scan;
-            shownIsNewest = true;
-            Q_EMIT pastScanLoaded(*shown);
-            if (stored.size() < 2)
-                return;
-            // The scan before it is read after the table is filled.
-            const qint64 before = stored.at(1).id;
-            read([before](ScanStore &store, Read &older) { older.before = store.load(before); },
-                 [this, asked](const Read &older) {
-                     if (asked != generation)
-                         return;
-                     previous = older.before;
-                     compare();
-                 });
+            foldersPending = false;
+            previous = result.before;
+            compare();
         });
 }
 
@@ -140,7 +157,7 @@ void ScanHistory::scanStarted(const ScanTarget &target)
     scanRunning = true;
     const bool sameTarget = target.key() == currentTarget.key();
     currentTarget = target;
-    if (shown && shownIsNewest && shown->target.key() == target.key()) {
+    if (shown && shownIsNewest && !foldersPending && shown->target.key() == target.key()) {
         previous = shown;
     } else {
         previous.reset();
@@ -172,6 +189,7 @@ void ScanHistory::scanEnded(const ScanRecord &scan)
     scanRunning = false;
     shown = scan;
     shownIsNewest = true;
+    foldersPending = false;
     compare();
     if (isOn())
         saver->save(scan);
@@ -182,25 +200,20 @@ void ScanHistory::open(qint64 id)
     const quint64 asked = ++generation;
     read(
         [id](ScanStore &store, Read &result) {
-            result.scan = store.load(id);
-            if (!result.scan)
-                return;
-            const QList<ScanSummary> all = store.history(result.scan->target);
-            for (int i = 0; i + 1 < all.size(); ++i) {
-                if (all.at(i).id == id)
-                    result.before = store.load(all.at(i + 1).id);
-            }
-            result.summaries = all;
+            result.scan = store.loadListing(id);
+            if (result.scan)
+                result.summaries = store.history(result.scan->target);
         },
-        [this, asked](const Read &result) {
+        [this, asked, id](const Read &result) {
             if (asked != generation || !result.scan)
                 return;
-            shown = result.scan;
-            shownIsNewest =
-                !result.summaries.isEmpty() && result.summaries.first().id == shown->summary.id;
-            previous = result.before;
-            Q_EMIT pastScanLoaded(*shown);
-            compare();
+            qint64 before = 0;
+            for (int i = 0; i + 1 < result.summaries.size(); ++i) {
+                if (result.summaries.at(i).id == id)
+                    before = result.summaries.at(i + 1).id;
+            }
+            const bool newest = !result.summaries.isEmpty() && result.summaries.first().id == id;
+            showListing(*result.scan, newest, before);
         });
 }
 
@@ -225,11 +238,25 @@ void ScanHistory::refreshSummaries()
 
 void ScanHistory::compare()
 {
-    if (shown && previous)
-        compared = compareScans(*previous, *shown);
-    else
-        compared.reset();
+    const quint64 asked = ++comparisons;
+    compared.reset();
     Q_EMIT comparisonChanged();
+    if (!shown || !previous)
+        return;
+    // Two scans of 133,333 folders take a good part of a second to compare
+    // on a busy machine: the reading thread does it, and an answer for scans
+    // no longer shown is dropped.
+    ++pendingReads;
+    QMetaObject::invokeMethod(readerContext, [this, asked, before = *previous, after = *shown] {
+        const ScanComparison comparison = compareScans(before, after);
+        QMetaObject::invokeMethod(this, [this, asked, comparison] {
+            --pendingReads;
+            if (asked != comparisons)
+                return;
+            compared = comparison;
+            Q_EMIT comparisonChanged();
+        });
+    });
 }
 
 void ScanHistory::waitForDone()

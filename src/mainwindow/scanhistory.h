@@ -19,9 +19,9 @@ class ScanSaver;
 
 // The main window's side of the scan history. It keeps what the window shows
 // of it: the stored scans of the current target, the scan on screen and the
-// one before it, and their comparison. Reading and deleting run one after
-// the other on a thread of its own and storing goes through ScanSaver, so
-// the window never waits for the file; a fault is told once per kind, and
+// one before it, and their comparison. Reading, deleting and comparing run
+// one after the other on a thread of its own and storing goes through
+// ScanSaver, so the window never waits for the file; a fault is told once per kind, and
 // what is on screen never depends on the store.
 class ScanHistory : public QObject
 {
@@ -53,7 +53,9 @@ public:
     ScanTarget target() const { return currentTarget; }
     // The stored scans of the current target, newest first.
     QList<ScanSummary> summaries() const { return stored; }
-    // The scan on screen and the one it is compared with, when both exist.
+    // The scan on screen and the one it is compared with, when both exist;
+    // the comparison follows them by comparisonChanged(). A stored scan is
+    // shown (pastScanLoaded()) before its folder totals are read.
     const std::optional<ScanComparison> &comparison() const { return compared; }
     const std::optional<ScanRecord> &shownScan() const { return shown; }
     const std::optional<ScanRecord> &previousScan() const { return previous; }
@@ -84,6 +86,11 @@ private:
     // result in this object's thread (not when the store could not open).
     void read(std::function<void(ScanStore &, Read &)> job, std::function<void(const Read &)> done);
     void report(const StoreStatus &status, const QString &notice);
+    // Shows a stored scan read without its folder totals at once, then reads
+    // them and the scan stored before it (beforeId, 0 for none).
+    void showListing(const ScanRecord &listing, bool newest, qint64 beforeId);
+    // Compares shown with previous on the reading thread; comparison() is
+    // empty until the answer is in.
     void compare();
     void refreshSummaries();
 
@@ -107,6 +114,10 @@ private:
     std::optional<ScanRecord> shown;
     // Whether shown is the newest scan of its target (stored or not).
     bool shownIsNewest = false;
+    // Whether shown still waits for its folder totals from the store.
+    bool foldersPending = false;
+    // Grows with every comparison asked for; an older answer is dropped.
+    quint64 comparisons = 0;
     std::optional<ScanRecord> previous;
     std::optional<ScanComparison> compared;
 };

@@ -707,6 +707,18 @@ QList<ScanSummary> ScanStore::history(const ScanTarget &target)
 
 std::optional<ScanRecord> ScanStore::load(qint64 id)
 {
+    std::optional<ScanRecord> scan = loadListing(id);
+    if (!scan)
+        return std::nullopt;
+    std::optional<QList<FolderTotal>> folders = loadFolders(id);
+    if (!folders)
+        return std::nullopt;
+    scan->folders = std::move(*folders);
+    return scan;
+}
+
+std::optional<ScanRecord> ScanStore::loadListing(qint64 id)
+{
     if (!opened)
         return std::nullopt;
     ScanRecord scan;
@@ -759,6 +771,15 @@ std::optional<ScanRecord> ScanStore::load(qint64 id)
             scan.files << file;
         }
     }
+    succeed();
+    return scan;
+}
+
+std::optional<QList<FolderTotal>> ScanStore::loadFolders(qint64 id)
+{
+    if (!opened)
+        return std::nullopt;
+    QList<FolderTotal> folders;
     {
         QSqlQuery query(db);
         query.setForwardOnly(true);
@@ -768,7 +789,6 @@ std::optional<ScanRecord> ScanStore::load(qint64 id)
         if (!exec(query))
             return std::nullopt;
         std::vector<FolderRow> rows;
-        rows.reserve(size_t(scan.summary.folderCount));
         while (query.next()) {
             // Ids are 0, 1, 2... as saved; a gap is kept as an empty row.
             const qint64 rowId = query.value(0).toLongLong();
@@ -776,7 +796,7 @@ std::optional<ScanRecord> ScanStore::load(qint64 id)
                 continue;
             while (rows.size() < size_t(rowId)) {
                 rows.push_back({});
-                scan.folders.append(FolderTotal());
+                folders.append(FolderTotal());
             }
             rows.push_back({query.value(1).isNull() ? -1 : query.value(1).toInt(),
                             pathcodec::fromNative(query.value(2).toByteArray())});
@@ -784,15 +804,15 @@ std::optional<ScanRecord> ScanStore::load(qint64 id)
             folder.bytes = query.value(3).toLongLong();
             folder.bytesOnDisk = numberOr(query.value(4), -1);
             folder.fileCount = query.value(5).toLongLong();
-            scan.folders.append(folder);
+            folders.append(folder);
         }
         const QList<QString> paths = folderPaths(rows);
         for (qsizetype i = 0; i < paths.size(); ++i)
-            scan.folders[i].path = paths.at(i);
-        scan.folders.removeIf([](const FolderTotal &folder) { return folder.path.isEmpty(); });
+            folders[i].path = paths.at(i);
+        folders.removeIf([](const FolderTotal &folder) { return folder.path.isEmpty(); });
     }
     succeed();
-    return scan;
+    return folders;
 }
 
 bool ScanStore::remove(qint64 id)

@@ -85,6 +85,12 @@ public:
     QList<ScanSummary> history(const ScanTarget &target);
     // One stored scan, whole; none when there is no such scan or on failure.
     std::optional<ScanRecord> load(qint64 id);
+    // One stored scan without its folder totals (folders left empty): what a
+    // results table shows of it, read in a small part of the whole's time.
+    std::optional<ScanRecord> loadListing(qint64 id);
+    // The folder totals of a stored scan, as load() gives them; none on
+    // failure, and an empty list for a scan that has none or does not exist.
+    std::optional<QList<FolderTotal>> loadFolders(qint64 id);
     bool remove(qint64 id);
 
 private:

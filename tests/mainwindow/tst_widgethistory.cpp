@@ -27,6 +27,7 @@ private Q_SLOTS:
     void storedScanShownAtNextStart();
     void keepOffStoresNothing();
     void comparesWithPreviousScan();
+    void listingShownBeforeFolderTotals();
     void historyOpensAndDeletes();
     void faultLeavesResults_data();
     void faultLeavesResults();
@@ -113,7 +114,8 @@ void TestWidgetHistory::comparesWithPreviousScan()
     widgettest::writeFile(root + "/new", 400);
     QVERIFY(QFile::remove(root + "/goes"));
     QVERIFY(scanToCompletion(w));
-    QVERIFY(w.scanHistory()->comparison());
+    // Compared on the history's own thread.
+    QTRY_VERIFY(w.scanHistory()->comparison());
     QStringList changes;
     for (const FileChange &change : w.scanHistory()->comparison()->files)
         changes << QString("%1 %2 %3")
@@ -151,6 +153,60 @@ void TestWidgetHistory::comparesWithPreviousScan()
     QCOMPARE(counted.size(), 1);
     QCOMPARE(counted.first(), QVariantList({1, 5})); // four files and one folder
     QCOMPARE(files->model()->index(0, CompareModel::ChangeColumn).data().toString(), "shrank");
+}
+
+void TestWidgetHistory::listingShownBeforeFolderTotals()
+{
+    // Two stored scans of one target; in the second the file and the top
+    // folder grew by 300 bytes.
+    const QString root = tree->path();
+    const QString db = root + "/history.sqlite";
+    const ScanTarget target = ScanTarget::of({root}, scansettings::load());
+    ScanRecord scan;
+    scan.target = target;
+    scan.summary.started = QDateTime::currentDateTimeUtc().addSecs(-60);
+    scan.files = {{root + "/big", 500, 512, -1, 1, 2}};
+    scan.folders = {{root, 500, 512, 1}, {root + "/sub", 0, 0, 0}};
+    {
+        ScanStore store(db);
+        QVERIFY(store.open());
+        QVERIFY(store.save(scan));
+        scan.summary.started = scan.summary.started.addSecs(30);
+        scan.files[0].size = 800;
+        scan.folders[0].bytes = 800;
+        QVERIFY(store.save(scan));
+    }
+
+    ScanHistory history(db);
+    qsizetype filesWhenShown = -1, foldersWhenShown = -1;
+    bool comparedWhenShown = true;
+    connect(&history, &ScanHistory::pastScanLoaded, this, [&](const ScanRecord &shown) {
+        filesWhenShown = shown.files.size();
+        foldersWhenShown = shown.folders.size();
+        comparedWhenShown = history.comparison().has_value();
+    });
+    history.showTarget(target);
+    QTRY_VERIFY(history.comparison());
+    // The rows came first, without the folder totals; the comparison of
+    // files and folders followed.
+    QCOMPARE(filesWhenShown, 1);
+    QCOMPARE(foldersWhenShown, 0);
+    QVERIFY(!comparedWhenShown);
+    QCOMPARE(history.shownScan()->folders.size(), 2);
+    QCOMPARE(history.comparison()->files.size(), 1);
+    QCOMPARE(history.comparison()->files.first().change(), 300);
+    QCOMPARE(history.comparison()->folders.size(), 1);
+    QCOMPARE(history.comparison()->folders.first().change(), 300);
+
+    // A scan started now is compared with the whole of the one shown.
+    history.scanStarted(target);
+    scan.summary.started = scan.summary.started.addSecs(30);
+    scan.folders[0].bytes = 1000;
+    history.scanEnded(scan);
+    QTRY_VERIFY(history.comparison());
+    QCOMPARE(history.comparison()->folders.size(), 1);
+    QCOMPARE(history.comparison()->folders.first().change(), 200);
+    history.waitForDone();
 }
 
 void TestWidgetHistory::historyOpensAndDeletes()

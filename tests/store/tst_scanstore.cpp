@@ -176,6 +176,18 @@ private Q_SLOTS:
             QCOMPARE(loaded->folders.at(i).bytesOnDisk, scan.folders.at(i).bytesOnDisk);
             QCOMPARE(loaded->folders.at(i).fileCount, scan.folders.at(i).fileCount);
         }
+        // The two halves the window reads one after the other.
+        const std::optional<ScanRecord> listing = reader.loadListing(history.first().id);
+        QVERIFY(listing);
+        QCOMPARE(listing->files.size(), 2);
+        QCOMPARE(listing->files.at(0).path, scan.files.at(0).path);
+        QCOMPARE(listing->summary.byteCount, scan.summary.byteCount);
+        QVERIFY(listing->folders.isEmpty());
+        const std::optional<QList<FolderTotal>> folders = reader.loadFolders(history.first().id);
+        QVERIFY(folders);
+        QCOMPARE(folders->size(), 4);
+        QCOMPARE(folders->at(2).path, scan.folders.at(2).path);
+        QCOMPARE(folders->at(2).bytes, 20);
         // Folders are rows under their parent: "sub" is stored as its name.
         QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
         {

@@ -1,8 +1,9 @@
-"""What the benchmark tools share: a command timed under GNU time, and the
-marker that says a generated tree is finished.
+"""What the benchmark tools share: a command timed under GNU time, a busy
+loop that takes one core, and the marker that says a generated tree is
+finished.
 
-Imported by maketree.py, deeptree.py and timeit.py, which run from this
-folder, so Python finds it beside them.
+Imported by the scripts of this folder, which run from it, so Python finds
+it beside them.
 """
 import os
 import subprocess
@@ -27,6 +28,19 @@ def run_timed(argv, env=None, preexec_fn=None):
         seconds = time.perf_counter() - start
         user, system, rss = report.read().split()[-3:]
         return seconds, float(user) + float(system), int(rss), done
+
+
+class Hog:
+    """A busy loop pinned to CPU 0, for as long as the phase lasts."""
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["taskset", "-c", "0", "sh", "-c", "while :; do :; done"])
+        time.sleep(0.5)  # let it take the core before the first run
+        return self
+
+    def __exit__(self, *exc):
+        self.process.kill()
+        self.process.wait()
 
 
 def tree_is_built(top, marker_name, version, refusal):

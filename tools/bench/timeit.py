@@ -31,7 +31,7 @@ import subprocess
 import sys
 import time
 
-from benchcommon import run_timed
+from benchcommon import Hog, run_timed
 
 ONE_THREAD = "vastrel-top, 1 thread"
 PIPELINE = "find|sort|head"
@@ -60,19 +60,6 @@ def scan_seconds(stderr):
     if not found:
         sys.exit("timeit: vastrel-guiscan printed no scan time")
     return float(found.group(1))
-
-
-class Hog:
-    """A busy loop pinned to CPU 0, for as long as the phase lasts."""
-
-    def __enter__(self):
-        self.process = subprocess.Popen(["taskset", "-c", "0", "sh", "-c", "while :; do :; done"])
-        time.sleep(0.5)  # let it take the core before the first run
-        return self
-
-    def __exit__(self, *exc):
-        self.process.kill()
-        self.process.wait()
 
 
 def run_phase(phase, commands, rounds):
