@@ -420,6 +420,47 @@ add(A, "Could not show %1 in a file manager: %2", "%1 konnte nicht im Dateimanag
     "Impossible d’afficher %1 dans un gestionnaire de fichiers : %2",
     "No se pudo mostrar %1 en un gestor de archivos: %2", "无法在文件管理器中显示 %1：%2")
 
+# Folders of the "Folders" view sent to the trash.
+add(A, "1 folder", "1 Ordner", "1 dossier", "1 carpeta", "1 个文件夹")
+add(A, "%1 folders", ["%1 Ordner", "%1 Ordner"], ["%1 dossier", "%1 dossiers"], ["%1 carpeta", "%1 carpetas"],
+    ["%1 个文件夹"])
+add(A, "it is a folder the scan started from", "die Suche hat in diesem Ordner begonnen",
+    "c’est un dossier d’où l’analyse est partie", "es una carpeta desde la que partió el análisis",
+    "这是扫描的起始文件夹")
+add(A, "it holds %1, a folder the scan started from", "er enthält %1, einen Ordner, in dem die Suche begonnen hat",
+    "il contient %1, un dossier d’où l’analyse est partie", "contiene %1, una carpeta desde la que partió el análisis",
+    "其中包含扫描的起始文件夹 %1")
+add(A, "about %1 on disk", "etwa %1 auf dem Datenträger", "environ %1 sur le disque", "unos %1 en disco",
+    "磁盘占用约 %1")
+add(A, "more in parts the scan could not read", "mehr in Teilen, die die Suche nicht lesen konnte",
+    "davantage dans des parties que l’analyse n’a pas pu lire", "más en partes que el análisis no pudo leer",
+    "扫描无法读取的部分还有更多")
+add(A, "Move 1 folder, %1, with everything in it to the trash?",
+    "1 Ordner (%1) mit seinem gesamten Inhalt in den Papierkorb verschieben?",
+    "Mettre 1 dossier (%1) et tout son contenu à la corbeille ?",
+    "¿Mover 1 carpeta (%1) con todo su contenido a la papelera?", "将 1 个文件夹（%1）及其全部内容移到回收站？")
+add(A, "Move %1, %2 in all, with everything in them to the trash?",
+    "%1 mit insgesamt %2 samt Inhalt in den Papierkorb verschieben?",
+    "Mettre %1, %2 au total, et tout leur contenu à la corbeille ?",
+    "¿Mover %1, %2 en total, con todo su contenido a la papelera?", "将 %1（共 %2）及其全部内容移到回收站？")
+add(A, "This frees about %1 on disk once the trash is emptied, as the scan counted it.",
+    "Das gibt nach dem Leeren des Papierkorbs etwa %1 auf dem Datenträger frei, wie die Suche gezählt hat.",
+    "Cela libère environ %1 sur le disque une fois la corbeille vidée, selon le décompte de l’analyse.",
+    "Esto libera unos %1 en disco al vaciar la papelera, según lo que contó el análisis.",
+    "按扫描的统计，清空回收站后约可释放 %1 磁盘空间。")
+add(A, "; 1 folder was left where it is", "; 1 Ordner blieb, wo er ist", " ; 1 dossier est resté à sa place",
+    "; 1 carpeta se quedó donde estaba", "；1 个文件夹留在原处")
+add(A, "This folder was left where it is:", "Dieser Ordner blieb, wo er ist:", "Ce dossier est resté à sa place :",
+    "Esta carpeta se quedó donde estaba:", "此文件夹留在原处：")
+add(A, "These folders were left where they are:", "Diese Ordner blieben, wo sie sind:",
+    "Ces dossiers sont restés à leur place :", "Estas carpetas se quedaron donde estaban:", "这些文件夹留在原处：")
+add(M, "This folder cannot be moved to the trash:", "Dieser Ordner kann nicht in den Papierkorb verschoben werden:",
+    "Ce dossier ne peut pas être mis à la corbeille :", "Esta carpeta no se puede mover a la papelera:",
+    "此文件夹无法移到回收站：")
+add(M, "These folders cannot be moved to the trash:", "Diese Ordner können nicht in den Papierkorb verschoben werden:",
+    "Ces dossiers ne peuvent pas être mis à la corbeille :", "Estas carpetas no se pueden mover a la papelera:",
+    "这些文件夹无法移到回收站：")
+
 add("ResultsArea", "Files", "Dateien", "Fichiers", "Archivos", "文件")
 
 V = "HistoryViews"

@@ -608,6 +608,22 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for Windows to open</source>
             <translation>sein Pfad ist zu lang, als dass Windows ihn öffnen könnte</translation>
         </message>
+        <message>
+            <source>it is no longer a folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its entries changed after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a file system is mounted inside it, at %1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -744,6 +760,57 @@ p, li { white-space: pre-wrap; }
             <source>; the space comes back when the trash is emptied</source>
             <translation>; der Platz wird frei, wenn der Papierkorb geleert wird</translation>
         </message>
+        <message>
+            <source>1 folder</source>
+            <translation>1 Ordner</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 folders</source>
+            <translation>
+                <numerusform>%1 Ordner</numerusform>
+                <numerusform>%1 Ordner</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>it is a folder the scan started from</source>
+            <translation>die Suche hat in diesem Ordner begonnen</translation>
+        </message>
+        <message>
+            <source>it holds %1, a folder the scan started from</source>
+            <translation>er enthält %1, einen Ordner, in dem die Suche begonnen hat</translation>
+        </message>
+        <message>
+            <source>about %1 on disk</source>
+            <translation>etwa %1 auf dem Datenträger</translation>
+        </message>
+        <message>
+            <source>more in parts the scan could not read</source>
+            <translation>mehr in Teilen, die die Suche nicht lesen konnte</translation>
+        </message>
+        <message>
+            <source>Move 1 folder, %1, with everything in it to the trash?</source>
+            <translation>1 Ordner (%1) mit seinem gesamten Inhalt in den Papierkorb verschieben?</translation>
+        </message>
+        <message>
+            <source>Move %1, %2 in all, with everything in them to the trash?</source>
+            <translation>%1 mit insgesamt %2 samt Inhalt in den Papierkorb verschieben?</translation>
+        </message>
+        <message>
+            <source>This frees about %1 on disk once the trash is emptied, as the scan counted it.</source>
+            <translation>Das gibt nach dem Leeren des Papierkorbs etwa %1 auf dem Datenträger frei, wie die Suche gezählt hat.</translation>
+        </message>
+        <message>
+            <source>; 1 folder was left where it is</source>
+            <translation>; 1 Ordner blieb, wo er ist</translation>
+        </message>
+        <message>
+            <source>This folder was left where it is:</source>
+            <translation>Dieser Ordner blieb, wo er ist:</translation>
+        </message>
+        <message>
+            <source>These folders were left where they are:</source>
+            <translation>Diese Ordner blieben, wo sie sind:</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
@@ -809,6 +876,14 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>The list could not be saved to %1: %2</source>
             <translation>Die Liste konnte nicht in %1 gespeichert werden: %2</translation>
+        </message>
+        <message>
+            <source>This folder cannot be moved to the trash:</source>
+            <translation>Dieser Ordner kann nicht in den Papierkorb verschoben werden:</translation>
+        </message>
+        <message>
+            <source>These folders cannot be moved to the trash:</source>
+            <translation>Diese Ordner können nicht in den Papierkorb verschoben werden:</translation>
         </message>
     </context>
     <context>

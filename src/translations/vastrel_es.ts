@@ -608,6 +608,22 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for Windows to open</source>
             <translation>su ruta es demasiado larga para que Windows la abra</translation>
         </message>
+        <message>
+            <source>it is no longer a folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its entries changed after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a file system is mounted inside it, at %1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -744,6 +760,57 @@ p, li { white-space: pre-wrap; }
             <source>; the space comes back when the trash is emptied</source>
             <translation>; el espacio se recupera al vaciar la papelera</translation>
         </message>
+        <message>
+            <source>1 folder</source>
+            <translation>1 carpeta</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 folders</source>
+            <translation>
+                <numerusform>%1 carpeta</numerusform>
+                <numerusform>%1 carpetas</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>it is a folder the scan started from</source>
+            <translation>es una carpeta desde la que partió el análisis</translation>
+        </message>
+        <message>
+            <source>it holds %1, a folder the scan started from</source>
+            <translation>contiene %1, una carpeta desde la que partió el análisis</translation>
+        </message>
+        <message>
+            <source>about %1 on disk</source>
+            <translation>unos %1 en disco</translation>
+        </message>
+        <message>
+            <source>more in parts the scan could not read</source>
+            <translation>más en partes que el análisis no pudo leer</translation>
+        </message>
+        <message>
+            <source>Move 1 folder, %1, with everything in it to the trash?</source>
+            <translation>¿Mover 1 carpeta (%1) con todo su contenido a la papelera?</translation>
+        </message>
+        <message>
+            <source>Move %1, %2 in all, with everything in them to the trash?</source>
+            <translation>¿Mover %1, %2 en total, con todo su contenido a la papelera?</translation>
+        </message>
+        <message>
+            <source>This frees about %1 on disk once the trash is emptied, as the scan counted it.</source>
+            <translation>Esto libera unos %1 en disco al vaciar la papelera, según lo que contó el análisis.</translation>
+        </message>
+        <message>
+            <source>; 1 folder was left where it is</source>
+            <translation>; 1 carpeta se quedó donde estaba</translation>
+        </message>
+        <message>
+            <source>This folder was left where it is:</source>
+            <translation>Esta carpeta se quedó donde estaba:</translation>
+        </message>
+        <message>
+            <source>These folders were left where they are:</source>
+            <translation>Estas carpetas se quedaron donde estaban:</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
@@ -809,6 +876,14 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>The list could not be saved to %1: %2</source>
             <translation>No se pudo guardar la lista en %1: %2</translation>
+        </message>
+        <message>
+            <source>This folder cannot be moved to the trash:</source>
+            <translation>Esta carpeta no se puede mover a la papelera:</translation>
+        </message>
+        <message>
+            <source>These folders cannot be moved to the trash:</source>
+            <translation>Estas carpetas no se pueden mover a la papelera:</translation>
         </message>
     </context>
     <context>

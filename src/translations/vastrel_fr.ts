@@ -608,6 +608,22 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for Windows to open</source>
             <translation>son chemin est trop long pour que Windows l’ouvre</translation>
         </message>
+        <message>
+            <source>it is no longer a folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its entries changed after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a file system is mounted inside it, at %1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -744,6 +760,57 @@ p, li { white-space: pre-wrap; }
             <source>; the space comes back when the trash is emptied</source>
             <translation> ; l’espace revient une fois la corbeille vidée</translation>
         </message>
+        <message>
+            <source>1 folder</source>
+            <translation>1 dossier</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 folders</source>
+            <translation>
+                <numerusform>%1 dossier</numerusform>
+                <numerusform>%1 dossiers</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>it is a folder the scan started from</source>
+            <translation>c’est un dossier d’où l’analyse est partie</translation>
+        </message>
+        <message>
+            <source>it holds %1, a folder the scan started from</source>
+            <translation>il contient %1, un dossier d’où l’analyse est partie</translation>
+        </message>
+        <message>
+            <source>about %1 on disk</source>
+            <translation>environ %1 sur le disque</translation>
+        </message>
+        <message>
+            <source>more in parts the scan could not read</source>
+            <translation>davantage dans des parties que l’analyse n’a pas pu lire</translation>
+        </message>
+        <message>
+            <source>Move 1 folder, %1, with everything in it to the trash?</source>
+            <translation>Mettre 1 dossier (%1) et tout son contenu à la corbeille ?</translation>
+        </message>
+        <message>
+            <source>Move %1, %2 in all, with everything in them to the trash?</source>
+            <translation>Mettre %1, %2 au total, et tout leur contenu à la corbeille ?</translation>
+        </message>
+        <message>
+            <source>This frees about %1 on disk once the trash is emptied, as the scan counted it.</source>
+            <translation>Cela libère environ %1 sur le disque une fois la corbeille vidée, selon le décompte de l’analyse.</translation>
+        </message>
+        <message>
+            <source>; 1 folder was left where it is</source>
+            <translation> ; 1 dossier est resté à sa place</translation>
+        </message>
+        <message>
+            <source>This folder was left where it is:</source>
+            <translation>Ce dossier est resté à sa place :</translation>
+        </message>
+        <message>
+            <source>These folders were left where they are:</source>
+            <translation>Ces dossiers sont restés à leur place :</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
@@ -809,6 +876,14 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>The list could not be saved to %1: %2</source>
             <translation>Impossible d’enregistrer la liste dans %1 : %2</translation>
+        </message>
+        <message>
+            <source>This folder cannot be moved to the trash:</source>
+            <translation>Ce dossier ne peut pas être mis à la corbeille :</translation>
+        </message>
+        <message>
+            <source>These folders cannot be moved to the trash:</source>
+            <translation>Ces dossiers ne peuvent pas être mis à la corbeille :</translation>
         </message>
     </context>
     <context>

@@ -606,6 +606,22 @@ p, li { white-space: pre-wrap; }
             <source>its path is too long for Windows to open</source>
             <translation>其路径太长，Windows 无法打开</translation>
         </message>
+        <message>
+            <source>it is no longer a folder</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>its entries changed after the scan started</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>another file system is mounted on it</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a file system is mounted inside it, at %1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>ResultActions</name>
@@ -739,6 +755,56 @@ p, li { white-space: pre-wrap; }
             <source>; the space comes back when the trash is emptied</source>
             <translation>；清空回收站后空间才会释放</translation>
         </message>
+        <message>
+            <source>1 folder</source>
+            <translation>1 个文件夹</translation>
+        </message>
+        <message numerus="yes">
+            <source>%1 folders</source>
+            <translation>
+                <numerusform>%1 个文件夹</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>it is a folder the scan started from</source>
+            <translation>这是扫描的起始文件夹</translation>
+        </message>
+        <message>
+            <source>it holds %1, a folder the scan started from</source>
+            <translation>其中包含扫描的起始文件夹 %1</translation>
+        </message>
+        <message>
+            <source>about %1 on disk</source>
+            <translation>磁盘占用约 %1</translation>
+        </message>
+        <message>
+            <source>more in parts the scan could not read</source>
+            <translation>扫描无法读取的部分还有更多</translation>
+        </message>
+        <message>
+            <source>Move 1 folder, %1, with everything in it to the trash?</source>
+            <translation>将 1 个文件夹（%1）及其全部内容移到回收站？</translation>
+        </message>
+        <message>
+            <source>Move %1, %2 in all, with everything in them to the trash?</source>
+            <translation>将 %1（共 %2）及其全部内容移到回收站？</translation>
+        </message>
+        <message>
+            <source>This frees about %1 on disk once the trash is emptied, as the scan counted it.</source>
+            <translation>按扫描的统计，清空回收站后约可释放 %1 磁盘空间。</translation>
+        </message>
+        <message>
+            <source>; 1 folder was left where it is</source>
+            <translation>；1 个文件夹留在原处</translation>
+        </message>
+        <message>
+            <source>This folder was left where it is:</source>
+            <translation>此文件夹留在原处：</translation>
+        </message>
+        <message>
+            <source>These folders were left where they are:</source>
+            <translation>这些文件夹留在原处：</translation>
+        </message>
     </context>
     <context>
         <name>ResultsArea</name>
@@ -804,6 +870,14 @@ p, li { white-space: pre-wrap; }
         <message>
             <source>The list could not be saved to %1: %2</source>
             <translation>无法将列表保存到 %1：%2</translation>
+        </message>
+        <message>
+            <source>This folder cannot be moved to the trash:</source>
+            <translation>此文件夹无法移到回收站：</translation>
+        </message>
+        <message>
+            <source>These folders cannot be moved to the trash:</source>
+            <translation>这些文件夹无法移到回收站：</translation>
         </message>
     </context>
     <context>
