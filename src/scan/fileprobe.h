@@ -26,6 +26,10 @@ struct FileStamp
     // system does not tell.
     quint64 device = 0;
     quint64 inode = 0;
+    // The file's number of names (hard links); 0 where the system does not
+    // tell. Not part of the comparison: a name added elsewhere changes
+    // nothing in the file.
+    quint32 links = 0;
 
     bool sameAs(const FileStamp &other) const
     {

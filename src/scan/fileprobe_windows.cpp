@@ -59,6 +59,7 @@ FileStamp stampOfHandle(HANDLE handle)
         stamp.device = info.dwVolumeSerialNumber;
         stamp.inode = fileId;
     }
+    stamp.links = info.nNumberOfLinks;
     return stamp;
 }
 
