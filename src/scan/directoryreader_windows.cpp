@@ -83,6 +83,12 @@ std::wstring extendedPath(const QString &path)
     return extendedPath(QString::fromWCharArray(absolute.data(), qsizetype(absolute.size())));
 }
 
+bool reparseTagIsItself(DWORD tag)
+{
+    return !(tag & nameSurrogateBit) && tag != reparseTagAfUnix && tag != reparseTagLxFifo &&
+        tag != reparseTagLxChr && tag != reparseTagLxBlk;
+}
+
 bool entryFromListing(const FILE_ID_BOTH_DIR_INFO &record, quint64 volumeSerial, bool skipHidden,
                       DirectoryEntry &entry)
 {
@@ -95,13 +101,9 @@ bool entryFromListing(const FILE_ID_BOTH_DIR_INFO &record, quint64 volumeSerial,
     entry.hidden = (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
     if (entry.hidden && skipHidden)
         return false;
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        // EaSize holds the reparse tag when the attribute is set.
-        const DWORD tag = record.EaSize;
-        if ((tag & nameSurrogateBit) || tag == reparseTagAfUnix || tag == reparseTagLxFifo ||
-            tag == reparseTagLxChr || tag == reparseTagLxBlk)
-            return false;
-    }
+    // EaSize holds the reparse tag when the attribute is set.
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) && !reparseTagIsItself(record.EaSize))
+        return false;
     if (attributes & FILE_ATTRIBUTE_DEVICE)
         return false;
     // ReFS gives -1 for an ID that needs more than 64 bits: no identity then.

@@ -32,6 +32,11 @@ std::wstring extendedPath(const QString &path);
 bool entryFromListing(const FILE_ID_BOTH_DIR_INFO &record, quint64 volumeSerial, bool skipHidden,
                       DirectoryEntry &entry);
 
+// Whether a reparse point with this tag is the file or folder itself (a cloud
+// placeholder, a deduplicated or compressed file) rather than a link to
+// another name or a socket, fifo or device of the Linux subsystem.
+bool reparseTagIsItself(DWORD tag);
+
 // Appends the record's name to names exactly as the system gave it, unpaired
 // surrogates included.
 void appendName(QString &names, const FILE_ID_BOTH_DIR_INFO &record);

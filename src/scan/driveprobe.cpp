@@ -2,10 +2,9 @@
 
 #include <QMutex>
 #include <QSemaphore>
+#include <QThread>
 
 #include <memory>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace driveprobe {
@@ -37,12 +36,18 @@ QStringList answering(const QStringList &roots, std::function<bool(const QString
     const auto answers = std::make_shared<Answers>();
     answers->verdicts.assign(size_t(roots.size()), -1);
     for (qsizetype i = 0; i < roots.size(); ++i) {
-        try {
-            std::thread([answers, probe, root = roots.at(i), i] {
-                answer(*answers, i, probe(root));
-            }).detach();
-        } catch (const std::system_error &) {
+        // Qt's own threads rather than the C++ library's: in the MinGW
+        // build, threads of the C++ library (winpthreads) that first use
+        // Qt's file classes side by side have crashed in the heap or never
+        // answered. Each thread is deleted in the caller's event loop once
+        // it has ended.
+        QThread *const thread = QThread::create(
+            [answers, probe, root = roots.at(i), i] { answer(*answers, i, probe(root)); });
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+        thread->start();
+        if (!thread->isRunning() && !thread->isFinished()) {
             // No thread to be had: ask here and now.
+            delete thread;
             answer(*answers, i, probe(roots.at(i)));
         }
     }

@@ -6,8 +6,9 @@
 class QFile;
 
 // What the copy finder asks the system about one file, behind one interface:
-// Linux answers with stat() and the FIEMAP ioctl, other systems with what
-// QFileInfo knows and no extent map.
+// Linux answers with stat() and the FIEMAP ioctl, Windows with a handle's
+// file information (volume serial and file ID, no extent map), other systems
+// with what QFileInfo knows (no identity, no extent map).
 
 // A file's size, modification time and identity at one moment; two stamps
 // that differ mean the file was changed or replaced in between.
@@ -21,9 +22,14 @@ struct FileStamp
     // Nanoseconds since the epoch (milliseconds' precision where the system
     // gives no finer).
     qint64 modified = 0;
-    // Device and inode; 0 where the system does not tell.
+    // Device and inode (volume serial and file ID on Windows); 0 where the
+    // system does not tell.
     quint64 device = 0;
     quint64 inode = 0;
+    // The file's number of names (hard links); 0 where the system does not
+    // tell. Not part of the comparison: a name added elsewhere changes
+    // nothing in the file.
+    quint32 links = 0;
 
     bool sameAs(const FileStamp &other) const
     {

@@ -31,6 +31,7 @@ FileStamp stampOfStat(const struct stat &st)
     stamp.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     stamp.device = quint64(st.st_dev);
     stamp.inode = quint64(st.st_ino);
+    stamp.links = quint32(qMin<quint64>(st.st_nlink, UINT32_MAX));
     return stamp;
 }
 

@@ -36,6 +36,18 @@ qint64 unsharedSpaceOf(const FoundFile &file)
 #endif
 }
 
+// The number of names where the walk could not tell it (the Windows listing
+// does not): asked of the file itself, opened for its attributes alone, and
+// taken only while the path still leads to the file the walk met.
+void learnLinks(FoundFile &file)
+{
+    if (file.links != 0 || file.inode == 0)
+        return;
+    const FileStamp stamp = stampOfPath(file.path);
+    if (stamp.valid && stamp.regular && stamp.device == file.device && stamp.inode == file.inode)
+        file.links = stamp.links;
+}
+
 using Identity = FileIdentity;
 
 } // namespace
@@ -64,6 +76,7 @@ void measure(QList<FoundFile> &files, const QAtomicInt *stop)
             if (i >= total)
                 return;
             FoundFile &file = data[i];
+            learnLinks(file);
             file.unshared = unsharedSpaceOf(file);
             file.frees = freesAlone(file);
         }

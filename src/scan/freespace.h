@@ -18,7 +18,9 @@ namespace freespace {
 qint64 freesAlone(const FoundFile &file);
 
 // Measures each file's unshared space with one pass over its extent map,
-// where the system has one, and fills unshared and frees. A file is opened
+// where the system has one, and fills unshared and frees; a file whose
+// number of names the walk did not tell (Windows) is asked for it first. A
+// file is opened
 // only after its path is seen to name the same regular file the walk met
 // (never a fifo or a file put in its place); one that cannot be examined
 // keeps its space on disk. Runs on a few threads of its own and returns when

@@ -1,7 +1,10 @@
 #include "scan/driveprobe.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSemaphore>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -16,6 +19,8 @@ private Q_SLOTS:
     void answers_data();
     void answers();
     void silentDriveLeftOut();
+    void probesListingAtOnce();
+    void probesListingInFreshProcesses();
 };
 
 void tst_DriveProbe::answers_data()
@@ -55,6 +60,33 @@ void tst_DriveProbe::silentDriveLeftOut()
     QCOMPARE(readable, QStringList({"C:/", "D:/"}));
     QVERIFY(clock.elapsed() < 5000);
     gone->release();
+}
+
+// Probes that list a folder with Qt's file classes, all at once, as the
+// window's drive list does as it opens: every one answers.
+void tst_DriveProbe::probesListingAtOnce()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(QDir(dir.path()).mkpath("a/b"));
+    const QStringList roots(16, dir.path());
+    const QStringList readable = driveprobe::answering(
+        roots, [](const QString &root) { return QDir(root).count() != 0; }, 20000);
+    QCOMPARE(readable, roots);
+}
+
+// The same as the first thing a fresh process does, again and again: what
+// goes wrong there does so while the threads first meet the file classes.
+void tst_DriveProbe::probesListingInFreshProcesses()
+{
+    for (int run = 0; run < 20; ++run) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), {"probesListingAtOnce"});
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_DriveProbe)

@@ -4,14 +4,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
 #include <memory>
 #include <new>
+#include <system_error>
 
 // The walker thread over real trees: what it emits and logs, in which order,
 // and how stopping and destruction end a walk. Three roots r1, r2 and r3 hold
@@ -46,6 +49,7 @@ private Q_SLOTS:
     void recentPathFollowsTheWalk();
     void destroyWhileRunning();
     void outOfMemoryEndsTheWalk();
+    void linkedFileFreesNothing();
 };
 
 void tst_Walker::initTestCase()
@@ -300,6 +304,32 @@ void tst_Walker::outOfMemoryEndsTheWalk()
     QVERIFY(w.wait(10000));
     QVERIFY(!w.outOfMemory());
     QCOMPARE(heldPaths().size(), 6);
+}
+
+// A file with a second name is listed once, and removing it frees nothing
+// while the other name keeps it, whether or not the listing gave the number
+// of names (the Windows one does not).
+void tst_Walker::linkedFileFreesNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath("a.bin"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(5000, 'a')) == 5000);
+    file.close();
+    std::error_code error;
+    std::filesystem::create_hard_link(QFileInfo(file.fileName()).filesystemFilePath(),
+                                      QFileInfo(dir.filePath("b.bin")).filesystemFilePath(), error);
+    QVERIFY2(!error, error.message().c_str());
+
+    walker w(TopFileMap::instance());
+    w.setResultCount(10);
+    w.setDirs({dir.path()});
+    w.start();
+    QVERIFY(w.wait(10000));
+    const QList<FoundFile> listed = TopFileMap::instance()->snapshot(10);
+    QCOMPARE(listed.size(), 1);
+    QCOMPARE(listed.front().links, 2u);
+    QCOMPARE(listed.front().frees, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_Walker)
