@@ -282,8 +282,23 @@ ScanStore::~ScanStore()
         QSqlDatabase::removeDatabase(connection);
 }
 
+namespace {
+QString &defaultDirectory()
+{
+    static QString dir;
+    return dir;
+}
+} // namespace
+
+void ScanStore::setDefaultDirectory(const QString &dir)
+{
+    defaultDirectory() = dir;
+}
+
 QString ScanStore::defaultPath()
 {
+    if (!defaultDirectory().isEmpty())
+        return QDir(defaultDirectory()).filePath(QStringLiteral("scan-history.sqlite"));
     // vastrel-top sets no application name; both programs share the window's.
     const QString ownName = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(QStringLiteral("Vastrel"));

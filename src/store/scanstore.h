@@ -61,6 +61,11 @@ public:
     // (AppDataLocation under the name "Vastrel", for the window and
     // vastrel-top alike).
     static QString defaultPath();
+    // Puts the default file in dir instead (kept for the rest of the
+    // process): a sandboxed test's data folder, since on Windows the per-user
+    // folders cannot be redirected through the environment. Empty restores
+    // the per-user folder.
+    static void setDefaultDirectory(const QString &dir);
 
     QString path() const { return filePath; }
 

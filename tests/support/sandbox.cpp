@@ -1,5 +1,7 @@
 #include "sandbox.h"
 
+#include "store/scanstore.h"
+
 #include <QFile>
 
 namespace testsupport {
@@ -13,6 +15,8 @@ Sandbox::Sandbox()
     qputenv("XDG_CONFIG_HOME", home + "/config");
     qputenv("XDG_DATA_HOME", home + "/data");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + home + "/no-bus");
+    // Windows finds the per-user folders without the environment.
+    ScanStore::setDefaultDirectory(m_home.filePath(QStringLiteral("data/Vastrel")));
 }
 
 } // namespace testsupport

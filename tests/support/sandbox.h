@@ -12,7 +12,8 @@ namespace testsupport {
 // the real home directory, the user's settings or a real session bus: HOME
 // points at a temporary directory, XDG_CONFIG_HOME at its "config" and
 // XDG_DATA_HOME at its "data" folder, and DBUS_SESSION_BUS_ADDRESS at a bus
-// that does not exist. Make it in main() before the application object, which
+// that does not exist; the scan history goes to its "data/Vastrel" folder
+// on every system. Make it in main() before the application object, which
 // reads these variables; the directory goes when the sandbox is destroyed.
 class Sandbox
 {
