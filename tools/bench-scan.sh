@@ -103,6 +103,14 @@ fi
 source scripts/deps.sh
 ensure_packages "${VASTREL_BUILD_PACKAGES[@]}" time python3 util-linux
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" >/dev/null
+# A build without optimisation times the program's own code several times
+# slower than it runs, and the ratios to the bare walk with it.
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt")
+echo "build: $build (${build_type:-no build type})"
+case "$build_type" in
+    Release | RelWithDebInfo | MinSizeRel) ;;
+    *) echo "bench-scan: warning: $build is not an optimised build; use --build with a Release or RelWithDebInfo one" >&2 ;;
+esac
 if [ $start -eq 1 ]; then
     cmake --build "$build" --target vastrel-guistart >/dev/null
     echo "cores: $(nproc); load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
