@@ -215,9 +215,9 @@ TrashOutcome refusal(const GError *error)
                     "the trash would not take it: there is no trash of yours for its file "
                     "system (%1)")
                     .arg(message)};
-    return {TrashResult::Refused,
-            QCoreApplication::translate("Platform", "the trash would not take it (%1)")
-                .arg(message)};
+    return {
+        TrashResult::Refused,
+        QCoreApplication::translate("Platform", "the trash would not take it (%1)").arg(message)};
 }
 
 // Moves what was checked into the trash; checked is the last look at it.

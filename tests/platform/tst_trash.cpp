@@ -243,8 +243,7 @@ void tst_Trash::takenNameIsNotReplaced()
     // GLib reserves a name by its information file alone, so an entry that
     // lacks one is renamed over.
     if (!withInfo)
-        QEXPECT_FAIL("", "GLib 2.74 replaces a trashed entry that has no information file",
-                     Abort);
+        QEXPECT_FAIL("", "GLib 2.74 replaces a trashed entry that has no information file", Abort);
     QCOMPARE(before.readAll(), QByteArray("trashed before"));
     QCOMPARE(trashedPath(homeTrash() + "/info/" + next + ".trashinfo"), file);
     QFile moved(QFile::decodeName(homeTrash() + "/files/" + next));
@@ -381,9 +380,8 @@ void tst_Trash::trashAnswers_data()
     QTest::addColumn<QString>("reason"); // a part of it
     QTest::newRow("taken but still there")
         << true << 0 << false << TrashResult::Refused << "something is still at its path";
-    QTest::newRow("gone meanwhile")
-        << false << int(G_IO_ERROR_NOT_FOUND) << true << TrashResult::Vanished
-        << "it is no longer there";
+    QTest::newRow("gone meanwhile") << false << int(G_IO_ERROR_NOT_FOUND) << true
+                                    << TrashResult::Vanished << "it is no longer there";
     QTest::newRow("no trash on its file system")
         << false << int(G_IO_ERROR_NOT_SUPPORTED) << false << TrashResult::Refused
         << "there is no trash of yours for its file system (<b>GIO</b> said no)";
@@ -402,7 +400,8 @@ void tst_Trash::trashAnswers()
     QFETCH(bool, removed);
     QFETCH(TrashResult, result);
     QFETCH(QString, reason);
-    const QByteArray file = path("answered-" + QByteArray(QTest::currentDataTag()).replace(' ', '-'));
+    const QByteArray file =
+        path("answered-" + QByteArray(QTest::currentDataTag()).replace(' ', '-'));
     const QByteArray aside = file + ".aside";
     QVERIFY(writeOld(file, "data"));
     QByteArray asked;
