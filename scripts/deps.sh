@@ -14,17 +14,18 @@ set -euo pipefail
 vastrel_jobs=$(nproc 2>/dev/null || echo 2)
 
 # Packages every build needs; qt6-tools-dev and qt6-l10n-tools bring lupdate,
-# lrelease and their CMake functions for the catalogues of the window's texts.
+# lrelease and their CMake functions for the catalogues of the window's texts;
+# libglib2.0-dev brings GIO, through which the trash goes on Linux.
 VASTREL_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-qpa-plugins dbus dbus-daemon libqt6sql6-sqlite libxxhash-dev qt6-tools-dev qt6-l10n-tools
-    clang-format)
+    clang-format libglib2.0-dev)
 # What the tests need besides: a FUSE file system of their own that can hang,
 # btrfs-progs and xfsprogs for reflinked files (the copy finder, what removing
 # a file frees); the accessibility bus, its Python bindings and Xvfb for
 # walking the window as a screen reader does; Qt's own catalogues and a CJK
 # font for looking at translated windows.
 # shellcheck disable=SC2034  # used by scripts/test.sh
-VASTREL_TEST_PACKAGES=(libfuse3-dev fuse3 libglib2.0-dev btrfs-progs xfsprogs at-spi2-core
+VASTREL_TEST_PACKAGES=(libfuse3-dev fuse3 btrfs-progs xfsprogs at-spi2-core
     python3-pyatspi xvfb xauth qt6-translations-l10n fonts-noto-cjk)
 
 package_installed() {

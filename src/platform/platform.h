@@ -75,14 +75,13 @@ struct TrashOutcome
     QString reason; // plain text, empty when trashed
 };
 
-// Moves the file to the system's trash (the freedesktop trash on Linux, the
-// Recycle Bin on Windows) if it is still the file the scan found: a regular
-// file of the recorded size, not modified after scanStarted, and, where the
-// scan recorded its identity (device and inode), that very file, reached from
-// the root without following a symbolic link. Anything else is left where it
-// is. Nothing is ever deleted. On Linux the file then moves relative to the
-// folder that was checked, into a trash folder of the user's own only, with
-// its original path percent-encoded in the information file.
+// Moves the file to the system's trash (the freedesktop trash through GIO on
+// Linux, the Recycle Bin on Windows) if it is still the file the scan found:
+// a regular file of the recorded size, not modified after scanStarted, and,
+// where the scan recorded its identity (device and inode), that very file,
+// reached from the root without following a symbolic link. Anything else is
+// left where it is. Nothing is ever deleted. It counts as trashed only once
+// nothing is at its path any more.
 TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted);
 
 // Moves a folder of the scan, with everything in it, to the same trash if

@@ -1,26 +1,28 @@
-// The freedesktop trash on Linux. The file is reached from "/" one folder at a
-// time without following a symbolic link, checked against what the scan
-// recorded, and then renamed into the trash relative to the folder that was
-// checked, so nothing swapped in on the way between the check and the move
-// can be trashed in its place. The trash folder is chosen and checked as the
-// freedesktop trash rules and GLib's implementation of them do.
+// The trash on Linux, through GIO. The file is reached from "/" one folder at
+// a time without following a symbolic link and checked against what the scan
+// recorded; g_file_trash() then moves the checked path into the trash, which
+// GLib chooses and fills by the freedesktop trash rules (the home trash for
+// the home file system, elsewhere $topdir/.Trash/$uid or $topdir/.Trash-$uid
+// of the user's own, never a link) and never copies across file systems.
+
+// GIO's headers name a member "signals", which Qt's keyword would replace, so
+// they come before any Qt header.
+#include <gio/gio.h>
 
 #include "platform/platform.h"
+#include "platform/trash_linux.h"
 
-#include "platform/commands.h"
 #include "scan/mountinfo.h"
 #include "scan/pathcodec.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QLocale>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,10 +77,6 @@ struct Checked
     QByteArray name;
     QByteArray path; // without empty and "." names
     struct stat file = {};
-    // The top folder of the file's file system (where its mount begins) and
-    // its path.
-    Descriptor top;
-    QByteArray topPath;
 };
 
 // Whether st is still the file the scan found.
@@ -147,9 +145,6 @@ void checkAsScanned(const QString &scannedPath, const Expected &expected, Checke
         checked->outcome = {TrashResult::Refused, systemError(errno)};
         return;
     }
-    checked->top.reset(::fcntl(checked->parent.fd, F_DUPFD_CLOEXEC, 0));
-    checked->topPath = "/";
-    dev_t device = st.st_dev;
     QByteArray reached;
     for (const QByteArray &folder : std::as_const(names)) {
         reached += '/' + folder;
@@ -175,11 +170,6 @@ void checkAsScanned(const QString &scannedPath, const Expected &expected, Checke
                     .arg(shown(reached))};
             return;
         }
-        if (st.st_dev != device) {
-            device = st.st_dev;
-            checked->top.reset(::fcntl(next.fd, F_DUPFD_CLOEXEC, 0));
-            checked->topPath = reached;
-        }
         checked->parent.reset(next.release());
     }
 
@@ -193,213 +183,71 @@ void checkAsScanned(const QString &scannedPath, const Expected &expected, Checke
         return;
     }
     checked->outcome = expected(checked->file);
-    if (checked->top.fd < 0)
-        checked->outcome = {TrashResult::Refused, systemError(EMFILE)};
 }
 
-// How openTrashFolder takes a folder.
-enum class Take {
-    Own, // a real folder (not a link) that belongs to the user
-    Real, // a real folder
-    Anything, // a folder or a link to one: in the home trash, the user's own
-};
-
-// Opens the folder name in at, making it with mode 0700 when it is missing.
-int openTrashFolder(int at, const char *name, Take take)
+TrashCall &trashCallForTests()
 {
-    if (::mkdirat(at, name, 0700) != 0 && errno != EEXIST)
-        return -1;
-    const int follow = take == Take::Anything ? 0 : O_NOFOLLOW;
-    Descriptor dir(::openat(at, name, O_PATH | follow | O_CLOEXEC));
-    struct stat st;
-    if (dir.fd < 0 || ::fstat(dir.fd, &st) != 0 || !S_ISDIR(st.st_mode))
-        return -1;
-    if (take == Take::Own && st.st_uid != ::geteuid())
-        return -1;
-    return dir.release();
+    static TrashCall call;
+    return call;
 }
 
-// The trash folder for a file below top: $topdir/.Trash/$uid when .Trash is
-// a real, sticky folder and $uid in it a real folder of the user's, else
-// $topdir/.Trash-$uid when that is a real folder of the user's (each made
-// when missing). A folder another user made, or a link, is never used.
-int topTrash(int top)
+bool gioTrash(const QByteArray &path, GError **error)
 {
-    const QByteArray uid = QByteArray::number(qulonglong(::geteuid()));
-    struct stat st;
-    if (::fstatat(top, ".Trash", &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode) &&
-        (st.st_mode & S_ISVTX) != 0) {
-        Descriptor shared(::openat(top, ".Trash", O_PATH | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC));
-        if (shared.fd >= 0) {
-            const int own = openTrashFolder(shared.fd, uid.constData(), Take::Own);
-            if (own >= 0)
-                return own;
-        }
-    }
-    return openTrashFolder(top, (".Trash-" + uid).constData(), Take::Own);
+    // The path is a local one: GIO renames it within its own file system, or
+    // refuses. A cancellable would not help, as GIO does not look at it
+    // between its system calls, so none is passed.
+    const std::unique_ptr<GFile, decltype(&g_object_unref)> file(
+        g_file_new_for_path(path.constData()), &g_object_unref);
+    return g_file_trash(file.get(), nullptr, error);
 }
 
-// The home trash, $XDG_DATA_HOME/Trash, made when missing.
-int homeTrash()
+// What GIO's refusal means for the file.
+TrashOutcome refusal(const GError *error)
 {
-    const QString dataHome =
-        xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"));
-    if (dataHome.isEmpty() || !QDir().mkpath(dataHome))
-        return -1;
-    Descriptor base(
-        ::open(QFile::encodeName(dataHome).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    return base.fd < 0 ? -1 : openTrashFolder(base.fd, "Trash", Take::Anything);
-}
-
-bool onHomeFileSystem(dev_t device)
-{
-    struct stat home;
-    const QByteArray path = qgetenv("HOME");
-    return !path.isEmpty() && ::stat(path.constData(), &home) == 0 && home.st_dev == device;
-}
-
-// The Path= value: the path's bytes, each but the unreserved characters of
-// a URI and "/" written as %XX, so a line break, "%" or a byte that is not
-// UTF-8 comes back unchanged on restore.
-QByteArray escapedPath(const QByteArray &path)
-{
-    return path.toPercentEncoding("/", QByteArray(), '%');
-}
-
-// "name", then "name.2", "name.3", ... as GLib counts.
-QByteArray candidateName(const QByteArray &name, int attempt)
-{
-    return attempt == 1 ? name : name + '.' + QByteArray::number(attempt);
-}
-
-// Writes the whole of content to a new file name in dir; false with errno
-// set when any of it fails, leaving no file behind.
-bool writeNew(int dir, const QByteArray &name, const QByteArray &content)
-{
-    const int fd =
-        ::openat(dir, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    qsizetype done = 0;
-    while (done < content.size()) {
-        const ssize_t written = ::write(fd, content.constData() + done, content.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            break;
-        done += written;
-    }
-    const int error = done == content.size() ? 0 : (errno ? errno : ENOSPC);
-    if (::close(fd) != 0 && error == 0 && errno != EINTR) {
-        const int closeError = errno;
-        ::unlinkat(dir, name.constData(), 0);
-        errno = closeError;
-        return false;
-    }
-    if (error != 0) {
-        ::unlinkat(dir, name.constData(), 0);
-        errno = error;
-        return false;
-    }
-    return true;
-}
-
-// Moves name in from to the trash name in files without replacing anything
-// there; false with errno set (EEXIST when the name is taken).
-bool moveWithoutReplacing(int from, const QByteArray &name, int files, const QByteArray &trashName)
-{
-    if (::renameat2(from, name.constData(), files, trashName.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without RENAME_NOREPLACE: look first, then rename.
-    struct stat st;
-    if (::fstatat(files, trashName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    return ::renameat(from, name.constData(), files, trashName.constData()) == 0;
-}
-
-// Moves what was checked into the trash, with one last look at it just
-// before the move.
-TrashOutcome moveChecked(Checked &checked, const Expected &expected)
-{
-    // The home trash for a file on the home file system; elsewhere the trash
-    // at the top of the file's own file system, its path written relative to
-    // that top, as the rules ask.
-    const bool home = onHomeFileSystem(checked.file.st_dev);
-    Descriptor trash(home ? homeTrash() : topTrash(checked.top.fd));
-    if (trash.fd < 0) {
-        return {
-            TrashResult::Refused,
-            home ? QCoreApplication::translate(
-                       "Platform", "the trash would not take it (the home trash cannot be made)")
-                 : QCoreApplication::translate(
-                       "Platform", "the trash would not take it (there is no trash of yours on %1)")
-                       .arg(shown(checked.topPath))};
-    }
-    const Take subfolder = home ? Take::Anything : Take::Real;
-    Descriptor info(openTrashFolder(trash.fd, "info", subfolder));
-    Descriptor files(openTrashFolder(trash.fd, "files", subfolder));
-    if (info.fd < 0 || files.fd < 0)
+    const QString message = error ? QString::fromUtf8(error->message) : QString();
+    if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NOT_FOUND))
+        return {TrashResult::Vanished,
+                QCoreApplication::translate("Platform", "it is no longer there")};
+    if (g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NOT_SUPPORTED))
         return {TrashResult::Refused,
                 QCoreApplication::translate(
-                    "Platform", "the trash would not take it (its folders cannot be made)")};
+                    "Platform",
+                    "the trash would not take it: there is no trash of yours for its file "
+                    "system (%1)")
+                    .arg(message)};
+    return {
+        TrashResult::Refused,
+        QCoreApplication::translate("Platform", "the trash would not take it (%1)").arg(message)};
+}
 
-    QByteArray original = checked.path;
-    if (!home) {
-        const QByteArray prefix =
-            checked.topPath.endsWith('/') ? checked.topPath : checked.topPath + '/';
-        original = checked.path.mid(prefix.size());
+// Moves what was checked into the trash; checked is the last look at it.
+//
+// GIO moves by path, so between that look and GIO's own rename a folder on
+// the way could still be swapped by someone with the user's own rights, who
+// could as well move the file themselves; what goes to the trash then can be
+// taken back from it. Afterwards the file must be gone from the folder that
+// was checked and nothing be at its path, or it is not reported as trashed.
+TrashOutcome trashChecked(const Checked &checked)
+{
+    GError *error = nullptr;
+    const TrashCall &call = trashCallForTests();
+    const bool taken = call ? call(checked.path, &error) : gioTrash(checked.path, &error);
+    if (!taken) {
+        const TrashOutcome outcome = refusal(error);
+        g_clear_error(&error);
+        return outcome;
     }
-    const QByteArray content = "[Trash Info]\nPath=" + escapedPath(original) + "\nDeletionDate=" +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() +
-        '\n';
+    g_clear_error(&error);
 
-    constexpr int attempts = 1000;
-    for (int attempt = 1; attempt <= attempts; ++attempt) {
-        const QByteArray trashName = candidateName(checked.name, attempt);
-        const QByteArray infoName = trashName + ".trashinfo";
-        // The information file comes first and reserves the name.
-        if (!writeNew(info.fd, infoName, content)) {
-            if (errno == EEXIST)
-                continue;
-            return {TrashResult::Refused,
-                    QCoreApplication::translate("Platform", "the trash would not take it (%1)")
-                        .arg(systemError(errno))};
-        }
-        // The last look, in the very folder the file leaves from.
-        struct stat now;
-        TrashOutcome still =
-            ::fstatat(checked.parent.fd, checked.name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0
-            ? expected(now)
-            : TrashOutcome {TrashResult::Vanished,
-                            QCoreApplication::translate("Platform", "it is no longer there")};
-        if (still.result == TrashResult::Trashed &&
-            moveWithoutReplacing(checked.parent.fd, checked.name, files.fd, trashName))
-            return still;
-        const int error = errno;
-        ::unlinkat(info.fd, infoName.constData(), 0);
-        if (still.result != TrashResult::Trashed)
-            return still;
-        if (error == EEXIST)
-            continue;
-        if (error == ENOENT)
-            return {TrashResult::Vanished,
-                    QCoreApplication::translate("Platform", "it is no longer there")};
-        if (error == EXDEV)
-            return {TrashResult::Refused,
-                    QCoreApplication::translate(
-                        "Platform",
-                        "the trash would not take it (the trash is on another file system)")};
+    struct stat st;
+    const bool stillInFolder =
+        ::fstatat(checked.parent.fd, checked.name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    const bool stillAtPath = ::lstat(checked.path.constData(), &st) == 0;
+    if (stillInFolder || stillAtPath)
         return {TrashResult::Refused,
-                QCoreApplication::translate("Platform", "the trash would not take it (%1)")
-                    .arg(systemError(error))};
-    }
-    return {TrashResult::Refused,
-            QCoreApplication::translate("Platform",
-                                        "the trash would not take it (no free name in the trash)")};
+                QCoreApplication::translate(
+                    "Platform", "the trash said it took it, but something is still at its path")};
+    return {TrashResult::Trashed, QString()};
 }
 
 } // namespace
@@ -413,7 +261,7 @@ TrashOutcome moveToTrash(const FoundFile &file, const QDateTime &scanStarted)
     checkAsScanned(file.path, expected, &checked);
     if (checked.outcome.result != TrashResult::Trashed)
         return checked.outcome;
-    return moveChecked(checked, expected);
+    return trashChecked(checked);
 }
 
 TrashOutcome moveFolderToTrash(const QString &path, const QDateTime &scanStarted)
@@ -438,7 +286,22 @@ TrashOutcome moveFolderToTrash(const QString &path, const QDateTime &scanStarted
         return {TrashResult::Refused,
                 QCoreApplication::translate("Platform", "a file system is mounted inside it, at %1")
                     .arg(pathcodec::displayText(mounts.below.cbegin()->path))};
-    return moveChecked(checked, expected);
+
+    // The last look, after the time the mount table took.
+    Checked last;
+    checkAsScanned(path, expected, &last);
+    if (last.outcome.result != TrashResult::Trashed)
+        return last.outcome;
+    if (last.file.st_dev != checked.file.st_dev || last.file.st_ino != checked.file.st_ino)
+        return {TrashResult::Changed,
+                QCoreApplication::translate(
+                    "Platform", "it changed since the scan: another folder is at its path now")};
+    return trashChecked(last);
+}
+
+void setTrashCallForTests(TrashCall call)
+{
+    trashCallForTests() = std::move(call);
 }
 
 } // namespace platform
