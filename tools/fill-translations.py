@@ -560,6 +560,37 @@ add(N, "The server closed the connection before the answer was complete.",
     "服务器在响应完成前关闭了连接。")
 
 P = "Platform"
+add(P, "it is no longer a folder", "es ist kein Ordner mehr", "ce n’est plus un dossier", "ya no es una carpeta",
+    "它已不再是文件夹")
+add(P, "its entries changed after the scan started", "sein Inhalt hat sich nach Beginn der Suche geändert",
+    "son contenu a changé après le début de l’analyse", "su contenido cambió después de iniciar el análisis",
+    "扫描开始后其中的条目已有变化")
+add(P, "another file system is mounted on it", "darauf ist ein anderes Dateisystem eingehängt",
+    "un autre système de fichiers y est monté", "hay otro sistema de archivos montado en ella",
+    "其上挂载了另一个文件系统")
+add(P, "a file system is mounted inside it, at %1", "darin ist ein Dateisystem eingehängt, unter %1",
+    "un système de fichiers y est monté, sur %1", "hay un sistema de archivos montado dentro, en %1",
+    "其中挂载了一个文件系统，位于 %1")
+add(P, "the trash would not take it: there is no trash of yours for its file system (%1)",
+    "der Papierkorb nimmt es nicht an: für sein Dateisystem gibt es keinen Papierkorb von Ihnen (%1)",
+    "la corbeille ne l’accepte pas : aucune corbeille à vous pour son système de fichiers (%1)",
+    "la papelera no lo acepta: no hay ninguna papelera suya para su sistema de archivos (%1)",
+    "回收站无法接收：其文件系统上没有属于您的回收站（%1）")
+add(P, "the trash would not take it: %1 is in the trash without its information file and would be replaced",
+    "der Papierkorb nimmt es nicht an: %1 liegt ohne Informationsdatei im Papierkorb und würde ersetzt",
+    "la corbeille ne l’accepte pas : %1 s’y trouve sans son fichier d’informations et serait remplacé",
+    "la papelera no lo acepta: %1 está en la papelera sin su archivo de información y se reemplazaría",
+    "回收站无法接收：回收站中的 %1 缺少信息文件，会被替换")
+add(P, "the trash said it took it, but something is still at its path",
+    "der Papierkorb meldet es als aufgenommen, aber unter seinem Pfad liegt noch etwas",
+    "la corbeille dit l’avoir pris, mais quelque chose se trouve encore à son emplacement",
+    "la papelera dice que lo tomó, pero todavía hay algo en su ruta",
+    "回收站称已接收，但其路径上仍有内容")
+add(P, "it changed since the scan: another folder is at its path now",
+    "es hat sich seit der Suche geändert: unter seinem Pfad liegt jetzt ein anderer Ordner",
+    "il a changé depuis l’analyse : un autre dossier se trouve maintenant à son emplacement",
+    "cambió desde el análisis: ahora hay otra carpeta en su ruta",
+    "自扫描以来已有变化：其路径上现在是另一个文件夹")
 add(P, "it is no longer there", "sie ist nicht mehr vorhanden", "il n’existe plus", "ya no existe", "它已不存在")
 add(P, "it is no longer a regular file", "sie ist keine gewöhnliche Datei mehr", "ce n’est plus un fichier ordinaire",
     "ya no es un archivo normal", "它已不是普通文件")

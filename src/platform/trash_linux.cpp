@@ -16,6 +16,7 @@
 #include "scan/pathcodec.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
 
 #include <cerrno>
@@ -220,6 +221,55 @@ TrashOutcome refusal(const GError *error)
         QCoreApplication::translate("Platform", "the trash would not take it (%1)").arg(message)};
 }
 
+// The name GLib gives the idth entry of a name in a trash: the name itself,
+// then the number before the first dot ("film.2.iso", "notes.3").
+QByteArray trashName(const QByteArray &name, int id)
+{
+    if (id == 1)
+        return name;
+    const int dot = name.indexOf('.');
+    const QByteArray number = '.' + QByteArray::number(id);
+    return dot < 0 ? name + number : name.left(dot) + number + name.mid(dot);
+}
+
+bool exists(const QByteArray &path)
+{
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0;
+}
+
+// GLib takes the first name whose information file it can make, and renames
+// the file onto that name in files/ whether or not something is there: an
+// entry left in files/ without its information file would be replaced and
+// lost. Looks in each trash the file could go to (the home trash and those at
+// the top of its file system) for such an entry under the name GLib would
+// take; empty when there is none.
+QByteArray orphanInTheWay(const Checked &checked)
+{
+    QList<QByteArray> trashes {QFile::encodeName(QString::fromUtf8(g_get_user_data_dir())) +
+                               "/Trash"};
+    const QString top = currentMountsBelow(pathcodec::fromNative(checked.path)).root.path;
+    if (!top.isEmpty()) {
+        const QByteArray topDir = pathcodec::toNative(top == QLatin1String("/") ? QString() : top);
+        const QByteArray uid = QByteArray::number(::geteuid());
+        trashes << topDir + "/.Trash/" + uid << topDir + "/.Trash-" + uid;
+    }
+    constexpr int names = 1000;
+    for (const QByteArray &trash : std::as_const(trashes)) {
+        if (!exists(trash + "/files"))
+            continue;
+        for (int id = 1; id <= names; ++id) {
+            const QByteArray name = trashName(checked.name, id);
+            if (exists(trash + "/info/" + name + ".trashinfo"))
+                continue;
+            if (exists(trash + "/files/" + name))
+                return trash + "/files/" + name;
+            break;
+        }
+    }
+    return QByteArray();
+}
+
 // Moves what was checked into the trash; checked is the last look at it.
 //
 // GIO moves by path, so between that look and GIO's own rename a folder on
@@ -229,6 +279,13 @@ TrashOutcome refusal(const GError *error)
 // was checked and nothing be at its path, or it is not reported as trashed.
 TrashOutcome trashChecked(const Checked &checked)
 {
+    const QByteArray orphan = orphanInTheWay(checked);
+    if (!orphan.isEmpty())
+        return {TrashResult::Refused,
+                QCoreApplication::translate("Platform",
+                                            "the trash would not take it: %1 is in the trash "
+                                            "without its information file and would be replaced")
+                    .arg(shown(orphan))};
     GError *error = nullptr;
     const TrashCall &call = trashCallForTests();
     const bool taken = call ? call(checked.path, &error) : gioTrash(checked.path, &error);

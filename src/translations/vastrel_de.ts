@@ -610,19 +610,35 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>it is no longer a folder</source>
-            <translation type="unfinished" />
+            <translation>es ist kein Ordner mehr</translation>
         </message>
         <message>
             <source>its entries changed after the scan started</source>
-            <translation type="unfinished" />
+            <translation>sein Inhalt hat sich nach Beginn der Suche geändert</translation>
         </message>
         <message>
             <source>another file system is mounted on it</source>
-            <translation type="unfinished" />
+            <translation>darauf ist ein anderes Dateisystem eingehängt</translation>
         </message>
         <message>
             <source>a file system is mounted inside it, at %1</source>
-            <translation type="unfinished" />
+            <translation>darin ist ein Dateisystem eingehängt, unter %1</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: there is no trash of yours for its file system (%1)</source>
+            <translation>der Papierkorb nimmt es nicht an: für sein Dateisystem gibt es keinen Papierkorb von Ihnen (%1)</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: %1 is in the trash without its information file and would be replaced</source>
+            <translation>der Papierkorb nimmt es nicht an: %1 liegt ohne Informationsdatei im Papierkorb und würde ersetzt</translation>
+        </message>
+        <message>
+            <source>the trash said it took it, but something is still at its path</source>
+            <translation>der Papierkorb meldet es als aufgenommen, aber unter seinem Pfad liegt noch etwas</translation>
+        </message>
+        <message>
+            <source>it changed since the scan: another folder is at its path now</source>
+            <translation>es hat sich seit der Suche geändert: unter seinem Pfad liegt jetzt ein anderer Ordner</translation>
         </message>
     </context>
     <context>

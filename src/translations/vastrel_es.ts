@@ -610,19 +610,35 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>it is no longer a folder</source>
-            <translation type="unfinished" />
+            <translation>ya no es una carpeta</translation>
         </message>
         <message>
             <source>its entries changed after the scan started</source>
-            <translation type="unfinished" />
+            <translation>su contenido cambió después de iniciar el análisis</translation>
         </message>
         <message>
             <source>another file system is mounted on it</source>
-            <translation type="unfinished" />
+            <translation>hay otro sistema de archivos montado en ella</translation>
         </message>
         <message>
             <source>a file system is mounted inside it, at %1</source>
-            <translation type="unfinished" />
+            <translation>hay un sistema de archivos montado dentro, en %1</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: there is no trash of yours for its file system (%1)</source>
+            <translation>la papelera no lo acepta: no hay ninguna papelera suya para su sistema de archivos (%1)</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: %1 is in the trash without its information file and would be replaced</source>
+            <translation>la papelera no lo acepta: %1 está en la papelera sin su archivo de información y se reemplazaría</translation>
+        </message>
+        <message>
+            <source>the trash said it took it, but something is still at its path</source>
+            <translation>la papelera dice que lo tomó, pero todavía hay algo en su ruta</translation>
+        </message>
+        <message>
+            <source>it changed since the scan: another folder is at its path now</source>
+            <translation>cambió desde el análisis: ahora hay otra carpeta en su ruta</translation>
         </message>
     </context>
     <context>

@@ -610,19 +610,35 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>it is no longer a folder</source>
-            <translation type="unfinished" />
+            <translation>ce n’est plus un dossier</translation>
         </message>
         <message>
             <source>its entries changed after the scan started</source>
-            <translation type="unfinished" />
+            <translation>son contenu a changé après le début de l’analyse</translation>
         </message>
         <message>
             <source>another file system is mounted on it</source>
-            <translation type="unfinished" />
+            <translation>un autre système de fichiers y est monté</translation>
         </message>
         <message>
             <source>a file system is mounted inside it, at %1</source>
-            <translation type="unfinished" />
+            <translation>un système de fichiers y est monté, sur %1</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: there is no trash of yours for its file system (%1)</source>
+            <translation>la corbeille ne l’accepte pas : aucune corbeille à vous pour son système de fichiers (%1)</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: %1 is in the trash without its information file and would be replaced</source>
+            <translation>la corbeille ne l’accepte pas : %1 s’y trouve sans son fichier d’informations et serait remplacé</translation>
+        </message>
+        <message>
+            <source>the trash said it took it, but something is still at its path</source>
+            <translation>la corbeille dit l’avoir pris, mais quelque chose se trouve encore à son emplacement</translation>
+        </message>
+        <message>
+            <source>it changed since the scan: another folder is at its path now</source>
+            <translation>il a changé depuis l’analyse : un autre dossier se trouve maintenant à son emplacement</translation>
         </message>
     </context>
     <context>

@@ -608,19 +608,35 @@ p, li { white-space: pre-wrap; }
         </message>
         <message>
             <source>it is no longer a folder</source>
-            <translation type="unfinished" />
+            <translation>它已不再是文件夹</translation>
         </message>
         <message>
             <source>its entries changed after the scan started</source>
-            <translation type="unfinished" />
+            <translation>扫描开始后其中的条目已有变化</translation>
         </message>
         <message>
             <source>another file system is mounted on it</source>
-            <translation type="unfinished" />
+            <translation>其上挂载了另一个文件系统</translation>
         </message>
         <message>
             <source>a file system is mounted inside it, at %1</source>
-            <translation type="unfinished" />
+            <translation>其中挂载了一个文件系统，位于 %1</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: there is no trash of yours for its file system (%1)</source>
+            <translation>回收站无法接收：其文件系统上没有属于您的回收站（%1）</translation>
+        </message>
+        <message>
+            <source>the trash would not take it: %1 is in the trash without its information file and would be replaced</source>
+            <translation>回收站无法接收：回收站中的 %1 缺少信息文件，会被替换</translation>
+        </message>
+        <message>
+            <source>the trash said it took it, but something is still at its path</source>
+            <translation>回收站称已接收，但其路径上仍有内容</translation>
+        </message>
+        <message>
+            <source>it changed since the scan: another folder is at its path now</source>
+            <translation>自扫描以来已有变化：其路径上现在是另一个文件夹</translation>
         </message>
     </context>
     <context>
