@@ -4,6 +4,8 @@
 
 #include <QSettings>
 
+#include <cstdio>
+
 GuiSandbox::GuiSandbox(bool wholeSession)
 {
     if (!dir.isValid())
@@ -24,4 +26,14 @@ void GuiSandbox::writeSettings(int rows) const
     ini.setValue("init", true);
     ini.setValue("autoupdatecheck", false);
     ini.setValue("topnumber", rows);
+}
+
+void GuiSandbox::runOffscreenQuietly()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtDebugMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
 }

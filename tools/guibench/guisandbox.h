@@ -12,6 +12,11 @@ public:
     // XDG_CONFIG_HOME and a session bus that does not exist.
     explicit GuiSandbox(bool wholeSession);
 
+    // Before the application object: the offscreen platform unless another
+    // is asked for, and the window's debug lines (one per result) kept off
+    // the terminal, its warnings not.
+    static void runOffscreenQuietly();
+
     bool isValid() const { return dir.isValid(); }
 
     // After the application object: the window reads its settings file from

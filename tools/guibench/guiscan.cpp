@@ -27,12 +27,7 @@ int main(int argc, char *argv[])
     const GuiSandbox sandbox(true);
     if (!sandbox.isValid())
         return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
-        if (type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-    });
+    GuiSandbox::runOffscreenQuietly();
 
     QApplication app(argc, argv);
     // Ten rows, as the benchmark's vastrel-top -n 10.
