@@ -24,10 +24,7 @@ fi
 if [ $sanitize -eq 1 ]; then
     dir=build-sanitize
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DVASTREL_SANITIZE=ON
-    # Full stacks for every allocation, so that a suppression by library
-    # (tools/lsan.supp) matches a leak inside a system library built without
-    # frame pointers.
-    export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:fast_unwind_on_malloc=0"
+    export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 else
