@@ -2,6 +2,7 @@
 
 #include "mainwindow/resultactions.h"
 #include "mainwindow/scanstatus.h"
+#include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
 #include "widgets/plaintext.h"
@@ -69,11 +70,11 @@ void FolderModel::removeFolders(const QStringList &paths)
     for (FolderSize folder : std::as_const(rows)) {
         bool below = false;
         for (const QString &path : paths)
-            below = below || resultactions::isInside(folder.path, path);
+            below = below || localpaths::isInside(folder.path, path);
         if (below)
             continue;
         for (const FolderSize &removed : std::as_const(gone)) {
-            if (resultactions::isInside(removed.path, folder.path)) {
+            if (localpaths::isInside(removed.path, folder.path)) {
                 folder.size = qMax<qint64>(0, folder.size - removed.size);
                 folder.allocated = qMax<qint64>(0, folder.allocated - removed.allocated);
                 folder.files = qMax<qint64>(0, folder.files - removed.files);

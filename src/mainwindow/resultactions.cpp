@@ -5,6 +5,7 @@
 #include "platform/savefile.h"
 #include "scan/freespace.h"
 #include "scan/localfileurl.h"
+#include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
 
@@ -171,21 +172,13 @@ TrashConfirmation trashConfirmation(const QList<FoundFile> &files)
             .arg(humanSize(freed)));
 }
 
-bool isInside(const QString &path, const QString &folder)
-{
-    if (folder.isEmpty() || !path.startsWith(folder))
-        return false;
-    return path.size() == folder.size() || folder.endsWith(QLatin1Char('/')) ||
-        path.at(folder.size()) == QLatin1Char('/');
-}
-
 QList<FolderSize> outermostFolders(const QList<FolderSize> &folders)
 {
     QList<FolderSize> outer;
     for (const FolderSize &folder : folders) {
         const bool within =
             std::any_of(folders.cbegin(), folders.cend(), [&](const FolderSize &other) {
-                return other.path != folder.path && isInside(folder.path, other.path);
+                return other.path != folder.path && localpaths::isInside(folder.path, other.path);
             });
         const bool again = std::any_of(outer.cbegin(), outer.cend(), [&](const FolderSize &kept) {
             return kept.path == folder.path;
@@ -204,7 +197,7 @@ QString folderRefusal(const QString &folder, const QStringList &roots)
                                                "it is a folder the scan started from");
     }
     for (const QString &root : roots) {
-        if (isInside(root, folder))
+        if (localpaths::isInside(root, folder))
             return QCoreApplication::translate("ResultActions",
                                                "it holds %1, a folder the scan started from")
                 .arg(pathcodec::displayText(root));

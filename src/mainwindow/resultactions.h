@@ -88,10 +88,6 @@ struct TrashReport
 // named in the report, and the others go on.
 TrashReport moveToTrash(const QList<FoundFile> &files, const QDateTime &scanStarted);
 
-// Whether path is the folder or lies below it ("/data/a" is inside "/data",
-// "/database" is not).
-bool isInside(const QString &path, const QString &folder);
-
 // Of folders chosen together, those that lie inside none of the others (the
 // others go with them), in their order.
 QList<FolderSize> outermostFolders(const QList<FolderSize> &folders);

@@ -9,6 +9,7 @@
 #include "mainwindow/resultsmenu.h"
 #include "mainwindow/resultsview.h"
 #include "mainwindow/statusline.h"
+#include "scan/localpaths.h"
 #include "scan/scansession.h"
 #include "scan/sizetext.h"
 
@@ -408,7 +409,7 @@ void ResultsArea::removeFolders(const QStringList &paths)
     QList<FoundFile> rest;
     for (const FoundFile &file : resultmodel->allFiles()) {
         const bool inTrashed = std::any_of(paths.cbegin(), paths.cend(), [&](const QString &path) {
-            return resultactions::isInside(file.path, path);
+            return localpaths::isInside(file.path, path);
         });
         if (!inTrashed)
             rest << file;

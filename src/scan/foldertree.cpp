@@ -1,5 +1,6 @@
 #include "scan/foldertree.h"
 
+#include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 #include "scan/sizetext.h"
 
@@ -29,15 +30,6 @@ void addSaturated(std::atomic<qint64> &value, qint64 amount)
     qint64 current = value.load(std::memory_order_relaxed);
     while (!value.compare_exchange_weak(current, saturatedSum(current, amount),
                                         std::memory_order_relaxed)) { }
-}
-
-bool inside(const QString &path, const QString &root)
-{
-    if (path == root)
-        return true;
-    if (!path.startsWith(root))
-        return false;
-    return root.endsWith(QLatin1Char('/')) || path.at(root.size()) == QLatin1Char('/');
 }
 
 } // namespace
@@ -102,12 +94,12 @@ FolderTree::Index FolderTree::addRoot(const QString &path)
     try {
         QMutexLocker lock(&mutex);
         for (Root &root : roots) {
-            if (root.counted && inside(path, root.path))
+            if (root.counted && localpaths::isInside(path, root.path))
                 return none;
         }
         // A root that holds roots walked before replaces them.
         for (Root &root : roots) {
-            if (root.counted && inside(root.path, path))
+            if (root.counted && localpaths::isInside(root.path, path))
                 root.counted = false;
         }
         roots.push_back(Root {path, true});

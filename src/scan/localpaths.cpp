@@ -73,4 +73,12 @@ QString absoluteClean(const QString &path, const QString &base)
     return clean;
 }
 
+bool isInside(const QString &path, const QString &folder)
+{
+    if (folder.isEmpty() || !path.startsWith(folder))
+        return false;
+    return path.size() == folder.size() || folder.endsWith(QLatin1Char('/')) ||
+        path.at(folder.size()) == QLatin1Char('/');
+}
+
 } // namespace localpaths

@@ -26,4 +26,9 @@ QString currentDirectory();
 // path names nothing that can be found again.
 QString absoluteClean(const QString &path, const QString &base);
 
+// Whether path is the folder or lies below it ("/data/a" is inside "/data",
+// "/database" is not; "/" and "C:/" hold every path that starts with them).
+// Nothing is inside an empty folder.
+bool isInside(const QString &path, const QString &folder);
+
 } // namespace localpaths

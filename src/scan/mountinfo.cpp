@@ -1,6 +1,7 @@
 #include "scan/mountinfo.h"
 
 #include "scan/filesystemkind.h"
+#include "scan/localpaths.h"
 #include "scan/pathcodec.h"
 
 #include <QList>
@@ -179,19 +180,6 @@ QList<Mount> parseMountTable(const QByteArray &mountInfo)
     return mounts;
 }
 
-namespace {
-
-// Whether path is folder or lies below it; "/" holds every path.
-bool within(const QString &path, const QString &folder)
-{
-    if (folder == QLatin1String("/"))
-        return path.startsWith(QLatin1Char('/'));
-    return path.startsWith(folder) &&
-        (path.size() == folder.size() || path.at(folder.size()) == QLatin1Char('/'));
-}
-
-} // namespace
-
 MountsBelow mountsBelow(const QList<Mount> &table, const QString &root,
                         const QString &canonicalRoot)
 {
@@ -204,11 +192,12 @@ MountsBelow mountsBelow(const QList<Mount> &table, const QString &root,
     qsizetype longest = -1;
     for (const Mount &mount : table) {
         // The longest mount point holding the root (of equal ones the later).
-        if (within(canonicalRoot, mount.path) && mount.path.size() >= longest) {
+        if (localpaths::isInside(canonicalRoot, mount.path) && mount.path.size() >= longest) {
             longest = mount.path.size();
             result.root = mount;
         }
-        if (mount.path.size() > canonicalRoot.size() && within(mount.path, canonicalRoot)) {
+        if (mount.path.size() > canonicalRoot.size() &&
+            localpaths::isInside(mount.path, canonicalRoot)) {
             Mount below = mount;
             below.path = QString(prefix).append(QStringView(mount.path).mid(skip));
             result.below.insert(below.path, below);
